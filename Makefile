@@ -1,0 +1,33 @@
+# The two commands of the README: `make test` and `make demo`.
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+CMAKE_GENERATOR ?= Ninja
+
+.PHONY: all setup configure build test demo sanitize clean
+
+all: build
+
+setup:
+	scripts/setup
+
+configure: setup
+	cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure
+
+demo: build
+	$(BUILD_DIR)/src/cli/orvalis-cli settings
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	cmake -S . -B $(SANITIZE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

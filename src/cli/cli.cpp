@@ -1,0 +1,119 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+#include "cli/commands.h"
+#include "host/host_error.h"
+#include "host/replay_script.h"
+#include "mainwin/data_folder.h"
+#include "mainwin/file_error.h"
+
+namespace orvalis::cli {
+
+namespace {
+
+using CommandFunction = int (*)(CommandContext&);
+
+struct CommandEntry {
+    const char* name;
+    CommandFunction function;  // null until the command is built
+    const char* summary;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"toolpaths", nullptr, "list the project's toolpaths"},
+    {"survey", nullptr, "survey toolpaths into the grid and print its rows"},
+    {"capture", nullptr, "label the block limits and keep the four view bitmaps"},
+    {"sheet", nullptr, "write the setup-sheet workbook"},
+    {"pictures", nullptr, "write the picture workbook"},
+    {"collision", nullptr, "run the holder collision check, then the survey"},
+    {"gouge", nullptr, "draw the gouge display"},
+    {"post", nullptr, "write one NC file per toolpath"},
+    {"rename", nullptr, "rename every toolpath to PREFIX1, PREFIX2, ..."},
+    {"run", nullptr, "the typical run: survey, capture, sheets and NC files"},
+    {"settings", RunSettings, "print the stored settings"},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: orvalis-cli [--host SPEC] [--transcript FILE] COMMAND [ARGS...]\n\n"
+           "Drives the CAM host like the ORVALIS desktop program and prints what its\n"
+           "windows would show.\n\n"
+           "global options:\n"
+           "  --host sim             the simulated host with the bundled sample project\n"
+           "  --host sim:FILE        the simulated host with the project file FILE\n"
+           "  --host replay:FILE     answers from the replay script FILE\n"
+           "  --transcript FILE      append every host call to FILE\n"
+           "  --help, --version\n\n"
+           "commands:\n";
+    for (const auto& command : kCommands) {
+        std::string name = command.name;
+        name.resize(12, ' ');
+        out << "  " << name << command.summary << "\n";
+    }
+    out << "\nenvironment: ORVALIS_HOST (default host), ORVALIS_DRIVES (folder standing for the\n"
+           "drive letters), ORVALIS_DATA_DIR (shipped data folder)\n";
+}
+
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const auto& command : kCommands) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+int Dispatch(const GlobalOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.help) {
+        PrintHelp(out);
+        return 0;
+    }
+    if (options.version) {
+        out << "orvalis-cli " << ORVALIS_VERSION << "\n";
+        return 0;
+    }
+    if (options.command.empty()) throw UsageError("no command given (see --help)");
+    const CommandEntry* command = FindCommand(options.command);
+    if (!command) throw UsageError("unknown command '" + options.command + "' (see --help)");
+    if (!command->function) {
+        err << "orvalis-cli: " << options.command << ": not available yet\n";
+        return 2;
+    }
+    EnsureDataFolder();
+    CommandContext context(options, out, err);
+    return command->function(context);
+}
+
+}  // namespace
+
+CommandContext::CommandContext(GlobalOptions options, std::ostream& out, std::ostream& err)
+    : options_(std::move(options)), out_(out), err_(err) {}
+
+std::shared_ptr<host::HostSession> CommandContext::Session() {
+    if (!session_) {
+        std::string spec = options_.host.empty() ? host::DefaultHostSpec() : options_.host;
+        auto backend = host::MakeBackend(spec);
+        std::unique_ptr<host::Transcript> transcript;
+        if (!options_.transcript.empty()) {
+            transcript = std::make_unique<host::Transcript>(options_.transcript);
+        }
+        session_ = std::make_shared<host::HostSession>(std::move(backend), std::move(transcript));
+    }
+    return session_;
+}
+
+int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    try {
+        return Dispatch(ParseGlobalOptions(words), out, err);
+    } catch (const UsageError& error) {
+        err << "orvalis-cli: " << error.what() << "\n";
+        return 2;
+    } catch (const host::HostError& error) {
+        err << "orvalis-cli: 호스트 오류 (" << error.command() << "): " << error.what() << "\n";
+    } catch (const host::ReplayScriptError& error) {
+        err << "orvalis-cli: " << error.what() << "\n";
+    } catch (const FileError& error) {
+        err << "orvalis-cli: 파일 오류 (" << error.path() << "): " << error.what() << "\n";
+    }
+    return 1;
+}
+
+}  // namespace orvalis::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/cli.h"
+
+namespace orvalis::cli {
+
+// One function per command; each returns the exit status and throws
+// UsageError, host::HostError or FileError for the dispatcher to report.
+int RunSettings(CommandContext& context);
+
+}  // namespace orvalis::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/backend.h"
+#include "host/transcript.h"
+
+namespace orvalis::host {
+
+// The one host of a process and its optional transcript. Every window's
+// channel object is made from the same session, so they all reach the same
+// host and write to the same transcript.
+class HostSession {
+public:
+    HostSession(std::unique_ptr<HostBackend> backend, std::unique_ptr<Transcript> transcript);
+
+    HostBackend& backend() { return *backend_; }
+    // Writes "# action" when a transcript is kept; nothing otherwise.
+    void Mark(const std::string& action);
+    // Writes one call line when a transcript is kept.
+    void Record(const std::string& call);
+
+private:
+    std::unique_ptr<HostBackend> backend_;
+    std::unique_ptr<Transcript> transcript_;
+};
+
+// Builds the backend named by a host spec: "sim", "sim:PROJECT.json",
+// "replay:SCRIPT" or "com". Throws HostError for a spec that names no backend
+// this build has; the message says which specs are valid.
+std::unique_ptr<HostBackend> MakeBackend(const std::string& spec);
+
+// The spec to use when none is given on the command line: $ORVALIS_HOST, else "sim".
+std::string DefaultHostSpec();
+
+}  // namespace orvalis::host

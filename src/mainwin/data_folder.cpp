@@ -1,0 +1,64 @@
+#include "mainwin/data_folder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "mainwin/drive_paths.h"
+#include "mainwin/file_error.h"
+
+#ifndef ORVALIS_SOURCE_DATA_DIR
+#define ORVALIS_SOURCE_DATA_DIR "data"
+#endif
+#ifndef ORVALIS_INSTALLED_DATA_DIR
+#define ORVALIS_INSTALLED_DATA_DIR "../share/orvalis/data"
+#endif
+
+namespace orvalis {
+
+namespace fs = std::filesystem;
+
+std::string DataPath(std::string_view relative) {
+    return std::string(kDataFolder) + std::string(relative);
+}
+
+fs::path ShippedDataDir() {
+    if (const char* dir = std::getenv("ORVALIS_DATA_DIR"); dir && *dir) return dir;
+    std::error_code error;
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        fs::path installed = exe.parent_path() / ORVALIS_INSTALLED_DATA_DIR;
+        if (fs::is_directory(installed, error)) return installed.lexically_normal();
+    }
+    return ORVALIS_SOURCE_DATA_DIR;
+}
+
+void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
+    std::error_code error;
+    if (!fs::is_directory(from, error)) {
+        throw FileError(from.string(), "the shipped data folder is missing");
+    }
+    std::string target(to_drive_path);
+    if (!target.empty() && target.back() != '\\') target += '\\';
+    for (fs::recursive_directory_iterator it(from, error), end; !error && it != end;
+         it.increment(error)) {
+        std::string relative = it->path().lexically_relative(from).generic_string();
+        fs::path destination = ResolvePath(target + relative);
+        if (it->is_directory()) {
+            fs::create_directories(destination, error);
+            if (error) throw FileError(destination.string(), "cannot create the folder");
+            continue;
+        }
+        if (it->path().filename() == ".gitkeep") continue;  // keeps empty folders in git
+        if (fs::exists(destination, error)) continue;
+        fs::create_directories(destination.parent_path(), error);
+        if (!fs::copy_file(it->path(), destination, fs::copy_options::skip_existing, error) &&
+            error) {
+            throw FileError(destination.string(), "cannot copy " + it->path().string());
+        }
+    }
+    if (error) throw FileError(from.string(), "cannot list the shipped files: " + error.message());
+}
+
+void EnsureDataFolder() { FillMissingFiles(ShippedDataDir(), kDataFolder); }
+
+}  // namespace orvalis

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvalis {
+
+// The fixed data folder every settings file, glyph, bitmap and template lives in.
+inline constexpr std::string_view kDataFolder = "C:\\TARVEL\\ORVALIS\\";
+
+// kDataFolder followed by `relative` ("DAT FILE\\SETTING.dat"), in the
+// system's own Windows form; ResolvePath finds it on this machine.
+std::string DataPath(std::string_view relative);
+
+// The folder of shipped files that a new data folder is filled from:
+// $ORVALIS_DATA_DIR, else share/orvalis/data beside the installed program,
+// else the source tree's data/.
+std::filesystem::path ShippedDataDir();
+
+// Copies every file of `from` that `to_drive_path` lacks (matched without
+// regard to letter case), creating folders as needed. Never overwrites a
+// file that exists, so the user's settings survive. Throws FileError when a
+// file cannot be copied.
+void FillMissingFiles(const std::filesystem::path& from, std::string_view to_drive_path);
+
+// Fills the data folder from the shipped files on start.
+void EnsureDataFolder();
+
+}  // namespace orvalis

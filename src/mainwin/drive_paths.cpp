@@ -1,0 +1,85 @@
+#include "mainwin/drive_paths.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace orvalis {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+// The entry of `folder` named `name`, or one that differs only in letter case.
+fs::path FindEntry(const fs::path& folder, const std::string& name) {
+    std::error_code error;
+    fs::path exact = folder / name;
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string candidate = it->path().filename().string();
+        if (EqualsIgnoringAsciiCase(candidate, name)) return it->path();
+    }
+    return exact;
+}
+
+// Appends the components of `relative` (separated by "\" or "/") to `base`,
+// matching each without regard to letter case while the folders exist.
+fs::path AppendMatching(fs::path base, std::string_view relative) {
+    bool matching = true;
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        std::size_t end = relative.find_first_of("\\/", start);
+        if (end == std::string_view::npos) end = relative.size();
+        std::string part(relative.substr(start, end - start));
+        if (!part.empty() && part != ".") {
+            if (part == "..") {
+                base = base.parent_path();
+            } else {
+                std::error_code error;
+                matching = matching && fs::is_directory(base, error);
+                base = matching ? FindEntry(base, part) : base / part;
+            }
+        }
+        start = end + 1;
+    }
+    return base;
+}
+
+}  // namespace
+
+fs::path DrivesRoot() {
+    if (const char* drives = std::getenv("ORVALIS_DRIVES"); drives && *drives) return drives;
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home ? home : "/tmp") / ".local/share/orvalis/drives";
+}
+
+bool IsDrivePath(std::string_view path) {
+    return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':' &&
+           (path.size() == 2 || path[2] == '\\' || path[2] == '/');
+}
+
+fs::path ResolvePath(std::string_view path) {
+#ifdef _WIN32
+    return fs::path(std::string(path));
+#else
+    if (IsDrivePath(path)) {
+        fs::path drive = DrivesRoot() / std::string(1, LowerAscii(path[0]));
+        return AppendMatching(drive, path.substr(2));
+    }
+    if (!path.empty() && path[0] == '/') return AppendMatching("/", path.substr(1));
+    return AppendMatching(".", path);
+#endif
+}
+
+}  // namespace orvalis

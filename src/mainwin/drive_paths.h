@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace orvalis {
+
+// The folder that stands for the drive letters off Windows:
+// $ORVALIS_DRIVES, else ~/.local/share/orvalis/drives.
+std::filesystem::path DrivesRoot();
+
+// True for a Windows drive path such as "C:\TARVEL\ORVALIS\SETTING.dat".
+bool IsDrivePath(std::string_view path);
+
+// The file that a path names on this machine. Every file access goes through
+// here. Off Windows a drive path "X:\a\b" is the folder DrivesRoot()/x/a/b;
+// any other path is taken as a native path. Each component that exists with
+// other letter case is found ("top.bmp" finds "Top.bmp"); components that do
+// not exist are kept as written, so the result can also name a new file.
+std::filesystem::path ResolvePath(std::string_view path);
+
+}  // namespace orvalis

@@ -1,0 +1,36 @@
+#include "mainwin/picture_size_file.h"
+
+#include <vector>
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/data_folder.h"
+#include "mainwin/drive_paths.h"
+#include "mainwin/record_file.h"
+
+namespace orvalis::settings {
+
+std::string PictureSizeFilePath() { return DataPath("DAT FILE\\그림DATA.DAT"); }
+
+PictureSizeRead ReadPictureSizes() {
+    PictureSizeRead result;
+    auto bytes = ReadFileBytes(ResolvePath(PictureSizeFilePath()));
+    if (!bytes) return result;
+    RecordReader reader(std::move(*bytes));
+    for (;;) {
+        auto record = reader.NextRecord(8);
+        if (record.status != RecordReader::Status::kRecord) {
+            result.complete = record.status == RecordReader::Status::kEnd;
+            return result;
+        }
+        PictureSizeTexts sizes;
+        std::move(record.fields.begin(), record.fields.end(), sizes.begin());
+        result.sizes = std::move(sizes);
+    }
+}
+
+void WritePictureSizes(const PictureSizeTexts& sizes) {
+    std::vector<std::string> fields(sizes.begin(), sizes.end());
+    ReplaceFileAtomically(ResolvePath(PictureSizeFilePath()), FormatRecordLine(fields));
+}
+
+}  // namespace orvalis::settings

@@ -1,0 +1,54 @@
+#include "mainwin/settings_files.h"
+
+#include "mainwin/data_folder.h"
+#include "mainwin/profile_file.h"
+
+namespace orvalis::settings {
+
+namespace {
+
+const std::string kCompanySection = "그룸";
+const std::string kExtensionSection = "DATA확장자";
+const std::string kExtensionKey = "TYPE";
+const std::string kListIndexSection = "콤보박스";
+const std::string kListIndexKey = "ListIndex";
+
+}  // namespace
+
+std::string SettingFilePath() { return DataPath("DAT FILE\\SETTING.dat"); }
+std::string CompanyFilePath() { return DataPath("DAT FILE\\Sample.Ini"); }
+std::string ListIndexFilePath() { return DataPath("DAT FILE\\ListIndex.dat"); }
+
+std::string CompanyKey(int slot) { return "업체명" + std::to_string(slot); }
+
+std::vector<std::string> LoadCompanyList() {
+    std::vector<std::string> companies;
+    for (int slot = 1; slot <= kCompanySlots; ++slot) {
+        std::string name = ReadDatas(kCompanySection, CompanyKey(slot), CompanyFilePath());
+        if (name.empty()) break;
+        companies.push_back(std::move(name));
+    }
+    return companies;
+}
+
+void SaveCompany(int slot, const std::string& name) {
+    WriteSetting(kCompanySection, CompanyKey(slot), name, CompanyFilePath());
+}
+
+std::string LoadNcExtension() {
+    return ReadSetting(kExtensionSection, kExtensionKey, SettingFilePath());
+}
+
+void SaveNcExtension(const std::string& extension) {
+    WriteSetting(kExtensionSection, kExtensionKey, extension, SettingFilePath());
+}
+
+std::string LoadListIndex() {
+    return ReadDatas(kListIndexSection, kListIndexKey, ListIndexFilePath());
+}
+
+void SaveListIndex(int position) {
+    WriteSetting(kListIndexSection, kListIndexKey, std::to_string(position), ListIndexFilePath());
+}
+
+}  // namespace orvalis::settings

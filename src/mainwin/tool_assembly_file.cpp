@@ -1,0 +1,39 @@
+#include "mainwin/tool_assembly_file.h"
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/data_folder.h"
+#include "mainwin/drive_paths.h"
+#include "mainwin/record_file.h"
+
+namespace orvalis::settings {
+
+std::string ToolAssemblyFilePath() { return DataPath("DAT FILE\\공구DATA.DAT"); }
+
+ToolAssemblyRead ReadToolAssemblies() {
+    ToolAssemblyRead result;
+    auto bytes = ReadFileBytes(ResolvePath(ToolAssemblyFilePath()));
+    if (!bytes) return result;
+    result.found = true;
+    RecordReader reader(std::move(*bytes));
+    for (;;) {
+        auto record = reader.NextRecord(16);
+        if (record.status != RecordReader::Status::kRecord) {
+            result.incomplete = record.status == RecordReader::Status::kIncomplete;
+            return result;
+        }
+        ToolAssemblyRecord fields;
+        std::move(record.fields.begin(), record.fields.end(), fields.begin());
+        result.records.push_back(std::move(fields));
+    }
+}
+
+void AppendToolAssembly(const ToolAssemblyRecord& record) {
+    auto path = ResolvePath(ToolAssemblyFilePath());
+    std::string bytes = ReadFileBytes(path).value_or("");
+    // A file whose last line lost its end still gets the new record on a line of its own.
+    if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
+    bytes += FormatRecordLine(std::vector<std::string>(record.begin(), record.end()));
+    ReplaceFileAtomically(path, bytes);
+}
+
+}  // namespace orvalis::settings

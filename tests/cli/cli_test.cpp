@@ -1,0 +1,95 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "mainwin/cp949.h"
+#include "mainwin/settings_files.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string>& words) {
+    std::ostringstream out, err;
+    int status = Main(words, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, SettingsFillsAnEmptyDataFolderFromTheShippedFilesFirst) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    auto run = RunCli({"settings"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "extension\tnc\n"
+              "picture-sizes\t300\t200\t300\t200\t300\t200\t300\t200\n");
+    EXPECT_TRUE(drives.Read(settings::SettingFilePath()));
+}
+
+TEST(Cli, SettingsPrintsWhatTheUserStored) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    drives.Write(settings::CompanyFilePath(),
+                 Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n"));
+    drives.Write(settings::SettingFilePath(), "[DATA\xC8\xAE\xC0\xE5\xC0\xDA]\r\nTYPE=tap\r\n");
+    drives.Write("C:\\TARVEL\\ORVALIS\\DAT FILE\\공구DATA.DAT",
+                 "\"10\",\"75\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\"\r\n");
+    auto run = RunCli({"--host", "replay:/nonexistent", "settings"});  // never touches the host
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "extension\ttap\n"
+              "company\t한국정밀\n"
+              "company\tACME\n"
+              "picture-sizes\t300\t200\t300\t200\t300\t200\t300\t200\n"
+              "tool-assembly\t10\t75\t\t\t\t\t\t\t\t\t\t\t\t\t\t1\n");
+}
+
+TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        const char* err_holds;
+    };
+    const Case cases[] = {
+        {{}, 2, "no command"},
+        {{"frobnicate"}, 2, "unknown command"},
+        {{"--bogus", "settings"}, 2, "unknown option --bogus"},
+        {{"--host"}, 2, "--host needs a value"},
+        {{"settings", "extra"}, 2, "takes no arguments"},
+        {{"post", "--folder", "x"}, 2, "not available yet"},
+    };
+    for (const auto& c : cases) {
+        auto run = RunCli(c.words);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.err_holds), std::string::npos) << run.err;
+    }
+    auto help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: orvalis-cli"), std::string::npos);
+    auto version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("orvalis-cli ", 0), 0u);
+}
+
+TEST(Cli, ASettingsFileThatCannotBeCreatedIsReportedAsAFailure) {
+    testing::TempDrives drives;
+    testing::TempFolder empty;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", (empty.path() / "missing").string());
+    auto run = RunCli({"settings"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("파일 오류"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace orvalis::cli

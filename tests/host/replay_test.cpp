@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "host/channel.h"
+#include "host/host_error.h"
+#include "host/replay_backend.h"
+#include "host/replay_script.h"
+#include "host/session.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::host {
+namespace {
+
+constexpr const char* kScript =
+    "# a small project\n"
+    "version 8009\n"
+    "toolpath 1-ROUGH\n"
+    "toolpath 2-FINISH\n"
+    "block -50 120 -40 40 -30 0\n"
+    "answer PRINT VALUE PROJECTPATH\n"
+    "| C:\\JOBS\\PART-100\n"
+    "answer PRINT FORMVALUE ToolToolBar.Active\n"
+    "| D10\n"
+    "noeol\n"
+    "answer PRINT FORMVALUE ToolToolBar.Active\n"
+    "| D6-BALL\n"
+    "|\n"
+    "| second\n"
+    "fail EDIT COLLISION APPLY\n";
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct ReplayRig {
+    testing::TempFolder folder;
+    std::filesystem::path transcript_path = folder.path() / "transcript.txt";
+    std::shared_ptr<HostSession> session = std::make_shared<HostSession>(
+        std::make_unique<ReplayBackend>(ParseReplayScript(kScript, "test")),
+        std::make_unique<Transcript>(transcript_path.string()));
+
+    std::string transcript() const { return ReadAll(transcript_path); }
+};
+
+TEST(Replay, AnswersFromTheScriptAndTranscribesEveryCall) {
+    ReplayRig rig;
+    HostChannel pm(rig.session);
+    HostChannel other(rig.session);
+    rig.session->Mark("load");
+    pm.Connect();
+    EXPECT_EQ(pm.Version(), 8009);
+    EXPECT_EQ(pm.ToolpathNames(), (std::vector<std::string>{"1-ROUGH", "2-FINISH"}));
+    EXPECT_EQ(pm.RunCommandOutput("PRINT VALUE PROJECTPATH"), "C:\\JOBS\\PART-100\r\n");
+    // Several answer blocks are used in order, then the last repeats; a
+    // second window's channel consumes the same answers.
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "D10");
+    other.Connect(0);
+    EXPECT_EQ(other.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"),
+              "D6-BALL\r\n\r\nsecond\r\n");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"),
+              "D6-BALL\r\n\r\nsecond\r\n");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT VALUE PROJECTNAME"), "");  // no answer: empty text
+    pm.RunCommand("DIALOGS MESSAGE OFF");
+    pm.FetchBlock();
+    EXPECT_EQ(pm.BlockLimit(2), 120);
+    pm.SetBlockLimit(2, -12.5);
+    EXPECT_EQ(pm.BlockLimit(2), -12.5);
+    pm.FetchBlock();  // the host recomputes the block
+    EXPECT_EQ(pm.BlockLimit(2), 120);
+    EXPECT_THROW(pm.RunCommand("EDIT COLLISION APPLY"), HostError);
+
+    EXPECT_EQ(rig.transcript(),
+              "# load\n"
+              "Connect\n"
+              "Version\n"
+              "ToolpathNames\n"
+              "RunCommandOutput PRINT VALUE PROJECTPATH\n"
+              "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active\n"
+              "Connect 0\n"
+              "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active\n"
+              "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active\n"
+              "RunCommandOutput PRINT VALUE PROJECTNAME\n"
+              "RunCommand DIALOGS MESSAGE OFF\n"
+              "FetchBlock\n"
+              "BlockLimit 2\n"
+              "SetBlockLimit 2 -12.5\n"
+              "BlockLimit 2\n"
+              "FetchBlock\n"
+              "BlockLimit 2\n"
+              "RunCommand EDIT COLLISION APPLY\n");
+}
+
+TEST(Replay, RefusesCallsBeforeConnectAndFailsWhereTheScriptSays) {
+    auto backend = std::make_unique<ReplayBackend>(
+        ParseReplayScript("fail Connect\nfail PRINT VALUE PROJECTNAME\n", "test"));
+    auto session = std::make_shared<HostSession>(std::move(backend), nullptr);
+    HostChannel pm(session);
+    try {
+        pm.RunCommand("DIALOGS MESSAGE OFF");
+        FAIL() << "a channel that never connected must refuse calls";
+    } catch (const HostError& error) {
+        EXPECT_EQ(error.command(), "RunCommand DIALOGS MESSAGE OFF");
+    }
+    EXPECT_THROW(pm.Connect(), HostError);
+    EXPECT_THROW(pm.Connect(0), HostError);
+    EXPECT_FALSE(pm.connected());
+}
+
+TEST(Replay, FailsTheInjectedCallNumberAndCountsCalls) {
+    auto owned = std::make_unique<ReplayBackend>(ParseReplayScript("version 10001\n", "test"));
+    ReplayBackend& backend = *owned;
+    auto session = std::make_shared<HostSession>(std::move(owned), nullptr);
+    HostChannel pm(session);
+    backend.FailCallNumber(3);
+    pm.Connect();
+    EXPECT_EQ(pm.Version(), 10001);
+    EXPECT_THROW(pm.RunCommand("DIALOGS MESSAGE OFF"), HostError);
+    pm.RunCommand("DIALOGS MESSAGE OFF");
+    EXPECT_EQ(backend.call_count(), 4u);
+}
+
+TEST(Replay, ScriptErrorsNameTheLine) {
+    const char* bad_scripts[] = {
+        "version eight\n",
+        "block 1 2 3\n",
+        "| stray answer line\n",
+        "answer X\n| a\nnoeol\n| b\n",
+        "noeol\n",
+        "answer X\n|no blank\n",
+        "frobnicate\n",
+    };
+    for (const char* script : bad_scripts) {
+        try {
+            ParseReplayScript(script, "s.replay");
+            ADD_FAILURE() << "accepted: " << script;
+        } catch (const ReplayScriptError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("s.replay:", 0), 0u) << error.what();
+        }
+    }
+    // CR LF scripts read like LF ones.
+    auto script = ParseReplayScript("toolpath A\r\nanswer X\r\n| a\r\n", "s");
+    EXPECT_EQ(script.toolpaths, std::vector<std::string>{"A"});
+    EXPECT_EQ(script.answers.at("X").front(), "a\r\n");
+}
+
+TEST(Replay, MakeBackendReadsReplayFilesAndRejectsUnknownSpecs) {
+    testing::TempFolder folder;
+    auto path = folder.path() / "script.replay";
+    std::ofstream(path) << "version 8009\n";
+    auto backend = MakeBackend("replay:" + path.string());
+    EXPECT_EQ(backend->Version(), 8009);
+    EXPECT_THROW(MakeBackend("replay:" + (folder.path() / "missing").string()),
+                 ReplayScriptError);
+    EXPECT_THROW(MakeBackend("telnet:host"), HostError);
+}
+
+}  // namespace
+}  // namespace orvalis::host

@@ -1,0 +1,40 @@
+#include "mainwin/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "mainwin/file_error.h"
+#include "support/temp_folder.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFile) {
+    testing::TempFolder folder;
+    fs::path file = folder.path() / "그림DATA.DAT";
+    ReplaceFileAtomically(file, "first");
+    chmod(file.c_str(), 0640);
+    ReplaceFileAtomically(file, "second");
+    EXPECT_EQ(ReadFileBytes(file), "second");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(AtomicFile, AFailedReplaceLeavesTheOldFile) {
+    testing::TempFolder folder;
+    fs::path target = folder.path() / "taken";
+    fs::create_directory(target);  // a folder cannot be replaced by a file
+    std::ofstream(target / "inside") << "kept";
+    EXPECT_THROW(ReplaceFileAtomically(target, "new"), FileError);
+    EXPECT_EQ(ReadFileBytes(target / "inside"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_FALSE(ReadFileBytes(folder.path() / "missing"));
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,45 @@
+#include "mainwin/data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "mainwin/settings_files.h"
+#include "support/temp_folder.h"
+
+namespace orvalis {
+namespace {
+
+TEST(DataFolder, IsFilledFromTheShippedFilesWithoutOverwriting) {
+    testing::TempDrives drives;
+    testing::TempFolder shipped;
+    auto write_shipped = [&](const std::string& relative, const std::string& bytes) {
+        std::filesystem::create_directories((shipped.path() / relative).parent_path());
+        std::ofstream(shipped.path() / relative, std::ios::binary) << bytes;
+    };
+    write_shipped("DAT FILE/SETTING.dat", "shipped");
+    write_shipped("DAT FILE/Sample.Ini", "shipped");
+    write_shipped("FONT/.gitkeep", "");
+    drives.Write("C:\\TARVEL\\ORVALIS\\dat file\\sample.ini", "user's companies");
+
+    FillMissingFiles(shipped.path(), kDataFolder);
+    FillMissingFiles(shipped.path(), kDataFolder);  // a second start changes nothing
+
+    EXPECT_EQ(drives.Read(settings::SettingFilePath()), "shipped");
+    EXPECT_EQ(drives.Read(settings::CompanyFilePath()), "user's companies");
+    EXPECT_TRUE(std::filesystem::is_directory(drives.root() / "c" / "TARVEL" / "ORVALIS" / "FONT"));
+    EXPECT_FALSE(drives.Read("C:\\TARVEL\\ORVALIS\\FONT\\.gitkeep"));
+}
+
+TEST(DataFolder, TheShippedDataHoldsTheSettingsFiles) {
+    testing::TempDrives drives;
+    FillMissingFiles(ORVALIS_TEST_DATA_DIR, kDataFolder);
+    EXPECT_EQ(settings::LoadNcExtension(), "nc");
+    EXPECT_TRUE(settings::LoadCompanyList().empty());
+    for (const char* name : {"ListIndex.dat", "공구DATA.DAT", "그림DATA.DAT"}) {
+        EXPECT_TRUE(drives.Read(DataPath(std::string("DAT FILE\\") + name))) << name;
+    }
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,100 @@
+#include "mainwin/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/cp949.h"
+#include "mainwin/file_error.h"
+#include "support/temp_folder.h"
+
+namespace orvalis {
+namespace {
+
+const std::string kIni = "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini";
+
+TEST(ProfileFile, KoreanSectionKeyAndValueRoundTripInCodePage949) {
+    testing::TempDrives drives;
+    drives.Write(kIni, "");
+    WriteSetting("그룸", "업체명1", "(주)한국정밀", kIni);
+    EXPECT_EQ(*drives.Read(kIni), Utf8ToCp949("[그룸]\r\n업체명1=(주)한국정밀\r\n"));
+    EXPECT_EQ(ReadDatas("그룸", "업체명1", kIni), "(주)한국정밀");
+    EXPECT_EQ(ReadSetting("그룸", "업체명1", kIni), "(주)한국정밀");
+}
+
+TEST(ProfileFile, MissingFileSectionOrKeyReadsEmpty) {
+    testing::TempDrives drives;
+    EXPECT_EQ(ReadDatas("그룸", "업체명1", kIni), "");
+    drives.Write(kIni, Utf8ToCp949("[그룸]\r\n업체명1=A\r\n[기타]\r\n업체명2=B\r\n"));
+    EXPECT_EQ(ReadDatas("없음", "업체명1", kIni), "");
+    EXPECT_EQ(ReadDatas("그룸", "업체명2", kIni), "");  // belongs to another section
+    EXPECT_EQ(ReadDatas("기타", "업체명2", kIni), "B");
+}
+
+TEST(ProfileFile, LookupIgnoresCaseAndBlanksAndTakesTheFirstKey) {
+    const std::string file =
+        "; comment\r\n[Data]\r\n  Type = nc \r\nTYPE=second\r\nnoequals\r\n[DATA]\r\nType=other\r\n";
+    EXPECT_EQ(ProfileLookup(file, "data", "type"), "nc");
+    EXPECT_EQ(ProfileLookup("[S]\nK=lf line ends\n", "S", "K"), "lf line ends");
+    EXPECT_EQ(ProfileLookup("[S\r\nK=no bracket\r\n", "S", "K"), "no bracket");
+    EXPECT_EQ(ProfileLookup("[S]\r\nK=\r\n", "S", "K"), "");
+    EXPECT_EQ(ProfileLookup("[S]\r\nK=a=b\r\n", "S", "K"), "a=b");
+    EXPECT_FALSE(ProfileLookup("K=outside\r\n[S]\r\n", "S", "K"));
+}
+
+TEST(ProfileFile, LongValuesAreCutAtTheBufferLimitOnACharacterBoundary) {
+    testing::TempDrives drives;
+    const std::string path = "C:\\TARVEL\\ORVALIS\\DAT FILE\\SETTING.dat";
+    // 253 single bytes then a double-byte character: the 254-byte limit would split it.
+    std::string value = std::string(253, 'a') + "가나";
+    drives.Write(path, "[S]\r\nK=" + Utf8ToCp949(value) + "\r\n");
+    EXPECT_EQ(ReadDatas("S", "K", path), std::string(253, 'a'));
+    std::string longer = std::string(1022, 'b') + "가";
+    drives.Write(path, "[S]\r\nK=" + Utf8ToCp949(longer) + "\r\n");
+    EXPECT_EQ(ReadSetting("S", "K", path), std::string(1022, 'b'));
+    drives.Write(path, "[S]\r\nK=" + std::string(2000, 'c') + "\r\n");
+    EXPECT_EQ(ReadDatas("S", "K", path), std::string(254, 'c'));
+    EXPECT_EQ(ReadSetting("S", "K", path), std::string(1023, 'c'));
+}
+
+TEST(ProfileFile, StoreReplacesInPlaceAndKeepsEveryOtherLine) {
+    struct Case {
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* after;
+    };
+    const Case cases[] = {
+        // replace in place: other keys and their order untouched
+        {"[S]\r\nA=1\r\nB=2\r\nC=3\r\n", "S", "b", "[S]\r\nA=1\r\nb=9\r\nC=3\r\n"},
+        // new key goes after the section's last line, before the next section
+        {"[S]\r\nA=1\r\n\r\n[T]\r\nA=1\r\n", "S", "B", "[S]\r\nA=1\r\nB=9\r\n\r\n[T]\r\nA=1\r\n"},
+        // new section at the end, after a last line without its line end
+        {"[S]\r\nA=1", "T", "B", "[S]\r\nA=1\r\n[T]\r\nB=9\r\n"},
+        // empty file
+        {"", "S", "A", "[S]\r\nA=9\r\n"},
+        // LF lines stay LF; a UTF-8 mark at the start is kept
+        {"\xEF\xBB\xBF[S]\nA=1\n", "S", "A", "\xEF\xBB\xBF[S]\nA=9\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProfileStore(c.before, c.section, c.key, "9"), c.after) << c.before;
+    }
+    // A value cannot break the file's lines.
+    EXPECT_EQ(ProfileStore("", "S", "A", "x\r\ny"), "[S]\r\nA=x  y\r\n");
+}
+
+TEST(ProfileFile, ListIndexIsWrittenIntoItsSection) {
+    testing::TempDrives drives;
+    const std::string path = "C:\\TARVEL\\ORVALIS\\DAT FILE\\ListIndex.dat";
+    drives.Write(path, "");
+    WriteSetting("콤보박스", "ListIndex", "4", path);
+    WriteSetting("콤보박스", "ListIndex", "5", path);
+    EXPECT_EQ(*drives.Read(path), Utf8ToCp949("[콤보박스]\r\nListIndex=5\r\n"));
+}
+
+TEST(ProfileFile, WriteIntoAMissingFolderThrowsAndCreatesNothing) {
+    testing::TempDrives drives;
+    EXPECT_THROW(WriteSetting("S", "K", "V", "C:\\NOWHERE\\x.ini"), FileError);
+    EXPECT_FALSE(drives.Read("C:\\NOWHERE\\x.ini"));
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "mainwin/cp949.h"
+#include "mainwin/picture_size_file.h"
+#include "mainwin/settings_files.h"
+#include "mainwin/tool_assembly_file.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::settings {
+namespace {
+
+TEST(SettingsFiles, CompanyListIsTheRunOfSlotsFromSlotOne) {
+    testing::TempDrives drives;
+    EXPECT_TRUE(LoadCompanyList().empty());
+    drives.Write(CompanyFilePath(),
+                 Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n업체명4=Skipped\r\n"));
+    EXPECT_EQ(LoadCompanyList(), (std::vector<std::string>{"한국정밀", "ACME"}));
+
+    std::string full = "[그룸]\r\n";
+    for (int slot = 1; slot <= 21; ++slot) full += CompanyKey(slot) + "=C" + std::to_string(slot) + "\r\n";
+    drives.Write(CompanyFilePath(), Utf8ToCp949(full));
+    auto companies = LoadCompanyList();
+    ASSERT_EQ(companies.size(), 20u);  // slot 21 is never read
+    EXPECT_EQ(companies.back(), "C20");
+}
+
+TEST(SettingsFiles, SavedCompanyAndExtensionAndPositionReadBack) {
+    testing::TempDrives drives;
+    drives.Write(CompanyFilePath(), "");
+    SaveCompany(1, "대한금형");
+    SaveCompany(2, "ACME");
+    SaveCompany(1, "(주)새이름");
+    EXPECT_EQ(LoadCompanyList(), (std::vector<std::string>{"(주)새이름", "ACME"}));
+    EXPECT_EQ(LoadNcExtension(), "");
+    SaveNcExtension("tap");
+    EXPECT_EQ(LoadNcExtension(), "tap");
+    SaveListIndex(3);
+    EXPECT_EQ(LoadListIndex(), "3");
+}
+
+TEST(PictureSizeFile, KeepsTheLastCompleteGroupOfEight) {
+    testing::TempDrives drives;
+    EXPECT_FALSE(ReadPictureSizes().sizes);
+    EXPECT_FALSE(ReadPictureSizes().complete);
+
+    drives.Write(PictureSizeFilePath(),
+                 "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n"
+                 "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"\r\n");
+    auto two_lines = ReadPictureSizes();
+    EXPECT_TRUE(two_lines.complete);
+    EXPECT_EQ(*two_lines.sizes, (PictureSizeTexts{"a", "b", "c", "d", "e", "f", "g", "h"}));
+
+    drives.Write(PictureSizeFilePath(), "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n");
+    auto seven = ReadPictureSizes();
+    EXPECT_FALSE(seven.complete);
+    EXPECT_FALSE(seven.sizes);
+}
+
+TEST(PictureSizeFile, SavedTextsReadBackExactly) {
+    testing::TempDrives drives;
+    drives.Write(PictureSizeFilePath(), "");
+    PictureSizeTexts sizes = {"300", "200", "120.5", " 121.5 ", "1,5", "", "큰", "x y"};
+    WritePictureSizes(sizes);
+    auto read = ReadPictureSizes();
+    EXPECT_TRUE(read.complete);
+    EXPECT_EQ(*read.sizes, sizes);
+}
+
+TEST(ToolAssemblyFile, ReadsRecordsAndAppendsNewOnes) {
+    testing::TempDrives drives;
+    EXPECT_FALSE(ReadToolAssemblies().found);
+    drives.Write(ToolAssemblyFilePath(), "");
+    EXPECT_TRUE(ReadToolAssemblies().found);
+    EXPECT_TRUE(ReadToolAssemblies().records.empty());
+
+    ToolAssemblyRecord ten = {"10", "75", "10", "10", "30", "", "", "", "32", "32", "50", "", "", "", "0.5", "1"};
+    AppendToolAssembly(ten);
+    AppendToolAssembly(ToolAssemblyRecord{});
+    EXPECT_EQ(*drives.Read(ToolAssemblyFilePath()),
+              "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"32\",\"32\",\"50\",\"\",\"\",\"\",\"0.5\",\"1\"\r\n"
+              "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    auto read = ReadToolAssemblies();
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.records[0], ten);
+    EXPECT_EQ(read.records[1], ToolAssemblyRecord{});
+    EXPECT_FALSE(read.incomplete);
+
+    drives.Write(ToolAssemblyFilePath(), *drives.Read(ToolAssemblyFilePath()) + "\"6\",\"50\"\r\n");
+    auto cut = ReadToolAssemblies();
+    EXPECT_EQ(cut.records.size(), 2u);
+    EXPECT_TRUE(cut.incomplete);
+}
+
+}  // namespace
+}  // namespace orvalis::settings
