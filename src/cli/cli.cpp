@@ -7,6 +7,7 @@
 #include "host/replay_script.h"
 #include "mainwin/data_folder.h"
 #include "mainwin/file_error.h"
+#include "mainwin/form4.h"
 
 namespace orvalis::cli {
 
@@ -21,7 +22,7 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"toolpaths", nullptr, "list the project's toolpaths"},
+    {"toolpaths", RunToolpaths, "list the project's toolpaths"},
     {"survey", nullptr, "survey toolpaths into the grid and print its rows"},
     {"capture", nullptr, "label the block limits and keep the four view bitmaps"},
     {"sheet", nullptr, "write the setup-sheet workbook"},
@@ -85,7 +86,28 @@ int Dispatch(const GlobalOptions& options, std::ostream& out, std::ostream& err)
 }  // namespace
 
 CommandContext::CommandContext(GlobalOptions options, std::ostream& out, std::ostream& err)
-    : options_(std::move(options)), out_(out), err_(err) {}
+    : options_(std::move(options)), out_(out), err_(err), interaction_(err) {}
+
+void CommandContext::CliInteraction::Message(const forms::MessageText& message) {
+    err << "orvalis-cli: " << message.title << ": " << message.text << "\n";
+}
+
+bool CommandContext::CliInteraction::Confirm(const forms::MessageText& question) {
+    err << "orvalis-cli: " << question.text << (confirm_answer ? " (yes)" : " (no)") << "\n";
+    return confirm_answer;
+}
+
+forms::Forms& CommandContext::Forms() {
+    if (!forms_) forms_ = std::make_unique<forms::Forms>(Session(), interaction_);
+    return *forms_;
+}
+
+Form4& CommandContext::LoadMainWindow() {
+    Session()->Mark("load");
+    Form4& form4 = Forms().form4();
+    if (form4.StatusBar1 != Form4::kReady) err_ << "orvalis-cli: " << form4.StatusBar1 << "\n";
+    return form4;
+}
 
 std::shared_ptr<host::HostSession> CommandContext::Session() {
     if (!session_) {

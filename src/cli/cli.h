@@ -6,7 +6,13 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "forms/forms.h"
+#include "forms/interaction.h"
 #include "host/session.h"
+
+namespace orvalis {
+class Form4;
+}
 
 namespace orvalis::cli {
 
@@ -23,11 +29,31 @@ public:
     // --transcript, so commands that never talk to the host need none.
     std::shared_ptr<host::HostSession> Session();
 
+    // The window models, made on first use over Session().
+    forms::Forms& Forms();
+    // Opens the main window as the desktop program does (transcript marker
+    // "# load"); what its load could not do is printed on stderr.
+    Form4& LoadMainWindow();
+
+    // Answers the windows' yes/no questions (a workbook to replace ...).
+    void SetConfirmAnswer(bool answer) { interaction_.confirm_answer = answer; }
+
 private:
+    // Message boxes go to stderr; questions get the answer the options gave.
+    struct CliInteraction : forms::Interaction {
+        explicit CliInteraction(std::ostream& err) : err(err) {}
+        void Message(const forms::MessageText& message) override;
+        bool Confirm(const forms::MessageText& question) override;
+        std::ostream& err;
+        bool confirm_answer = false;
+    };
+
     GlobalOptions options_;
     std::ostream& out_;
     std::ostream& err_;
+    CliInteraction interaction_;
     std::shared_ptr<host::HostSession> session_;
+    std::unique_ptr<forms::Forms> forms_;
 };
 
 // Runs orvalis-cli with the words after the program name and returns the exit

@@ -7,5 +7,6 @@ namespace orvalis::cli {
 // One function per command; each returns the exit status and throws
 // UsageError, host::HostError or FileError for the dispatcher to report.
 int RunSettings(CommandContext& context);
+int RunToolpaths(CommandContext& context);
 
 }  // namespace orvalis::cli

@@ -68,6 +68,7 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"--host"}, 2, "--host needs a value"},
         {{"settings", "extra"}, 2, "takes no arguments"},
         {{"post", "--folder", "x"}, 2, "not available yet"},
+        {{"toolpaths", "extra"}, 2, "takes no arguments"},
     };
     for (const auto& c : cases) {
         auto run = RunCli(c.words);
@@ -89,6 +90,31 @@ TEST(Cli, ASettingsFileThatCannotBeCreatedIsReportedAsAFailure) {
     auto run = RunCli({"settings"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("파일 오류"), std::string::npos) << run.err;
+}
+
+TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    auto script = folder.path() / "project.replay";
+    auto transcript = folder.path() / "transcript";
+    std::ofstream(script) << "version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n";
+    auto run = RunCli({"--host", "replay:" + script.string(), "--transcript", transcript.string(),
+                       "toolpaths"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1-ROUGH\n2-FINISH\n");
+    std::ifstream in(transcript);
+    std::string first, second;
+    std::getline(in, first);
+    std::getline(in, second);
+    EXPECT_EQ(first, "# load");
+    EXPECT_EQ(second, "Connect");
+
+    std::ofstream(script) << "fail Connect\n";
+    auto unreachable = RunCli({"--host", "replay:" + script.string(), "toolpaths"});
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_EQ(unreachable.out, "");
+    EXPECT_NE(unreachable.err.find("파워밀에 연결되지 않았습니다"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#include <ostream>
+
+#include "cli/commands.h"
+#include "host/host_error.h"
+#include "mainwin/form4.h"
+
+namespace orvalis::cli {
+
+// The main window's load only: the project list, one toolpath per line.
+int RunToolpaths(CommandContext& context) {
+    CommandArguments arguments(context.arguments(), {}, {});
+    if (!arguments.operands().empty()) throw UsageError("toolpaths takes no arguments");
+    Form4& form4 = context.LoadMainWindow();
+    if (!form4.toolpaths_listed()) return 1;  // the load said why on stderr
+    for (const auto& name : form4.List1.Items()) context.out() << name << '\n';
+    return 0;
+}
+
+}  // namespace orvalis::cli

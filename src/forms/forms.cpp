@@ -1,0 +1,26 @@
+#include "forms/forms.h"
+
+#include "launcher/form6.h"
+#include "mainwin/form4.h"
+
+namespace orvalis::forms {
+
+Forms::Forms(std::shared_ptr<host::HostSession> session, Interaction& interaction)
+    : session_(std::move(session)), interaction_(interaction) {}
+
+Forms::~Forms() = default;
+
+template <typename Form>
+Form& Forms::Get(std::shared_ptr<Form>& slot) {
+    if (!slot) {
+        slot = std::make_shared<Form>(*this);
+        if (observer_) observer_->Created(slot);
+        slot->Form_Load();
+    }
+    return *slot;
+}
+
+Form6& Forms::form6() { return Get(form6_); }
+Form4& Forms::form4() { return Get(form4_); }
+
+}  // namespace orvalis::forms

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+
+#include "forms/interaction.h"
+#include "host/session.h"
+
+namespace orvalis {
+class Form4;
+class Form6;
+}  // namespace orvalis
+
+namespace orvalis::forms {
+
+// Told when the registry creates or unloads a window model, so the desktop
+// program can build or drop the window that shows it.
+class FormsObserver {
+public:
+    virtual ~FormsObserver() = default;
+    // The view may keep the model alive with the pointer it is given.
+    virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
+};
+
+// Owns the window models. Each window exists once: it is created on first
+// use, its view (if any) is attached, then its load runs. A window referred to
+// before it is shown is therefore created hidden, with its load run.
+class Forms {
+public:
+    Forms(std::shared_ptr<host::HostSession> session, Interaction& interaction);
+    ~Forms();
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    void SetObserver(FormsObserver* observer) { observer_ = observer; }
+
+    Form6& form6();
+    Form4& form4();
+    bool HasForm4() const { return static_cast<bool>(form4_); }
+
+    const std::shared_ptr<host::HostSession>& session() const { return session_; }
+    Interaction& interaction() { return interaction_; }
+
+private:
+    template <typename Form>
+    Form& Get(std::shared_ptr<Form>& slot);
+
+    std::shared_ptr<host::HostSession> session_;
+    Interaction& interaction_;
+    FormsObserver* observer_ = nullptr;
+    std::shared_ptr<Form6> form6_;
+    std::shared_ptr<Form4> form4_;
+};
+
+}  // namespace orvalis::forms

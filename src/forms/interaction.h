@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace orvalis::forms {
+
+enum class MessageIcon { kCritical, kExclamation, kInformation, kQuestion };
+
+struct MessageText {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::kInformation;
+};
+
+// How the windows reach the user beyond their own controls: a message box,
+// or a yes/no question. The desktop program shows dialogs; the CLI prints the
+// message and answers questions from its options.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    virtual void Message(const MessageText& message) = 0;
+    virtual bool Confirm(const MessageText& question) = 0;
+};
+
+}  // namespace orvalis::forms

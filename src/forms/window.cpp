@@ -1,0 +1,24 @@
+#include "forms/window.h"
+
+namespace orvalis::forms {
+
+void Window::Show() {
+    visible_ = true;
+    NotifyChanged();
+}
+
+void Window::Hide() {
+    visible_ = false;
+    NotifyChanged();
+}
+
+void Window::SetWindowState(int state) {
+    window_state_ = state;
+    NotifyChanged();
+}
+
+void Window::NotifyChanged() {
+    if (Changed) Changed();
+}
+
+}  // namespace orvalis::forms

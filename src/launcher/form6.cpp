@@ -1,0 +1,23 @@
+#include "launcher/form6.h"
+
+#include "forms/forms.h"
+#include "host/host_error.h"
+#include "mainwin/form4.h"
+
+namespace orvalis {
+
+Form6::Form6(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
+
+void Form6::Form_Load() { MakeTopmost(); }
+
+void Form6::Command1_Click() {
+    try {
+        PM.Connect();
+    } catch (const host::HostError&) {
+        // The main window's own load connects again and reports the failure
+        // in its status bar; one report is enough.
+    }
+    forms().form4().Show();
+}
+
+}  // namespace orvalis

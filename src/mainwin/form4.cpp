@@ -1,0 +1,271 @@
+#include "mainwin/form4.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "forms/forms.h"
+#include "host/host_error.h"
+#include "mainwin/drive_paths.h"
+#include "mainwin/settings_files.h"
+#include "survey/toolpath_grid.h"
+
+namespace orvalis {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A single value printed by the host, with every line break of the answer removed.
+std::string WithoutLineBreaks(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string joined;
+    for (const auto& part : parts) joined += (joined.empty() ? "" : separator) + part;
+    return joined;
+}
+
+// The whole number a box holds, blanks around it allowed.
+std::optional<long> WholeNumber(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+Form4::Form4(forms::Forms& forms)
+    : Window(forms), PM(forms.session()), MSFlexGrid1(survey::MakeToolpathGrid()) {
+    Combo4.AddItem("스 틸 용");
+    Combo4.AddItem("전 극 용");
+    for (const char* offset : {"G54", "G55", "G56", "G57", "G58", "G59"}) Combo3.AddItem(offset);
+    Combo3.SetListIndex(0);
+    Drive1.Drive = "c:";
+    Dir1.Path = DriveRoot(Drive1.Drive);
+    Text8.Change = [this] { Text8_Change(); };
+    Text10.Change = [this] { Text10_Change(); };
+    StatusBar1 = kReady;
+}
+
+void Form4::Form_Load() {
+    MakeTopmost();
+    std::vector<std::string> problems;
+    try {
+        PM.Connect();
+    } catch (const host::HostError& error) {
+        problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+    }
+    ListPostProcessors(problems);
+    if (PM.connected()) ListToolpaths(problems);
+    File1.Pattern = kFilePattern;
+    if (PM.connected()) ShowVersion(problems);
+    LoadSettings(problems);
+    if (PM.connected()) ShowProject(problems);
+    ReportLoad(problems);
+}
+
+void Form4::ListPostProcessors(std::vector<std::string>& problems) {
+    Combo1.Clear();
+    std::error_code error;
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(ResolvePath(kPostFolder), error), end; !error && it != end;
+         it.increment(error)) {
+        names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    for (auto& name : names) Combo1.AddItem(std::move(name));
+    if (Combo1.ListCount() == 0) {
+        problems.push_back(std::string("후처리 옵션 폴더가 비어 있습니다 (") + kPostFolder + ")");
+        return;
+    }
+    Combo1.SetListIndex(0);
+}
+
+void Form4::ListToolpaths(std::vector<std::string>& problems) {
+    try {
+        List1.Clear();
+        for (auto& name : PM.ToolpathNames()) List1.AddItem(std::move(name));
+        toolpaths_listed_ = true;
+    } catch (const host::HostError& error) {
+        problems.push_back(std::string("툴패스 목록을 읽지 못했습니다 (") + error.what() + ")");
+    }
+}
+
+void Form4::ShowVersion(std::vector<std::string>& problems) {
+    try {
+        version_code_ = std::to_string(PM.Version());
+    } catch (const host::HostError& error) {
+        problems.push_back(std::string("파워밀 버전을 읽지 못했습니다 (") + error.what() + ")");
+        return;
+    }
+    const std::pair<const char*, forms::Label*> labels[] = {
+        {"4505", &Label11}, {"5504", &Label12}, {"6008", &Label13},
+        {"7006", &Label14}, {"8009", &Label15}, {"9003", &Label16},
+    };
+    for (auto& [code, label] : labels) label->Visible = version_code_ == code;
+}
+
+void Form4::LoadSettings(std::vector<std::string>& problems) {
+    Text3.SetText(settings::LoadNcExtension());
+    Combo2.Clear();
+    for (auto& company : settings::LoadCompanyList()) Combo2.AddItem(std::move(company));
+    Combo4.SetListIndex(0);
+    if (Combo2.ListCount() == 0) {
+        problems.push_back("등록된 업체가 없습니다");
+        return;
+    }
+    Combo2.SetListIndex(0);
+}
+
+void Form4::ShowProject(std::vector<std::string>& problems) {
+    try {
+        Label8.Caption = WithoutLineBreaks(PM.RunCommandOutput("PRINT VALUE PROJECTPATH"));
+        Label9.Caption = WithoutLineBreaks(PM.RunCommandOutput("PRINT VALUE PROJECTNAME"));
+        Text2.SetText(Label9.Caption);
+    } catch (const host::HostError& error) {
+        problems.push_back(std::string("프로젝트 이름과 위치를 읽지 못했습니다 (") + error.what() +
+                           ")");
+        return;
+    }
+    if (Label8.Caption.empty()) return;
+    // The project folder becomes the drive's current folder, which the drive
+    // list then opens.
+    current_folders_[DriveOf(Label8.Caption)] = Label8.Caption;
+    if (IsDrivePath(Label8.Caption)) {
+        Drive1.Drive = DriveOf(Label8.Caption);
+        Drive1_Change();
+    } else {
+        ChangeFolder(Label8.Caption);
+    }
+}
+
+void Form4::ReportLoad(const std::vector<std::string>& problems) {
+    Status(problems.empty() ? kReady : Joined(problems, " / "));
+}
+
+void Form4::Command1_Click() {
+    for (const auto& name : List1.Items()) List2.AddItem(name);
+    NotifyChanged();
+}
+
+void Form4::Command6_Click() {
+    for (int i = 0; i < List1.ListCount(); ++i) {
+        if (List1.Selected(i)) List2.AddItem(List1.List(i));
+    }
+    NotifyChanged();
+}
+
+void Form4::Command7_Click() {
+    if (List2.ListIndex() < 0) {
+        forms().interaction().Message({"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
+        return;
+    }
+    List2.RemoveItem(List2.ListIndex());
+    List2.SetListIndex(-1);
+    NotifyChanged();
+}
+
+void Form4::Command10_Click() {
+    List2.Clear();
+    NotifyChanged();
+}
+
+void Form4::Command5_Click() {
+    List1.Clear();
+    std::vector<std::string> problems;
+    try {
+        PM.Connect(0);
+        PM.Connect(0);
+        ListToolpaths(problems);
+    } catch (const host::HostError& error) {
+        problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+    }
+    ReportLoad(problems);
+}
+
+void Form4::Text8_Change() {
+    nc_name_prefix_ = Text8.Text();
+    RenumberNcNames(1);
+}
+
+void Form4::Text10_Change() {
+    auto start = WholeNumber(Text10.Text());
+    if (!start) {
+        Status("시작 위치가 숫자가 아닙니다: NC 이름을 바꾸지 않았습니다");
+        return;
+    }
+    RenumberNcNames(static_cast<int>(*start));
+}
+
+void Form4::RenumberNcNames(int first_number) {
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int i = 0; i < rows; ++i) {
+        MSFlexGrid1.SetTextMatrix(i + 1, survey::kNcName,
+                                  nc_name_prefix_ + std::to_string(first_number + i));
+    }
+    Status(kReady);
+}
+
+void Form4::Command4_Click() {
+    if (CreateFolder()) Dir1_Change();
+}
+
+void Form4::Text7_KeyPress(int key_ascii) {
+    if (key_ascii != 13) return;
+    if (!CreateFolder()) return;
+    // Enter also opens the new folder: the drive's current folder is now the new one.
+    Command4.Visible = true;
+    Drive1_Change();
+}
+
+bool Form4::CreateFolder() {
+    new_folder_name_ = Text7.Text();
+    auto tell = [this](const std::string& text) {
+        forms().interaction().Message({text, "폴더 생성", forms::MessageIcon::kExclamation});
+        return false;
+    };
+    if (std::string problem = FolderNameProblem(new_folder_name_); !problem.empty()) {
+        return tell(problem);
+    }
+    std::string path = JoinFolder(Dir1.Path, new_folder_name_);
+    fs::path resolved = ResolvePath(path);
+    std::error_code error;
+    if (fs::exists(resolved, error)) return tell("이미 있는 폴더입니다: " + path);
+    if (!fs::create_directory(resolved, error)) {
+        return tell("폴더를 만들 수 없습니다: " + path + " (" + error.message() + ")");
+    }
+    current_folders_[DriveOf(path)] = path;
+    return true;
+}
+
+void Form4::Drive1_Change() {
+    auto current = current_folders_.find(Drive1.Drive);
+    ChangeFolder(current != current_folders_.end() ? current->second : DriveRoot(Drive1.Drive));
+}
+
+void Form4::ChangeFolder(const std::string& path) {
+    Dir1.Path = path;
+    Dir1_Change();
+}
+
+void Form4::Dir1_Change() {
+    File1.Path = Dir1.Path;
+    File1.Pattern = kFilePattern;
+    File1.Refresh();
+    NotifyChanged();
+}
+
+void Form4::Status(std::string text) {
+    StatusBar1 = std::move(text);
+    NotifyChanged();
+}
+
+}  // namespace orvalis

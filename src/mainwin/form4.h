@@ -1,0 +1,121 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/controls.h"
+#include "forms/window.h"
+#include "host/channel.h"
+#include "mainwin/folder_panel.h"
+
+namespace orvalis {
+
+namespace forms {
+class Forms;
+}
+
+// The main window (title ORVALIS): the project's toolpaths and the survey
+// list, the sheet header boxes, the folder panel and the toolpath grid.
+class Form4 : public forms::Window {
+public:
+    explicit Form4(forms::Forms& forms);
+
+    host::HostChannel PM;
+
+    // Frame "시트지 정보": which host version answered (one label at most).
+    forms::Label Label11{"파워밀 4,5에 접속 중입니다.", false};
+    forms::Label Label12{"파워밀 5,5에 접속 중입니다.", false};
+    forms::Label Label13{"파워밀 6,0에 접속 중입니다.", false};
+    forms::Label Label14{"파워밀 7,0에 접속 중입니다.", false};
+    forms::Label Label15{"파워밀 8,0에 접속 중입니다.", false};
+    forms::Label Label16{"파워밀 9,0에 접속 중입니다.", false};
+    // Frame "공구 검증 옵션".
+    forms::ComboBox Combo4;  // material: "스 틸 용", "전 극 용"
+    forms::Button Command8{"공구설정", true};
+    forms::CheckBox Check1{"충돌 간섭", 0};
+    forms::CheckBox Check2{"과절삭", 0};
+    // Frame "작업 지시서".
+    forms::ComboBox Combo2;  // 회사명
+    forms::ComboBox Combo3;  // 좌 표: G54 to G59
+    forms::TextBox Text1;    // 품  명
+    forms::TextBox Text2;    // 부품명
+    forms::TextBox Text3;    // 확장자: the NC file extension
+
+    // Frame "ToolPatH List".
+    forms::ListBox List1;  // the project's toolpaths, multi-select
+    forms::ListBox List2;  // the survey list
+    forms::Button Command1{">>", true};
+    forms::Button Command6{">", true};
+    forms::Button Command7{"<", true};
+    forms::Button Command10{"<<", true};
+    forms::Button Command5{"LIST UPDATA", true};
+    forms::Button Command14{"불러오기", true};
+
+    forms::Label Label9;  // project name, after "POWERMILL NAME>>"
+    forms::Label Label8;  // project folder, after "파일 위치:>>"
+
+    // Tab "위치1": the folder panel.
+    DriveListBox Drive1;
+    DirListBox Dir1;
+    FileListBox File1;
+    forms::TextBox Text7{"NCDATA"};
+    forms::Button Command4{"폴더 생성", true};
+
+    // Lower frame.
+    forms::TextBox Text8;   // 이름: NC name prefix
+    forms::TextBox Text10;  // 시작 위치: start number
+    forms::ComboBox Combo1; // post-processor option files
+    forms::Button Command2{"NC POST", true};
+    forms::Button Command3{"시트 만들기", true};
+    forms::Button Command13{"그림", true};
+    forms::Button Command15;  // a picture: view capture
+    forms::FlexGrid MSFlexGrid1;
+    std::string StatusBar1;  // the status bar's first panel
+
+    // Values kept while the window is open.
+    const std::string& version_code() const { return version_code_; }
+    const std::string& nc_name_prefix() const { return nc_name_prefix_; }
+    const std::string& new_folder_name() const { return new_folder_name_; }
+    // Whether the load could list the project's toolpaths.
+    bool toolpaths_listed() const { return toolpaths_listed_; }
+
+    void Form_Load();
+    void Command1_Click();   // >>
+    void Command6_Click();   // >
+    void Command7_Click();   // <
+    void Command10_Click();  // <<
+    void Command5_Click();   // LIST UPDATA
+    void Command4_Click();   // 폴더 생성
+    void Text7_KeyPress(int key_ascii);
+    void Text8_Change();
+    void Text10_Change();
+    void Drive1_Change();
+    void Dir1_Change();
+
+    static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
+    static constexpr const char* kReady = "준비";
+
+private:
+    // The load's steps; each reports what it could not do.
+    void ListPostProcessors(std::vector<std::string>& problems);
+    void ListToolpaths(std::vector<std::string>& problems);
+    void ShowVersion(std::vector<std::string>& problems);
+    void LoadSettings(std::vector<std::string>& problems);
+    void ShowProject(std::vector<std::string>& problems);
+    void ReportLoad(const std::vector<std::string>& problems);
+
+    void RenumberNcNames(int first_number);
+    // Creates the folder named in Text7 in Dir1's folder; false when it could not.
+    bool CreateFolder();
+    void ChangeFolder(const std::string& path);
+    void Status(std::string text);
+
+    std::string version_code_;
+    std::string nc_name_prefix_;
+    std::string new_folder_name_;
+    bool toolpaths_listed_ = false;
+    std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it
+};
+
+}  // namespace orvalis

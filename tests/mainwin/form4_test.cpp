@@ -1,0 +1,220 @@
+#include "mainwin/form4.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "launcher/form6.h"
+#include "mainwin/cp949.h"
+#include "mainwin/settings_files.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProject =
+    "version 8009\n"
+    "toolpath 1-ROUGH\n"
+    "toolpath 2-FINISH\n"
+    "toolpath 3-PENCIL\n"
+    "answer PRINT VALUE PROJECTPATH\n"
+    "| C:\\JOBS\\PART\n"
+    "| -100\n"
+    "answer PRINT VALUE PROJECTNAME\n"
+    "| PART-100\n";
+
+// A rig whose data folder has a company and whose post folder has two option files.
+struct MainWindowRig : testing::FormsRig {
+    explicit MainWindowRig(const std::string& script = kProject) : FormsRig(script) {
+        drives().Write(settings::CompanyFilePath(), Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n"));
+        drives().Write("C:\\dcam\\config\\ductpost\\heidenhain.opt", "");
+        drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
+        fs::create_directories(drives().File("C:\\JOBS\\PART-100\\NCDATA"));
+        drives().Write("C:\\JOBS\\PART-100\\a.nc", "");
+        drives().Write("C:\\JOBS\\PART-100\\b.xlsx", "");
+        drives().Write("C:\\JOBS\\PART-100\\notes.txt", "");
+    }
+};
+
+TEST(Form4, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
+    MainWindowRig rig;
+    Form4& form = rig.forms().form4();
+    EXPECT_EQ(rig.Transcript(), (std::vector<std::string>{
+                                    "Connect",
+                                    "ToolpathNames",
+                                    "Version",
+                                    "RunCommandOutput PRINT VALUE PROJECTPATH",
+                                    "RunCommandOutput PRINT VALUE PROJECTNAME",
+                                }));
+    EXPECT_TRUE(form.Topmost());
+    EXPECT_FALSE(form.Visible());  // referred to before shown: created hidden
+    EXPECT_EQ(form.List1.Items(), (std::vector<std::string>{"1-ROUGH", "2-FINISH", "3-PENCIL"}));
+    EXPECT_EQ(form.Combo1.Items(), (std::vector<std::string>{"fanuc.opt", "heidenhain.opt"}));
+    EXPECT_EQ(form.Combo1.Text(), "fanuc.opt");
+    EXPECT_EQ(form.Text3.Text(), "nc");
+    EXPECT_EQ(form.Combo2.Text(), "한국정밀");
+    EXPECT_EQ(form.Combo4.ListIndex(), 0);
+    EXPECT_EQ(form.Combo3.Text(), "G54");
+    // The answer's line breaks, inside and at the end, are removed.
+    EXPECT_EQ(form.Label8.Caption, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.Label9.Caption, "PART-100");
+    EXPECT_EQ(form.Text2.Text(), "PART-100");
+    EXPECT_EQ(form.Drive1.Drive, "c:");
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.Dir1.Subfolders(), std::vector<std::string>{"NCDATA"});
+    EXPECT_EQ(form.File1.Items, (std::vector<std::string>{"a.nc", "b.xlsx"}));
+    EXPECT_EQ(form.StatusBar1, Form4::kReady);
+    EXPECT_EQ(&rig.forms().form4(), &form);  // each window exists once
+}
+
+TEST(Form4, OnlyTheLabelOfTheAnsweringVersionShows) {
+    struct Case {
+        const char* version;
+        int label;  // 11 to 16, or 0 for none
+    };
+    const Case cases[] = {{"4505", 11}, {"5504", 12}, {"6008", 13}, {"7006", 14},
+                          {"8009", 15}, {"9003", 16}, {"10001", 0}, {"0", 0}};
+    for (const auto& c : cases) {
+        MainWindowRig rig(std::string("version ") + c.version + "\n");
+        Form4& form = rig.forms().form4();
+        const forms::Label* labels[] = {&form.Label11, &form.Label12, &form.Label13,
+                                        &form.Label14, &form.Label15, &form.Label16};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(labels[i]->Visible, c.label == 11 + i) << c.version;
+        EXPECT_EQ(form.version_code(), c.version);
+    }
+}
+
+TEST(Form4, LoadStepsDoNotDependOnEachOther) {
+    testing::FormsRig rig(kProject);  // no post-processor files, no company
+    Form4& form = rig.forms().form4();
+    EXPECT_EQ(form.List1.ListCount(), 3);
+    EXPECT_TRUE(form.Label15.Visible);
+    EXPECT_EQ(form.Label9.Caption, "PART-100");
+    EXPECT_EQ(form.Combo1.ListCount(), 0);
+    EXPECT_EQ(form.Combo2.ListCount(), 0);
+    EXPECT_NE(form.StatusBar1.find("후처리 옵션 폴더가 비어 있습니다"), std::string::npos);
+    EXPECT_NE(form.StatusBar1.find("등록된 업체가 없습니다"), std::string::npos);
+}
+
+TEST(Form4, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
+    MainWindowRig rig("fail Connect\ntoolpath A\nversion 8009\n");
+    Form4& form = rig.forms().form4();
+    EXPECT_EQ(rig.Transcript(), std::vector<std::string>{"Connect"});
+    EXPECT_EQ(form.List1.ListCount(), 0);
+    EXPECT_FALSE(form.toolpaths_listed());
+    EXPECT_FALSE(form.Label15.Visible);
+    EXPECT_EQ(form.Combo2.Text(), "한국정밀");  // the settings files are read all the same
+    EXPECT_EQ(form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u) << form.StatusBar1;
+}
+
+TEST(Form4, ListButtonsMoveToolpathsIntoTheSurveyList) {
+    MainWindowRig rig;
+    Form4& form = rig.forms().form4();
+    form.Command1_Click();
+    form.Command1_Click();  // ">>" twice lists every toolpath twice
+    EXPECT_EQ(form.List2.ListCount(), 6);
+    EXPECT_EQ(form.List2.List(3), "1-ROUGH");
+
+    form.Command10_Click();
+    form.List1.SetSelected(2, true);
+    form.List1.SetSelected(0, true);
+    form.Command6_Click();  // ">" takes the selected entries in list order
+    EXPECT_EQ(form.List2.Items(), (std::vector<std::string>{"1-ROUGH", "3-PENCIL"}));
+
+    form.Command7_Click();  // "<" with nothing selected
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text, "항목을선택해주세요");
+    EXPECT_EQ(rig.interaction().messages[0].title, "경고");
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(form.List2.ListCount(), 2);
+
+    form.List2.SetListIndex(1);
+    form.Command7_Click();
+    EXPECT_EQ(form.List2.Items(), std::vector<std::string>{"1-ROUGH"});
+    EXPECT_EQ(rig.interaction().messages.size(), 1u);
+}
+
+TEST(Form4, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
+    MainWindowRig rig;
+    Form4& form = rig.forms().form4();
+    for (int row = 1; row <= 5; ++row) form.MSFlexGrid1.SetTextMatrix(row, 2, "old");
+    form.Command1_Click();
+    auto names = [&form] {
+        std::vector<std::string> column;
+        for (int row = 1; row <= 4; ++row) column.push_back(form.MSFlexGrid1.TextMatrix(row, 2));
+        return column;
+    };
+    form.Text8.SetText("T");
+    EXPECT_EQ(names(), (std::vector<std::string>{"T1", "T2", "T3", "old"}));
+    form.Text10.SetText("10");
+    EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
+    form.Text10.SetText("1O");  // a letter O: not a number
+    EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
+    EXPECT_NE(form.StatusBar1.find("숫자가 아닙니다"), std::string::npos);
+    form.Text8.SetText("");
+    EXPECT_EQ(names(), (std::vector<std::string>{"1", "2", "3", "old"}));
+    EXPECT_EQ(form.nc_name_prefix(), "");
+}
+
+TEST(Form4, CreateFolderMakesTheFolderOrSaysWhyNot) {
+    MainWindowRig rig;
+    Form4& form = rig.forms().form4();
+    form.Text7.SetText("OP10");
+    form.Command4_Click();  // the button creates the folder and stays where it is
+    EXPECT_TRUE(fs::is_directory(rig.drives().File("C:\\JOBS\\PART-100\\OP10")));
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.new_folder_name(), "OP10");
+
+    form.Text7.SetText("OP20");
+    form.Text7_KeyPress(13);  // Enter creates it and opens it
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP20");
+    EXPECT_EQ(form.File1.Path, form.Dir1.Path);
+    EXPECT_TRUE(rig.interaction().messages.empty());
+
+    form.Drive1_Change();  // the drive's current folder is the new one
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP20");
+
+    form.Dir1.Path = "C:\\JOBS\\PART-100";
+    form.Dir1_Change();
+    const char* refused[] = {"OP10", "", "a/b", "what?", "..", "trailing."};
+    for (const char* name : refused) {
+        form.Text7.SetText(name);
+        form.Command4_Click();
+    }
+    EXPECT_EQ(rig.interaction().messages.size(), std::size(refused));
+    EXPECT_NE(rig.interaction().messages[0].text.find("이미 있는 폴더"), std::string::npos);
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
+    form.Text7_KeyPress('A');  // other keys do nothing
+    EXPECT_EQ(rig.interaction().messages.size(), std::size(refused));
+}
+
+TEST(Form4, ListUpdateRefillsTheProjectList) {
+    MainWindowRig rig;
+    Form4& form = rig.forms().form4();
+    form.List1.AddItem("stale");
+    form.Command5_Click();
+    EXPECT_EQ(form.List1.ListCount(), 3);
+    EXPECT_EQ(rig.TranscriptSince("never"),
+              (std::vector<std::string>{"Connect", "ToolpathNames", "Version",
+                                        "RunCommandOutput PRINT VALUE PROJECTPATH",
+                                        "RunCommandOutput PRINT VALUE PROJECTNAME", "Connect 0",
+                                        "Connect 0", "ToolpathNames"}));
+}
+
+TEST(Form6, ThePictureButtonConnectsAndShowsTheMainWindowEvenWithoutAHost) {
+    for (const char* script : {"version 8009\n", "fail Connect\n"}) {
+        MainWindowRig rig(script);
+        Form6& launcher = rig.forms().form6();
+        EXPECT_TRUE(launcher.Topmost());
+        EXPECT_FALSE(rig.forms().HasForm4());
+        launcher.Command1_Click();
+        ASSERT_TRUE(rig.forms().HasForm4());
+        EXPECT_TRUE(rig.forms().form4().Visible());
+        EXPECT_EQ(rig.Transcript().front(), "Connect");
+    }
+}
+
+}  // namespace
+}  // namespace orvalis
