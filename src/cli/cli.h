@@ -18,7 +18,7 @@ namespace orvalis::cli {
 
 // What a command gets: its arguments, the output streams and the host.
 class CommandContext {
-public:
+  public:
     CommandContext(GlobalOptions options, std::ostream& out, std::ostream& err);
 
     const std::vector<std::string>& arguments() const { return options_.arguments; }
@@ -38,7 +38,7 @@ public:
     // Answers the windows' yes/no questions (a workbook to replace ...).
     void SetConfirmAnswer(bool answer) { interaction_.confirm_answer = answer; }
 
-private:
+  private:
     // Message boxes go to stderr; questions get the answer the options gave.
     struct CliInteraction : forms::Interaction {
         explicit CliInteraction(std::ostream& err) : err(err) {}

@@ -77,6 +77,8 @@ std::optional<std::string> CommandArguments::Option(const std::string& name) con
     return value;
 }
 
-bool CommandArguments::Flag(const std::string& name) const { return Contains(flags_, name); }
+bool CommandArguments::Flag(const std::string& name) const {
+    return Contains(flags_, name);
+}
 
 }  // namespace orvalis::cli

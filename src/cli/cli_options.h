@@ -9,7 +9,7 @@ namespace orvalis::cli {
 
 // A command line that does not fit the usage; exit status 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -29,7 +29,7 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& words);
 // next word; flags take none. Throws UsageError for an unknown option or a
 // missing value.
 class CommandArguments {
-public:
+  public:
     CommandArguments(const std::vector<std::string>& words, const std::vector<std::string>& options,
                      const std::vector<std::string>& flags);
 
@@ -37,7 +37,7 @@ public:
     bool Flag(const std::string& name) const;
     const std::vector<std::string>& operands() const { return operands_; }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> options_;
     std::vector<std::string> flags_;
     std::vector<std::string> operands_;

@@ -74,7 +74,9 @@ std::size_t FlexGrid::Index(int row, int col) const {
     return static_cast<std::size_t>(row * cols_ + col);
 }
 
-const std::string& FlexGrid::TextMatrix(int row, int col) const { return cells_[Index(row, col)]; }
+const std::string& FlexGrid::TextMatrix(int row, int col) const {
+    return cells_[Index(row, col)];
+}
 
 void FlexGrid::SetTextMatrix(int row, int col, std::string text) {
     cells_[Index(row, col)] = std::move(text);

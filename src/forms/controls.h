@@ -18,7 +18,7 @@ struct Label {
 // A text box. Setting a different text runs its change handler, whether the
 // user typed it or a handler filled the box.
 class TextBox {
-public:
+  public:
     explicit TextBox(std::string text = "") : text_(std::move(text)) {}
 
     const std::string& Text() const { return text_; }
@@ -26,14 +26,14 @@ public:
 
     std::function<void()> Change;
 
-private:
+  private:
     std::string text_;
 };
 
 // A list box; ListIndex is -1 when nothing is selected. A multi-select list
 // also keeps a selected flag per entry.
 class ListBox {
-public:
+  public:
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::string& List(int index) const { return items_.at(static_cast<std::size_t>(index)); }
     const std::vector<std::string>& Items() const { return items_; }
@@ -49,7 +49,7 @@ public:
     bool Selected(int index) const { return selected_.at(static_cast<std::size_t>(index)); }
     void SetSelected(int index, bool selected);
 
-private:
+  private:
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int list_index_ = -1;
@@ -57,7 +57,7 @@ private:
 
 // A combo box: a list and an editable text; selecting an entry sets the text.
 class ComboBox {
-public:
+  public:
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::vector<std::string>& Items() const { return items_; }
     void AddItem(std::string item) { items_.push_back(std::move(item)); }
@@ -69,7 +69,7 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(std::string text);  // typed text; no entry is selected by it
 
-private:
+  private:
     std::vector<std::string> items_;
     int list_index_ = -1;
     std::string text_;
@@ -78,7 +78,7 @@ private:
 // A grid of texts addressed as TextMatrix(row, column), row 0 and column 0
 // being the fixed headings.
 class FlexGrid {
-public:
+  public:
     FlexGrid(int rows, int cols);
 
     int Rows() const { return rows_; }
@@ -90,7 +90,7 @@ public:
     const std::string& TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, std::string text);
 
-private:
+  private:
     std::size_t Index(int row, int col) const;
 
     int rows_;

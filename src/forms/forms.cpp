@@ -20,7 +20,11 @@ Form& Forms::Get(std::shared_ptr<Form>& slot) {
     return *slot;
 }
 
-Form6& Forms::form6() { return Get(form6_); }
-Form4& Forms::form4() { return Get(form4_); }
+Form6& Forms::form6() {
+    return Get(form6_);
+}
+Form4& Forms::form4() {
+    return Get(form4_);
+}
 
 }  // namespace orvalis::forms

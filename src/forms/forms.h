@@ -15,7 +15,7 @@ namespace orvalis::forms {
 // Told when the registry creates or unloads a window model, so the desktop
 // program can build or drop the window that shows it.
 class FormsObserver {
-public:
+  public:
     virtual ~FormsObserver() = default;
     // The view may keep the model alive with the pointer it is given.
     virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
@@ -26,7 +26,7 @@ public:
 // use, its view (if any) is attached, then its load runs. A window referred to
 // before it is shown is therefore created hidden, with its load run.
 class Forms {
-public:
+  public:
     Forms(std::shared_ptr<host::HostSession> session, Interaction& interaction);
     ~Forms();
     Forms(const Forms&) = delete;
@@ -41,7 +41,7 @@ public:
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
 
-private:
+  private:
     template <typename Form>
     Form& Get(std::shared_ptr<Form>& slot);
 

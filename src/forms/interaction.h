@@ -16,7 +16,7 @@ struct MessageText {
 // or a yes/no question. The desktop program shows dialogs; the CLI prints the
 // message and answers questions from its options.
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
     virtual void Message(const MessageText& message) = 0;
     virtual bool Confirm(const MessageText& question) = 0;

@@ -11,7 +11,7 @@ class Forms;
 // windows set (1 minimised, 0 normal), the topmost flag, and the hook its view
 // uses to hear about changes.
 class Window {
-public:
+  public:
     explicit Window(Forms& forms) : forms_(forms) {}
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -32,13 +32,13 @@ public:
     // the window shows.
     std::function<void()> Changed;
 
-protected:
+  protected:
     void MakeTopmost() { topmost_ = true; }
     // Tells the view to show the model's state again.
     void NotifyChanged();
     Forms& forms() { return forms_; }
 
-private:
+  private:
     Forms& forms_;
     bool visible_ = false;
     int window_state_ = kNormal;

@@ -5,49 +5,46 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "gui/fonts.h"
+#include "gui/icons.h"
+#include "gui/window_sync.h"
+#include "launcher/form6.h"
+
 namespace orvalis::gui {
 
-namespace {
-
-// A window of its own, shown on a button press; closed with the launcher.
-void ShowPlainWindow(QWidget* owner, const QString& title) {
-    auto* window = new QWidget(owner, Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(title);
-    window->resize(640, 480);
-    window->show();
-}
-
-}  // namespace
-
-LauncherWindow::LauncherWindow(QWidget* parent)
+LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QWidget* parent)
     : QWidget(parent),
+      mark_(std::move(mark)),
+      model_(std::move(model)),
       command1_(new QPushButton(this)),
-      command2_(new QPushButton(QStringLiteral("이름바꾸기"), this)),
-      command3_(new QPushButton(QStringLiteral("등록"), this)) {
+      command2_(new QPushButton(QString::fromStdString(model_->Command2.Caption), this)),
+      command3_(new QPushButton(QString::fromStdString(model_->Command3.Caption), this)) {
     setWindowTitle(QStringLiteral("ORVALIS"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    command1_->setIcon(QApplication::windowIcon());
-    command1_->setIconSize(QSize(48, 48));
-    command1_->setToolTip(QStringLiteral("ORVALIS"));
-    for (QPushButton* button : {command1_, command2_, command3_}) button->setMinimumSize(96, 72);
-
+    setWindowIcon(ProgramIcon());
+    command1_->setIcon(ProgramIcon());
+    command1_->setIconSize(QSize(56, 56));
+    command1_->setToolTip(QStringLiteral("ORVALIS 메인 화면"));
+    for (QPushButton* button : {command1_, command2_, command3_}) {
+        button->setFont(ButtonFont());
+        button->setMinimumSize(110, 80);
+    }
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(command1_);
     layout->addWidget(command2_);
     layout->addWidget(command3_);
 
-    connect(command1_, &QPushButton::clicked, this,
-            [this] { ShowPlainWindow(this, QStringLiteral("ORVALIS")); });
-    connect(command2_, &QPushButton::clicked, this,
-            [this] { ShowPlainWindow(this, QStringLiteral("Form2")); });
-    connect(command3_, &QPushButton::clicked, this,
-            [this] { ShowPlainWindow(this, QStringLiteral("Form11")); });
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        mark_("load");
+        model_->Command1_Click();
+    });
+    // The rename and settings windows come with their own work; until then
+    // their buttons say so.
+    for (QPushButton* button : {command2_, command3_}) {
+        button->setEnabled(false);
+        button->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
+    }
+    model_->Changed = [this] { ApplyWindowModel(*this, *model_); };
 }
-
-}  // namespace orvalis::gui
-
-namespace orvalis::gui {
 
 // Closing the launcher ends the program and every window with it.
 void LauncherWindow::closeEvent(QCloseEvent* event) {

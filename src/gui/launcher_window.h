@@ -1,26 +1,36 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+#include "gui/mark_action.h"
 
 class QPushButton;
 
+namespace orvalis {
+class Form6;
+}
+
 namespace orvalis::gui {
 
-// The start-up window: the main window, the rename window and the settings
-// window are reached from its three buttons. Closing it ends the program.
+// The start-up window (Form6): the main window, the rename window and the
+// settings window are reached from its three buttons. Closing it ends the
+// program.
 class LauncherWindow : public QWidget {
     Q_OBJECT
-public:
-    explicit LauncherWindow(QWidget* parent = nullptr);
+  public:
+    LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QWidget* parent = nullptr);
 
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
     QPushButton* Command3() const { return command3_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
+    MarkAction mark_;
+    std::shared_ptr<Form6> model_;
     QPushButton* command1_;
     QPushButton* command2_;
     QPushButton* command3_;

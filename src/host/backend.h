@@ -10,7 +10,7 @@ namespace orvalis::host {
 // or (on Windows) the real host. One backend serves every window of a process.
 // Every operation may throw HostError.
 class HostBackend {
-public:
+  public:
     virtual ~HostBackend() = default;
 
     // `argument` is empty for Connect() and 0 for Connect(0).

@@ -7,7 +7,9 @@ namespace orvalis::host {
 
 HostChannel::HostChannel(std::shared_ptr<HostSession> session) : session_(std::move(session)) {}
 
-void HostChannel::Connect() { ConnectWith(std::nullopt, "Connect"); }
+void HostChannel::Connect() {
+    ConnectWith(std::nullopt, "Connect");
+}
 
 void HostChannel::Connect(int argument) {
     ConnectWith(argument, "Connect " + std::to_string(argument));

@@ -14,7 +14,7 @@ namespace orvalis::host {
 // and refuses every call until Connect has succeeded on it, as the real
 // control does.
 class HostChannel {
-public:
+  public:
     explicit HostChannel(std::shared_ptr<HostSession> session);
 
     void Connect();
@@ -29,7 +29,7 @@ public:
 
     bool connected() const { return connected_; }
 
-private:
+  private:
     void ConnectWith(std::optional<int> argument, const std::string& call);
     // Records the call and throws HostError when the channel is not connected.
     void Begin(const std::string& call);

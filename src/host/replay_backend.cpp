@@ -30,7 +30,9 @@ void ReplayBackend::Connect(std::optional<int> argument) {
     Count("Connect", argument ? "Connect " + std::to_string(*argument) : "Connect");
 }
 
-void ReplayBackend::RunCommand(const std::string& line) { Count(line, "RunCommand " + line); }
+void ReplayBackend::RunCommand(const std::string& line) {
+    Count(line, "RunCommand " + line);
+}
 
 std::string ReplayBackend::RunCommandOutput(const std::string& line) {
     Count(line, "RunCommandOutput " + line);

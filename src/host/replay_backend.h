@@ -13,7 +13,7 @@ namespace orvalis::host {
 // Answers host calls from a replay script. Tests use it to drive the windows
 // with known answers and injected failures.
 class ReplayBackend : public HostBackend {
-public:
+  public:
     explicit ReplayBackend(ReplayScript script);
     // Throws ReplayScriptError when the file cannot be read or parsed.
     static std::unique_ptr<ReplayBackend> FromFile(const std::string& path);
@@ -32,7 +32,7 @@ public:
     // Makes the call with this 1-based number fail, whatever it is.
     void FailCallNumber(std::size_t number) { fail_call_number_ = number; }
 
-private:
+  private:
     // Counts the call and throws HostError when the script or the injected
     // call number says it fails. `key` is what a "fail" line names.
     void Count(const std::string& key, const std::string& call);

@@ -7,7 +7,7 @@ namespace orvalis::host {
 namespace {
 
 class ScriptParser {
-public:
+  public:
     ScriptParser(std::string_view text, std::string origin)
         : text_(text), origin_(std::move(origin)) {}
 
@@ -26,7 +26,7 @@ public:
         return std::move(script_);
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw ReplayScriptError(origin_ + ":" + std::to_string(line_number_) + ": " + what);
     }

@@ -11,7 +11,7 @@ namespace orvalis::host {
 
 // A replay script that could not be read; says which line and why.
 class ReplayScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -35,8 +35,8 @@ std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
     if (spec == "com") {
         throw HostError("Connect", "the com host exists only in the Windows build");
     }
-    throw HostError("Connect", "unknown host '" + spec +
-                                   "' (use sim, sim:PROJECT.json or replay:SCRIPT)");
+    throw HostError("Connect",
+                    "unknown host '" + spec + "' (use sim, sim:PROJECT.json or replay:SCRIPT)");
 }
 
 std::string DefaultHostSpec() {

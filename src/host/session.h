@@ -12,7 +12,7 @@ namespace orvalis::host {
 // channel object is made from the same session, so they all reach the same
 // host and write to the same transcript.
 class HostSession {
-public:
+  public:
     HostSession(std::unique_ptr<HostBackend> backend, std::unique_ptr<Transcript> transcript);
 
     HostBackend& backend() { return *backend_; }
@@ -21,7 +21,7 @@ public:
     // Writes one call line when a transcript is kept.
     void Record(const std::string& call);
 
-private:
+  private:
     std::unique_ptr<HostBackend> backend_;
     std::unique_ptr<Transcript> transcript_;
 };

@@ -15,6 +15,8 @@ void Transcript::Write(const std::string& line) {
     if (!out_) throw FileError(path_, "cannot write to the transcript");
 }
 
-void Transcript::Mark(const std::string& action) { Write("# " + action); }
+void Transcript::Mark(const std::string& action) {
+    Write("# " + action);
+}
 
 }  // namespace orvalis::host

@@ -9,7 +9,7 @@ namespace orvalis::host {
 // read next to the command lines it was meant to send. Each line is flushed at
 // once: a transcript of a run that crashed still holds every call made.
 class Transcript {
-public:
+  public:
     // Throws FileError when the file cannot be opened for appending.
     explicit Transcript(const std::string& path);
 
@@ -17,7 +17,7 @@ public:
     // "# load", "# survey" ...: written by a front end before each action.
     void Mark(const std::string& action);
 
-private:
+  private:
     std::string path_;
     std::ofstream out_;
 };

@@ -8,7 +8,9 @@ namespace orvalis {
 
 Form6::Form6(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
 
-void Form6::Form_Load() { MakeTopmost(); }
+void Form6::Form_Load() {
+    MakeTopmost();
+}
 
 void Form6::Command1_Click() {
     try {

@@ -13,11 +13,11 @@ class Forms;
 // The launcher: the first window, leading to the main window, the rename
 // window and the settings window. Closing it ends the program.
 class Form6 : public forms::Window {
-public:
+  public:
     explicit Form6(forms::Forms& forms);
 
     host::HostChannel PM;
-    forms::Button Command1;                       // a picture: the main window
+    forms::Button Command1;                      // a picture: the main window
     forms::Button Command2{"이름바꾸기", true};  // the rename window
     forms::Button Command3{"등록", true};        // the settings window
 

@@ -28,7 +28,7 @@ namespace {
 
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(const fs::path& target)
         : name_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
         descriptor_ = mkstemp(name_.data());
@@ -68,7 +68,7 @@ public:
         renamed_ = true;
     }
 
-private:
+  private:
     [[noreturn]] static void Fail(const fs::path& target, const std::string& what) {
         throw FileError(target.string(), what + ": " + std::strerror(errno));
     }

@@ -9,11 +9,13 @@ namespace orvalis {
 
 namespace {
 
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 // One open conversion, closed with the thread.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
@@ -48,13 +50,17 @@ public:
         return output;
     }
 
-private:
+  private:
     iconv_t handle_;
 };
 
 std::size_t Utf8SequenceLength(std::string_view text) {
     auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    std::size_t length = lead < 0x80    ? 1
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC0 ? 2
+                                        : 1;
     // Never skip past bytes that do not continue the sequence.
     std::size_t taken = 1;
     while (taken < length && taken < text.size() &&
@@ -64,13 +70,16 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     return taken;
 }
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
 std::string Cp949ToUtf8(std::string_view bytes) {
     thread_local Converter converter("UTF-8", "CP949");
-    return converter.Convert(bytes, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; });
+    return converter.Convert(bytes, "\xEF\xBF\xBD",
+                             [](std::string_view) { return std::size_t{1}; });
 }
 
 std::string Utf8ToCp949(std::string_view utf8) {

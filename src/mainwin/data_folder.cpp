@@ -59,6 +59,8 @@ void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
     if (error) throw FileError(from.string(), "cannot list the shipped files: " + error.message());
 }
 
-void EnsureDataFolder() { FillMissingFiles(ShippedDataDir(), kDataFolder); }
+void EnsureDataFolder() {
+    FillMissingFiles(ShippedDataDir(), kDataFolder);
+}
 
 }  // namespace orvalis

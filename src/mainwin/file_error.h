@@ -8,13 +8,13 @@ namespace orvalis {
 // A settings, record or output file that could not be read or written.
 // Carries the path so the handler can tell the user which file failed.
 class FileError : public std::runtime_error {
-public:
+  public:
     FileError(std::string path, const std::string& reason)
         : std::runtime_error(reason), path_(std::move(path)) {}
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

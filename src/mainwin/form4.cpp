@@ -165,7 +165,8 @@ void Form4::Command6_Click() {
 
 void Form4::Command7_Click() {
     if (List2.ListIndex() < 0) {
-        forms().interaction().Message({"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
+        forms().interaction().Message(
+            {"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
         return;
     }
     List2.RemoveItem(List2.ListIndex());

@@ -18,7 +18,7 @@ class Forms;
 // The main window (title ORVALIS): the project's toolpaths and the survey
 // list, the sheet header boxes, the folder panel and the toolpath grid.
 class Form4 : public forms::Window {
-public:
+  public:
     explicit Form4(forms::Forms& forms);
 
     host::HostChannel PM;
@@ -63,9 +63,9 @@ public:
     forms::Button Command4{"폴더 생성", true};
 
     // Lower frame.
-    forms::TextBox Text8;   // 이름: NC name prefix
-    forms::TextBox Text10;  // 시작 위치: start number
-    forms::ComboBox Combo1; // post-processor option files
+    forms::TextBox Text8;    // 이름: NC name prefix
+    forms::TextBox Text10;   // 시작 위치: start number
+    forms::ComboBox Combo1;  // post-processor option files
     forms::Button Command2{"NC POST", true};
     forms::Button Command3{"시트 만들기", true};
     forms::Button Command13{"그림", true};
@@ -96,7 +96,7 @@ public:
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
 
-private:
+  private:
     // The load's steps; each reports what it could not do.
     void ListPostProcessors(std::vector<std::string>& problems);
     void ListToolpaths(std::vector<std::string>& problems);

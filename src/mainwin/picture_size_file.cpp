@@ -9,7 +9,9 @@
 
 namespace orvalis::settings {
 
-std::string PictureSizeFilePath() { return DataPath("DAT FILE\\그림DATA.DAT"); }
+std::string PictureSizeFilePath() {
+    return DataPath("DAT FILE\\그림DATA.DAT");
+}
 
 PictureSizeRead ReadPictureSizes() {
     PictureSizeRead result;

@@ -34,7 +34,8 @@ std::vector<Line> SplitLines(std::string_view file) {
         std::size_t next = newline == std::string_view::npos ? file.size() : newline + 1;
         std::size_t text_end = newline == std::string_view::npos ? file.size() : newline;
         if (text_end > start && file[text_end - 1] == '\r') --text_end;
-        lines.push_back({file.substr(start, text_end - start), file.substr(text_end, next - text_end)});
+        lines.push_back(
+            {file.substr(start, text_end - start), file.substr(text_end, next - text_end)});
         start = next;
     }
     return lines;
@@ -45,7 +46,8 @@ std::optional<std::string_view> SectionName(std::string_view text) {
     std::string_view line = Trim(text);
     if (line.empty() || line[0] != '[') return std::nullopt;
     std::size_t close = line.find(']');
-    return Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return Trim(
+        line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 struct KeyLine {
@@ -173,8 +175,8 @@ void WriteSetting(const std::string& Section, const std::string& Key, const std:
                   const std::string& Path) {
     auto resolved = ResolvePath(Path);
     std::string file = ReadFileBytes(resolved).value_or("");
-    ReplaceFileAtomically(resolved, ProfileStore(file, Utf8ToCp949(Section), Utf8ToCp949(Key),
-                                                 Utf8ToCp949(Value)));
+    ReplaceFileAtomically(
+        resolved, ProfileStore(file, Utf8ToCp949(Section), Utf8ToCp949(Key), Utf8ToCp949(Value)));
 }
 
 }  // namespace orvalis

@@ -17,7 +17,7 @@ namespace orvalis {
 // quotes (nothing is escaped inside); an unquoted field ends at the next comma
 // or line end and loses its surrounding blanks. Blank lines hold no field.
 class RecordReader {
-public:
+  public:
     // `bytes` is the file's content in code page 949.
     explicit RecordReader(std::string bytes);
 
@@ -33,7 +33,7 @@ public:
     // had none left, kIncomplete when it ended inside the record.
     Record NextRecord(std::size_t count);
 
-private:
+  private:
     void SkipBlankLines();
     std::string ReadQuoted();
     std::string ReadUnquoted();

@@ -15,11 +15,19 @@ const std::string kListIndexKey = "ListIndex";
 
 }  // namespace
 
-std::string SettingFilePath() { return DataPath("DAT FILE\\SETTING.dat"); }
-std::string CompanyFilePath() { return DataPath("DAT FILE\\Sample.Ini"); }
-std::string ListIndexFilePath() { return DataPath("DAT FILE\\ListIndex.dat"); }
+std::string SettingFilePath() {
+    return DataPath("DAT FILE\\SETTING.dat");
+}
+std::string CompanyFilePath() {
+    return DataPath("DAT FILE\\Sample.Ini");
+}
+std::string ListIndexFilePath() {
+    return DataPath("DAT FILE\\ListIndex.dat");
+}
 
-std::string CompanyKey(int slot) { return "업체명" + std::to_string(slot); }
+std::string CompanyKey(int slot) {
+    return "업체명" + std::to_string(slot);
+}
 
 std::vector<std::string> LoadCompanyList() {
     std::vector<std::string> companies;

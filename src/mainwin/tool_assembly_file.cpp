@@ -7,7 +7,9 @@
 
 namespace orvalis::settings {
 
-std::string ToolAssemblyFilePath() { return DataPath("DAT FILE\\공구DATA.DAT"); }
+std::string ToolAssemblyFilePath() {
+    return DataPath("DAT FILE\\공구DATA.DAT");
+}
 
 ToolAssemblyRead ReadToolAssemblies() {
     ToolAssemblyRead result;

@@ -14,9 +14,9 @@ using ToolAssemblyRecord = std::array<std::string, 16>;
 std::string ToolAssemblyFilePath();
 
 struct ToolAssemblyRead {
-    bool found = false;                      // the file could be read
-    std::vector<ToolAssemblyRecord> records; // in file order
-    bool incomplete = false;                 // the file ended inside a record
+    bool found = false;                       // the file could be read
+    std::vector<ToolAssemblyRecord> records;  // in file order
+    bool incomplete = false;                  // the file ended inside a record
 };
 
 ToolAssemblyRead ReadToolAssemblies();

@@ -41,8 +41,9 @@ TEST(Cli, SettingsPrintsWhatTheUserStored) {
     drives.Write(settings::CompanyFilePath(),
                  Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n"));
     drives.Write(settings::SettingFilePath(), "[DATA\xC8\xAE\xC0\xE5\xC0\xDA]\r\nTYPE=tap\r\n");
-    drives.Write("C:\\TARVEL\\ORVALIS\\DAT FILE\\공구DATA.DAT",
-                 "\"10\",\"75\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\"\r\n");
+    drives.Write(
+        "C:\\TARVEL\\ORVALIS\\DAT FILE\\공구DATA.DAT",
+        "\"10\",\"75\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\"\r\n");
     auto run = RunCli({"--host", "replay:/nonexistent", "settings"});  // never touches the host
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
@@ -99,8 +100,8 @@ TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
     auto script = folder.path() / "project.replay";
     auto transcript = folder.path() / "transcript";
     std::ofstream(script) << "version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n";
-    auto run = RunCli({"--host", "replay:" + script.string(), "--transcript", transcript.string(),
-                       "toolpaths"});
+    auto run = RunCli(
+        {"--host", "replay:" + script.string(), "--transcript", transcript.string(), "toolpaths"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1-ROUGH\n2-FINISH\n");
     std::ifstream in(transcript);

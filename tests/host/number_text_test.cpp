@@ -16,8 +16,8 @@ TEST(NumberText, WritesTheGeneralFormTheHostReads) {
         {120, "120"},
         {-50, "-50"},
         {37.5, "37.5"},
-        {2 + 0.7, "2.7"},                  // pen positions add up without binary noise
-        {2 + 0.7 + 0.89 + 0.87, "4.46"},   // 15 significant digits hide the float error
+        {2 + 0.7, "2.7"},                 // pen positions add up without binary noise
+        {2 + 0.7 + 0.89 + 0.87, "4.46"},  // 15 significant digits hide the float error
         {4.46 + 1.5, "5.96"},
         {100.0 / 2 / 6.5, "7.69230769230769"},
         {100.0 / 2 / 6.842, "7.30780473545747"},

@@ -155,8 +155,7 @@ TEST(Replay, MakeBackendReadsReplayFilesAndRejectsUnknownSpecs) {
     std::ofstream(path) << "version 8009\n";
     auto backend = MakeBackend("replay:" + path.string());
     EXPECT_EQ(backend->Version(), 8009);
-    EXPECT_THROW(MakeBackend("replay:" + (folder.path() / "missing").string()),
-                 ReplayScriptError);
+    EXPECT_THROW(MakeBackend("replay:" + (folder.path() / "missing").string()), ReplayScriptError);
     EXPECT_THROW(MakeBackend("telnet:host"), HostError);
 }
 

@@ -7,21 +7,34 @@ namespace {
 
 TEST(Cp949, ConvertsKoreanBothWaysByteExact) {
     // "업체명" is BE F7 C3 BC B8 ED in code page 949.
-    EXPECT_EQ(Utf8ToCp949("업체명1"), "\xBE\xF7\xC3\xBC\xB8\xED" "1");
-    EXPECT_EQ(Cp949ToUtf8("\xBE\xF7\xC3\xBC\xB8\xED" "1"), "업체명1");
-    EXPECT_EQ(Cp949ToUtf8(Utf8ToCp949("그룸 DATA확장자 (주)한국정밀")), "그룸 DATA확장자 (주)한국정밀");
+    EXPECT_EQ(Utf8ToCp949("업체명1"),
+              "\xBE\xF7\xC3\xBC\xB8\xED"
+              "1");
+    EXPECT_EQ(Cp949ToUtf8("\xBE\xF7\xC3\xBC\xB8\xED"
+                          "1"),
+              "업체명1");
+    EXPECT_EQ(Cp949ToUtf8(Utf8ToCp949("그룸 DATA확장자 (주)한국정밀")),
+              "그룸 DATA확장자 (주)한국정밀");
 }
 
 TEST(Cp949, NeverFailsOnBadInput) {
     const std::string replacement = "\xEF\xBF\xBD";
-    EXPECT_EQ(Cp949ToUtf8("A\xFF" "B"), "A" + replacement + "B");
+    EXPECT_EQ(Cp949ToUtf8("A\xFF"
+                          "B"),
+              "A" + replacement + "B");
     EXPECT_EQ(Cp949ToUtf8("A\xB0"), "A" + replacement);  // lead byte cut off at the end
-    EXPECT_EQ(Utf8ToCp949("\U0001F600" "10"), "?10");       // not in the code page
-    EXPECT_EQ(Utf8ToCp949("A\xC3" "B"), "A?B");           // broken UTF-8
+    EXPECT_EQ(Utf8ToCp949("\U0001F600"
+                          "10"),
+              "?10");  // not in the code page
+    EXPECT_EQ(Utf8ToCp949("A\xC3"
+                          "B"),
+              "A?B");  // broken UTF-8
 }
 
 TEST(Cp949, CutsOnlyAtCharacterBoundaries) {
-    const std::string text = "A\xB0\xA1\xB0\xA1" "B";  // A 가 가 B
+    const std::string text =
+        "A\xB0\xA1\xB0\xA1"
+        "B";  // A 가 가 B
     struct Case {
         std::size_t limit;
         std::size_t cut;

@@ -30,7 +30,8 @@ TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
     EXPECT_EQ(ResolvePath("C:\\tarvel\\NEW\\File.txt"),
               drives.root() / "c" / "TARVEL" / "NEW" / "File.txt");
     // Native paths are matched the same way.
-    EXPECT_EQ(ResolvePath((drives.root() / "C" / "TARVEL").string()), drives.root() / "c" / "TARVEL");
+    EXPECT_EQ(ResolvePath((drives.root() / "C" / "TARVEL").string()),
+              drives.root() / "c" / "TARVEL");
 }
 
 }  // namespace

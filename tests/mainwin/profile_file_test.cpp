@@ -31,7 +31,8 @@ TEST(ProfileFile, MissingFileSectionOrKeyReadsEmpty) {
 
 TEST(ProfileFile, LookupIgnoresCaseAndBlanksAndTakesTheFirstKey) {
     const std::string file =
-        "; comment\r\n[Data]\r\n  Type = nc \r\nTYPE=second\r\nnoequals\r\n[DATA]\r\nType=other\r\n";
+        "; comment\r\n[Data]\r\n  Type = nc "
+        "\r\nTYPE=second\r\nnoequals\r\n[DATA]\r\nType=other\r\n";
     EXPECT_EQ(ProfileLookup(file, "data", "type"), "nc");
     EXPECT_EQ(ProfileLookup("[S]\nK=lf line ends\n", "S", "K"), "lf line ends");
     EXPECT_EQ(ProfileLookup("[S\r\nK=no bracket\r\n", "S", "K"), "no bracket");

@@ -22,14 +22,14 @@ TEST(RecordFile, ReadsQuotedAndUnquotedFieldsWithLineEndsAsSeparators) {
     };
     const Case cases[] = {
         {"\"300\",\"200\"\r\n", {"300", "200"}},
-        {"\"a, b\",\" c \"\r\n", {"a, b", " c "}},            // quotes keep commas and blanks
-        {"  300 , 200\t\r\n", {"300", "200"}},                 // unquoted fields lose blanks
+        {"\"a, b\",\" c \"\r\n", {"a, b", " c "}},  // quotes keep commas and blanks
+        {"  300 , 200\t\r\n", {"300", "200"}},      // unquoted fields lose blanks
         {"\"\",\"\"\r\n", {"", ""}},
         {",x\r\n", {"", "x"}},
-        {"\"a\"\n\"b\"\r\"c\"", {"a", "b", "c"}},              // any line end; none at the end
-        {"\"a\"\r\n\r\n  \r\n\"b\"\r\n", {"a", "b"}},          // blank lines hold no field
-        {"\"a\"junk,\"b\"\r\n", {"a", "b"}},                   // text after a closing quote
-        {"\"unclosed,x\r\n\"b\"\r\n", {"unclosed,x", "b"}},    // an open quote ends with its line
+        {"\"a\"\n\"b\"\r\"c\"", {"a", "b", "c"}},            // any line end; none at the end
+        {"\"a\"\r\n\r\n  \r\n\"b\"\r\n", {"a", "b"}},        // blank lines hold no field
+        {"\"a\"junk,\"b\"\r\n", {"a", "b"}},                 // text after a closing quote
+        {"\"unclosed,x\r\n\"b\"\r\n", {"unclosed,x", "b"}},  // an open quote ends with its line
         {"", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(AllFields(c.bytes), c.fields) << c.bytes;

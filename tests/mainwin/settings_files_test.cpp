@@ -17,7 +17,8 @@ TEST(SettingsFiles, CompanyListIsTheRunOfSlotsFromSlotOne) {
     EXPECT_EQ(LoadCompanyList(), (std::vector<std::string>{"한국정밀", "ACME"}));
 
     std::string full = "[그룸]\r\n";
-    for (int slot = 1; slot <= 21; ++slot) full += CompanyKey(slot) + "=C" + std::to_string(slot) + "\r\n";
+    for (int slot = 1; slot <= 21; ++slot)
+        full += CompanyKey(slot) + "=C" + std::to_string(slot) + "\r\n";
     drives.Write(CompanyFilePath(), Utf8ToCp949(full));
     auto companies = LoadCompanyList();
     ASSERT_EQ(companies.size(), 20u);  // slot 21 is never read
@@ -73,12 +74,15 @@ TEST(ToolAssemblyFile, ReadsRecordsAndAppendsNewOnes) {
     EXPECT_TRUE(ReadToolAssemblies().found);
     EXPECT_TRUE(ReadToolAssemblies().records.empty());
 
-    ToolAssemblyRecord ten = {"10", "75", "10", "10", "30", "", "", "", "32", "32", "50", "", "", "", "0.5", "1"};
+    ToolAssemblyRecord ten = {"10", "75", "10", "10", "30", "", "",    "",
+                              "32", "32", "50", "",   "",   "", "0.5", "1"};
     AppendToolAssembly(ten);
     AppendToolAssembly(ToolAssemblyRecord{});
-    EXPECT_EQ(*drives.Read(ToolAssemblyFilePath()),
-              "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"32\",\"32\",\"50\",\"\",\"\",\"\",\"0.5\",\"1\"\r\n"
-              "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(
+        *drives.Read(ToolAssemblyFilePath()),
+        "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"32\",\"32\",\"50\",\"\",\"\",\"\",\"0."
+        "5\",\"1\"\r\n"
+        "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     auto read = ReadToolAssemblies();
     ASSERT_EQ(read.records.size(), 2u);
     EXPECT_EQ(read.records[0], ten);

@@ -13,7 +13,7 @@ namespace orvalis::testing {
 
 // Records the message boxes a window shows and answers its questions.
 class RecordingInteraction : public forms::Interaction {
-public:
+  public:
     void Message(const forms::MessageText& message) override { messages.push_back(message); }
     bool Confirm(const forms::MessageText& question) override {
         questions.push_back(question);
@@ -28,7 +28,7 @@ public:
 // The window models over a replay host, with a data folder of their own
 // (filled from the shipped files) and a transcript.
 class FormsRig {
-public:
+  public:
     explicit FormsRig(const std::string& replay_script);
 
     forms::Forms& forms() { return *forms_; }
@@ -40,7 +40,7 @@ public:
     // The transcript from the last "# action" marker on, without the marker.
     std::vector<std::string> TranscriptSince(const std::string& action) const;
 
-private:
+  private:
     TempDrives drives_;
     TempFolder folder_;
     RecordingInteraction interaction_;

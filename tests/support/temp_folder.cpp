@@ -37,7 +37,9 @@ ScopedEnv::~ScopedEnv() {
 
 TempDrives::TempDrives() : env_("ORVALIS_DRIVES", folder_.path().string()) {}
 
-fs::path TempDrives::File(const std::string& drive_path) const { return ResolvePath(drive_path); }
+fs::path TempDrives::File(const std::string& drive_path) const {
+    return ResolvePath(drive_path);
+}
 
 void TempDrives::Write(const std::string& drive_path, const std::string& bytes) const {
     fs::path file = File(drive_path);

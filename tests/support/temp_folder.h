@@ -8,7 +8,7 @@ namespace orvalis::testing {
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -16,19 +16,19 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Sets an environment variable for the lifetime of the object.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const std::string& value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string name_;
     std::optional<std::string> old_;
 };
@@ -36,7 +36,7 @@ private:
 // A temporary folder standing for the drive letters (ORVALIS_DRIVES), so
 // tests read and write the data folder "C:\TARVEL\ORVALIS\" inside it.
 class TempDrives {
-public:
+  public:
     TempDrives();
 
     const std::filesystem::path& root() const { return folder_.path(); }
@@ -47,7 +47,7 @@ public:
     // The bytes of a drive path's file, or nothing when it is missing.
     std::optional<std::string> Read(const std::string& drive_path) const;
 
-private:
+  private:
     TempFolder folder_;
     ScopedEnv env_;
 };

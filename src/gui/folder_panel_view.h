@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace orvalis {
+class Form4;
+}
+
+namespace orvalis::gui {
+
+// The main window's folder panel on tab "위치1": drive list, folder list,
+// file list, the folder-name box and "폴더 생성".
+class FolderPanelView : public QWidget {
+    Q_OBJECT
+  public:
+    FolderPanelView(std::shared_ptr<Form4> model, QWidget* parent = nullptr);
+
+    void Refresh();
+
+    QComboBox* Drive1() const { return drive1_; }
+    QListWidget* Dir1() const { return dir1_; }
+    QListWidget* File1() const { return file1_; }
+    QLineEdit* Text7() const { return text7_; }
+    QPushButton* Command4() const { return command4_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ShowFolders();
+    void OpenFolder(const QString& path);
+
+    std::shared_ptr<Form4> model_;
+    QComboBox* drive1_;
+    QListWidget* dir1_;
+    QListWidget* file1_;
+    QLineEdit* text7_;
+    QPushButton* command4_;
+};
+
+}  // namespace orvalis::gui

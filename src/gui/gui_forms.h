@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/forms.h"
+#include "forms/interaction.h"
+#include "gui/mark_action.h"
+
+namespace orvalis::gui {
+
+// Builds the Qt window for each window model the registry creates, owns those
+// windows, and shows the models' messages and questions as dialogs.
+class GuiForms : public forms::FormsObserver, public forms::Interaction {
+  public:
+    GuiForms();
+    ~GuiForms() override;
+
+    // Starts building windows for the models `forms` creates.
+    void Attach(forms::Forms& forms);
+
+    void Created(const std::shared_ptr<Form6>& window) override;
+    void Created(const std::shared_ptr<Form4>& window) override;
+
+    void Message(const forms::MessageText& message) override;
+    bool Confirm(const forms::MessageText& question) override;
+
+  private:
+    forms::Forms* forms_ = nullptr;
+    MarkAction mark_;
+    std::vector<std::unique_ptr<QWidget>> windows_;
+};
+
+}  // namespace orvalis::gui

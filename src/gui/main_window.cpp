@@ -1,0 +1,353 @@
+#include "gui/main_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "gui/flex_grid_view.h"
+#include "gui/folder_panel_view.h"
+#include "gui/fonts.h"
+#include "gui/icons.h"
+#include "gui/window_sync.h"
+#include "mainwin/form4.h"
+
+namespace orvalis::gui {
+
+namespace {
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QGroupBox* Frame(const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setFont(CaptionFont());
+    return frame;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(CaptionFont());
+    return label;
+}
+
+void ShowItems(QComboBox& combo, const forms::ComboBox& model) {
+    QStringList items;
+    for (const auto& item : model.Items()) items << FromStd(item);
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i) shown << combo.itemText(i);
+    if (shown != items) {
+        combo.clear();
+        combo.addItems(items);
+    }
+    combo.setCurrentIndex(model.ListIndex());
+    if (combo.isEditable() && combo.currentText() != FromStd(model.Text())) {
+        combo.setEditText(FromStd(model.Text()));
+    }
+}
+
+void ShowText(QLineEdit& edit, const forms::TextBox& model) {
+    if (edit.text() != FromStd(model.Text())) edit.setText(FromStd(model.Text()));
+}
+
+void ShowList(QListWidget& list, const forms::ListBox& model) {
+    QStringList items;
+    for (const auto& item : model.Items()) items << FromStd(item);
+    bool same = list.count() == items.size();
+    for (int i = 0; same && i < list.count(); ++i) same = list.item(i)->text() == items[i];
+    if (!same) {
+        list.clear();
+        list.addItems(items);
+    }
+    if (list.selectionMode() == QAbstractItemView::MultiSelection) {
+        for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(model.Selected(i));
+    } else {
+        list.setCurrentRow(model.ListIndex());
+    }
+}
+
+// Handlers that later work connects; until then the button says so.
+void NotReadyYet(QWidget* control) {
+    control->setEnabled(false);
+    control->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::shared_ptr<Form4> model, MarkAction mark, QWidget* parent)
+    : QMainWindow(parent), mark_(std::move(mark)), model_(std::move(model)) {
+    setWindowTitle(QStringLiteral("ORVALIS"));
+    setWindowIcon(ProgramIcon());
+    auto* central = new QWidget(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildSheetFrame(), 0);
+    top->addWidget(BuildToolpathFrame(), 1);
+    top->addWidget(BuildProjectFrame(), 1);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top, 0);
+    layout->addWidget(BuildLowerFrame(), 1);
+    setCentralWidget(central);
+    BuildStatusBar();
+    ConnectEdits();
+    resize(1360, 900);
+    model_->Changed = [this] { Refresh(); };
+    Refresh();
+}
+
+QPushButton* MainWindow::AddButton(int number, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setFont(ButtonFont());
+    commands_.at(static_cast<std::size_t>(number)) = button;
+    return button;
+}
+
+QPushButton* MainWindow::Command(int number) const {
+    return commands_.at(static_cast<std::size_t>(number));
+}
+
+QWidget* MainWindow::BuildSheetFrame() {
+    auto* sheet = Frame(QStringLiteral("시트지 정보"), this);
+    auto* layout = new QVBoxLayout(sheet);
+
+    auto* version = Frame(QStringLiteral("파워밀 버전 정보"), sheet);
+    version_stack_ = new QStackedLayout(version);
+    for (auto& label : version_labels_) {
+        label = Caption(QString(), version);
+        version_stack_->addWidget(label);
+    }
+    version_stack_->addWidget(new QWidget(version));
+    version->setMinimumHeight(52);
+    layout->addWidget(version);
+
+    auto* check = Frame(QStringLiteral("공구 검증 옵션"), sheet);
+    auto* check_layout = new QHBoxLayout(check);
+    combo4_ = new QComboBox(check);
+    check1_ = new QCheckBox(QStringLiteral("충돌 간섭"), check);
+    check2_ = new QCheckBox(QStringLiteral("과절삭"), check);
+    check_layout->addWidget(combo4_);
+    check_layout->addWidget(AddButton(8, QStringLiteral("공구설정")));
+    check_layout->addWidget(check1_);
+    check_layout->addWidget(check2_);
+    layout->addWidget(check);
+
+    auto* order = Frame(QStringLiteral("작업 지시서"), sheet);
+    auto* grid = new QGridLayout(order);
+    combo2_ = new QComboBox(order);
+    combo3_ = new QComboBox(order);
+    text1_ = new QLineEdit(order);
+    text2_ = new QLineEdit(order);
+    grid->addWidget(Caption(QStringLiteral("회사명"), order), 0, 0);
+    grid->addWidget(combo2_, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("좌 표"), order), 0, 2);
+    grid->addWidget(combo3_, 0, 3);
+    grid->addWidget(Caption(QStringLiteral("품  명"), order), 1, 0);
+    grid->addWidget(text1_, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("부품명"), order), 1, 2);
+    grid->addWidget(text2_, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    text2_->setMinimumWidth(120);
+    layout->addWidget(order);
+
+    auto* extension = new QHBoxLayout;
+    text3_ = new QLineEdit(sheet);
+    text3_->setMaximumWidth(80);
+    extension->addWidget(Caption(QStringLiteral("확장자"), sheet));
+    extension->addWidget(text3_);
+    extension->addStretch(1);
+    layout->addLayout(extension);
+    layout->addStretch(1);
+    return sheet;
+}
+
+QWidget* MainWindow::BuildToolpathFrame() {
+    auto* frame = Frame(QStringLiteral("ToolPatH List"), this);
+    auto* layout = new QGridLayout(frame);
+    list1_ = new QListWidget(frame);
+    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
+    list2_ = new QListWidget(frame);
+    for (QListWidget* list : {list1_, list2_}) {
+        list->setFont(ListFont());
+        list->setMinimumWidth(150);
+    }
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(AddButton(1, QStringLiteral(">>")));
+    buttons->addWidget(AddButton(6, QStringLiteral(">")));
+    buttons->addWidget(AddButton(7, QStringLiteral("<")));
+    buttons->addWidget(AddButton(10, QStringLiteral("<<")));
+    buttons->addStretch(1);
+    layout->addWidget(list1_, 0, 0);
+    layout->addLayout(buttons, 0, 1);
+    layout->addWidget(list2_, 0, 2);
+    layout->addWidget(AddButton(5, QStringLiteral("LIST UPDATA")), 1, 0);
+    layout->addWidget(AddButton(14, QStringLiteral("불러오기")), 1, 2);
+    return frame;
+}
+
+QWidget* MainWindow::BuildProjectFrame() {
+    auto* frame = new QWidget(this);
+    auto* layout = new QGridLayout(frame);
+    label9_ = new QLabel(frame);
+    label8_ = new QLabel(frame);
+    for (QLabel* label : {label9_, label8_}) {
+        label->setFont(ListFont());
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setFrameShape(QFrame::StyledPanel);
+    }
+    layout->addWidget(Caption(QStringLiteral("POWERMILL NAME>>"), frame), 0, 0);
+    layout->addWidget(label9_, 0, 1);
+    layout->addWidget(Caption(QStringLiteral("파일 위치:>>"), frame), 1, 0);
+    layout->addWidget(label8_, 1, 1);
+    sstab1_ = new QTabWidget(frame);
+    sstab1_->setFont(CaptionFont());
+    folder_panel_ = new FolderPanelView(model_, sstab1_);
+    sstab1_->addTab(folder_panel_, QStringLiteral("위치1"));
+    for (const char* tab : {"위치2", "위치3", "위치4"}) {
+        sstab1_->addTab(new QWidget(sstab1_), QString::fromUtf8(tab));
+    }
+    layout->addWidget(sstab1_, 2, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    return frame;
+}
+
+QWidget* MainWindow::BuildLowerFrame() {
+    auto* frame = new QGroupBox(this);
+    auto* layout = new QVBoxLayout(frame);
+    auto* row = new QHBoxLayout;
+    text8_ = new QLineEdit(frame);
+    text10_ = new QLineEdit(frame);
+    combo1_ = new QComboBox(frame);
+    combo1_->setEditable(true);
+    combo1_->setMinimumWidth(180);
+    for (QLineEdit* edit : {text8_, text10_}) edit->setMaximumWidth(110);
+    row->addWidget(Caption(QStringLiteral("이름"), frame));
+    row->addWidget(text8_);
+    row->addWidget(Caption(QStringLiteral("시작 위치"), frame));
+    row->addWidget(text10_);
+    row->addWidget(combo1_);
+    row->addWidget(AddButton(2, QStringLiteral("NC POST")));
+    row->addWidget(AddButton(3, QStringLiteral("시트 만들기")));
+    row->addWidget(AddButton(13, QStringLiteral("그림")));
+    QPushButton* capture = AddButton(15, QString());
+    capture->setIcon(CaptureIcon());
+    capture->setIconSize(QSize(32, 32));
+    capture->setToolTip(QStringLiteral("뷰 캡처"));
+    row->addWidget(capture);
+    row->addStretch(1);
+    layout->addLayout(row);
+    grid_ = new FlexGridView(frame);
+    layout->addWidget(grid_, 1);
+    return frame;
+}
+
+void MainWindow::BuildStatusBar() {
+    status_panel_ = new QLabel(this);
+    statusBar()->addWidget(status_panel_, 1);
+    for (const char* key : {"INS", "NUM", "CAPS"}) {
+        auto* panel = new QLabel(QString::fromUtf8(key), this);
+        panel->setEnabled(false);  // the lock keys' state cannot be read here
+        statusBar()->addPermanentWidget(panel);
+    }
+    auto* time = new QLabel(this);
+    auto* date = new QLabel(this);
+    statusBar()->addPermanentWidget(time);
+    statusBar()->addPermanentWidget(date);
+    auto tick = [time, date] {
+        time->setText(QTime::currentTime().toString(QStringLiteral("AP h:mm")));
+        date->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    };
+    tick();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, tick);
+    clock->start(1000);
+}
+
+void MainWindow::ConnectEdits() {
+    Form4& m = *model_;
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
+    connect(Command(6), &QPushButton::clicked, this, [&m] { m.Command6_Click(); });
+    connect(Command(7), &QPushButton::clicked, this, [&m] { m.Command7_Click(); });
+    connect(Command(10), &QPushButton::clicked, this, [&m] { m.Command10_Click(); });
+    connect(Command(5), &QPushButton::clicked, this, [&m] { m.Command5_Click(); });
+    for (int number : {2, 3, 8, 13, 14, 15}) NotReadyYet(Command(number));
+    NotReadyYet(check1_);
+    NotReadyYet(check2_);
+
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
+        for (int i = 0; i < list1_->count(); ++i)
+            m.List1.SetSelected(i, list1_->item(i)->isSelected());
+    });
+    connect(list2_, &QListWidget::currentRowChanged, this, [&m](int row) {
+        if (row < m.List2.ListCount()) m.List2.SetListIndex(row);
+    });
+    auto text_box = [this](QLineEdit* edit, forms::TextBox& box) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [&box](const QString& text) { box.SetText(text.toStdString()); });
+    };
+    text_box(text1_, m.Text1);
+    text_box(text2_, m.Text2);
+    text_box(text3_, m.Text3);
+    text_box(text8_, m.Text8);
+    text_box(text10_, m.Text10);
+    auto combo_box = [this](QComboBox* combo, forms::ComboBox& box) {
+        connect(combo, &QComboBox::activated, this, [&box](int index) { box.SetListIndex(index); });
+        if (combo->isEditable()) {
+            connect(combo, &QComboBox::editTextChanged, this,
+                    [&box](const QString& text) { box.SetText(text.toStdString()); });
+        }
+    };
+    combo_box(combo1_, m.Combo1);
+    combo_box(combo2_, m.Combo2);
+    combo_box(combo3_, m.Combo3);
+    combo_box(combo4_, m.Combo4);
+}
+
+void MainWindow::Refresh() {
+    const Form4& m = *model_;
+    const forms::Label* labels[] = {&m.Label11, &m.Label12, &m.Label13,
+                                    &m.Label14, &m.Label15, &m.Label16};
+    int shown = static_cast<int>(version_labels_.size());  // the blank page: no version label
+    for (int i = 0; i < 6; ++i) {
+        version_labels_[static_cast<std::size_t>(i)]->setText(FromStd(labels[i]->Caption));
+        if (labels[i]->Visible) shown = i;
+    }
+    version_stack_->setCurrentIndex(shown);
+    const QSignalBlocker blockers[] = {QSignalBlocker(combo1_), QSignalBlocker(combo2_),
+                                       QSignalBlocker(combo3_), QSignalBlocker(combo4_),
+                                       QSignalBlocker(list1_),  QSignalBlocker(list2_)};
+    ShowItems(*combo1_, m.Combo1);
+    ShowItems(*combo2_, m.Combo2);
+    ShowItems(*combo3_, m.Combo3);
+    ShowItems(*combo4_, m.Combo4);
+    ShowText(*text1_, m.Text1);
+    ShowText(*text2_, m.Text2);
+    ShowText(*text3_, m.Text3);
+    ShowText(*text8_, m.Text8);
+    ShowText(*text10_, m.Text10);
+    ShowList(*list1_, m.List1);
+    ShowList(*list2_, m.List2);
+    check1_->setChecked(m.Check1.Value == 1);
+    check2_->setChecked(m.Check2.Value == 1);
+    label9_->setText(FromStd(m.Label9.Caption));
+    label8_->setText(FromStd(m.Label8.Caption));
+    folder_panel_->Refresh();
+    grid_->ShowGrid(m.MSFlexGrid1);
+    status_panel_->setText(FromStd(m.StatusBar1));
+    ApplyWindowModel(*this, m);
+}
+
+}  // namespace orvalis::gui

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "gui/mark_action.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedLayout;
+class QTabWidget;
+
+namespace orvalis {
+class Form4;
+}
+
+namespace orvalis::gui {
+
+class FlexGridView;
+class FolderPanelView;
+
+// The main window (ORVALIS): shows the Form4 model and forwards every click
+// and edit to it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    MainWindow(std::shared_ptr<Form4> model, MarkAction mark, QWidget* parent = nullptr);
+
+    // Shows the model's state again.
+    void Refresh();
+
+    // For tests: the controls under their window names.
+    QListWidget* List1() const { return list1_; }
+    QListWidget* List2() const { return list2_; }
+    QPushButton* Command(int number) const;
+    QLineEdit* Text8() const { return text8_; }
+    QLineEdit* Text10() const { return text10_; }
+    QComboBox* Combo2() const { return combo2_; }
+    FlexGridView* Grid() const { return grid_; }
+    QLabel* StatusPanel() const { return status_panel_; }
+    QLabel* VersionLabel(int number) const { return version_labels_.at(number - 11); }
+    FolderPanelView* FolderPanel() const { return folder_panel_; }
+
+  private:
+    QWidget* BuildSheetFrame();
+    QWidget* BuildToolpathFrame();
+    QWidget* BuildProjectFrame();
+    QWidget* BuildLowerFrame();
+    void BuildStatusBar();
+    void ConnectEdits();
+    QPushButton* AddButton(int number, const QString& caption);
+
+    MarkAction mark_;
+    std::shared_ptr<Form4> model_;
+    std::array<QLabel*, 6> version_labels_{};  // Label11 .. Label16
+    QStackedLayout* version_stack_ = nullptr;
+    QComboBox* combo4_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QCheckBox* check2_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QComboBox* combo3_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLineEdit* text3_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QListWidget* list2_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QLabel* label8_ = nullptr;
+    QTabWidget* sstab1_ = nullptr;
+    FolderPanelView* folder_panel_ = nullptr;
+    QLineEdit* text8_ = nullptr;
+    QLineEdit* text10_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    FlexGridView* grid_ = nullptr;
+    QLabel* status_panel_ = nullptr;
+    std::array<QPushButton*, 16> commands_{};  // Command1 .. Command15 by number
+};
+
+}  // namespace orvalis::gui

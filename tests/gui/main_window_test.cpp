@@ -1,0 +1,95 @@
+#include "gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/flex_grid_view.h"
+#include "gui/folder_panel_view.h"
+#include "mainwin/cp949.h"
+#include "mainwin/form4.h"
+#include "mainwin/settings_files.h"
+#include "support/forms_rig.h"
+
+namespace orvalis::gui {
+namespace {
+
+struct MainWindowFixture : ::testing::Test {
+    testing::FormsRig rig{
+        "version 8009\n"
+        "toolpath 1-ROUGH\n"
+        "toolpath 2-FINISH\n"
+        "answer PRINT VALUE PROJECTPATH\n"
+        "| C:\\JOBS\\PART-100\n"};
+    std::vector<std::string> marks;
+    std::shared_ptr<Form4> model;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        rig.drives().Write(settings::CompanyFilePath(),
+                           Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n"));
+        std::filesystem::create_directories(rig.drives().File("C:\\JOBS\\PART-100"));
+        model = std::make_shared<Form4>(rig.forms());
+        window = std::make_unique<MainWindow>(
+            model, [this](const std::string& action) { marks.push_back(action); });
+        model->Form_Load();
+    }
+};
+
+TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
+    EXPECT_EQ(window->List1()->count(), 2);
+    EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("한국정밀"));
+    EXPECT_EQ(window->VersionLabel(15)->text(), QStringLiteral("파워밀 8,0에 접속 중입니다."));
+    EXPECT_TRUE(window->isHidden());  // a model that is not shown keeps its window hidden
+    model->Show();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window->Grid()->horizontalHeaderItem(1)->text(), QStringLiteral("NC이름"));
+    EXPECT_EQ(window->Grid()->verticalHeaderItem(59)->text(), QStringLiteral("60"));
+}
+
+TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
+    QTest::mouseClick(window->Command(1), Qt::LeftButton);
+    EXPECT_EQ(model->List2.ListCount(), 2);
+    EXPECT_EQ(window->List2()->count(), 2);
+
+    QTest::keyClicks(window->Text8(), "T");
+    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(2, 2), "T2");
+    EXPECT_EQ(window->Grid()->item(1, 1)->text(), QStringLiteral("T2"));
+    QTest::keyClicks(window->Text10(), "x");
+    EXPECT_EQ(window->StatusPanel()->text().toStdString(), model->StatusBar1);
+    EXPECT_NE(model->StatusBar1.find("숫자가 아닙니다"), std::string::npos);
+
+    window->List2()->setCurrentRow(0);
+    QTest::mouseClick(window->Command(7), Qt::LeftButton);
+    EXPECT_EQ(model->List2.Items(), std::vector<std::string>{"2-FINISH"});
+    QTest::mouseClick(window->Command(10), Qt::LeftButton);
+    EXPECT_EQ(window->List2()->count(), 0);
+
+    window->List1()->item(1)->setSelected(true);
+    QTest::mouseClick(window->Command(6), Qt::LeftButton);
+    EXPECT_EQ(model->List2.Items(), std::vector<std::string>{"2-FINISH"});
+}
+
+TEST_F(MainWindowFixture, FolderPanelCreatesAndOpensFolders) {
+    FolderPanelView* panel = window->FolderPanel();
+    panel->Text7()->clear();
+    QTest::keyClicks(panel->Text7(), "OP10");
+    QTest::keyClick(panel->Text7(), Qt::Key_Return);
+    EXPECT_EQ(model->Dir1.Path, "C:\\JOBS\\PART-100\\OP10");
+    // The folder list shows the path down to the open folder, which is current.
+    EXPECT_TRUE(panel->Dir1()->currentItem()->text().contains(QStringLiteral("OP10")));
+    panel->Dir1()->setCurrentRow(1);
+    emit panel->Dir1()->itemActivated(panel->Dir1()->item(1));
+    EXPECT_EQ(model->Dir1.Path, "C:\\JOBS");
+}
+
+}  // namespace
+}  // namespace orvalis::gui
