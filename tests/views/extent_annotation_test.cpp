@@ -1,0 +1,174 @@
+#include "views/extent_annotation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace orvalis::views {
+namespace {
+
+const std::string W =
+    "TRANSFORM RESET TRANSFORM TYPE WORKPLANE TRANSFORM PATTERN SELECTED SELECTED";
+const std::string kMove = "TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM ";
+
+BlockBoxes Boxes() {
+    return {"-50", "120", "-40", "40", "-30", "0"};
+}
+
+// The lines of one label, from its "Delete Pattern" to its MOVEZ transform.
+std::vector<std::string> LabelLines(const std::vector<std::string>& all, const std::string& name) {
+    auto first = std::find(all.begin(), all.end(), "Delete Pattern '" + name + "'");
+    auto last = std::find_if(first, all.end(), [](const std::string& line) {
+        return line.rfind(kMove + "MOVEZ ", 0) == 0;
+    });
+    if (last == all.end()) return {};
+    return {first, last + 2};
+}
+
+TEST(ExtentAnnotation, TheXMaximumLabelOf120IsBuiltGlyphByGlyph) {
+    const std::string T = "TRANSFORM PATTERN 'X-MAX' SELECTED";
+    const std::string insert = "Edit Pattern 'X-MAX' INSERT FILE  'C:\\TARVEL\\ORVALIS\\FONT\\";
+    const std::string select = "EXPLORER SELECT Pattern 'X-MAX' NEW";
+    std::vector<std::string> expected = {
+        "Delete Pattern 'X-MAX'",
+        "CREATE PATTERN 'X-MAX'",
+        insert + "X.PIC'",
+        select,
+        W,
+        insert + "PLUS.PIC'",
+        select,
+        W,
+        kMove + "MOVEX 1",
+        T,
+        insert + "NUMBER-1.PIC'",
+        select,
+        W,
+        kMove + "MOVEX 2",
+        T,
+        insert + "NUMBER-2.PIC'",
+        select,
+        W,
+        kMove + "MOVEX 2.7",
+        T,
+        insert + "NUMBER-0.PIC'",
+        select,
+        W,
+        kMove + "MOVEX 3.59",
+        T,
+        "EDIT PATTERN 'X-MAX' DESELECT ALL",
+        kMove + "MOVEX -5.96",
+        T,
+        kMove + "MOVEY 1.7",
+        T,
+        "EDIT Pattern 'X-MAX' INSERT FILE  'C:\\TARVEL\\ORVALIS\\FONT\\H-MAX.PIC'",
+        select,
+        W,
+        "EDIT PATTERN 'X-MAX' DESELECT ALL",
+        "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 13.0769230769231",
+        T,
+        kMove + "MOVEX 120",
+        T,
+        kMove + "MOVEY 40",
+        T,
+        kMove + "MOVEZ 0",
+        T,
+    };
+    auto all = AnnotationCommands(Boxes(), ScalesFor(Boxes()));
+    EXPECT_EQ(LabelLines(all, "X-MAX"), expected);
+}
+
+TEST(ExtentAnnotation, ScalesComeFromTheXExtentOnly) {
+    BlockBoxes boxes = {"0", "100", "", "", "", ""};
+    auto all = AnnotationCommands(boxes, ScalesFor(boxes));
+    auto scale_lines =
+        std::count(all.begin(), all.end(),
+                   "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.69230769230769");
+    EXPECT_EQ(scale_lines, 4);  // the X and Y labels
+    auto z_lines =
+        std::count(all.begin(), all.end(),
+                   "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.30780473545747");
+    EXPECT_EQ(z_lines, 6);  // the Z labels and the four view titles
+    BlockBoxes flat = {"12", "12abc", "", "", "", ""};
+    auto zero = AnnotationCommands(flat, ScalesFor(flat));
+    EXPECT_EQ(std::count(zero.begin(), zero.end(),
+                         "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 0"),
+              10);
+}
+
+TEST(ExtentAnnotation, SignsPointsAndOddCharacters) {
+    BlockBoxes boxes = {"-50", "120", "-37.5", "1E-05", "", "0"};
+    auto all = AnnotationCommands(boxes, ScalesFor(boxes));
+    auto y_min = LabelLines(all, "Y-MIN");
+    // A negative limit gets the minus glyph and its digits without the "-".
+    EXPECT_EQ(y_min[5], "Edit Pattern 'Y-MIN' INSERT FILE  'C:\\TARVEL\\ORVALIS\\FONT\\MINUS.pic'");
+    EXPECT_EQ(y_min[8], kMove + "MOVEX 0.96");
+    std::vector<std::string> pens;
+    for (const auto& line : y_min) {
+        if (line.rfind(kMove + "MOVEX ", 0) == 0) pens.push_back(line.substr(kMove.size() + 6));
+    }
+    // 3 at 1.96, 7 at 2.89, "." at 3.75 (advance 0.34), 5 at 4.09; the line then
+    // begins 1.5 above the corner and lies 1.7 to its left.
+    EXPECT_EQ(pens,
+              (std::vector<std::string>{"0.96", "1.96", "2.89", "3.75", "4.09", "-1.7", "-50"}));
+    EXPECT_NE(std::find(y_min.begin(), y_min.end(),
+                        "Edit Pattern 'Y-MIN' INSERT FILE  'C:\\TARVEL\\ORVALIS\\FONT\\DOT.PIC'"),
+              y_min.end());
+
+    // "1E-05": the "E" and "-" get no glyph, no select, no move and no advance.
+    auto y_max = LabelLines(all, "Y-MAX");
+    EXPECT_EQ(
+        std::count_if(y_max.begin(), y_max.end(),
+                      [](const std::string& l) { return l.find("NUMBER-") != std::string::npos; }),
+        3);
+    // 1 at 1.96, 0 at 2.66, 5 at 3.53: the pen ends at 4.39, so the line ends 5.89 before the
+    // corner.
+    EXPECT_NE(std::find(y_max.begin(), y_max.end(), kMove + "MOVEY -5.89"), y_max.end());
+
+    // An empty box: letter and plus glyph only, and placement with an empty distance.
+    auto z_min = LabelLines(all, "Z-MIN");
+    EXPECT_EQ(std::count_if(
+                  z_min.begin(), z_min.end(),
+                  [](const std::string& l) { return l.find("INSERT FILE") != std::string::npos; }),
+              3);  // Z.PIC, PLUS.PIC, V-MIN.PIC
+    EXPECT_EQ(z_min[z_min.size() - 2], kMove + "MOVEZ ");
+}
+
+TEST(ExtentAnnotation, ZLabelsStandUpAndTitlesFollowTheLabels) {
+    auto all = AnnotationCommands(Boxes(), ScalesFor(Boxes()));
+    auto rotations = std::count(all.begin(), all.end(),
+                                "TRANSFORM RESET TRANSFORM TYPE ROTATEX TRANSFORM ANGLE 90");
+    EXPECT_EQ(rotations, 2);
+    auto turns = std::count(all.begin(), all.end(),
+                            "TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE 90");
+    EXPECT_EQ(turns, 4);  // Y and Z labels
+    EXPECT_NE(
+        std::find(
+            all.begin(), all.end(),
+            "EDIT PATTERN 'TOP-View' INSERT FILE   'C:\\TARVEL\\ORVALIS\\FONT\\TOP-View.PIC'"),
+        all.end());
+    EXPECT_NE(
+        std::find(all.begin(), all.end(),
+                  "EDIT PATTERN 'ISO-View' INSERT FILE  'C:\\TARVEL\\ORVALIS\\FONT\\ISO-View.PIC'"),
+        all.end());
+    EXPECT_EQ(all.back(), "TRANSFORM PATTERN 'ISO-View' SELECTED");
+    std::vector<std::string> order;
+    for (const auto& line : all) {
+        if (line.rfind("Delete Pattern '", 0) == 0) order.push_back(line.substr(16, 5));
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"X-MAX", "X-MIN", "Y-MAX", "Y-MIN", "Z-MAX", "Z-MIN"}));
+}
+
+TEST(ExtentAnnotation, TheScratchListHoldsEachLabelsCharactersThenEmpties) {
+    std::vector<std::vector<std::string>> seen;
+    AnnotationCommands(
+        Boxes(), ScalesFor(Boxes()),
+        [&seen](const std::vector<std::string>& characters) { seen.push_back(characters); });
+    ASSERT_EQ(seen.size(), 12u);
+    EXPECT_EQ(seen[0], (std::vector<std::string>{"1", "2", "0"}));
+    EXPECT_TRUE(seen[1].empty());
+    EXPECT_EQ(seen[2], (std::vector<std::string>{"5", "0"}));
+}
+
+}  // namespace
+}  // namespace orvalis::views
