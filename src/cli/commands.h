@@ -8,5 +8,6 @@ namespace orvalis::cli {
 // UsageError, host::HostError or FileError for the dispatcher to report.
 int RunSettings(CommandContext& context);
 int RunToolpaths(CommandContext& context);
+int RunCapture(CommandContext& context);
 
 }  // namespace orvalis::cli

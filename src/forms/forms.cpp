@@ -1,7 +1,10 @@
 #include "forms/forms.h"
 
+#include "forms/window.h"
+
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
+#include "views/form1.h"
 
 namespace orvalis::forms {
 
@@ -13,6 +16,7 @@ Forms::~Forms() = default;
 template <typename Form>
 Form& Forms::Get(std::shared_ptr<Form>& slot) {
     if (!slot) {
+        retired_.clear();
         slot = std::make_shared<Form>(*this);
         if (observer_) observer_->Created(slot);
         slot->Form_Load();
@@ -25,6 +29,23 @@ Form6& Forms::form6() {
 }
 Form4& Forms::form4() {
     return Get(form4_);
+}
+
+// The registry forgets the model; it is destroyed when the next window is
+// created (or with the registry), never inside the handler that unloaded it.
+template <typename Form>
+void Forms::Drop(std::shared_ptr<Form>& slot) {
+    if (!slot) return;
+    std::shared_ptr<Form> unloaded = std::move(slot);
+    if (observer_) observer_->Unloaded(*unloaded);
+    retired_.push_back(std::move(unloaded));
+}
+
+Form1& Forms::form1() {
+    return Get(form1_);
+}
+void Forms::UnloadForm1() {
+    Drop(form1_);
 }
 
 }  // namespace orvalis::forms

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "forms/interaction.h"
 #include "host/session.h"
 
 namespace orvalis {
+class Form1;
 class Form4;
 class Form6;
 }  // namespace orvalis
 
 namespace orvalis::forms {
+
+class Window;
 
 // Told when the registry creates or unloads a window model, so the desktop
 // program can build or drop the window that shows it.
@@ -20,6 +24,9 @@ class FormsObserver {
     // The view may keep the model alive with the pointer it is given.
     virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form1>& /*window*/) {}
+    // The registry has dropped the window; its view should go too.
+    virtual void Unloaded(Window& /*window*/) {}
 };
 
 // Owns the window models. Each window exists once: it is created on first
@@ -37,6 +44,13 @@ class Forms {
     Form6& form6();
     Form4& form4();
     bool HasForm4() const { return static_cast<bool>(form4_); }
+    Form1& form1();
+    bool HasForm1() const { return static_cast<bool>(form1_); }
+
+    // Closing the block limits panel unloads it: the registry drops the model
+    // and tells the observer; the next use creates and loads it afresh.
+    // Unloading must be the last thing a window's handler does.
+    void UnloadForm1();
 
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
@@ -44,12 +58,16 @@ class Forms {
   private:
     template <typename Form>
     Form& Get(std::shared_ptr<Form>& slot);
+    template <typename Form>
+    void Drop(std::shared_ptr<Form>& slot);
 
     std::shared_ptr<host::HostSession> session_;
     Interaction& interaction_;
     FormsObserver* observer_ = nullptr;
     std::shared_ptr<Form6> form6_;
     std::shared_ptr<Form4> form4_;
+    std::shared_ptr<Form1> form1_;
+    std::vector<std::shared_ptr<Window>> retired_;  // unloaded, kept until safe to destroy
 };
 
 }  // namespace orvalis::forms

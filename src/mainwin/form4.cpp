@@ -10,6 +10,7 @@
 #include "mainwin/drive_paths.h"
 #include "mainwin/settings_files.h"
 #include "survey/toolpath_grid.h"
+#include "views/form1.h"
 
 namespace orvalis {
 
@@ -190,6 +191,12 @@ void Form4::Command5_Click() {
         problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
     }
     ReportLoad(problems);
+}
+
+// The main window steps aside while the panel is open; the panel brings it back.
+void Form4::Command15_Click() {
+    SetWindowState(kMinimized);
+    forms().form1().Show();
 }
 
 void Form4::Text8_Change() {

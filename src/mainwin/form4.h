@@ -86,6 +86,7 @@ class Form4 : public forms::Window {
     void Command7_Click();   // <
     void Command10_Click();  // <<
     void Command5_Click();   // LIST UPDATA
+    void Command15_Click();  // view capture: the block limits panel
     void Command4_Click();   // 폴더 생성
     void Text7_KeyPress(int key_ascii);
     void Text8_Change();

@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli.h"
 
 #include "host/channel.h"
 #include "support/forms_rig.h"
+#include "support/temp_folder.h"
 
 namespace orvalis::views {
 namespace {
@@ -84,6 +90,42 @@ TEST(ViewCapture, AFailingCallStopsTheRunAndTheDisplayIsRestored) {
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->command, "Connect");
     EXPECT_FALSE(refused->restored);
+}
+
+}  // namespace
+}  // namespace orvalis::views
+
+namespace orvalis::views {
+namespace {
+
+// The whole run as the user makes it: main window, panel, limits typed, "캡처".
+// The expected transcript was checked line by line against the command lines
+// the host must receive; any change to the sequence shows up here.
+TEST(ViewCapture, AWholeRunSendsExactlyTheReviewedTranscript) {
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    auto script = folder.path() / "block.replay";
+    auto transcript = folder.path() / "transcript";
+    std::ofstream(script) << "version 8009\nblock -50 120 -40 40 -30 0\n";
+    std::ostringstream out, err;
+    int status = cli::Main({"--host", "replay:" + script.string(), "--transcript",
+                            transcript.string(), "capture", "--limits=-50,50,-40,40,-30,0"},
+                           out, err);
+    EXPECT_EQ(status, 0) << err.str();
+    auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    };
+    auto expected =
+        read(std::filesystem::path(ORVALIS_TEST_SOURCE_DIR) / "views" / "capture_run.transcript");
+    auto sent = read(transcript);
+    ASSERT_EQ(sent.size(), expected.size());
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        EXPECT_EQ(sent[i], expected[i]) << "line " << i + 1;
+    EXPECT_NE(out.str().find("IMAGE/ISO.bmp"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+#include "views/form1.h"
+
+#include <string>
+
+#include "forms/forms.h"
+#include "host/host_error.h"
+#include "host/number_text.h"
+#include "mainwin/form4.h"
+#include "views/leading_number.h"
+#include "views/view_capture.h"
+
+namespace orvalis {
+
+Form1::Form1(forms::Forms& forms) : Window(forms), pm(forms.session()) {
+    for (int index = 1; index <= 6; ++index) {
+        BoxOf(index).Change = [this, index] { LimitChanged(index); };
+    }
+}
+
+forms::TextBox& Form1::BoxOf(int index) {
+    forms::TextBox* boxes[] = {&Text3, &Text6, &Text2, &Text5, &Text1, &Text4};
+    return *boxes[index - 1];
+}
+
+views::BlockBoxes Form1::Boxes() const {
+    return {Text3.Text(), Text6.Text(), Text2.Text(), Text5.Text(), Text1.Text(), Text4.Text()};
+}
+
+void Form1::Form_Load() {
+    MakeTopmost();
+    ReloadBlock(false);
+}
+
+void Form1::Command1_Click() {
+    ReloadBlock(true);
+}
+
+// The host recomputes its block; the boxes then show the six limits. Filling
+// a box is a change like any other, so the host gets each value back.
+void Form1::ReloadBlock(bool reset_limit) {
+    try {
+        pm.Connect();
+        pm.RunCommand("DELETE BLOCK");
+        if (reset_limit) pm.RunCommand("EDIT BLOCK RESETLIMIT 0");
+        pm.RunCommand("EDIT BLOCK RESET");
+        pm.FetchBlock();
+        for (int index = 1; index <= 6; ++index) {
+            BoxOf(index).SetText(host::NumberText(pm.BlockLimit(index)));
+        }
+        host_failure_shown_ = false;
+    } catch (const host::HostError& error) {
+        ReportHostFailure("블럭을 읽지 못했습니다", error.what());
+    }
+    NotifyChanged();
+}
+
+void Form1::LimitChanged(int index) {
+    // What is sent carries at most 15 significant digits, like the number text.
+    double limit = std::stod(host::NumberText(views::LeadingNumber(BoxOf(index).Text())));
+    try {
+        pm.SetBlockLimit(index, limit);
+        host_failure_shown_ = false;
+    } catch (const host::HostError& error) {
+        ReportHostFailure("블럭 한계값을 보내지 못했습니다", error.what());
+    }
+}
+
+void Form1::ReportHostFailure(const std::string& what, const std::string& reason) {
+    if (host_failure_shown_) return;
+    host_failure_shown_ = true;
+    forms().interaction().Message(
+        {what + ".\n(" + reason + ")", "블럭", forms::MessageIcon::kCritical});
+}
+
+void Form1::Command3_Click() {
+    auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
+        List2.Clear();
+        for (const auto& c : chars) List2.AddItem(c);
+    });
+    if (failure) {
+        std::string text = "캡처를 마치지 못했습니다: " + failure->command + "\n(" +
+                           failure->reason + ")\n그림 파일이 모두 저장되지 않았을 수 있습니다.";
+        if (!failure->restored) text += "\n화면 설정과 대화상자를 되돌리지 못했습니다.";
+        forms().interaction().Message({text, "캡처", forms::MessageIcon::kCritical});
+    }
+    if (CaptureDone) CaptureDone(!failure);
+    // Whether or not the run succeeded, the main window comes back and the panel closes.
+    if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
+    Form_Unload();
+}
+
+void Form1::Form_Unload() {
+    if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
+    Hide();
+    forms().UnloadForm1();
+}
+
+}  // namespace orvalis

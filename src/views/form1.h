@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+
+#include "forms/controls.h"
+#include "forms/window.h"
+#include "host/channel.h"
+#include "views/block_boxes.h"
+
+namespace orvalis {
+
+namespace forms {
+class Forms;
+}
+
+// The block limits panel: shows the six limits of the host's block, lets the
+// user recompute or edit them, and starts the view capture with "캡처".
+// Left column the minima, right column the maxima, one row per axis.
+class Form1 : public forms::Window {
+  public:
+    explicit Form1(forms::Forms& forms);
+
+    host::HostChannel pm;
+    forms::TextBox Text3{"Text3"};  // X minimum, limit 1
+    forms::TextBox Text6{"Text6"};  // X maximum, limit 2
+    forms::TextBox Text2{"Text2"};  // Y minimum, limit 3
+    forms::TextBox Text5{"Text5"};  // Y maximum, limit 4
+    forms::TextBox Text1{"Text1"};  // Z minimum, limit 5
+    forms::TextBox Text4{"Text4"};  // Z maximum, limit 6
+    forms::Button Command1{"블럭", true};
+    forms::Button Command3{"캡처", true};
+    forms::ListBox List2;  // the characters of the label being built
+
+    void Form_Load();
+    void Command1_Click();  // 블럭: recompute the block and reload the boxes
+    void Command3_Click();  // 캡처: label the limits and keep the four bitmaps
+    // Each box sends its leading number as its limit on every change.
+    void LimitChanged(int index);
+    // Closing the panel brings the main window back.
+    void Form_Unload();
+
+    views::BlockBoxes Boxes() const;
+
+    // Told whether the capture run kept its four bitmaps, just before the
+    // panel closes itself (the CLI sets its exit status from it).
+    std::function<void(bool succeeded)> CaptureDone;
+
+  private:
+    forms::TextBox& BoxOf(int index);
+    void ReloadBlock(bool reset_limit);
+    void ReportHostFailure(const std::string& what, const std::string& reason);
+
+    bool host_failure_shown_ = false;  // one message, not one per keystroke
+};
+
+}  // namespace orvalis
