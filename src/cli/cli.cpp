@@ -23,7 +23,7 @@ struct CommandEntry {
 
 constexpr CommandEntry kCommands[] = {
     {"toolpaths", RunToolpaths, "list the project's toolpaths"},
-    {"survey", nullptr, "survey toolpaths into the grid and print its rows"},
+    {"survey", RunSurvey, "survey toolpaths into the grid and print its rows"},
     {"capture", RunCapture, "label the block limits and keep the four view bitmaps"},
     {"sheet", nullptr, "write the setup-sheet workbook"},
     {"pictures", nullptr, "write the picture workbook"},

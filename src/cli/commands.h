@@ -7,6 +7,7 @@ namespace orvalis::cli {
 // One function per command; each returns the exit status and throws
 // UsageError, host::HostError or FileError for the dispatcher to report.
 int RunSettings(CommandContext& context);
+int RunSurvey(CommandContext& context);
 int RunToolpaths(CommandContext& context);
 int RunCapture(CommandContext& context);
 

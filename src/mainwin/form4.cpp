@@ -271,6 +271,31 @@ void Form4::Dir1_Change() {
     NotifyChanged();
 }
 
+void Form4::Command14_Click() {
+    last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this](int index) {
+        List2.SetListIndex(index);
+        NotifyChanged();
+    });
+    for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
+        survey::WriteToolpathRow(MSFlexGrid1, static_cast<int>(i) + 1, last_survey_.rows[i]);
+    }
+    // After a failure the list stays on the toolpath that failed.
+    if (!last_survey_.failed_entry && List2.ListCount() > 0) List2.SetListIndex(0);
+    ReportSurvey();
+}
+
+void Form4::ReportSurvey() {
+    if (!last_survey_.problems.empty()) {
+        Status(Joined(last_survey_.problems, " / "));
+    } else if (last_survey_.not_surveyed > 0) {
+        std::string text = survey::NotSurveyedMessage(last_survey_.not_surveyed);
+        Status(text);
+        forms().interaction().Message({text, "경고", forms::MessageIcon::kCritical});
+    } else {
+        Status(kReady);
+    }
+}
+
 void Form4::Status(std::string text) {
     StatusBar1 = std::move(text);
     NotifyChanged();

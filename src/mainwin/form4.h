@@ -8,6 +8,8 @@
 #include "forms/window.h"
 #include "host/channel.h"
 #include "mainwin/folder_panel.h"
+#include "survey/assembly_values.h"
+#include "survey/survey.h"
 
 namespace orvalis {
 
@@ -73,12 +75,18 @@ class Form4 : public forms::Window {
     forms::FlexGrid MSFlexGrid1;
     std::string StatusBar1;  // the status bar's first panel
 
+    // Shank and holder dimensions that the survey shows in every row; the
+    // collision check sets them.
+    survey::AssemblyValues assembly_values;
+
     // Values kept while the window is open.
     const std::string& version_code() const { return version_code_; }
     const std::string& nc_name_prefix() const { return nc_name_prefix_; }
     const std::string& new_folder_name() const { return new_folder_name_; }
     // Whether the load could list the project's toolpaths.
     bool toolpaths_listed() const { return toolpaths_listed_; }
+    // What the last survey did: its rows, and what went wrong.
+    const survey::SurveyResult& last_survey() const { return last_survey_; }
 
     void Form_Load();
     void Command1_Click();   // >>
@@ -93,6 +101,7 @@ class Form4 : public forms::Window {
     void Text10_Change();
     void Drive1_Change();
     void Dir1_Change();
+    void Command14_Click();  // 불러오기: the survey
 
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
@@ -111,11 +120,13 @@ class Form4 : public forms::Window {
     bool CreateFolder();
     void ChangeFolder(const std::string& path);
     void Status(std::string text);
+    void ReportSurvey();
 
     std::string version_code_;
     std::string nc_name_prefix_;
     std::string new_folder_name_;
     bool toolpaths_listed_ = false;
+    survey::SurveyResult last_survey_;
     std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it
 };
 

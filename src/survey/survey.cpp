@@ -1,0 +1,132 @@
+#include "survey/survey.h"
+
+#include <algorithm>
+
+#include "host/host_error.h"
+#include "survey/host_answers.h"
+#include "survey/report_error.h"
+#include "survey/tool_report.h"
+#include "survey/toolpath_report.h"
+
+namespace orvalis::survey {
+
+namespace {
+
+// Quiets the host before each toolpath: no drawing of the selected toolpath,
+// no message or error dialogs waiting for a click, no command echo.
+constexpr const char* kQuietCommands[] = {
+    "DEACTIVATE TOOLPATH",
+    "edit preference seldrawtp no",
+    "DIALOGS MESSAGE OFF",
+    "DIALOGS ERROR OFF",
+    "TOOLBAR COMMANDBAR LOWER",
+    "ECHO OFF DCPDEBUG UNTRACE COMMAND ACCEPT",
+    "DIALOGS MESSAGE OFF",
+    "DIALOGS ERROR OFF",
+    "ECHO OFF DCPDEBUG UNTRACE COMMAND ACCEPT",
+};
+
+// Gives the host back to the user as it was before the survey.
+constexpr const char* kClosingCommands[] = {
+    "DIALOGS MESSAGE ON",
+    "DIALOGS ERROR ON",
+    "edit preference seldrawtp yes",
+};
+
+std::string HostProblem(const host::HostError& error) {
+    return "파워밀 명령이 실패했습니다 (" + error.command() + "): " + error.what();
+}
+
+// Machining time and lowest point, from the host's estimate and measurement.
+void EstimateAndMeasure(host::HostChannel& pm, SurveyValues& values) {
+    const std::string& name = values.toolpath_name;
+    pm.RunCommandOutput("ACTIVATE Toolpath '" + name + "'");
+    pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE");
+    pm.RunCommandOutput("FORM TOOLPATHSTATS TOOLPATHSTATS ESTIMATE");
+    values.machining_time =
+        MachiningTimeFrom(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"));
+    pm.RunCommandOutput("TOOLPATHSTATS CANCEL");
+    values.lowest_point = LowestPointFrom(pm.RunCommandOutput("SIZE TOOLPATH  '" + name + "'"));
+}
+
+// Tool, allowance, steps and strategy, from the parameter reports.
+void ReadReports(host::HostChannel& pm, SurveyValues& values) {
+    values.tool_name = FirstLineOf(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"));
+    ReadToolReport(pm.RunCommandOutput("print entity parameters  tool '" + values.tool_name + "'"),
+                   values);
+    ReadToolpathReport(
+        pm.RunCommandOutput("print entity parameters  toolpath '" + values.toolpath_name + "'"),
+        values,
+        [&pm] { return pm.RunCommandOutput("PRINT FORMVALUE AreaClear.StepdownFrame.StepDown"); });
+}
+
+void SendClosingCommands(host::HostChannel& pm, SurveyResult& result) {
+    bool told = false;
+    for (const char* line : kClosingCommands) {
+        try {
+            pm.RunCommand(line);
+        } catch (const host::HostError& error) {
+            // Each switch is tried on its own; the user hears of the first that failed.
+            if (told) continue;
+            result.problems.push_back("파워밀 대화상자와 툴패스 표시를 다시 켜지 못했습니다: " +
+                                      HostProblem(error));
+            told = true;
+        }
+    }
+}
+
+void RecordFailure(SurveyResult& result, int index, const std::string& name,
+                   const std::string& what) {
+    result.failed_entry = index;
+    result.problems.push_back("'" + name + "' 툴패스(" + std::to_string(index + 1) +
+                              "번째)에서 불러오기를 멈췄습니다: " + what);
+}
+
+}  // namespace
+
+SurveyValues SurveyToolpath(host::HostChannel& pm, const std::string& name) {
+    SurveyValues values;
+    values.toolpath_name = name;
+    for (const char* line : kQuietCommands) pm.RunCommand(line);
+    EstimateAndMeasure(pm, values);
+    pm.RunCommand("DIALOGS MESSAGE On");
+    ReadReports(pm, values);
+    return values;
+}
+
+SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                       const AssemblyValues& assembly, const ToolpathStarting& starting) {
+    SurveyResult result;
+    try {
+        pm.Connect();
+    } catch (const host::HostError& error) {
+        result.problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() +
+                                  ")");
+        return result;
+    }
+    int count = std::min(static_cast<int>(toolpaths.size()), kMaxToolpaths);
+    result.not_surveyed = static_cast<int>(toolpaths.size()) - count;
+    for (int i = 0; i < count; ++i) {
+        const std::string& name = toolpaths[static_cast<std::size_t>(i)];
+        if (starting) starting(i);
+        try {
+            result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly));
+        } catch (const host::HostError& error) {
+            RecordFailure(result, i, name, HostProblem(error));
+            break;
+        } catch (const ReportError& error) {
+            RecordFailure(result, i, name, error.what());
+            break;
+        }
+    }
+    SendClosingCommands(pm, result);
+    return result;
+}
+
+std::string NotSurveyedMessage(int not_surveyed) {
+    return "툴패스 표는 " + std::to_string(kMaxToolpaths) + "줄까지입니다: 앞의 " +
+           std::to_string(kMaxToolpaths) + "개만 불러오고 나머지 " + std::to_string(not_surveyed) +
+           "개는 불러오지 않았습니다";
+}
+
+}  // namespace orvalis::survey

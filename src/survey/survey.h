@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/channel.h"
+#include "survey/assembly_values.h"
+#include "survey/toolpath_row.h"
+
+namespace orvalis::survey {
+
+// Told before a toolpath is surveyed, with its index in the survey list, so
+// the window can select it (and show how far the survey has come).
+using ToolpathStarting = std::function<void(int index)>;
+
+struct SurveyResult {
+    // One row per toolpath surveyed, for grid rows 1, 2, ... in list order.
+    std::vector<ToolpathRow> rows;
+    // The survey-list index of the toolpath the survey ended at, if one failed.
+    std::optional<int> failed_entry;
+    // What went wrong, in Korean, naming the toolpath; empty when nothing did.
+    std::vector<std::string> problems;
+    // Entries beyond the grid's last row, which were not surveyed.
+    int not_surveyed = 0;
+
+    bool complete() const { return problems.empty() && not_surveyed == 0; }
+};
+
+// The survey: connects `pm`, then for each toolpath of the survey list (up to
+// the grid's 60 rows) activates it, has the host estimate and measure it and
+// print its tool's and its own parameters, and makes its row. The first
+// failing toolpath ends the survey; the rows before it are kept. The host's
+// dialogs and toolpath drawing are switched back on at the end in every case
+// once connected.
+SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                       const AssemblyValues& assembly, const ToolpathStarting& starting);
+
+// The values of one toolpath, read from the host. Throws HostError or
+// ReportError.
+SurveyValues SurveyToolpath(host::HostChannel& pm, const std::string& name);
+
+// Tells the user that the survey list had more entries than the grid has rows.
+std::string NotSurveyedMessage(int not_surveyed);
+
+}  // namespace orvalis::survey

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvalis::testing {
+
+// Host answers in the layout the host prints them, for the survey's tests.
+
+// A parameter line: the key left-justified in 9 columns, " : ", the value.
+std::string ParamLine(std::string key, const std::string& value);
+// The lines joined, each ended by CR LF.
+std::string CrlfLines(const std::vector<std::string>& lines);
+// A tool report: four heading lines, then the given lines.
+std::string ToolReport(const std::string& tool, const std::vector<std::string>& lines);
+// A toolpath report: two heading lines, then the given lines.
+std::string ToolpathReport(const std::string& name, const std::vector<std::string>& lines);
+// A SIZE TOOLPATH answer with the lowest point on its second line from the
+// 47th character.
+std::string SizeAnswer(const std::string& name, const std::string& lowest_point);
+
+// The replay-script block that answers `command` with `answer` once.
+std::string ReplayAnswer(const std::string& command, const std::string& answer);
+
+// One toolpath as the host answers the survey about it.
+struct SurveyedToolpath {
+    std::string name;
+    std::string time_answer = "0:12:30\r\n";
+    std::string lowest_point = "-12.3456";
+    std::string size_answer;  // empty: SizeAnswer(name, lowest_point)
+    std::string tool = "D10R1";
+    std::vector<std::string> tool_lines;
+    std::vector<std::string> toolpath_lines;
+    std::string roughing_step_down;  // answered when not empty
+};
+
+// The replay-script blocks that answer the survey of these toolpaths, one
+// after the other.
+std::string SurveyAnswers(const std::vector<SurveyedToolpath>& toolpaths);
+
+}  // namespace orvalis::testing

@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "mainwin/form4.h"
+#include "support/forms_rig.h"
+#include "support/host_reports.h"
+#include "survey/toolpath_grid.h"
+
+namespace orvalis {
+namespace {
+
+using testing::ParamLine;
+using testing::SurveyedToolpath;
+
+SurveyedToolpath Roughing(const std::string& name = "1-ROUGH") {
+    SurveyedToolpath t;
+    t.name = name;
+    t.tool = "D10R1";
+    t.tool_lines = {"TYPE  :  TIPRADIUSED",       ParamLine("NAME", "D10R1"),
+                    ParamLine("DIAMETER", "10"),  ParamLine("TIP-RADIUS", "1"),
+                    ParamLine("LENGTH", "100.5"), ParamLine("OVERHANG", "35.2"),
+                    ParamLine("NUMBER", "3")};
+    t.toolpath_lines = {"TYPE  :  OFFSET", ParamLine("STEPOVER", "5"),
+                        ParamLine("TOLERANCE", "0.1"), ParamLine("RADIAL-THICKNESS", "0.3"),
+                        ParamLine("AXIAL-THICKNESS", "0.1")};
+    t.roughing_step_down = "1.5";
+    return t;
+}
+
+SurveyedToolpath Finishing(const std::string& name = "2-FINISH") {
+    SurveyedToolpath t;
+    t.name = name;
+    t.time_answer = "0:45:10\r\n";
+    t.lowest_point = "5";
+    t.tool = "B6";
+    t.tool_lines = {"TYPE  :  BALLNOSED", ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "60"),
+                    ParamLine("OVERHANG", "25")};
+    t.toolpath_lines = {":dmkMcParConstZ", ParamLine("STEPDOWN", "0.2"),
+                        ParamLine("THICKNESS", "0")};
+    return t;
+}
+
+std::string Script(const std::vector<SurveyedToolpath>& toolpaths, const std::string& extra = "") {
+    std::string script = "version 8009\n";
+    for (const auto& t : toolpaths) script += "toolpath " + t.name + "\n";
+    return script + testing::SurveyAnswers(toolpaths) + extra;
+}
+
+using Row = std::vector<std::string>;
+
+Row GridRow(const Form4& form, int row) {
+    Row cells;
+    for (int col = survey::kHostName; col <= survey::kCuttingType; ++col) {
+        cells.push_back(form.MSFlexGrid1.TextMatrix(row, col));
+    }
+    return cells;
+}
+
+const Row kRoughingRow = {"1-ROUGH", "1-ROUGH", "Ø10F*1R", "0.3(0.1)", "1.5", "5",       "-12.35",
+                          "0:12:30", "36(100)", "()",      "()",       "()",  "황삭옵셋"};
+const Row kFinishingRow = {"2-FINISH", "2-FINISH", "Ø6B", "0",  "0.2", "",      "5.0",
+                           "0:45:10",  "25(60)",   "()",  "()", "()",  "등고선"};
+
+// What the survey sends for one toolpath, as the transcript writes it.
+std::vector<std::string> ToolpathCalls(const std::string& name, const std::string& tool) {
+    return {
+        "RunCommand DEACTIVATE TOOLPATH",
+        "RunCommand edit preference seldrawtp no",
+        "RunCommand DIALOGS MESSAGE OFF",
+        "RunCommand DIALOGS ERROR OFF",
+        "RunCommand TOOLBAR COMMANDBAR LOWER",
+        "RunCommand ECHO OFF DCPDEBUG UNTRACE COMMAND ACCEPT",
+        "RunCommand DIALOGS MESSAGE OFF",
+        "RunCommand DIALOGS ERROR OFF",
+        "RunCommand ECHO OFF DCPDEBUG UNTRACE COMMAND ACCEPT",
+        "RunCommandOutput ACTIVATE Toolpath '" + name + "'",
+        "RunCommandOutput TOOLPATHSTATS ESTIMATE",
+        "RunCommandOutput FORM TOOLPATHSTATS TOOLPATHSTATS ESTIMATE",
+        "RunCommandOutput PRINT FORMVALUE ToolpathStats.Time",
+        "RunCommandOutput TOOLPATHSTATS CANCEL",
+        "RunCommandOutput SIZE TOOLPATH  '" + name + "'",
+        "RunCommand DIALOGS MESSAGE On",
+        "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
+        "RunCommandOutput print entity parameters  tool '" + tool + "'",
+        "RunCommandOutput print entity parameters  toolpath '" + name + "'",
+    };
+}
+
+const std::vector<std::string> kClosingCalls = {
+    "RunCommand DIALOGS MESSAGE ON",
+    "RunCommand DIALOGS ERROR ON",
+    "RunCommand edit preference seldrawtp yes",
+};
+
+struct SurveyRig : testing::FormsRig {
+    explicit SurveyRig(const std::string& script) : FormsRig(script), form(forms().form4()) {}
+
+    // Presses "불러오기" with the transcript marked, and returns what was sent.
+    std::vector<std::string> Survey() {
+        forms().session()->Mark("survey");
+        form.Command14_Click();
+        return TranscriptSince("survey");
+    }
+
+    Form4& form;
+};
+
+template <typename... Parts>
+std::vector<std::string> Concat(const Parts&... parts) {
+    std::vector<std::string> all;
+    (all.insert(all.end(), parts.begin(), parts.end()), ...);
+    return all;
+}
+
+TEST(Form4Survey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
+    SurveyRig rig(Script({Roughing(), Finishing()}));
+    rig.form.Command1_Click();
+    std::vector<int> selections;
+    rig.form.Changed = [&] {
+        if (selections.empty() || selections.back() != rig.form.List2.ListIndex()) {
+            selections.push_back(rig.form.List2.ListIndex());
+        }
+    };
+    auto calls = rig.Survey();
+    EXPECT_EQ(calls,
+              Concat(std::vector<std::string>{"Connect"}, ToolpathCalls("1-ROUGH", "D10R1"),
+                     std::vector<std::string>{
+                         "RunCommandOutput PRINT FORMVALUE AreaClear.StepdownFrame.StepDown"},
+                     ToolpathCalls("2-FINISH", "B6"), kClosingCalls));
+    EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
+    EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);
+    EXPECT_EQ(GridRow(rig.form, 3), Row(13, ""));
+    EXPECT_EQ(selections, (std::vector<int>{0, 1, 0}));  // follows the toolpath, ends on entry 0
+    EXPECT_EQ(rig.form.StatusBar1, Form4::kReady);
+    EXPECT_TRUE(rig.form.last_survey().complete());
+}
+
+TEST(Form4Survey, AnEmptySurveyListOnlyGivesTheHostBack) {
+    SurveyRig rig(Script({Roughing()}));
+    rig.form.MSFlexGrid1.SetTextMatrix(1, survey::kHostName, "kept");
+    EXPECT_EQ(rig.Survey(), Concat(std::vector<std::string>{"Connect"}, kClosingCalls));
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "kept");
+    EXPECT_EQ(rig.form.List2.ListIndex(), -1);
+    EXPECT_EQ(rig.form.StatusBar1, Form4::kReady);
+}
+
+TEST(Form4Survey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
+    std::vector<SurveyedToolpath> six;
+    for (int i = 1; i <= 6; ++i) {
+        six.push_back(i % 2 ? Roughing("R" + std::to_string(i))
+                            : Finishing("F" + std::to_string(i)));
+    }
+    SurveyRig rig(Script(six));
+    rig.form.Command1_Click();
+    rig.Survey();
+    rig.form.Text8.SetText("N");
+    Row row5 = GridRow(rig.form, 5), row6 = GridRow(rig.form, 6);
+    EXPECT_EQ(row5[1], "N5");
+
+    rig.form.List2.RemoveItem(5);
+    rig.form.List2.RemoveItem(4);
+    rig.Survey();
+    for (int row = 1; row <= 4; ++row) {
+        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(row, survey::kNcName),
+                  rig.form.MSFlexGrid1.TextMatrix(row, survey::kHostName));
+    }
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(4, survey::kHostName), "F4");
+    EXPECT_EQ(GridRow(rig.form, 5), row5);
+    EXPECT_EQ(GridRow(rig.form, 6), row6);
+}
+
+TEST(Form4Survey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBefore) {
+    SurveyedToolpath bare;
+    bare.name = "3-BARE";
+    bare.tool = "";
+    bare.time_answer = "0:01:00\r\n";
+    bare.lowest_point = "-3";
+    SurveyRig rig(Script({Roughing(), bare}));
+    rig.form.Command1_Click();
+    rig.Survey();
+    EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
+    EXPECT_EQ(GridRow(rig.form, 2), (Row{"3-BARE", "3-BARE", "", "", "", "", "-3.0", "0:01:00",
+                                         "()", "()", "()", "()", ""}));
+}
+
+TEST(Form4Survey, ColumnsTenToTwelveShowTheAssemblyValues) {
+    SurveyRig rig(Script({Roughing(), Finishing()}));
+    rig.form.Command1_Click();
+    rig.form.assembly_values = {"40", "25", "32", "60", "", "45"};
+    rig.Survey();
+    for (int row : {1, 2}) {
+        Row cells = GridRow(rig.form, row);
+        EXPECT_EQ(cells[survey::kShankLength - 1], "40(25)");
+        EXPECT_EQ(cells[survey::kHolderLength - 1], "60(45)");
+        EXPECT_EQ(cells[survey::kHolderDiameter - 1], "32()");
+    }
+}
+
+TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
+    SurveyedToolpath short_time = Finishing(), one_line_size = Finishing(),
+                     bad_length = Finishing(), bad_overhang = Finishing();
+    short_time.time_answer = "5";
+    one_line_size.size_answer = "Size of toolpath '2-FINISH'";
+    bad_length.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "sixty")};
+    bad_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "")};
+    struct Case {
+        SurveyedToolpath second;
+        std::string extra;
+        const char* says;
+        const char* last_call;  // the failing toolpath's last call before the closing ones
+    };
+    const Case cases[] = {
+        {Finishing(), "fail SIZE TOOLPATH  '2-FINISH'\n", "SIZE TOOLPATH  '2-FINISH'",
+         "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
+        {Finishing(), "fail print entity parameters  toolpath '2-FINISH'\n",
+         "print entity parameters  toolpath '2-FINISH'",
+         "RunCommandOutput print entity parameters  toolpath '2-FINISH'"},
+        {short_time, "", "가공시간", "RunCommandOutput PRINT FORMVALUE ToolpathStats.Time"},
+        {one_line_size, "", "최저점", "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
+        {bad_length, "", "공구 길이가 숫자가 아닙니다: 'sixty'",
+         "RunCommandOutput print entity parameters  tool 'B6'"},
+        {bad_overhang, "", "공구 돌출 길이가 숫자가 아닙니다",
+         "RunCommandOutput print entity parameters  tool 'B6'"},
+    };
+    for (const auto& c : cases) {
+        SurveyedToolpath third = Roughing("3-LAST");
+        SurveyRig rig(Script({Roughing(), c.second, third}, c.extra));
+        rig.form.Command1_Click();
+        rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "earlier");
+        auto calls = rig.Survey();
+
+        ASSERT_GE(calls.size(), 4u) << c.says;
+        EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls) << c.says;
+        EXPECT_EQ(calls[calls.size() - 4], c.last_call) << c.says;
+        EXPECT_EQ(
+            std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath '3-LAST'"),
+            0);
+        EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow) << c.says;
+        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "earlier") << c.says;
+        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kTool), "") << c.says;
+        EXPECT_EQ(rig.form.List2.ListIndex(), 1) << c.says;  // stays on the toolpath that failed
+        const std::string& status = rig.form.StatusBar1;
+        EXPECT_NE(status.find("'2-FINISH'"), std::string::npos) << status;
+        EXPECT_NE(status.find(c.says), std::string::npos) << status;
+        EXPECT_FALSE(rig.form.last_survey().complete());
+    }
+}
+
+TEST(Form4Survey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
+    SurveyRig rig("fail Connect\n");
+    rig.form.List2.AddItem("1-ROUGH");
+    EXPECT_EQ(rig.Survey(), std::vector<std::string>{"Connect"});
+    EXPECT_EQ(rig.form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u)
+        << rig.form.StatusBar1;
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "");
+}
+
+TEST(Form4Survey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
+    SurveyRig rig(Script({Roughing()}, "fail DIALOGS ERROR ON\n"));
+    rig.form.Command1_Click();
+    auto calls = rig.Survey();
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
+    EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
+    EXPECT_NE(rig.form.StatusBar1.find("DIALOGS ERROR ON"), std::string::npos)
+        << rig.form.StatusBar1;
+    EXPECT_FALSE(rig.form.last_survey().complete());
+}
+
+TEST(Form4Survey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWereNot) {
+    std::vector<SurveyedToolpath> toolpaths;
+    for (int i = 1; i <= 62; ++i) toolpaths.push_back(Finishing("T" + std::to_string(i)));
+    SurveyRig rig(Script(toolpaths));
+    rig.form.Command1_Click();
+    auto calls = rig.Survey();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath 'T60'"),
+              1);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath 'T61'"),
+              0);
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(60, survey::kHostName), "T60");
+    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    const auto& message = rig.interaction().messages[0];
+    EXPECT_NE(message.text.find("나머지 2개"), std::string::npos) << message.text;
+    EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(rig.form.StatusBar1, message.text);
+}
+
+}  // namespace
+}  // namespace orvalis
