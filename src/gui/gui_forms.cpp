@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "gui/block_panel_window.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
+#include "launcher/form6.h"
+#include "mainwin/form4.h"
+#include "views/form1.h"
 
 namespace orvalis::gui {
 
@@ -38,12 +42,32 @@ void GuiForms::Attach(forms::Forms& forms) {
     forms.SetObserver(this);
 }
 
+void GuiForms::Own(const forms::Window& model, std::unique_ptr<QWidget> window) {
+    windows_.emplace_back(&model, std::move(window));
+}
+
 void GuiForms::Created(const std::shared_ptr<Form6>& window) {
-    windows_.push_back(std::make_unique<LauncherWindow>(window, mark_));
+    Own(*window, std::make_unique<LauncherWindow>(window, mark_));
 }
 
 void GuiForms::Created(const std::shared_ptr<Form4>& window) {
-    windows_.push_back(std::make_unique<MainWindow>(window, mark_));
+    Own(*window, std::make_unique<MainWindow>(window, mark_));
+}
+
+void GuiForms::Created(const std::shared_ptr<Form1>& window) {
+    Own(*window, std::make_unique<BlockPanelWindow>(window, mark_));
+}
+
+// The window may be inside one of its own handlers: Qt deletes it once that returns.
+void GuiForms::Unloaded(forms::Window& window) {
+    for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+        if (it->first != &window) continue;
+        QWidget* widget = it->second.release();
+        windows_.erase(it);
+        widget->hide();
+        widget->deleteLater();
+        return;
+    }
 }
 
 void GuiForms::Message(const forms::MessageText& message) {

@@ -24,6 +24,8 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
 
     void Created(const std::shared_ptr<Form6>& window) override;
     void Created(const std::shared_ptr<Form4>& window) override;
+    void Created(const std::shared_ptr<Form1>& window) override;
+    void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;
     bool Confirm(const forms::MessageText& question) override;
@@ -31,7 +33,10 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
   private:
     forms::Forms* forms_ = nullptr;
     MarkAction mark_;
-    std::vector<std::unique_ptr<QWidget>> windows_;
+    void Own(const forms::Window& model, std::unique_ptr<QWidget> window);
+
+    // Each Qt window with the model it shows.
+    std::vector<std::pair<const forms::Window*, std::unique_ptr<QWidget>>> windows_;
 };
 
 }  // namespace orvalis::gui

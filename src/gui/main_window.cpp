@@ -283,7 +283,15 @@ void MainWindow::ConnectEdits() {
     connect(Command(7), &QPushButton::clicked, this, [&m] { m.Command7_Click(); });
     connect(Command(10), &QPushButton::clicked, this, [&m] { m.Command10_Click(); });
     connect(Command(5), &QPushButton::clicked, this, [&m] { m.Command5_Click(); });
-    for (int number : {2, 3, 8, 13, 14, 15}) NotReadyYet(Command(number));
+    connect(Command(14), &QPushButton::clicked, this, [this, &m] {
+        mark_("survey");
+        m.Command14_Click();
+    });
+    connect(Command(15), &QPushButton::clicked, this, [this, &m] {
+        mark_("block");
+        m.Command15_Click();
+    });
+    for (int number : {2, 3, 8, 13}) NotReadyYet(Command(number));
     NotReadyYet(check1_);
     NotReadyYet(check2_);
 

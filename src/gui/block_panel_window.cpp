@@ -1,0 +1,93 @@
+#include "gui/block_panel_window.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/fonts.h"
+#include "gui/window_sync.h"
+#include "views/form1.h"
+
+namespace orvalis::gui {
+
+namespace {
+
+// The panel's layout is given in twips; 15 twips make a pixel at 96 dpi.
+QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+forms::TextBox& BoxOf(Form1& model, int index) {
+    forms::TextBox* boxes[] = {&model.Text3, &model.Text6, &model.Text2,
+                               &model.Text5, &model.Text1, &model.Text4};
+    return *boxes[index - 1];
+}
+
+}  // namespace
+
+BlockPanelWindow::BlockPanelWindow(std::shared_ptr<Form1> model, MarkAction mark, QWidget* parent)
+    : QWidget(parent),
+      mark_(std::move(mark)),
+      model_(std::move(model)),
+      command1_(new QPushButton(QStringLiteral("블럭"), this)),
+      command3_(new QPushButton(QStringLiteral("캡처"), this)),
+      list2_(new QListWidget(this)) {
+    setWindowTitle(QStringLiteral("블럭 한계"));
+    struct Place {
+        int left, top;
+        const char* tip;
+    };
+    // Left column the minima, right column the maxima, one row per axis.
+    const Place places[] = {{240, 240, "X 최소"},  {1560, 240, "X 최대"}, {240, 840, "Y 최소"},
+                            {1560, 840, "Y 최대"}, {240, 1440, "Z 최소"}, {1560, 1440, "Z 최대"}};
+    for (int index = 1; index <= 6; ++index) {
+        const Place& place = places[index - 1];
+        auto* box = new QLineEdit(this);
+        box->setGeometry(Twips(place.left, place.top, 975, 375));
+        box->setToolTip(QString::fromUtf8(place.tip));
+        box->setFont(ListFont());
+        connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+            BoxOf(*model_, index).SetText(text.toStdString());
+        });
+        boxes_[static_cast<std::size_t>(index - 1)] = box;
+    }
+    command1_->setGeometry(Twips(2880, 240, 1335, 495));
+    command3_->setGeometry(Twips(2880, 1320, 1335, 495));
+    for (QPushButton* button : {command1_, command3_}) button->setFont(ButtonFont());
+    // Scratch storage for the label being built; it lies under "캡처" and is not shown.
+    list2_->setGeometry(Twips(2880, 1440, 975, 240));
+    list2_->hide();
+    setFixedSize(Twips(0, 0, 2880 + 1335 + 240, 1440 + 375 + 240).size());
+
+    connect(command1_, &QPushButton::clicked, this, [this] { model_->Command1_Click(); });
+    connect(command3_, &QPushButton::clicked, this, [this] {
+        mark_("capture");
+        closing_ = true;  // the run closes the panel itself
+        model_->Command3_Click();
+    });
+    model_->Changed = [this] { Refresh(); };
+    Refresh();
+}
+
+void BlockPanelWindow::Refresh() {
+    for (int index = 1; index <= 6; ++index) {
+        QString text = QString::fromStdString(BoxOf(*model_, index).Text());
+        QLineEdit* box = boxes_[static_cast<std::size_t>(index - 1)];
+        if (box->text() != text) box->setText(text);
+    }
+    list2_->clear();
+    for (const auto& item : model_->List2.Items()) list2_->addItem(QString::fromStdString(item));
+    ApplyWindowModel(*this, *model_);
+}
+
+// Closing the panel by hand unloads it, which brings the main window back.
+void BlockPanelWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        model_->Form_Unload();
+    }
+    event->accept();
+}
+
+}  // namespace orvalis::gui

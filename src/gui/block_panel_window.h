@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "gui/mark_action.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace orvalis {
+class Form1;
+}
+
+namespace orvalis::gui {
+
+// The block limits panel (Form1): six limit boxes, "블럭" and "캡처", at the
+// places the shop knows them from.
+class BlockPanelWindow : public QWidget {
+    Q_OBJECT
+  public:
+    BlockPanelWindow(std::shared_ptr<Form1> model, MarkAction mark, QWidget* parent = nullptr);
+
+    void Refresh();
+
+    // The boxes by limit index 1 to 6 (X min, X max, Y min, Y max, Z min, Z max).
+    QLineEdit* LimitBox(int index) const { return boxes_.at(static_cast<std::size_t>(index - 1)); }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command3() const { return command3_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    MarkAction mark_;
+    std::shared_ptr<Form1> model_;
+    std::array<QLineEdit*, 6> boxes_{};
+    QPushButton* command1_;
+    QPushButton* command3_;
+    QListWidget* list2_;
+    bool closing_ = false;
+};
+
+}  // namespace orvalis::gui

@@ -1,0 +1,64 @@
+#include "gui/block_panel_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/gui_forms.h"
+#include "mainwin/form4.h"
+#include "support/forms_rig.h"
+#include "views/form1.h"
+
+namespace orvalis::gui {
+namespace {
+
+BlockPanelWindow* OpenPanel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* panel = qobject_cast<BlockPanelWindow*>(widget);
+        if (panel && panel->isVisible()) return panel;
+    }
+    return nullptr;
+}
+
+TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
+    testing::FormsRig rig("version 8009\nblock -50 120 -40 40 -30 0\n");
+    GuiForms gui;
+    gui.Attach(rig.forms());
+    Form4& main_window = rig.forms().form4();
+    main_window.Show();
+    main_window.Command15_Click();
+    BlockPanelWindow* panel = OpenPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->LimitBox(1)->text(), QStringLiteral("-50"));
+    EXPECT_EQ(panel->LimitBox(6)->text(), QStringLiteral("0"));
+    EXPECT_EQ(main_window.WindowState(), forms::Window::kMinimized);
+
+    panel->LimitBox(2)->clear();
+    QTest::keyClicks(panel->LimitBox(2), "-7");
+    EXPECT_EQ(rig.forms().form1().Text6.Text(), "-7");
+    EXPECT_EQ(rig.Transcript().back(), "SetBlockLimit 2 -7");
+
+    QTest::mouseClick(panel->Command3(), Qt::LeftButton);
+    EXPECT_FALSE(rig.forms().HasForm1());
+    EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
+    QApplication::processEvents();
+    EXPECT_EQ(OpenPanel(), nullptr);
+}
+
+TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
+    testing::FormsRig rig("block 0 1 0 1 0 1\n");
+    GuiForms gui;
+    gui.Attach(rig.forms());
+    rig.forms().form4().Command15_Click();
+    BlockPanelWindow* panel = OpenPanel();
+    ASSERT_NE(panel, nullptr);
+    panel->close();
+    EXPECT_FALSE(rig.forms().HasForm1());
+    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+}
+
+}  // namespace
+}  // namespace orvalis::gui
