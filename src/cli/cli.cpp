@@ -29,8 +29,8 @@ constexpr CommandEntry kCommands[] = {
     {"pictures", nullptr, "write the picture workbook"},
     {"collision", nullptr, "run the holder collision check, then the survey"},
     {"gouge", nullptr, "draw the gouge display"},
-    {"post", nullptr, "write one NC file per toolpath"},
-    {"rename", nullptr, "rename every toolpath to PREFIX1, PREFIX2, ..."},
+    {"post", RunPost, "write one NC file per toolpath"},
+    {"rename", RunRename, "rename every toolpath to PREFIX1, PREFIX2, ..."},
     {"run", nullptr, "the typical run: survey, capture, sheets and NC files"},
     {"settings", RunSettings, "print the stored settings"},
 };

@@ -10,5 +10,7 @@ int RunSettings(CommandContext& context);
 int RunSurvey(CommandContext& context);
 int RunToolpaths(CommandContext& context);
 int RunCapture(CommandContext& context);
+int RunPost(CommandContext& context);
+int RunRename(CommandContext& context);
 
 }  // namespace orvalis::cli

@@ -4,6 +4,7 @@
 
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
+#include "ncout/form2.h"
 #include "views/form1.h"
 
 namespace orvalis::forms {
@@ -43,6 +44,9 @@ void Forms::Drop(std::shared_ptr<Form>& slot) {
 
 Form1& Forms::form1() {
     return Get(form1_);
+}
+Form2& Forms::form2() {
+    return Get(form2_);
 }
 void Forms::UnloadForm1() {
     Drop(form1_);

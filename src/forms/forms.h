@@ -8,6 +8,7 @@
 
 namespace orvalis {
 class Form1;
+class Form2;
 class Form4;
 class Form6;
 }  // namespace orvalis
@@ -25,6 +26,7 @@ class FormsObserver {
     virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form1>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form2>& /*window*/) {}
     // The registry has dropped the window; its view should go too.
     virtual void Unloaded(Window& /*window*/) {}
 };
@@ -44,6 +46,7 @@ class Forms {
     Form6& form6();
     Form4& form4();
     bool HasForm4() const { return static_cast<bool>(form4_); }
+    Form2& form2();
     Form1& form1();
     bool HasForm1() const { return static_cast<bool>(form1_); }
 
@@ -67,6 +70,7 @@ class Forms {
     std::shared_ptr<Form6> form6_;
     std::shared_ptr<Form4> form4_;
     std::shared_ptr<Form1> form1_;
+    std::shared_ptr<Form2> form2_;
     std::vector<std::shared_ptr<Window>> retired_;  // unloaded, kept until safe to destroy
 };
 

@@ -6,8 +6,10 @@
 #include "gui/block_panel_window.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
+#include "gui/rename_window.h"
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
+#include "ncout/form2.h"
 #include "views/form1.h"
 
 namespace orvalis::gui {
@@ -56,6 +58,10 @@ void GuiForms::Created(const std::shared_ptr<Form4>& window) {
 
 void GuiForms::Created(const std::shared_ptr<Form1>& window) {
     Own(*window, std::make_unique<BlockPanelWindow>(window, mark_));
+}
+
+void GuiForms::Created(const std::shared_ptr<Form2>& window) {
+    Own(*window, std::make_unique<RenameWindow>(window, mark_));
 }
 
 // The window may be inside one of its own handlers: Qt deletes it once that returns.

@@ -25,6 +25,7 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     void Created(const std::shared_ptr<Form6>& window) override;
     void Created(const std::shared_ptr<Form4>& window) override;
     void Created(const std::shared_ptr<Form1>& window) override;
+    void Created(const std::shared_ptr<Form2>& window) override;
     void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;

@@ -37,12 +37,10 @@ LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QW
         mark_("load");
         model_->Command1_Click();
     });
-    // The rename and settings windows come with their own work; until then
-    // their buttons say so.
-    for (QPushButton* button : {command2_, command3_}) {
-        button->setEnabled(false);
-        button->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
-    }
+    connect(command2_, &QPushButton::clicked, this, [this] { model_->Command2_Click(); });
+    // The settings window comes with its own work; until then its button says so.
+    command3_->setEnabled(false);
+    command3_->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
     model_->Changed = [this] { ApplyWindowModel(*this, *model_); };
 }
 

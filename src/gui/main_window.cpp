@@ -291,7 +291,11 @@ void MainWindow::ConnectEdits() {
         mark_("block");
         m.Command15_Click();
     });
-    for (int number : {2, 3, 8, 13}) NotReadyYet(Command(number));
+    connect(Command(2), &QPushButton::clicked, this, [this, &m] {
+        mark_("post");
+        m.Command2_Click();
+    });
+    for (int number : {3, 8, 13}) NotReadyYet(Command(number));
     NotReadyYet(check1_);
     NotReadyYet(check2_);
 

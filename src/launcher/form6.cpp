@@ -3,6 +3,7 @@
 #include "forms/forms.h"
 #include "host/host_error.h"
 #include "mainwin/form4.h"
+#include "ncout/form2.h"
 
 namespace orvalis {
 
@@ -20,6 +21,14 @@ void Form6::Command1_Click() {
         // in its status bar; one report is enough.
     }
     forms().form4().Show();
+}
+
+}  // namespace orvalis
+
+namespace orvalis {
+
+void Form6::Command2_Click() {
+    forms().form2().Show();
 }
 
 }  // namespace orvalis

@@ -25,6 +25,7 @@ class Form6 : public forms::Window {
     // Connects, then shows the main window. A host that does not answer
     // still gets the main window, whose status bar says it is not connected.
     void Command1_Click();
+    void Command2_Click();  // the rename window
 };
 
 }  // namespace orvalis

@@ -271,6 +271,56 @@ void Form4::Dir1_Change() {
     NotifyChanged();
 }
 
+void Form4::Command2_Click() {
+    last_post_ = {};
+    if (List2.ListCount() == 0) {
+        try {
+            PM.Connect();
+            PM.Connect();
+        } catch (const host::HostError& error) {
+            Status(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+        }
+        forms().interaction().Message(
+            {"NC로 출력할 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.", "NC POST",
+             forms::MessageIcon::kExclamation});
+        return;
+    }
+    List2.SetListIndex(0);
+    SetWindowState(kMinimized);
+    // Grid row n + 1 holds the NC name of list entry n; the grid has 60 rows.
+    int count = List2.ListCount();
+    int posted = std::min(count, survey::kMaxToolpaths);
+    std::vector<ncout::PostEntry> entries;
+    for (int n = 0; n < posted; ++n) {
+        entries.push_back({List2.List(n), MSFlexGrid1.TextMatrix(n + 1, survey::kNcName)});
+    }
+    last_post_ = ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path,
+                                  Text3.Text(), [this](int index) {
+                                      List2.SetListIndex(index);
+                                      NotifyChanged();
+                                  });
+    List2.SetListIndex(0);
+    SetWindowState(kNormal);
+    File1.Refresh();
+    ReportPost(count - posted);
+}
+
+void Form4::ReportPost(int not_posted) {
+    std::vector<std::string> lines;
+    if (last_post_.failure) lines.push_back(*last_post_.failure);
+    for (const auto& refusal : last_post_.refused) lines.push_back("건너뜀: " + refusal);
+    if (not_posted > 0) {
+        lines.push_back("61번째부터 " + std::to_string(not_posted) +
+                        "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");
+    }
+    std::string written = "NC 파일 " + std::to_string(last_post_.written.size()) + "개를 썼습니다";
+    Status(lines.empty() ? written : written + " / " + Joined(lines, " / "));
+    if (lines.empty()) return;
+    forms().interaction().Message(
+        {written + ".\n" + Joined(lines, "\n"), "NC POST",
+         last_post_.failure ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
+}
+
 void Form4::Command14_Click() {
     last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this](int index) {
         List2.SetListIndex(index);

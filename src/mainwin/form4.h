@@ -8,6 +8,7 @@
 #include "forms/window.h"
 #include "host/channel.h"
 #include "mainwin/folder_panel.h"
+#include "ncout/nc_post.h"
 #include "survey/assembly_values.h"
 #include "survey/survey.h"
 
@@ -87,6 +88,8 @@ class Form4 : public forms::Window {
     bool toolpaths_listed() const { return toolpaths_listed_; }
     // What the last survey did: its rows, and what went wrong.
     const survey::SurveyResult& last_survey() const { return last_survey_; }
+    // What the last NC output wrote, refused and failed on.
+    const ncout::PostResult& last_post() const { return last_post_; }
 
     void Form_Load();
     void Command1_Click();   // >>
@@ -102,6 +105,7 @@ class Form4 : public forms::Window {
     void Drive1_Change();
     void Dir1_Change();
     void Command14_Click();  // 불러오기: the survey
+    void Command2_Click();   // NC POST: one NC file per toolpath
 
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
@@ -121,12 +125,14 @@ class Form4 : public forms::Window {
     void ChangeFolder(const std::string& path);
     void Status(std::string text);
     void ReportSurvey();
+    void ReportPost(int not_posted);
 
     std::string version_code_;
     std::string nc_name_prefix_;
     std::string new_folder_name_;
     bool toolpaths_listed_ = false;
     survey::SurveyResult last_survey_;
+    ncout::PostResult last_post_;
     std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it
 };
 

@@ -68,7 +68,8 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"--bogus", "settings"}, 2, "unknown option --bogus"},
         {{"--host"}, 2, "--host needs a value"},
         {{"settings", "extra"}, 2, "takes no arguments"},
-        {{"post", "--folder", "x"}, 2, "not available yet"},
+        {{"gouge"}, 2, "not available yet"},
+        {{"post"}, 2, "post needs --folder"},
         {{"toolpaths", "extra"}, 2, "takes no arguments"},
     };
     for (const auto& c : cases) {

@@ -1,0 +1,69 @@
+#include "ncout/form2.h"
+
+#include "forms/forms.h"
+#include "host/host_error.h"
+
+namespace orvalis {
+
+namespace {
+
+constexpr int kListedRefusals = 10;  // a message box holds no more than this
+
+std::string RenameReport(const std::vector<std::string>& refused, int renamed) {
+    std::string text = std::to_string(renamed) + "개의 툴패스 이름을 바꿨습니다.\n" +
+                       std::to_string(refused.size()) + "개는 바꾸지 못했습니다:";
+    for (std::size_t i = 0; i < refused.size() && i < kListedRefusals; ++i) {
+        text += "\n" + refused[i];
+    }
+    if (refused.size() > kListedRefusals) text += "\n...";
+    return text;
+}
+
+}  // namespace
+
+Form2::Form2(forms::Forms& forms) : Window(forms), pm(forms.session()) {}
+
+void Form2::Command5_Click() {
+    renamed_ = 0;
+    refused_.clear();
+    const std::string prefix = Text1.Text();
+    // A quote would end the quoted name early and break the command line.
+    if (prefix.find('\'') != std::string::npos) {
+        forms().interaction().Message(
+            {"이름에 작은따옴표(')는 쓸 수 없습니다. 아무것도 바꾸지 않았습니다.", "이름바꾸기",
+             forms::MessageIcon::kExclamation});
+        return;
+    }
+    try {
+        pm.Connect();
+        pm.Connect(0);
+        for (auto& name : pm.ToolpathNames()) List1.AddItem(std::move(name));
+    } catch (const host::HostError& error) {
+        List1.Clear();
+        forms().interaction().Message(
+            {std::string("파워밀에 연결되지 않았습니다.\n(") + error.what() + ")", "이름바꾸기",
+             forms::MessageIcon::kCritical});
+        return;
+    }
+    NotifyChanged();
+    // A name the host refuses is its own affair; the others are still renamed.
+    for (int n = 0; n < List1.ListCount(); ++n) {
+        List1.SetListIndex(n);
+        const std::string old_name = List1.List(n);
+        const std::string new_name = prefix + std::to_string(n + 1);
+        try {
+            pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
+            ++renamed_;
+        } catch (const host::HostError& error) {
+            refused_.push_back(old_name + " → " + new_name + ": " + error.what());
+        }
+    }
+    List1.Clear();
+    NotifyChanged();
+    if (!refused_.empty()) {
+        forms().interaction().Message(
+            {RenameReport(refused_, renamed_), "이름바꾸기", forms::MessageIcon::kExclamation});
+    }
+}
+
+}  // namespace orvalis

@@ -1,0 +1,100 @@
+#include "ncout/nc_post.h"
+
+#include "host/channel.h"
+#include "host/host_error.h"
+#include "mainwin/drive_paths.h"
+
+namespace orvalis::ncout {
+
+std::string OutputFile(const std::string& folder, const std::string& nc_name,
+                       const std::string& extension) {
+    std::string separator = IsDrivePath(folder) ? "\\" : "/";
+    return folder + separator + nc_name + "." + extension;
+}
+
+std::string NcNameProblem(const std::string& nc_name) {
+    if (nc_name.empty()) return "NC 이름이 비어 있습니다";
+    if (nc_name == "." || nc_name == "..") return "NC 이름으로 쓸 수 없는 이름입니다";
+    for (char c : nc_name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
+        }
+    }
+    return "";
+}
+
+std::vector<std::string> PostCommands(const std::string& toolpath, const std::string& option_file,
+                                      const std::string& output_file) {
+    const std::string& n = toolpath;
+    return {
+        "DIALOGS MESSAGE OFF",
+        "DELETE NCPROGRAM ALL",
+        "CREATE NCPROGRAM '" + n + "' EDIT NCPROGRAM '" + n + "' APPEND TOOLPATH '" + n +
+            "' DEACTIVATE NCPROGRAM",
+        "EXPLORER SELECT NCProgram '" + n + "' NEW",
+        "Edit NCPROGRAM '" + n + "' QUIT FORM NCTOOLPATH",
+        "EDIT NCPROGRAM '" + n + "' TAPEOPTIONS " + option_file,
+        // The host takes the rest of the line as the file name: no quotes.
+        "EDIT NCPROGRAM '" + n + "' FILENAME " + output_file,
+        "ACTIVATE NCPROGRAM '" + n + "' KEEP NCPROGRAM ;",
+        "NCTOOLPATH ACCEPT",
+    };
+}
+
+namespace {
+
+// The NC programs were only vehicles; the host keeps none, and its messages
+// come back on. Each line is tried even when one fails.
+std::optional<std::string> Close(host::HostChannel& pm) {
+    std::optional<std::string> problem;
+    for (const char* line : {"DELETE NCPROGRAM ALL", "DIALOGS MESSAGE ON"}) {
+        try {
+            pm.RunCommand(line);
+        } catch (const host::HostError& error) {
+            if (!problem) problem = std::string("'") + line + "' 실패 (" + error.what() + ")";
+        }
+    }
+    return problem;
+}
+
+}  // namespace
+
+PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
+                     const std::string& option_file, const std::string& folder,
+                     const std::string& extension, const PostStarting& starting) {
+    PostResult result;
+    try {
+        pm.Connect();
+        pm.Connect();
+    } catch (const host::HostError& error) {
+        result.failure = std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")";
+        return result;
+    }
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        const PostEntry& entry = entries[n];
+        if (starting) starting(static_cast<int>(n));
+        if (std::string problem = NcNameProblem(entry.nc_name); !problem.empty()) {
+            result.refused.push_back(entry.toolpath + ": " + problem + " ('" + entry.nc_name +
+                                     "')");
+            continue;
+        }
+        std::string output = OutputFile(folder, entry.nc_name, extension);
+        try {
+            for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
+                pm.RunCommand(line);
+            }
+        } catch (const host::HostError& error) {
+            result.failure = std::to_string(n + 1) + "번째 툴패스 '" + entry.toolpath +
+                             "'에서 멈췄습니다: " + error.command() + " (" + error.what() + ")";
+            break;
+        }
+        result.written.push_back(output);
+    }
+    if (auto problem = Close(pm); problem && !result.failure) {
+        result.failure = "NC 출력 뒤 정리하지 못했습니다: " + *problem;
+    }
+    return result;
+}
+
+}  // namespace orvalis::ncout

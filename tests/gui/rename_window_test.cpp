@@ -1,0 +1,28 @@
+#include "gui/rename_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ncout/form2.h"
+#include "support/forms_rig.h"
+
+namespace orvalis::gui {
+namespace {
+
+TEST(RenameWindow, TypedPrefixAndButtonReachTheModel) {
+    testing::FormsRig rig("toolpath a\ntoolpath b\n");
+    auto model = std::make_shared<Form2>(rig.forms());
+    std::vector<std::string> marks;
+    RenameWindow window(model, [&marks](const std::string& action) { marks.push_back(action); });
+    QTest::keyClicks(window.Text1(), "OP");
+    EXPECT_EQ(model->Text1.Text(), "OP");
+    QTest::mouseClick(window.Command5(), Qt::LeftButton);
+    EXPECT_EQ(marks, std::vector<std::string>{"rename"});
+    EXPECT_EQ(rig.Transcript().back(), "RunCommand RENAME Toolpath 'b'  'OP2'");
+}
+
+}  // namespace
+}  // namespace orvalis::gui

@@ -1,0 +1,132 @@
+#include "ncout/nc_post.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/form4.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+const std::string kThree =
+    "toolpath 1-ROUGH\ntoolpath 2-REST\ntoolpath 3-FINISH\n"
+    "answer PRINT VALUE PROJECTPATH\n| C:\\JOBS\\P1\n";
+
+struct PostRig : testing::FormsRig {
+    explicit PostRig(const std::string& script = kThree) : FormsRig(script) {
+        drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
+        form4().Command1_Click();  // every toolpath into the survey list
+        form4().Text8.SetText("T");
+    }
+    Form4& form4() { return forms().form4(); }
+};
+
+TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
+    PostRig rig;
+    rig.forms().session()->Mark("post");
+    rig.form4().Command2_Click();
+    std::vector<std::string> expected = {"Connect", "Connect"};
+    const char* names[][2] = {{"1-ROUGH", "T1"}, {"2-REST", "T2"}, {"3-FINISH", "T3"}};
+    for (auto& [name, nc] : names) {
+        std::string n = name;
+        for (const std::string& line : {
+                 std::string("DIALOGS MESSAGE OFF"),
+                 std::string("DELETE NCPROGRAM ALL"),
+                 "CREATE NCPROGRAM '" + n + "' EDIT NCPROGRAM '" + n + "' APPEND TOOLPATH '" + n +
+                     "' DEACTIVATE NCPROGRAM",
+                 "EXPLORER SELECT NCProgram '" + n + "' NEW",
+                 "Edit NCPROGRAM '" + n + "' QUIT FORM NCTOOLPATH",
+                 "EDIT NCPROGRAM '" + n + "' TAPEOPTIONS C:\\dcam\\config\\ductpost\\fanuc.opt",
+                 "EDIT NCPROGRAM '" + n + "' FILENAME C:\\JOBS\\P1\\" + nc + ".nc",
+                 "ACTIVATE NCPROGRAM '" + n + "' KEEP NCPROGRAM ;",
+                 std::string("NCTOOLPATH ACCEPT"),
+             }) {
+            expected.push_back("RunCommand " + line);
+        }
+    }
+    expected.push_back("RunCommand DELETE NCPROGRAM ALL");
+    expected.push_back("RunCommand DIALOGS MESSAGE ON");
+    EXPECT_EQ(rig.TranscriptSince("post"), expected);
+    EXPECT_EQ(rig.form4().List2.ListIndex(), 0);
+    EXPECT_EQ(rig.form4().WindowState(), forms::Window::kNormal);
+    EXPECT_EQ(rig.form4().last_post().written.size(), 3u);
+    EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {
+    struct Case {
+        const char* folder;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"D:\\JOB\\NCDATA", "D:\\JOB\\NCDATA\\T1.nc"},
+        {"C:\\", "C:\\\\T1.nc"},  // a drive root gets its second backslash, as joined
+        {"/home/cam/out", "/home/cam/out/T1.nc"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ncout::OutputFile(c.folder, "T1", "nc"), c.file);
+    EXPECT_EQ(ncout::OutputFile("D:\\X", "T1", ""), "D:\\X\\T1.");
+}
+
+TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
+    PostRig rig;
+    rig.form4().MSFlexGrid1.SetTextMatrix(1, 2, "..\\..\\evil");
+    rig.form4().MSFlexGrid1.SetTextMatrix(2, 2, "");
+    rig.forms().session()->Mark("post");
+    rig.form4().Command2_Click();
+    auto sent = rig.TranscriptSince("post");
+    EXPECT_EQ(
+        std::count_if(sent.begin(), sent.end(),
+                      [](const std::string& l) { return l.find("FILENAME") != std::string::npos; }),
+        1);
+    EXPECT_EQ(rig.form4().last_post().refused.size(), 2u);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_NE(rig.interaction().messages[0].text.find("1-ROUGH"), std::string::npos);
+    for (const char* bad : {"a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a|b", "", ".."}) {
+        EXPECT_FALSE(ncout::NcNameProblem(bad).empty()) << bad;
+    }
+    EXPECT_TRUE(ncout::NcNameProblem("T-01 황삭").empty());
+}
+
+TEST(NcPost, AFailingStepStopsAtThatToolpathAndStillCloses) {
+    PostRig rig(kThree + "fail EXPLORER SELECT NCProgram '2-REST' NEW\n");
+    rig.form4().Command2_Click();
+    const auto& post = rig.form4().last_post();
+    EXPECT_EQ(post.written, std::vector<std::string>{"C:\\JOBS\\P1\\T1.nc"});
+    ASSERT_TRUE(post.failure);
+    EXPECT_NE(post.failure->find("2-REST"), std::string::npos);
+    auto sent = rig.Transcript();
+    EXPECT_EQ(sent[sent.size() - 2], "RunCommand DELETE NCPROGRAM ALL");
+    EXPECT_EQ(sent.back(), "RunCommand DIALOGS MESSAGE ON");
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "RunCommand NCTOOLPATH ACCEPT"), 1);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(rig.form4().WindowState(), forms::Window::kNormal);
+}
+
+TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
+    testing::FormsRig empty("");
+    empty.forms().form4();
+    empty.forms().session()->Mark("post");
+    empty.forms().form4().Command2_Click();
+    EXPECT_EQ(empty.TranscriptSince("post"), (std::vector<std::string>{"Connect", "Connect"}));
+    ASSERT_EQ(empty.interaction().messages.size(), 1u);
+
+    std::string script;
+    for (int i = 1; i <= 62; ++i) script += "toolpath P" + std::to_string(i) + "\n";
+    PostRig many(script);
+    many.form4().Command2_Click();
+    EXPECT_EQ(many.form4().last_post().written.size(), 60u);
+    EXPECT_NE(many.form4().StatusBar1.find("2개의 툴패스는"), std::string::npos);
+}
+
+TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {
+    PostRig rig;
+    rig.form4().MSFlexGrid1.SetTextMatrix(3, 2, "T1");
+    rig.form4().Command2_Click();
+    const auto& written = rig.form4().last_post().written;
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written.front(), written.back());
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,62 @@
+#include "ncout/form2.h"
+
+#include <gtest/gtest.h>
+
+#include "launcher/form6.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+std::vector<std::string> Renames(const std::vector<std::string>& transcript) {
+    std::vector<std::string> lines;
+    for (const auto& line : transcript) {
+        if (line.rfind("RunCommand RENAME", 0) == 0) lines.push_back(line.substr(11));
+    }
+    return lines;
+}
+
+TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
+    std::string script;
+    for (int i = 1; i <= 10; ++i) script += "toolpath old" + std::to_string(i) + "\n";
+    testing::FormsRig rig(script);
+    rig.forms().form6().Command2_Click();
+    Form2& window = rig.forms().form2();
+    EXPECT_TRUE(window.Visible());
+    window.Text1.SetText("T-");
+    window.Command5_Click();
+    auto sent = rig.Transcript();
+    EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 3),
+              (std::vector<std::string>{"Connect", "Connect 0", "ToolpathNames"}));
+    auto renames = Renames(sent);
+    ASSERT_EQ(renames.size(), 10u);
+    EXPECT_EQ(renames.front(), "RENAME Toolpath 'old1'  'T-1'");
+    EXPECT_EQ(renames.back(), "RENAME Toolpath 'old10'  'T-10'");
+    EXPECT_EQ(window.List1.ListCount(), 0);
+    EXPECT_EQ(window.renamed(), 10);
+}
+
+TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
+    testing::FormsRig rig("toolpath a\n");
+    Form2& window = rig.forms().form2();
+    window.Text1.SetText("O'BRIEN");
+    window.Command5_Click();
+    EXPECT_TRUE(rig.Transcript().empty());
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+}
+
+TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
+    testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  '2'\n");
+    Form2& window = rig.forms().form2();
+    window.Command5_Click();  // an empty prefix gives 1, 2, 3
+    EXPECT_EQ(Renames(rig.Transcript()),
+              (std::vector<std::string>{"RENAME Toolpath 'a'  '1'", "RENAME Toolpath 'b'  '2'",
+                                        "RENAME Toolpath 'c'  '3'"}));
+    EXPECT_EQ(window.renamed(), 2);
+    ASSERT_EQ(window.refused().size(), 1u);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_NE(rig.interaction().messages[0].text.find("b → 2"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvalis
