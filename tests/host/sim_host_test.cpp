@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "cli/cli.h"
 #include "host/host_error.h"
 #include "host/session.h"
 #include "host/sim/sim_folder.h"
@@ -187,6 +190,10 @@ TEST(SimHost, StartsWithTheBundledProjectAndFillsThePostOptionFolder) {
     auto from_file = host::MakeBackend("sim:" + SampleProjectFile().string());
     EXPECT_EQ(from_file->ToolpathNames().size(), 12u);
     EXPECT_THROW(host::MakeBackend("sim:/no/such/project.json"), FileError);
+
+    ScopedEnv data_dir("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::Main({"--host", "sim", "settings"}, out, err), 0) << err.str();
 }
 
 }  // namespace

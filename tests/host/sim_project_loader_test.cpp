@@ -76,6 +76,8 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
     const Case cases[] = {
         {"\"version\": 8009,", "\"version\": 8009", 4, "not valid JSON"},
         {"\"version\": 8009,", "\"version\": \"8009\",", 3, "version: must be a whole number"},
+        {"\"version\": 8009,", "\"version\": 1e400,", 3, "not valid JSON: number overflow"},
+        {"\"version\": 8009,", "\"version\": 10000000000000000000,", 3, "version: is too large"},
         {"\"version\": 8009,", "", 1, "the key \"version\" is missing"},
         {"\"length\": 75, \"overhang\": 35,\n     \"shank\"",
          "\"length\": 75, \"overhang\": 35,\n     \"shnak\"", 9, "tools[0].shnak: unknown key"},

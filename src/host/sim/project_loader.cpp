@@ -11,17 +11,37 @@ namespace orvalis::host::sim {
 
 namespace {
 
+int LineAt(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + offset, '\n'));
+}
+
 // nlohmann's parse errors read "[json.exception.parse_error.101] parse error at
 // line 3, column 5: syntax error ..."; the line is counted here from the byte
 // offset and only the part after the position is kept.
 [[noreturn]] void FailSyntax(const nlohmann::json::parse_error& error, std::string_view text,
                              const std::string& file) {
-    std::size_t end = std::min<std::size_t>(error.byte, text.size());
-    int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + end, '\n'));
     std::string reason = error.what();
     std::size_t column = reason.find("column ");
     std::size_t colon = column == std::string::npos ? column : reason.find(": ", column);
     if (colon != std::string::npos) reason = reason.substr(colon + 2);
+    throw ProjectFileError(file, LineAt(text, error.byte), "not valid JSON: " + reason);
+}
+
+// A number too large for a double: "[json.exception.out_of_range.406] number
+// overflow parsing '1e400'". The number's first appearance gives the line.
+[[noreturn]] void FailNumber(const nlohmann::json::exception& error, std::string_view text,
+                             const std::string& file) {
+    std::string reason = error.what();
+    std::size_t bracket = reason.find("] ");
+    if (bracket != std::string::npos) reason = reason.substr(bracket + 2);
+    int line = 0;
+    std::size_t quote = reason.find('\'');
+    if (quote != std::string::npos) {
+        std::string number = reason.substr(quote + 1, reason.find('\'', quote + 1) - quote - 1);
+        std::size_t at = text.find(number);
+        if (!number.empty() && at != std::string_view::npos) line = LineAt(text, at);
+    }
     throw ProjectFileError(file, line, "not valid JSON: " + reason);
 }
 
@@ -168,6 +188,8 @@ Project ParseProject(std::string_view text, const std::string& file) {
         document = nlohmann::json::parse(text.begin(), text.end());
     } catch (const nlohmann::json::parse_error& error) {
         FailSyntax(error, text, file);
+    } catch (const nlohmann::json::exception& error) {
+        FailNumber(error, text, file);
     }
     FieldSource source{file, JsonLines(text)};
     return ReadProject(Field(document, "", source));
