@@ -121,5 +121,32 @@ TEST(SimCommandReader, CommandsReadKeywordsInAnyCaseAndTheRawRest) {
     EXPECT_FALSE(command.EndsAt(5));
 }
 
+void MarkHandled(CommandCall& call) {
+    call.Print("handled");
+}
+
+// A new family registers its routes before the accepted commands fill the
+// rest; its commands then reach it, and the reader splits lines as before.
+TEST(SimCommandReader, ALaterFamilyTakesOverAcceptedCommands) {
+    CommandTable table;
+    table.Route("EDIT", "COLLISION", MarkHandled);
+    table.Route("TRANSFORM", "", MarkHandled);
+    RegisterAcceptedCommands(table);
+    CommandLine line("TRANSFORM RESET EDIT COLLISION TYPE COLLISION", table);
+    ASSERT_EQ(line.commands().size(), 2u);
+    HostState state;
+    std::string answer;
+    for (const Command& command : line.commands()) {
+        CommandCall call(command, state, answer);
+        table.Find(command)(call);
+    }
+    EXPECT_EQ(answer, "handled\r\nhandled\r\n");
+    EXPECT_TRUE(state.recorded.empty());
+    CommandLine accepted("EDIT MODEL ALL COLOUR RGBSELECT", table);
+    CommandCall call(accepted.commands().at(0), state, answer);
+    table.Find(accepted.commands()[0])(call);
+    EXPECT_EQ(state.recorded, std::vector<std::string>{"EDIT MODEL ALL COLOUR RGBSELECT"});
+}
+
 }  // namespace
 }  // namespace orvalis::host::sim

@@ -44,14 +44,12 @@ void CommandTable::Route(std::string_view verb, std::string_view object, Command
     verbs_.insert(UpperCopy(verb));
 }
 
-void CommandTable::RouteRestOfLine(std::string_view verb, std::string_view object,
-                                   CommandHandler handler) {
-    Route(verb, object, handler);
-    rest_of_line_.insert(Key(verb, object));
+void CommandTable::Accept(std::string_view verb, std::string_view object) {
+    if (!routes_.count(Key(verb, object))) Route(verb, object, RecordCommand);
 }
 
-void CommandTable::Accept(std::string_view verb) {
-    if (!routes_.count(Key(verb, ""))) Route(verb, "", RecordCommand);
+void CommandTable::SetRestOfLine(std::string_view verb, std::string_view object) {
+    rest_of_line_.insert(Key(verb, object));
 }
 
 void CommandTable::AddTailKeyword(std::string_view word) {

@@ -59,10 +59,12 @@ class CommandTable : public Grammar {
     // Commands "VERB OBJECT ..." go to `handler`; an empty object takes every
     // command of the verb that no other route of it takes.
     void Route(std::string_view verb, std::string_view object, CommandHandler handler);
-    // As Route, for a command that takes the whole rest of its line.
-    void RouteRestOfLine(std::string_view verb, std::string_view object, CommandHandler handler);
-    // Commands of this verb are accepted and recorded until a family gives them effect.
-    void Accept(std::string_view verb);
+    // Commands "VERB OBJECT ..." (or of the whole verb) that no family has
+    // routed are accepted and recorded until a family gives them effect.
+    void Accept(std::string_view verb, std::string_view object = "");
+    // Commands "VERB OBJECT ..." take the whole rest of their line, whatever
+    // words follow, whichever handler they go to.
+    void SetRestOfLine(std::string_view verb, std::string_view object);
     // After this word the rest of the line belongs to the command (a path).
     void AddTailKeyword(std::string_view word);
 

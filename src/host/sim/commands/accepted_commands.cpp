@@ -17,7 +17,8 @@ void RegisterAcceptedCommands(CommandTable& table) {
     for (const char* verb : {"TOOLBAR", "ECHO", "DCPDEBUG"}) table.Accept(verb);
 
     // "EDIT COLLISION TYPE COLLISION": its words are settings, not commands.
-    table.RouteRestOfLine("EDIT", "COLLISION", RecordCommand);
+    table.Accept("EDIT", "COLLISION");
+    table.SetRestOfLine("EDIT", "COLLISION");
     // "EDIT NCPROGRAM 'a' FILENAME C:\NC DATA\a.nc": the rest is a path.
     table.AddTailKeyword("FILENAME");
     table.AddTailKeyword("TAPEOPTIONS");
