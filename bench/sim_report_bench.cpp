@@ -1,0 +1,37 @@
+// The simulated host must answer a tool report in under 20 us, so a survey of
+// sixty toolpaths never waits on the stand-in. Run: build/bench/sim_report_bench
+#include <benchmark/benchmark.h>
+
+#include "host/sim/project_loader.h"
+#include "host/sim/sim_folder.h"
+#include "host/sim/sim_host.h"
+
+namespace {
+
+using orvalis::host::sim::LoadProjectFile;
+using orvalis::host::sim::SampleProjectFile;
+using orvalis::host::sim::SimHost;
+
+void ToolReport(benchmark::State& state) {
+    SimHost host(LoadProjectFile(SampleProjectFile()));
+    const std::string line = "print entity parameters  tool 'D10R0.5'";
+    for (auto _ : state) {
+        std::string answer = host.RunCommandOutput(line);
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK(ToolReport)->Unit(benchmark::kMicrosecond);
+
+void ToolpathReport(benchmark::State& state) {
+    SimHost host(LoadProjectFile(SampleProjectFile()));
+    const std::string line = "print entity parameters  toolpath '12-OUTER-ZLEVEL-D12'";
+    for (auto _ : state) {
+        std::string answer = host.RunCommandOutput(line);
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK(ToolpathReport)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,48 @@
+#include "host/sim/command_arguments.h"
+#include "host/sim/commands/command_families.h"
+
+namespace orvalis::host::sim {
+
+namespace {
+
+// "DELETE BLOCK": the project has no block until the next reset.
+void DeleteBlock(CommandCall& call) {
+    call.ExpectEnd(2);
+    call.project().block.exists = false;
+}
+
+// "EDIT BLOCK RESET": the block becomes the model's limits grown by the
+// expansion on every side.
+void ResetBlock(CommandCall& call) {
+    call.ExpectEnd(3);
+    Project& project = call.project();
+    Block& block = project.block;
+    for (std::size_t i = 0; i < block.limits.size(); ++i) {
+        double grow = i % 2 == 0 ? -block.expansion : block.expansion;
+        block.limits[i] = project.model_limits[i] + grow;
+    }
+    block.exists = true;
+}
+
+// "EDIT BLOCK RESETLIMIT 0": the expansion the next reset uses.
+void SetBlockExpansion(CommandCall& call) {
+    double expansion = NumberAt(call, 3);
+    call.ExpectEnd(4);
+    call.project().block.expansion = expansion;
+}
+
+void EditBlock(CommandCall& call) {
+    const Command& command = call.command();
+    if (command.IsKeyword(2, "RESET")) return ResetBlock(call);
+    if (command.IsKeyword(2, "RESETLIMIT")) return SetBlockExpansion(call);
+    call.Record();  // drawing and locking: no effect on the limits
+}
+
+}  // namespace
+
+void RegisterBlockCommands(CommandTable& table) {
+    table.Route("DELETE", "BLOCK", DeleteBlock);
+    table.Route("EDIT", "BLOCK", EditBlock);
+}
+
+}  // namespace orvalis::host::sim

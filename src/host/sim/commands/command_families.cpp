@@ -1,0 +1,27 @@
+#include "host/sim/commands/command_families.h"
+
+namespace orvalis::host::sim {
+
+void RegisterCommandFamilies(CommandTable& table) {
+    RegisterDialogCommands(table);
+    RegisterPreferenceCommands(table);
+    RegisterActivationCommands(table);
+    RegisterStatisticsCommands(table);
+    RegisterPrintValueCommands(table);
+    RegisterFormValueCommands(table);
+    RegisterEntityReportCommands(table);
+    RegisterSizeCommands(table);
+    RegisterBlockCommands(table);
+    RegisterAcceptedCommands(table);  // last: it only fills what the families left open
+}
+
+const CommandTable& HostCommands() {
+    static const CommandTable table = [] {
+        CommandTable built;
+        RegisterCommandFamilies(built);
+        return built;
+    }();
+    return table;
+}
+
+}  // namespace orvalis::host::sim

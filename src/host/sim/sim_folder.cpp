@@ -1,0 +1,44 @@
+#include "host/sim/sim_folder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "mainwin/data_folder.h"
+#include "mainwin/drive_paths.h"
+#include "mainwin/file_error.h"
+
+#ifndef ORVALIS_SOURCE_SIM_DIR
+#define ORVALIS_SOURCE_SIM_DIR "sim"
+#endif
+#ifndef ORVALIS_INSTALLED_SIM_DIR
+#define ORVALIS_INSTALLED_SIM_DIR "../share/orvalis/sim"
+#endif
+
+namespace orvalis::host::sim {
+
+namespace fs = std::filesystem;
+
+fs::path ShippedSimDir() {
+    if (const char* dir = std::getenv("ORVALIS_SIM_DIR"); dir && *dir) return dir;
+    std::error_code error;
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        fs::path installed = exe.parent_path() / ORVALIS_INSTALLED_SIM_DIR;
+        if (fs::is_directory(installed, error)) return installed.lexically_normal();
+    }
+    return ORVALIS_SOURCE_SIM_DIR;
+}
+
+fs::path SampleProjectFile() {
+    return ShippedSimDir() / "sample-project.json";
+}
+
+void PrepareHostFolders(const std::string& project_path) {
+    fs::path project_folder = ResolvePath(project_path);
+    std::error_code error;
+    fs::create_directories(project_folder, error);
+    if (error) throw FileError(project_folder.string(), "cannot create the project folder");
+    FillMissingFiles(ShippedSimDir() / "ductpost", kPostOptionFolder);
+}
+
+}  // namespace orvalis::host::sim

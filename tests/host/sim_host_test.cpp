@@ -1,0 +1,200 @@
+#include "host/sim/sim_host.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "host/host_error.h"
+#include "host/session.h"
+#include "host/sim/sim_folder.h"
+#include "mainwin/file_error.h"
+#include "sim_projects.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::testing {
+namespace {
+
+using namespace host::sim;
+
+TEST(SimHost, AnswersTheMainWindowsLoadSequence) {
+    SimRig rig(SampleProject());
+    EXPECT_EQ(std::to_string(rig.pm.Version()), "8009");
+    auto names = rig.pm.ToolpathNames();
+    ASSERT_EQ(names.size(), 12u);
+    EXPECT_EQ(names.front(), "01-ROUGH-D16R1");
+    EXPECT_EQ(names.back(), "12-OUTER-ZLEVEL-D12");
+    EXPECT_EQ(rig.pm.RunCommandOutput("PRINT VALUE PROJECTPATH"), "C:\\JOBS\\INSERT-100\r\n");
+    EXPECT_EQ(rig.pm.RunCommandOutput("PRINT VALUE PROJECTNAME"), "INSERT-100\r\n");
+    EXPECT_EQ(rig.pm.RunCommandOutput("print value projectname"), "INSERT-100\r\n");
+}
+
+// A command about something the project lacks is refused with the host's
+// text and changes nothing: the call fails while the error dialogs are on,
+// and is refused quietly (the text is the answer) while they are off.
+TEST(SimHost, RefusesCommandsAboutMissingEntitiesWithTheHostsText) {
+    struct Case {
+        const char* line;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"ACTIVATE Toolpath 'NOPE'", "Toolpath 'NOPE' does not exist"},
+        {"ACTIVATE TOOL 'NOPE'", "Tool 'NOPE' does not exist"},
+        {"ACTIVATE Pattern 'NOPE'", "Pattern 'NOPE' does not exist"},
+        {"SIZE TOOLPATH  'NOPE'", "Toolpath 'NOPE' does not exist"},
+        {"print entity parameters  tool 'NOPE'", "Tool 'NOPE' does not exist"},
+        {"print entity parameters  toolpath 'NOPE'", "Toolpath 'NOPE' does not exist"},
+        {"print entity parameters  toolpath 'tp'",
+         "Toolpath 'tp' does not exist"},  // names keep case
+        {"PRINT VALUE NOPE", "Parameter 'NOPE' does not exist"},
+        {"PRINT FORMVALUE Nope.Value", "Form value 'Nope.Value' does not exist"},
+        {"EDIT BLOCK RESETLIMIT wide", "Command not recognised: EDIT BLOCK RESETLIMIT wide"},
+        {"DIALOGS MESSAGE MAYBE", "Command not recognised: DIALOGS MESSAGE MAYBE"},
+        {"ACTIVATE Toolpath 'TP", "Command not recognised: ACTIVATE Toolpath 'TP"},
+        {"ACTIVATE Toolpath", "Command not recognised: ACTIVATE Toolpath"},
+        {"ACTIVATE Toolpath 'TP' NOW", "Command not recognised: ACTIVATE Toolpath 'TP' NOW"},
+        {"SIZE TOOLPATH ;", "No active toolpath"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        SimRig rig(SmallProject());
+        rig.pm.RunCommand("ACTIVATE Toolpath 'TP' DEACTIVATE TOOLPATH");
+        try {
+            rig.pm.RunCommandOutput(c.line);
+            ADD_FAILURE() << "accepted";
+        } catch (const host::HostError& error) {
+            EXPECT_EQ(std::string(error.what()), c.text);
+            EXPECT_EQ(error.command(), std::string("RunCommandOutput ") + c.line);
+        }
+        rig.pm.RunCommand("DIALOGS ERROR OFF");
+        EXPECT_EQ(rig.pm.RunCommandOutput(c.line), std::string(c.text) + "\r\n");
+        EXPECT_EQ(rig.host->quiet_errors(), std::vector<std::string>{c.text});
+        EXPECT_TRUE(rig.host->project().active_toolpath.empty());
+        EXPECT_EQ(rig.host->project().active_tool, "D10");
+        EXPECT_TRUE(rig.host->recorded().empty());
+    }
+}
+
+TEST(SimHost, StopsALineAtItsFirstRefusedCommand) {
+    SimRig rig(SmallProject());
+    rig.pm.RunCommand("DIALOGS ERROR OFF");
+    std::string answer = rig.pm.RunCommandOutput(
+        "ACTIVATE Toolpath 'TP' PRINT VALUE PROJECTNAME ACTIVATE Tool 'NOPE' DEACTIVATE TOOLPATH");
+    EXPECT_EQ(answer, "SMALL\r\nTool 'NOPE' does not exist\r\n");
+    EXPECT_EQ(rig.host->project().active_toolpath, "TP");
+    rig.pm.RunCommand("DIALOGS ERROR ON");
+    EXPECT_THROW(rig.pm.RunCommand("DEACTIVATE TOOLPATH ACTIVATE Tool 'NOPE'"), host::HostError);
+    EXPECT_TRUE(rig.host->project().active_toolpath.empty());  // what came before stays done
+}
+
+TEST(SimHost, RecordsTheCommandsItGivesNoEffectYet) {
+    SimRig rig(SmallProject());
+    Project before = rig.host->project();
+    rig.pm.RunCommand(
+        "CREATE NCPROGRAM 'TP' EDIT NCPROGRAM 'TP' APPEND TOOLPATH 'TP' DEACTIVATE NCPROGRAM");
+    rig.pm.RunCommand("EDIT TOOL 'D10' LENGTH  75Yes");
+    rig.pm.RunCommand("EDIT BLOCK DRAWMODE 0");
+    rig.pm.RunCommand("KEEP BITMAP WHITEBG 'C:\\TARVEL\\ORVALIS\\IMAGE\\Top.bmp'YES");
+    EXPECT_EQ(rig.pm.RunCommandOutput("FROBNICATE THE 'HOST'"), "");
+    EXPECT_EQ(rig.host->recorded(),
+              (std::vector<std::string>{
+                  "CREATE NCPROGRAM 'TP'", "EDIT NCPROGRAM 'TP' APPEND TOOLPATH 'TP'",
+                  "DEACTIVATE NCPROGRAM", "EDIT TOOL 'D10' LENGTH  75Yes", "EDIT BLOCK DRAWMODE 0",
+                  "KEEP BITMAP WHITEBG 'C:\\TARVEL\\ORVALIS\\IMAGE\\Top.bmp'YES",
+                  "FROBNICATE THE 'HOST'"}));
+    EXPECT_EQ(rig.host->project().tools[0].length, before.tools[0].length);
+    EXPECT_TRUE(rig.host->project().nc_programs.empty());
+}
+
+TEST(SimHost, KeepsDialogSwitchesAndPreferences) {
+    SimRig rig(SmallProject());
+    rig.pm.RunCommand("DIALOGS MESSAGE OFF");
+    rig.pm.RunCommand("dialogs error off");
+    EXPECT_FALSE(rig.host->project().dialogs.messages);
+    EXPECT_FALSE(rig.host->project().dialogs.errors);
+    rig.pm.RunCommand("DIALOGS MESSAGE On");
+    rig.pm.RunCommand("edit preference seldrawtp no");
+    EXPECT_TRUE(rig.host->project().dialogs.messages);
+    EXPECT_EQ(rig.host->project().preferences.at("seldrawtp"), "no");
+    rig.pm.RunCommand("EDIT PREFERENCE SelDrawTP yes;");
+    EXPECT_EQ(rig.host->project().preferences.at("seldrawtp"), "yes");
+    EXPECT_TRUE(rig.host->recorded().empty());
+}
+
+TEST(SimHost, EstimatesTheActiveToolpathInTheStatisticsForm) {
+    Project project = SmallProject();
+    project.toolpaths[0].machining_seconds = 3723.4;
+    SimRig rig(std::move(project));
+    auto& pm = rig.pm;
+    EXPECT_THROW(pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE"), host::HostError);  // nothing active
+    pm.RunCommandOutput("ACTIVATE Toolpath 'TP'");
+    pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE");
+    EXPECT_THROW(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), host::HostError);
+    pm.RunCommandOutput("FORM TOOLPATHSTATS TOOLPATHSTATS ESTIMATE");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), "01:02:03\r\n");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "D10\r\n");
+    pm.RunCommandOutput("TOOLPATHSTATS CANCEL");
+    EXPECT_THROW(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), host::HostError);
+    pm.RunCommand("Deactivate Tool");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "\r\n");
+}
+
+TEST(SimHost, ResetsFetchesAndChangesTheBlock) {
+    SimRig rig(SmallProject());
+    auto& pm = rig.pm;
+    auto read_block = [&] {
+        std::vector<double> limits;
+        for (int i = 1; i <= 6; ++i) limits.push_back(pm.BlockLimit(i));
+        return limits;
+    };
+    EXPECT_THROW(pm.FetchBlock(), host::HostError);  // the project has no block yet
+    pm.RunCommand("DELETE BLOCK");
+    pm.RunCommand("EDIT BLOCK RESET");
+    EXPECT_THROW(pm.BlockLimit(1), host::HostError);  // not fetched
+    pm.FetchBlock();
+    EXPECT_EQ(read_block(), (std::vector<double>{-50, 50, -40, 40, -30, 0}));
+    pm.SetBlockLimit(2, 120);
+    pm.SetBlockLimit(5, -12.5);
+    EXPECT_EQ(read_block(), (std::vector<double>{-50, 120, -40, 40, -12.5, 0}));
+    pm.RunCommand("DELETE BLOCK");
+    pm.RunCommand("EDIT BLOCK RESETLIMIT 2.5");
+    pm.RunCommand("EDIT BLOCK RESET");
+    pm.FetchBlock();
+    EXPECT_EQ(read_block(), (std::vector<double>{-52.5, 52.5, -42.5, 42.5, -32.5, 2.5}));
+    pm.RunCommand("DELETE BLOCK");
+    pm.RunCommand("EDIT BLOCK RESETLIMIT 0");
+    pm.RunCommand("EDIT BLOCK RESET");
+    pm.FetchBlock();
+    EXPECT_EQ(read_block(), (std::vector<double>{-50, 50, -40, 40, -30, 0}));
+    for (int index : {0, 7}) {
+        EXPECT_THROW(pm.BlockLimit(index), host::HostError);
+        EXPECT_THROW(pm.SetBlockLimit(index, 1), host::HostError);
+    }
+    pm.RunCommand("DELETE BLOCK");
+    EXPECT_THROW(pm.SetBlockLimit(1, 1), host::HostError);
+    EXPECT_THROW(pm.FetchBlock(), host::HostError);
+}
+
+TEST(SimHost, StartsWithTheBundledProjectAndFillsThePostOptionFolder) {
+    TempDrives drives;
+    ScopedEnv sim_dir("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
+    drives.Write("C:\\dcam\\config\\ductpost\\Fanuc-0i-3X.opt", "the shop's own options");
+    auto backend = host::MakeBackend("sim");
+    EXPECT_EQ(backend->Version(), 8009);
+    EXPECT_EQ(drives.Read("C:\\dcam\\config\\ductpost\\Fanuc-0i-3X.opt"), "the shop's own options");
+    auto shipped = drives.Read("C:\\dcam\\config\\ductpost\\Heidenhain-TNC640.opt");
+    ASSERT_TRUE(shipped);
+    EXPECT_NE(shipped->find("controller=Heidenhain TNC 640\r\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(drives.File("C:\\JOBS\\INSERT-100")));
+
+    auto from_file = host::MakeBackend("sim:" + SampleProjectFile().string());
+    EXPECT_EQ(from_file->ToolpathNames().size(), 12u);
+    EXPECT_THROW(host::MakeBackend("sim:/no/such/project.json"), FileError);
+
+    ScopedEnv data_dir("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::Main({"--host", "sim", "settings"}, out, err), 0) << err.str();
+}
+
+}  // namespace
+}  // namespace orvalis::testing
