@@ -2,6 +2,8 @@
 
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
+#include "sheet/company_registry.h"
+#include "sheet/form11.h"
 
 namespace orvalis::forms {
 
@@ -25,6 +27,25 @@ Form6& Forms::form6() {
 }
 Form4& Forms::form4() {
     return Get(form4_);
+}
+
+template <typename Form>
+void Forms::Drop(std::shared_ptr<Form>& slot) {
+    std::shared_ptr<Form> unloaded = std::move(slot);
+    if (unloaded && observer_) observer_->Unloaded(*unloaded);
+}
+
+Form11& Forms::form11() {
+    return Get(form11_);
+}
+CompanyRegistry& Forms::company_registry() {
+    return Get(company_registry_);
+}
+void Forms::UnloadForm11() {
+    Drop(form11_);
+}
+void Forms::UnloadCompanyRegistry() {
+    Drop(company_registry_);
 }
 
 }  // namespace orvalis::forms

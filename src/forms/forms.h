@@ -6,11 +6,15 @@
 #include "host/session.h"
 
 namespace orvalis {
+class CompanyRegistry;
 class Form4;
 class Form6;
+class Form11;
 }  // namespace orvalis
 
 namespace orvalis::forms {
+
+class Window;
 
 // Told when the registry creates or unloads a window model, so the desktop
 // program can build or drop the window that shows it.
@@ -20,6 +24,10 @@ class FormsObserver {
     // The view may keep the model alive with the pointer it is given.
     virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form11>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<CompanyRegistry>& /*window*/) {}
+    // The registry has dropped the window; its view should go too.
+    virtual void Unloaded(Window& /*window*/) {}
 };
 
 // Owns the window models. Each window exists once: it is created on first
@@ -37,6 +45,16 @@ class Forms {
     Form6& form6();
     Form4& form4();
     bool HasForm4() const { return static_cast<bool>(form4_); }
+    Form11& form11();
+    bool HasForm11() const { return static_cast<bool>(form11_); }
+    CompanyRegistry& company_registry();
+    bool HasCompanyRegistry() const { return static_cast<bool>(company_registry_); }
+
+    // Closing these windows unloads them: the registry drops the model and
+    // tells the observer, and the next use creates and loads it afresh. A
+    // model whose view still holds it lives until the view lets go.
+    void UnloadForm11();
+    void UnloadCompanyRegistry();
 
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
@@ -44,12 +62,16 @@ class Forms {
   private:
     template <typename Form>
     Form& Get(std::shared_ptr<Form>& slot);
+    template <typename Form>
+    void Drop(std::shared_ptr<Form>& slot);
 
     std::shared_ptr<host::HostSession> session_;
     Interaction& interaction_;
     FormsObserver* observer_ = nullptr;
     std::shared_ptr<Form6> form6_;
     std::shared_ptr<Form4> form4_;
+    std::shared_ptr<Form11> form11_;
+    std::shared_ptr<CompanyRegistry> company_registry_;
 };
 
 }  // namespace orvalis::forms

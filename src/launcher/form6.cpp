@@ -3,6 +3,7 @@
 #include "forms/forms.h"
 #include "host/host_error.h"
 #include "mainwin/form4.h"
+#include "sheet/form11.h"
 
 namespace orvalis {
 
@@ -20,6 +21,10 @@ void Form6::Command1_Click() {
         // in its status bar; one report is enough.
     }
     forms().form4().Show();
+}
+
+void Form6::Command3_Click() {
+    forms().form11().Show();
 }
 
 }  // namespace orvalis

@@ -25,6 +25,8 @@ class Form6 : public forms::Window {
     // Connects, then shows the main window. A host that does not answer
     // still gets the main window, whose status bar says it is not connected.
     void Command1_Click();
+    // Shows the settings window, loading it first if it is not loaded.
+    void Command3_Click();
 };
 
 }  // namespace orvalis
