@@ -3,8 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
+
+#include "gui/company_registry_window.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
+#include "gui/settings_window.h"
+#include "sheet/company_registry.h"
+#include "sheet/form11.h"
 
 namespace orvalis::gui {
 
@@ -44,6 +50,30 @@ void GuiForms::Created(const std::shared_ptr<Form6>& window) {
 
 void GuiForms::Created(const std::shared_ptr<Form4>& window) {
     windows_.push_back(std::make_unique<MainWindow>(window, mark_));
+}
+
+void GuiForms::Created(const std::shared_ptr<Form11>& window) {
+    windows_.push_back(std::make_unique<SettingsWindow>(window));
+    unloadable_views_[window.get()] = windows_.back().get();
+}
+
+void GuiForms::Created(const std::shared_ptr<CompanyRegistry>& window) {
+    windows_.push_back(std::make_unique<CompanyRegistryWindow>(window));
+    unloadable_views_[window.get()] = windows_.back().get();
+}
+
+// The view may be inside its own close event, so it is deleted later; it
+// keeps the model alive until then.
+void GuiForms::Unloaded(forms::Window& window) {
+    auto view = unloadable_views_.find(&window);
+    if (view == unloadable_views_.end()) return;
+    auto owned = std::find_if(windows_.begin(), windows_.end(),
+                              [&](const auto& owned) { return owned.get() == view->second; });
+    if (owned != windows_.end()) {
+        owned->release()->deleteLater();
+        windows_.erase(owned);
+    }
+    unloadable_views_.erase(view);
 }
 
 void GuiForms::Message(const forms::MessageText& message) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
 
     void Created(const std::shared_ptr<Form6>& window) override;
     void Created(const std::shared_ptr<Form4>& window) override;
+    void Created(const std::shared_ptr<Form11>& window) override;
+    void Created(const std::shared_ptr<CompanyRegistry>& window) override;
+    void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;
     bool Confirm(const forms::MessageText& question) override;
@@ -32,6 +36,8 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     forms::Forms* forms_ = nullptr;
     MarkAction mark_;
     std::vector<std::unique_ptr<QWidget>> windows_;
+    // The views of windows that closing unloads, by model.
+    std::map<const forms::Window*, QWidget*> unloadable_views_;
 };
 
 }  // namespace orvalis::gui

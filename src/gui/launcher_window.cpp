@@ -37,9 +37,9 @@ LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QW
         mark_("load");
         model_->Command1_Click();
     });
-    // The rename and settings windows come with their own work; until then
-    // their buttons say so.
-    for (QPushButton* button : {command2_, command3_}) {
+    connect(command3_, &QPushButton::clicked, this, [this] { model_->Command3_Click(); });
+    // The rename window comes with its own work; until then its button says so.
+    for (QPushButton* button : {command2_}) {
         button->setEnabled(false);
         button->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
     }
