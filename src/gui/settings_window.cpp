@@ -100,6 +100,7 @@ QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int w
     return pair;
 }
 
+// The note sits beside the button it explains.
 QWidget* SettingsWindow::BuildExtensionRow() {
     auto* row = new QWidget(this);
     auto* grid = new QGridLayout(row);
@@ -111,7 +112,7 @@ QWidget* SettingsWindow::BuildExtensionRow() {
     grid->addWidget(text9, 0, 1);
     grid->addWidget(AddButton(1, FromStd(model_->Command1.Caption)), 0, 2);
     label7_ = Caption(model_->Label7.Caption, row);
-    grid->addWidget(label7_, 1, 0, 1, 4);
+    grid->addWidget(label7_, 0, 3);
     grid->setColumnStretch(3, 1);
     return row;
 }
