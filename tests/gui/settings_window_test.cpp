@@ -123,7 +123,6 @@ TEST_F(SettingsWindowFixture, ClosingUnloadsTheWindowAndTheNextOpeningReadsTheFi
     SettingsWindow* reopened = OpenSettings();
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->Text(1)->text(), QStringLiteral("300"));
-    EXPECT_EQ(rig.forms().form11().Text1.Text(), "300");
 }
 
 }  // namespace
