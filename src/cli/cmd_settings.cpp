@@ -1,9 +1,11 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "mainwin/picture_size_file.h"
+#include "forms/forms.h"
+#include "host/unreachable_backend.h"
 #include "mainwin/settings_files.h"
 #include "mainwin/tool_assembly_file.h"
+#include "sheet/form11.h"
 
 namespace orvalis::cli {
 
@@ -14,6 +16,27 @@ void PrintRow(std::ostream& out, const char* label, const Texts& texts) {
     out << label;
     for (const auto& text : texts) out << '\t' << text;
     out << '\n';
+}
+
+// The settings window's messages, should its load have any.
+struct StderrInteraction : forms::Interaction {
+    explicit StderrInteraction(std::ostream& err) : err(err) {}
+    void Message(const forms::MessageText& message) override {
+        err << "orvalis-cli: " << message.title << ": " << message.text << "\n";
+    }
+    bool Confirm(const forms::MessageText&) override { return false; }
+    std::ostream& err;
+};
+
+// The eight size boxes as the settings window holds them after its load,
+// the way the workbook writer takes them. The window needs no host, so none
+// is started.
+settings::PictureSizeTexts LoadedPictureSizes(std::ostream& err) {
+    StderrInteraction interaction(err);
+    auto session = std::make_shared<host::HostSession>(
+        std::make_unique<host::UnreachableBackend>("the settings command uses no host"), nullptr);
+    forms::Forms forms(session, interaction);
+    return forms.form11().PictureSizes();
 }
 
 }  // namespace
@@ -27,8 +50,7 @@ int RunSettings(CommandContext& context) {
     std::ostream& out = context.out();
     out << "extension\t" << settings::LoadNcExtension() << '\n';
     for (const auto& company : settings::LoadCompanyList()) out << "company\t" << company << '\n';
-    auto pictures = settings::ReadPictureSizes();
-    PrintRow(out, "picture-sizes", pictures.sizes.value_or(settings::PictureSizeTexts{}));
+    PrintRow(out, "picture-sizes", LoadedPictureSizes(context.err()));
     for (const auto& record : settings::ReadToolAssemblies().records) {
         PrintRow(out, "tool-assembly", record);
     }

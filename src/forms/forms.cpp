@@ -6,6 +6,8 @@
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
 #include "views/form1.h"
+#include "sheet/company_registry.h"
+#include "sheet/form11.h"
 
 namespace orvalis::forms {
 
@@ -50,6 +52,19 @@ Form2& Forms::form2() {
 }
 void Forms::UnloadForm1() {
     Drop(form1_);
+
+}
+Form11& Forms::form11() {
+    return Get(form11_);
+}
+CompanyRegistry& Forms::company_registry() {
+    return Get(company_registry_);
+}
+void Forms::UnloadForm11() {
+    Drop(form11_);
+}
+void Forms::UnloadCompanyRegistry() {
+    Drop(company_registry_);
 }
 
 }  // namespace orvalis::forms

@@ -9,8 +9,10 @@
 namespace orvalis {
 class Form1;
 class Form2;
+class CompanyRegistry;
 class Form4;
 class Form6;
+class Form11;
 }  // namespace orvalis
 
 namespace orvalis::forms {
@@ -27,6 +29,8 @@ class FormsObserver {
     virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form1>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form2>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form11>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<CompanyRegistry>& /*window*/) {}
     // The registry has dropped the window; its view should go too.
     virtual void Unloaded(Window& /*window*/) {}
 };
@@ -54,6 +58,16 @@ class Forms {
     // and tells the observer; the next use creates and loads it afresh.
     // Unloading must be the last thing a window's handler does.
     void UnloadForm1();
+    Form11& form11();
+    bool HasForm11() const { return static_cast<bool>(form11_); }
+    CompanyRegistry& company_registry();
+    bool HasCompanyRegistry() const { return static_cast<bool>(company_registry_); }
+
+    // Closing these windows unloads them: the registry drops the model and
+    // tells the observer, and the next use creates and loads it afresh. A
+    // model whose view still holds it lives until the view lets go.
+    void UnloadForm11();
+    void UnloadCompanyRegistry();
 
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
@@ -72,6 +86,8 @@ class Forms {
     std::shared_ptr<Form1> form1_;
     std::shared_ptr<Form2> form2_;
     std::vector<std::shared_ptr<Window>> retired_;  // unloaded, kept until safe to destroy
+    std::shared_ptr<Form11> form11_;
+    std::shared_ptr<CompanyRegistry> company_registry_;
 };
 
 }  // namespace orvalis::forms

@@ -4,12 +4,16 @@
 #include <QMessageBox>
 
 #include "gui/block_panel_window.h"
+#include "gui/company_registry_window.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
 #include "gui/rename_window.h"
+#include "gui/settings_window.h"
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
+#include "sheet/company_registry.h"
+#include "sheet/form11.h"
 #include "views/form1.h"
 
 namespace orvalis::gui {
@@ -74,6 +78,14 @@ void GuiForms::Unloaded(forms::Window& window) {
         widget->deleteLater();
         return;
     }
+}
+
+void GuiForms::Created(const std::shared_ptr<Form11>& window) {
+    Own(*window, std::make_unique<SettingsWindow>(window));
+}
+
+void GuiForms::Created(const std::shared_ptr<CompanyRegistry>& window) {
+    Own(*window, std::make_unique<CompanyRegistryWindow>(window));
 }
 
 void GuiForms::Message(const forms::MessageText& message) {

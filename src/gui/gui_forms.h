@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     void Created(const std::shared_ptr<Form4>& window) override;
     void Created(const std::shared_ptr<Form1>& window) override;
     void Created(const std::shared_ptr<Form2>& window) override;
+    void Created(const std::shared_ptr<Form11>& window) override;
+    void Created(const std::shared_ptr<CompanyRegistry>& window) override;
     void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;

@@ -38,9 +38,7 @@ LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QW
         model_->Command1_Click();
     });
     connect(command2_, &QPushButton::clicked, this, [this] { model_->Command2_Click(); });
-    // The settings window comes with its own work; until then its button says so.
-    command3_->setEnabled(false);
-    command3_->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
+    connect(command3_, &QPushButton::clicked, this, [this] { model_->Command3_Click(); });
     model_->Changed = [this] { ApplyWindowModel(*this, *model_); };
 }
 

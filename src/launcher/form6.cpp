@@ -4,6 +4,7 @@
 #include "host/host_error.h"
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
+#include "sheet/form11.h"
 
 namespace orvalis {
 
@@ -21,6 +22,10 @@ void Form6::Command1_Click() {
         // in its status bar; one report is enough.
     }
     forms().form4().Show();
+}
+
+void Form6::Command3_Click() {
+    forms().form11().Show();
 }
 
 }  // namespace orvalis

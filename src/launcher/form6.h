@@ -26,6 +26,8 @@ class Form6 : public forms::Window {
     // still gets the main window, whose status bar says it is not connected.
     void Command1_Click();
     void Command2_Click();  // the rename window
+    // Shows the settings window, loading it first if it is not loaded.
+    void Command3_Click();
 };
 
 }  // namespace orvalis

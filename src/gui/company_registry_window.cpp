@@ -1,0 +1,122 @@
+#include "gui/company_registry_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/control_views.h"
+#include "gui/fonts.h"
+#include "gui/icons.h"
+#include "gui/window_sync.h"
+#include "sheet/company_registry.h"
+
+namespace orvalis::gui {
+
+namespace {
+
+QLabel* Caption(const std::string& text, QWidget* parent) {
+    auto* label = new QLabel(FromStd(text), parent);
+    label->setFont(CaptionFont());
+    return label;
+}
+
+QPushButton* Button(const std::string& caption, QWidget* parent) {
+    auto* button = new QPushButton(FromStd(caption), parent);
+    button->setFont(ButtonFont());
+    button->setMinimumHeight(30);
+    return button;
+}
+
+}  // namespace
+
+CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistry> model,
+                                             QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setWindowTitle(QStringLiteral("업체 등록"));
+    setWindowIcon(ProgramIcon());
+    auto* layout = new QVBoxLayout(this);
+
+    auto* path_row = new QHBoxLayout;
+    text3_ = new QLineEdit(this);
+    text3_->setReadOnly(true);
+    text3_->setFont(ListFont());
+    path_row->addWidget(Caption(model_->Label3.Caption, this));
+    path_row->addWidget(text3_, 1);
+    layout->addLayout(path_row);
+
+    layout->addWidget(BuildNameFrame());
+    auto* buttons = new QHBoxLayout;
+    command2_ = Button(model_->Command2.Caption, this);
+    command1_ = Button(model_->Command1.Caption, this);
+    buttons->addWidget(command2_);
+    buttons->addWidget(command1_);
+    layout->addLayout(buttons);
+
+    label5_ = Caption(model_->Label5.Caption, this);
+    label5_->setWordWrap(true);
+    label5_->setFrameShape(QFrame::StyledPanel);
+    label5_->setMargin(6);
+    layout->addWidget(label5_);
+
+    setFixedWidth(400);
+    ConnectEdits();
+    model_->Changed = [this] { Refresh(); };
+    Refresh();
+}
+
+CompanyRegistryWindow::~CompanyRegistryWindow() {
+    model_->Changed = nullptr;
+}
+
+// The key list lies hidden in the company list's place: it holds the slot the
+// next save writes, which the user does not pick.
+QWidget* CompanyRegistryWindow::BuildNameFrame() {
+    auto* frame = new QGroupBox(FromStd(model_->Frame1.Caption), this);
+    frame->setFont(CaptionFont());
+    auto* grid = new QGridLayout(frame);
+    combo3_ = new QComboBox(frame);
+    combo2_ = new QComboBox(frame);
+    combo2_->hide();
+    text4_ = new QLineEdit(frame);
+    for (QWidget* control : {static_cast<QWidget*>(combo3_), static_cast<QWidget*>(combo2_),
+                             static_cast<QWidget*>(text4_)}) {
+        control->setFont(ListFont());
+    }
+    grid->addWidget(combo3_, 0, 0, 1, 2);
+    grid->addWidget(combo2_, 0, 0, 1, 2);
+    grid->addWidget(Caption(model_->Label4.Caption, frame), 1, 0);
+    grid->addWidget(text4_, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+void CompanyRegistryWindow::ConnectEdits() {
+    CompanyRegistry& m = *model_;
+    ForwardTyping(*text4_, m.Text4, *this);
+    ForwardChoice(*combo3_, m.Combo3, *this);
+    connect(command2_, &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
+    connect(command1_, &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
+}
+
+void CompanyRegistryWindow::Refresh() {
+    const CompanyRegistry& m = *model_;
+    ShowTextBox(*text3_, m.Text3);
+    ShowTextBox(*text4_, m.Text4);
+    ShowComboBox(*combo3_, m.Combo3);
+    ShowComboBox(*combo2_, m.Combo2);
+    ApplyWindowModel(*this, m);
+}
+
+// Closing unloads the dialog; the next one starts from the recorded position.
+void CompanyRegistryWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    model_->Unload();
+}
+
+}  // namespace orvalis::gui

@@ -1,0 +1,40 @@
+#include "gui/control_views.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include "forms/controls.h"
+
+namespace orvalis::gui {
+
+void ShowTextBox(QLineEdit& edit, const forms::TextBox& box) {
+    QString text = FromStd(box.Text());
+    if (edit.text() != text) edit.setText(text);
+}
+
+void ShowComboBox(QComboBox& combo, const forms::ComboBox& box) {
+    const QSignalBlocker blocker(combo);
+    QStringList items;
+    for (const auto& item : box.Items()) items << FromStd(item);
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i) shown << combo.itemText(i);
+    if (shown != items) {
+        combo.clear();
+        combo.addItems(items);
+    }
+    combo.setCurrentIndex(box.ListIndex());
+}
+
+void ForwardTyping(QLineEdit& edit, forms::TextBox& box, QObject& context) {
+    QObject::connect(&edit, &QLineEdit::textEdited, &context,
+                     [&box](const QString& text) { box.SetText(text.toStdString()); });
+}
+
+void ForwardChoice(QComboBox& combo, forms::ComboBox& box, QObject& context) {
+    QObject::connect(&combo, &QComboBox::activated, &context,
+                     [&box](int index) { box.SetListIndex(index); });
+}
+
+}  // namespace orvalis::gui

@@ -1,0 +1,146 @@
+#include "gui/settings_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/control_views.h"
+#include "gui/fonts.h"
+#include "gui/icons.h"
+#include "gui/window_sync.h"
+#include "sheet/form11.h"
+
+namespace orvalis::gui {
+
+namespace {
+
+QLabel* Caption(const std::string& text, QWidget* parent) {
+    auto* label = new QLabel(FromStd(text), parent);
+    label->setFont(CaptionFont());
+    return label;
+}
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(std::shared_ptr<Form11> model, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setWindowTitle(QStringLiteral("Form11"));
+    setWindowIcon(ProgramIcon());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildSizeFrame());
+    auto* size_buttons = new QHBoxLayout;
+    size_buttons->addWidget(AddButton(3, FromStd(model_->Command3.Caption)));
+    size_buttons->addWidget(AddButton(2, FromStd(model_->Command2.Caption)));
+    layout->addLayout(size_buttons);
+    layout->addWidget(BuildExtensionRow());
+    layout->addWidget(AddButton(4, FromStd(model_->Command4.Caption)));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ConnectEdits();
+    model_->Changed = [this] { Refresh(); };
+    Refresh();
+}
+
+SettingsWindow::~SettingsWindow() {
+    model_->Changed = nullptr;
+}
+
+QPushButton* SettingsWindow::AddButton(int number, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setFont(ButtonFont());
+    button->setMinimumHeight(30);
+    commands_.at(static_cast<std::size_t>(number)) = button;
+    return button;
+}
+
+QLineEdit* SettingsWindow::Text(int number) const {
+    return texts_.at(static_cast<std::size_t>(number));
+}
+QPushButton* SettingsWindow::Command(int number) const {
+    return commands_.at(static_cast<std::size_t>(number));
+}
+QWidget* SettingsWindow::SizePair(int number) const {
+    return size_pairs_.at(static_cast<std::size_t>(number));
+}
+
+// TOP top left, ISO top right, Front bottom left, Right bottom right.
+QWidget* SettingsWindow::BuildSizeFrame() {
+    auto* frame = new QGroupBox(FromStd(model_->Frame1.Caption), this);
+    frame->setFont(CaptionFont());
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(24);
+    grid->addWidget(BuildSizePair(1, FromStd(model_->Label1.Caption), 1), 0, 0);
+    grid->addWidget(BuildSizePair(2, FromStd(model_->Label2.Caption), 3), 0, 1);
+    grid->addWidget(BuildSizePair(3, FromStd(model_->Label3.Caption), 5), 1, 0);
+    grid->addWidget(BuildSizePair(4, FromStd(model_->Label4.Caption), 7), 1, 1);
+    return frame;
+}
+
+// A heading above a width box and a height box, each with its W or H label.
+QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int width_box) {
+    auto* pair = new QWidget(this);
+    auto* grid = new QGridLayout(pair);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel(heading, pair);
+    title->setFont(CaptionFont());
+    grid->addWidget(title, 0, 0, 1, 4);
+    for (int i = 0; i < 2; ++i) {
+        const std::string& letter = i == 0 ? model_->Label5.Caption : model_->Label6.Caption;
+        auto* box = new QLineEdit(pair);
+        box->setFixedWidth(70);
+        texts_.at(static_cast<std::size_t>(width_box + i)) = box;
+        grid->addWidget(Caption(letter, pair), 1, 2 * i);
+        grid->addWidget(box, 1, 2 * i + 1);
+    }
+    size_pairs_.at(static_cast<std::size_t>(number)) = pair;
+    return pair;
+}
+
+// The note sits beside the button it explains.
+QWidget* SettingsWindow::BuildExtensionRow() {
+    auto* row = new QWidget(this);
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* text9 = new QLineEdit(row);
+    text9->setFixedWidth(70);
+    texts_[9] = text9;
+    grid->addWidget(Caption(model_->Label8.Caption, row), 0, 0);
+    grid->addWidget(text9, 0, 1);
+    grid->addWidget(AddButton(1, FromStd(model_->Command1.Caption)), 0, 2);
+    label7_ = Caption(model_->Label7.Caption, row);
+    grid->addWidget(label7_, 0, 3);
+    grid->setColumnStretch(3, 1);
+    return row;
+}
+
+void SettingsWindow::ConnectEdits() {
+    Form11& m = *model_;
+    forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
+                               &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
+    for (int number = 1; number <= 9; ++number) ForwardTyping(*Text(number), *boxes[number], *this);
+    connect(Command(3), &QPushButton::clicked, this, [&m] { m.Command3_Click(); });
+    connect(Command(2), &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
+    connect(Command(4), &QPushButton::clicked, this, [&m] { m.Command4_Click(); });
+}
+
+void SettingsWindow::Refresh() {
+    const Form11& m = *model_;
+    const forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
+                                     &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
+    for (int number = 1; number <= 9; ++number) ShowTextBox(*Text(number), *boxes[number]);
+    ApplyWindowModel(*this, m);
+}
+
+// Closing unloads the window: what was typed and not saved is gone, and the
+// next use reads the file again.
+void SettingsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    model_->Unload();
+}
+
+}  // namespace orvalis::gui

@@ -1,0 +1,86 @@
+#include "sheet/company_registry.h"
+
+#include <charconv>
+
+#include "forms/forms.h"
+#include "mainwin/file_error.h"
+#include "mainwin/settings_files.h"
+
+namespace orvalis {
+
+CompanyRegistry::CompanyRegistry(forms::Forms& forms) : Window(forms) {}
+
+int CompanyRegistry::RecordedPosition() {
+    std::string text = settings::LoadListIndex();
+    int position = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
+    bool names_a_slot = error == std::errc() && end == text.data() + text.size() && position >= 0 &&
+                        position < settings::kCompanySlots;
+    return names_a_slot ? position : 0;
+}
+
+// The dialog carries on after the slot the last save recorded, so reopening
+// it does not overwrite the companies stored before.
+void CompanyRegistry::Form_Load() {
+    MakeTopmost();
+    Text3.SetText(settings::CompanyFilePath());
+    Combo2.Clear();
+    for (int slot = 1; slot <= settings::kCompanySlots; ++slot) {
+        Combo2.AddItem(settings::CompanyKey(slot));
+    }
+    Combo2.SetListIndex(RecordedPosition());
+    NotifyChanged();
+}
+
+// The list is not emptied first: a second press lists the names again.
+void CompanyRegistry::Command2_Click() {
+    for (auto& name : settings::LoadCompanyList()) Combo3.AddItem(std::move(name));
+    if (Combo3.ListCount() > 0) Combo3.SetListIndex(0);
+    NotifyChanged();
+}
+
+void CompanyRegistry::Command1_Click() {
+    int position = Combo2.ListIndex();
+    try {
+        settings::SaveCompany(position + 1, Text4.Text());
+    } catch (const FileError& error) {
+        Fail("업체명을 저장하지 못했습니다.", error.path(), error.what());
+        return;
+    }
+    if (position + 1 >= settings::kCompanySlots) {
+        RecordFollowingPosition(position + 1);
+        NotifyChanged();
+        forms().interaction().Message(
+            {"업체명 자리 20개를 모두 사용했습니다.\n이 창에서 다시 저장하면 20번 자리를 "
+             "덮어쓰고, 창을 다시 열면 1번 자리부터 저장합니다.",
+             "업체 등록", forms::MessageIcon::kExclamation});
+        return;
+    }
+    // The name is stored, so the list moves on even if the position cannot
+    // be recorded; the next save must not overwrite it.
+    Combo2.SetListIndex(position + 1);
+    RecordFollowingPosition(position + 1);
+    NotifyChanged();
+}
+
+void CompanyRegistry::RecordFollowingPosition(int position) {
+    try {
+        settings::SaveListIndex(position);
+    } catch (const FileError& error) {
+        Fail("다음 저장 위치를 기록하지 못했습니다.", error.path(), error.what());
+    }
+}
+
+void CompanyRegistry::Unload() {
+    // A model that was already replaced must not take its successor along.
+    if (forms().HasCompanyRegistry() && &forms().company_registry() == this)
+        forms().UnloadCompanyRegistry();
+}
+
+void CompanyRegistry::Fail(const std::string& what, const std::string& path,
+                           const std::string& reason) {
+    forms().interaction().Message(
+        {what + "\n" + path + "\n" + reason, "경고", forms::MessageIcon::kCritical});
+}
+
+}  // namespace orvalis

@@ -1,0 +1,80 @@
+#include "sheet/form11.h"
+
+#include "forms/forms.h"
+#include "mainwin/file_error.h"
+#include "mainwin/settings_files.h"
+#include "sheet/company_registry.h"
+
+namespace orvalis {
+
+Form11::Form11(forms::Forms& forms) : Window(forms) {}
+
+settings::PictureSizeTexts Form11::PictureSizes() const {
+    return {Text1.Text(), Text2.Text(), Text3.Text(), Text4.Text(),
+            Text5.Text(), Text6.Text(), Text7.Text(), Text8.Text()};
+}
+
+void Form11::ShowSizes(const settings::PictureSizeTexts& sizes) {
+    forms::TextBox* boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8};
+    for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
+}
+
+bool Form11::ReadSizesIntoBoxes() {
+    auto read = settings::ReadPictureSizes();
+    if (read.sizes) ShowSizes(*read.sizes);
+    return read.complete;
+}
+
+// A picture-size file that is missing or cut short stops the load before the
+// extension is read, so the extension box stays empty as well.
+void Form11::Form_Load() {
+    MakeTopmost();
+    if (ReadSizesIntoBoxes()) Text9.SetText(settings::LoadNcExtension());
+    NotifyChanged();
+}
+
+void Form11::Command3_Click() {
+    bool complete = ReadSizesIntoBoxes();
+    NotifyChanged();
+    if (complete) return;
+    // The user asked for the stored sizes; a file that cannot give them is
+    // worth saying, since the boxes would otherwise look as if it had.
+    forms().interaction().Message(
+        {"그림 크기를 읽지 못했습니다. 파일이 없거나 여덟 개의 값이 "
+         "다 들어 있지 않습니다.\n" +
+             settings::PictureSizeFilePath(),
+         "경고", forms::MessageIcon::kExclamation});
+}
+
+void Form11::Command2_Click() {
+    try {
+        settings::WritePictureSizes(PictureSizes());
+    } catch (const FileError& error) {
+        ReportWriteFailure("그림 크기를 저장하지 못했습니다.", error.path() + "\n" + error.what());
+    }
+}
+
+// Stores this window's own extension box, the one the user sees beside the
+// button; the main window picks it up at its next load.
+void Form11::Command1_Click() {
+    try {
+        settings::SaveNcExtension(Text9.Text());
+    } catch (const FileError& error) {
+        ReportWriteFailure("확장자를 저장하지 못했습니다.", error.path() + "\n" + error.what());
+    }
+}
+
+void Form11::Command4_Click() {
+    forms().company_registry().Show();
+}
+
+void Form11::Unload() {
+    // A model that was already replaced must not take its successor along.
+    if (forms().HasForm11() && &forms().form11() == this) forms().UnloadForm11();
+}
+
+void Form11::ReportWriteFailure(const std::string& what, const std::string& detail) {
+    forms().interaction().Message({what + "\n" + detail, "경고", forms::MessageIcon::kCritical});
+}
+
+}  // namespace orvalis

@@ -1,0 +1,116 @@
+#include "gui/company_registry_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/gui_forms.h"
+#include "gui/main_window.h"
+#include "mainwin/form4.h"
+#include "mainwin/settings_files.h"
+#include "sheet/company_registry.h"
+#include "support/forms_rig.h"
+
+namespace orvalis::gui {
+namespace {
+
+template <typename View>
+View* FindWindow(bool visible_only = true) {
+    View* found = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* candidate = qobject_cast<View*>(widget);
+        if (candidate && (candidate->isVisible() || !visible_only)) found = candidate;
+    }
+    return found;
+}
+
+// Korean text arrives from the input method as committed syllables, not as
+// key presses.
+void TypeKorean(QLineEdit* edit, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+struct RegistryWindowFixture : ::testing::Test {
+    testing::FormsRig rig{"version 8009\n"};
+    GuiForms gui;
+    CompanyRegistryWindow* window = nullptr;
+
+    void SetUp() override {
+        gui.Attach(rig.forms());
+        rig.forms().company_registry().Show();
+        window = FindWindow<CompanyRegistryWindow>();
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(RegistryWindowFixture, ShowsThePathTheHiddenKeyListAndTheWholeHelpText) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("업체 등록"));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->Text3()->text().endsWith(QStringLiteral("Sample.Ini")));
+    EXPECT_TRUE(window->Text3()->isReadOnly());
+    EXPECT_TRUE(window->Combo2()->isHidden());
+    EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명1"));
+    EXPECT_EQ(window->Command1()->text(), QStringLiteral("업체명 저장 "));
+    QLabel* help = window->HelpText();
+    EXPECT_TRUE(help->wordWrap());
+    EXPECT_TRUE(help->text().endsWith(QStringLiteral("업체명들이 나타납니다.")));
+    EXPECT_GE(help->height(), help->heightForWidth(help->width()));  // no line cut off
+}
+
+TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtItsNextLoad) {
+    Form4& main_model = rig.forms().form4();
+    auto* main_window = FindWindow<MainWindow>(false);  // loaded hidden
+    ASSERT_NE(main_window, nullptr);
+    EXPECT_EQ(main_window->Combo2()->count(), 0);
+
+    TypeKorean(window->Text4(), QStringLiteral("한국정밀"));
+    EXPECT_EQ(rig.forms().company_registry().Text4.Text(), "한국정밀");
+    QTest::mouseClick(window->Command1(), Qt::LeftButton);
+    EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명2"));
+    EXPECT_EQ(settings::LoadCompanyList(), std::vector<std::string>{"한국정밀"});
+
+    main_model.Form_Load();
+    EXPECT_EQ(main_window->Combo2()->currentText(), QStringLiteral("한국정밀"));
+}
+
+TEST_F(RegistryWindowFixture, FindingShowsTheNamesAndAChoiceReachesTheModel) {
+    settings::SaveCompany(1, "한국정밀");
+    settings::SaveCompany(2, "ACME");
+    QTest::mouseClick(window->Command2(), Qt::LeftButton);
+    ASSERT_EQ(window->Combo3()->count(), 2);
+    EXPECT_EQ(window->Combo3()->currentText(), QStringLiteral("한국정밀"));
+    window->Combo3()->setCurrentIndex(1);
+    emit window->Combo3()->activated(1);
+    EXPECT_EQ(rig.forms().company_registry().Combo3.Text(), "ACME");
+}
+
+TEST_F(RegistryWindowFixture, ClosingUnloadsTheDialogAndReopeningCarriesOn) {
+    QTest::keyClicks(window->Text4(), QStringLiteral("ACME"));
+    QTest::mouseClick(window->Command1(), Qt::LeftButton);
+    QPointer<CompanyRegistryWindow> closed = window;
+    window->close();
+    EXPECT_FALSE(rig.forms().HasCompanyRegistry());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+
+    rig.forms().company_registry().Show();
+    CompanyRegistryWindow* reopened = FindWindow<CompanyRegistryWindow>();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->Combo2()->currentText(), QStringLiteral("업체명2"));
+    EXPECT_TRUE(reopened->Text4()->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace orvalis::gui

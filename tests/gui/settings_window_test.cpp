@@ -1,0 +1,129 @@
+#include "gui/settings_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui/company_registry_window.h"
+#include "gui/gui_forms.h"
+#include "gui/launcher_window.h"
+#include "launcher/form6.h"
+#include "mainwin/picture_size_file.h"
+#include "mainwin/settings_files.h"
+#include "sheet/form11.h"
+#include "support/forms_rig.h"
+
+namespace orvalis::gui {
+namespace {
+
+template <typename View>
+View* OpenWindow() {
+    View* found = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<View*>(widget); candidate && candidate->isVisible()) {
+            found = candidate;
+        }
+    }
+    return found;
+}
+
+// Replaces what a box holds the way a user does: select all, then type.
+void Retype(QLineEdit* edit, const QString& text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct SettingsWindowFixture : ::testing::Test {
+    testing::FormsRig rig{""};
+    GuiForms gui;
+    LauncherWindow* launcher = nullptr;
+
+    void SetUp() override {
+        gui.Attach(rig.forms());
+        rig.forms().form6().Show();
+        launcher = OpenWindow<LauncherWindow>();
+        ASSERT_NE(launcher, nullptr);
+    }
+    void TearDown() override { DeleteClosedWindows(); }
+
+    SettingsWindow* OpenSettings() {
+        QTest::mouseClick(launcher->Command3(), Qt::LeftButton);
+        return OpenWindow<SettingsWindow>();
+    }
+};
+
+TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwoOnTop) {
+    EXPECT_TRUE(launcher->Command3()->isEnabled());
+    SettingsWindow* window = OpenSettings();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Form11"));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (int number = 1; number <= 8; ++number) {
+        EXPECT_EQ(window->Text(number)->text(),
+                  number % 2 ? QStringLiteral("300") : QStringLiteral("200"));
+    }
+    EXPECT_EQ(window->Text(9)->text(), QStringLiteral("nc"));
+
+    auto at = [window](int pair) { return window->SizePair(pair)->mapTo(window, QPoint(0, 0)); };
+    EXPECT_EQ(at(1).y(), at(2).y());  // TOP and ISO side by side
+    EXPECT_LT(at(1).x(), at(2).x());
+    EXPECT_EQ(at(3).y(), at(4).y());  // Front and Right below them
+    EXPECT_LT(at(3).x(), at(4).x());
+    EXPECT_EQ(at(1).x(), at(3).x());
+    EXPECT_GT(at(3).y(), at(1).y() + window->SizePair(1)->height() - 1);
+    EXPECT_EQ(window->Note()->text(), QStringLiteral("변수 적용은 다시 시작하셔야 합니다."));
+    const char* captions[] = {"", "변수저장", "그림 크기 저장", "그림 크기 열기", "업체 설정"};
+    for (int number = 1; number <= 4; ++number) {
+        EXPECT_EQ(window->Command(number)->text(), QString::fromUtf8(captions[number]));
+    }
+}
+
+TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
+    SettingsWindow* window = OpenSettings();
+    ASSERT_NE(window, nullptr);
+    Retype(window->Text(1), QStringLiteral("450"));
+    Retype(window->Text(8), QStringLiteral("1,5 cm"));
+    EXPECT_EQ(rig.forms().form11().Text1.Text(), "450");
+    QTest::mouseClick(window->Command(2), Qt::LeftButton);
+    EXPECT_EQ(
+        *settings::ReadPictureSizes().sizes,
+        (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "1,5 cm"}));
+
+    Retype(window->Text(9), QStringLiteral("tap"));
+    QTest::mouseClick(window->Command(1), Qt::LeftButton);
+    EXPECT_EQ(settings::LoadNcExtension(), "tap");
+
+    settings::WritePictureSizes({"1", "2", "3", "4", "5", "6", "7", "8"});
+    QTest::mouseClick(window->Command(3), Qt::LeftButton);
+    EXPECT_EQ(window->Text(7)->text(), QStringLiteral("7"));
+
+    QTest::mouseClick(window->Command(4), Qt::LeftButton);
+    EXPECT_TRUE(rig.forms().HasCompanyRegistry());
+    EXPECT_NE(OpenWindow<CompanyRegistryWindow>(), nullptr);
+}
+
+TEST_F(SettingsWindowFixture, ClosingUnloadsTheWindowAndTheNextOpeningReadsTheFile) {
+    QPointer<SettingsWindow> window = OpenSettings();
+    ASSERT_NE(window, nullptr);
+    Retype(window->Text(1), QStringLiteral("999"));  // typed, never saved
+    window->close();
+    EXPECT_FALSE(rig.forms().HasForm11());
+    DeleteClosedWindows();
+    EXPECT_TRUE(window.isNull());
+
+    SettingsWindow* reopened = OpenSettings();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->Text(1)->text(), QStringLiteral("300"));
+}
+
+}  // namespace
+}  // namespace orvalis::gui

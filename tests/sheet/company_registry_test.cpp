@@ -1,0 +1,137 @@
+#include "sheet/company_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "mainwin/cp949.h"
+#include "mainwin/form4.h"
+#include "mainwin/profile_file.h"
+#include "mainwin/settings_files.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string StoredCompany(int slot) {
+    return ReadDatas("그룸", settings::CompanyKey(slot), settings::CompanyFilePath());
+}
+
+void Save(CompanyRegistry& dialog, const std::string& name) {
+    dialog.Text4.SetText(name);
+    dialog.Command1_Click();
+}
+
+TEST(CompanyRegistry, LoadShowsThePathAndTheTwentyKeys) {
+    testing::FormsRig rig("");
+    CompanyRegistry& dialog = rig.forms().company_registry();
+    EXPECT_EQ(dialog.Text3.Text(), "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini");
+    ASSERT_EQ(dialog.Combo2.ListCount(), 20);
+    EXPECT_EQ(dialog.Combo2.Items().front(), "업체명1");
+    EXPECT_EQ(dialog.Combo2.Items().back(), "업체명20");
+    EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
+    EXPECT_EQ(dialog.Combo3.ListCount(), 0);  // empty until asked
+    EXPECT_TRUE(dialog.Topmost());
+    EXPECT_EQ(dialog.Command1.Caption, "업체명 저장 ");
+}
+
+TEST(CompanyRegistry, SavesFillSlotsInTurnAndReopeningCarriesOn) {
+    testing::FormsRig rig("");
+    CompanyRegistry& dialog = rig.forms().company_registry();
+    for (const char* name : {"한국정밀", "ACME", "대한금형"}) Save(dialog, name);
+    EXPECT_EQ(settings::LoadCompanyList(),
+              (std::vector<std::string>{"한국정밀", "ACME", "대한금형"}));
+    EXPECT_EQ(*rig.drives().Read(settings::ListIndexFilePath()),
+              Utf8ToCp949("[콤보박스]\r\nListIndex=3\r\n"));
+    EXPECT_EQ(dialog.Text4.Text(), "대한금형");  // the box keeps what was typed
+    EXPECT_EQ(dialog.Combo3.ListCount(), 0);     // and the list is not refreshed
+
+    dialog.Unload();
+    EXPECT_FALSE(rig.forms().HasCompanyRegistry());
+    CompanyRegistry& reopened = rig.forms().company_registry();
+    EXPECT_EQ(reopened.Combo2.ListIndex(), 3);
+    Save(reopened, "넷째");
+    EXPECT_EQ(StoredCompany(1), "한국정밀");
+    EXPECT_EQ(StoredCompany(4), "넷째");
+    EXPECT_EQ(settings::LoadListIndex(), "4");
+    EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+TEST(CompanyRegistry, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},   {"0", 0},  {"7", 7},   {"19", 19},         {"20", 0},
+        {"-1", 0}, {"3x", 0}, {"abc", 0}, {"99999999999", 0},
+    };
+    for (const auto& [recorded, position] : cases) {
+        testing::FormsRig rig("");
+        rig.drives().Write(
+            settings::ListIndexFilePath(),
+            Utf8ToCp949(std::string("[콤보박스]\r\nListIndex=") + recorded + "\r\n"));
+        EXPECT_EQ(rig.forms().company_registry().Combo2.ListIndex(), position) << recorded;
+    }
+}
+
+TEST(CompanyRegistry, FindingListsTheRunOfStoredNamesEachTimeItIsPressed) {
+    testing::FormsRig rig("");
+    CompanyRegistry& dialog = rig.forms().company_registry();
+    dialog.Command2_Click();
+    EXPECT_EQ(dialog.Combo3.ListCount(), 0);
+    EXPECT_EQ(dialog.Combo3.ListIndex(), -1);  // nothing stored, nothing selected
+
+    rig.drives().Write(
+        settings::CompanyFilePath(),
+        Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n업체명4=숨음\r\n"));
+    dialog.Command2_Click();
+    dialog.Command2_Click();
+    EXPECT_EQ(dialog.Combo3.Items(),
+              (std::vector<std::string>{"한국정밀", "ACME", "한국정밀", "ACME"}));
+    EXPECT_EQ(dialog.Combo3.Text(), "한국정밀");
+}
+
+TEST(CompanyRegistry, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) {
+    testing::FormsRig rig("");
+    rig.drives().Write(settings::ListIndexFilePath(),
+                       Utf8ToCp949("[콤보박스]\r\nListIndex=19\r\n"));
+    CompanyRegistry& dialog = rig.forms().company_registry();
+    Save(dialog, "스무째");
+    EXPECT_EQ(StoredCompany(20), "스무째");
+    EXPECT_EQ(dialog.Combo2.ListIndex(), 19);
+    EXPECT_EQ(settings::LoadListIndex(), "20");
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_NE(rig.interaction().messages[0].text.find("20개를 모두 사용했습니다"),
+              std::string::npos);
+
+    Save(dialog, "다시 스무째");  // stays on the last slot
+    EXPECT_EQ(StoredCompany(20), "다시 스무째");
+    EXPECT_EQ(rig.interaction().messages.size(), 2u);
+
+    dialog.Unload();
+    EXPECT_EQ(rig.forms().company_registry().Combo2.ListIndex(), 0);
+}
+
+TEST(CompanyRegistry, AFailedWriteTellsTheUserAndKeepsTheSlot) {
+    testing::FormsRig rig("");
+    CompanyRegistry& dialog = rig.forms().company_registry();
+    fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
+    Save(dialog, "한국정밀");
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text.rfind("업체명을 저장하지 못했습니다.", 0), 0u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
+}
+
+TEST(CompanyRegistry, AKoreanNameReachesTheMainWindowAtItsNextLoad) {
+    testing::FormsRig rig("version 8009\n");
+    Form4& main_window = rig.forms().form4();
+    EXPECT_EQ(main_window.Combo2.ListCount(), 0);
+    Save(rig.forms().company_registry(), "(주)한국정밀");
+    EXPECT_EQ(main_window.Combo2.ListCount(), 0);  // the main window reads only at its load
+    main_window.Form_Load();
+    EXPECT_EQ(main_window.Combo2.Items(), std::vector<std::string>{"(주)한국정밀"});
+    EXPECT_EQ(main_window.Combo2.Text(), "(주)한국정밀");
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,184 @@
+#include "sheet/form11.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "launcher/form6.h"
+#include "mainwin/picture_size_file.h"
+#include "mainwin/settings_files.h"
+#include "sheet/company_registry.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+using settings::PictureSizeTexts;
+
+const PictureSizeTexts kNoSizes{};
+
+void TypeSizes(Form11& form, const PictureSizeTexts& sizes) {
+    forms::TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text3, &form.Text4,
+                               &form.Text5, &form.Text6, &form.Text7, &form.Text8};
+    for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
+}
+
+// Counts what the registry tells its observer about the settings window.
+struct UnloadCounter : forms::FormsObserver {
+    void Created(const std::shared_ptr<Form11>&) override { ++created; }
+    void Unloaded(forms::Window&) override { ++unloaded; }
+    int created = 0;
+    int unloaded = 0;
+};
+
+TEST(Form11, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
+    struct Case {
+        const char* file;  // null: no picture-size file
+        PictureSizeTexts sizes;
+        std::string extension;  // read only when the file held whole groups
+    };
+    const Case cases[] = {
+        {nullptr, kNoSizes, ""},
+        {"", kNoSizes, "nc"},
+        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n"
+         "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"\r\n",
+         {"a", "b", "c", "d", "e", "f", "g", "h"},
+         "nc"},
+        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n\"9\",\"10\",\"11\"\r\n",
+         {"1", "2", "3", "4", "5", "6", "7", "8"},
+         ""},
+        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n", kNoSizes, ""},
+        {" 300 , 200,300,200,300,200,300,200\r\n",
+         {"300", "200", "300", "200", "300", "200", "300", "200"},
+         "nc"},
+    };
+    for (const auto& c : cases) {
+        testing::FormsRig rig("");
+        std::string name = c.file ? c.file : "(missing)";
+        if (c.file) {
+            rig.drives().Write(settings::PictureSizeFilePath(), c.file);
+        } else {
+            fs::remove(rig.drives().File(settings::PictureSizeFilePath()));
+        }
+        Form11& form = rig.forms().form11();
+        EXPECT_EQ(form.PictureSizes(), c.sizes) << name;
+        EXPECT_EQ(form.Text9.Text(), c.extension) << name;
+        EXPECT_TRUE(form.Topmost()) << name;
+        EXPECT_FALSE(form.Visible()) << name;  // referred to before shown: loaded hidden
+        EXPECT_TRUE(rig.interaction().messages.empty()) << name;  // the load stays quiet
+    }
+}
+
+TEST(Form11, SavedSizesOpenAgainExactly) {
+    testing::FormsRig rig("");
+    Form11& form = rig.forms().form11();
+    const PictureSizeTexts typed = {"320", " 240 ", "1,5", "", "폭 넓게", "x,y z", "0", "-7"};
+    TypeSizes(form, typed);
+    form.Command2_Click();
+    EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()),
+              "\"320\",\" 240 \",\"1,5\",\"\",\"\xC6\xF8 \xB3\xD0\xB0\xD4\",\"x,y "
+              "z\",\"0\",\"-7\"\r\n");
+
+    TypeSizes(form, kNoSizes);
+    form.Command3_Click();
+    EXPECT_EQ(form.PictureSizes(), typed);
+
+    rig.forms().UnloadForm11();
+    EXPECT_EQ(rig.forms().form11().PictureSizes(), typed);  // a fresh load too
+    EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+TEST(Form11, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
+    struct Case {
+        const char* file;  // null: no picture-size file
+        bool told;
+    };
+    const Case cases[] = {
+        {nullptr, true},
+        {"\"9\",\"9\",\"9\",\"9\",\"9\",\"9\",\"9\"\r\n", true},
+        {"", false},  // no group at all is not a damaged file
+    };
+    const PictureSizeTexts typed = {"1", "2", "3", "4", "5", "6", "7", "8"};
+    for (const auto& c : cases) {
+        testing::FormsRig rig("");
+        Form11& form = rig.forms().form11();
+        std::string name = c.file ? c.file : "(missing)";
+        if (c.file) {
+            rig.drives().Write(settings::PictureSizeFilePath(), c.file);
+        } else {
+            fs::remove(rig.drives().File(settings::PictureSizeFilePath()));
+        }
+        TypeSizes(form, typed);
+        form.Command3_Click();
+        EXPECT_EQ(form.PictureSizes(), typed) << name;
+        ASSERT_EQ(rig.interaction().messages.size(), c.told ? 1u : 0u) << name;
+        if (c.told) {
+            EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 읽지 못했습니다.", 0),
+                      0u);
+        }
+    }
+}
+
+TEST(Form11, SizesLiveWhileTheWindowIsLoadedAndAreReadAgainAfterItCloses) {
+    testing::FormsRig rig("");
+    UnloadCounter observer;
+    rig.forms().SetObserver(&observer);
+    TypeSizes(rig.forms().form11(), {"1", "2", "3", "4", "5", "6", "7", "8"});
+    rig.forms().form11().Show();
+    rig.forms().form11().Hide();
+    EXPECT_EQ(rig.forms().form11().Text8.Text(), "8");  // the writer takes the unsaved texts
+    EXPECT_EQ(observer.created, 1);
+
+    rig.forms().form11().Unload();
+    EXPECT_FALSE(rig.forms().HasForm11());
+    EXPECT_EQ(observer.unloaded, 1);
+    EXPECT_EQ(rig.forms().form11().Text8.Text(), "200");  // the file's value again
+    EXPECT_EQ(observer.created, 2);
+}
+
+TEST(Form11, ExtensionButtonStoresTheWindowsOwnBoxWithoutTheMainWindow) {
+    testing::FormsRig rig("");
+    Form11& form = rig.forms().form11();
+    form.Text9.SetText("tap");
+    form.Command1_Click();
+    EXPECT_EQ(settings::LoadNcExtension(), "tap");
+    EXPECT_FALSE(rig.forms().HasForm4());
+    EXPECT_TRUE(rig.Transcript().empty());  // the host is never reached
+}
+
+TEST(Form11, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
+    testing::FormsRig rig("");
+    Form11& form = rig.forms().form11();
+    fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
+    form.Text1.SetText("999");
+    form.Command2_Click();
+    form.Command1_Click();
+    const auto& messages = rig.interaction().messages;
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u)
+        << messages[0].text;
+    EXPECT_EQ(messages[1].text.rfind("확장자를 저장하지 못했습니다.", 0), 0u) << messages[1].text;
+    for (const auto& message : messages) {
+        EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
+        EXPECT_EQ(message.title, "경고");
+    }
+    EXPECT_FALSE(fs::exists(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE")));
+}
+
+TEST(Form11, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegistry) {
+    testing::FormsRig rig("");
+    rig.forms().form6().Command3_Click();
+    ASSERT_TRUE(rig.forms().HasForm11());
+    EXPECT_TRUE(rig.forms().form11().Visible());
+    EXPECT_FALSE(rig.forms().HasForm4());
+
+    rig.forms().form11().Command4_Click();
+    ASSERT_TRUE(rig.forms().HasCompanyRegistry());
+    EXPECT_TRUE(rig.forms().company_registry().Visible());
+    EXPECT_TRUE(rig.forms().form11().Visible());  // not modal: both stay open
+    EXPECT_TRUE(rig.Transcript().empty());
+}
+
+}  // namespace
+}  // namespace orvalis
