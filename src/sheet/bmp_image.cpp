@@ -72,6 +72,7 @@ class Reader {
         throw WorkbookError(origin_, reason);
     }
     std::size_t size() const { return bytes_.size(); }
+    const char* data() const { return bytes_.data(); }
 
   private:
     std::string_view bytes_;
@@ -153,14 +154,18 @@ std::vector<Color> ReadPalette(const Reader& in, const Layout& layout) {
 // Decodes one stored row into `out` (width * 3 bytes).
 void DecodeRow(const Reader& in, const Layout& layout, const std::vector<Color>& palette,
                std::size_t row_at, std::uint8_t* out) {
+    if (layout.bits == 24) {  // the host's own format: only blue and red swap places
+        const auto* stored = reinterpret_cast<const std::uint8_t*>(in.data()) + row_at;
+        for (std::int32_t x = 0; x < layout.width; ++x, out += 3, stored += 3) {
+            out[0] = stored[2];
+            out[1] = stored[1];
+            out[2] = stored[0];
+        }
+        return;
+    }
     for (std::int32_t x = 0; x < layout.width; ++x, out += 3) {
         Color color;
-        if (layout.bits == 24) {
-            std::size_t at = row_at + std::size_t(x) * 3;
-            color = Color{static_cast<std::uint8_t>(in.Byte(at + 2)),
-                          static_cast<std::uint8_t>(in.Byte(at + 1)),
-                          static_cast<std::uint8_t>(in.Byte(at))};
-        } else if (layout.bits == 32 || layout.bits == 16) {
+        if (layout.bits == 32 || layout.bits == 16) {
             std::size_t at = row_at + std::size_t(x) * (layout.bits / 8);
             std::uint32_t pixel = layout.bits == 32 ? in.U32(at) : in.U16(at);
             color = Color{layout.channels[0].Of(pixel), layout.channels[1].Of(pixel),
