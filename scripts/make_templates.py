@@ -189,13 +189,16 @@ class Sheet:
         self.cells.setdefault(split_cell(cell), [None, 0])[0] = text
 
     def merge(self, cell_range):
+        first, _, last = cell_range.partition(":")
+        assert last and last != first, "the spreadsheet repairs a merge of one cell"
         self.merges.append(cell_range)
 
     def box(self, cell_range, text=None, merge=True, border=THIN, **format_args):
         """A merged range with a border all round, every cell styled alike."""
         self.style(cell_range, sides=dict(left=border, right=border, top=border, bottom=border),
                    **format_args)
-        if merge and ":" in cell_range:
+        first, _, last = cell_range.partition(":")
+        if merge and last and last != first:
             self.merge(cell_range)
         if text is not None:
             self.text(cell_range.split(":")[0], text)

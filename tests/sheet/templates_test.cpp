@@ -54,10 +54,14 @@ std::vector<std::pair<CellRef, CellRef>> Merges(const std::string& package,
     return merges;
 }
 
-// A written cell must show: it is no merged range's hidden part.
+// A written cell must show: it is no merged range's hidden part. (A merge of
+// a single cell would make the spreadsheet repair the file.)
 void ExpectVisible(const std::string& package, const std::string& part,
                    const std::vector<std::string>& cells) {
     auto merges = Merges(package, part);
+    for (const auto& [first, last] : merges) {
+        EXPECT_FALSE(first == last) << FormatCellRef(first) << " is merged with itself";
+    }
     for (const std::string& text : cells) {
         CellRef cell = ParseCellRef(text);
         for (const auto& [first, last] : merges) {
