@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "mainwin/file_error.h"
 
@@ -18,17 +17,24 @@ namespace fs = std::filesystem;
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // Reserving the size first keeps a view bitmap of a few megabytes from
+    // being copied over and over as the text grows.
+    std::string bytes;
+    std::error_code error;
+    if (auto size = fs::file_size(path, error); !error) bytes.reserve(size);
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
-    return std::move(bytes).str();
+    return bytes;
 }
 
 namespace {
 
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(const fs::path& target)
         : name_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
         descriptor_ = mkstemp(name_.data());
@@ -68,7 +74,7 @@ public:
         renamed_ = true;
     }
 
-private:
+  private:
     [[noreturn]] static void Fail(const fs::path& target, const std::string& what) {
         throw FileError(target.string(), what + ": " + std::strerror(errno));
     }

@@ -49,7 +49,7 @@ std::string EscapeCellText(std::string_view text) {
     stored.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+        if (c < 0x20 && c != '\t' && c != '\n') {  // a stored CR would read back as LF
             char code[8];
             std::snprintf(code, sizeof code, "_x%04X_", c);
             stored += code;

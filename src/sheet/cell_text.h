@@ -7,7 +7,7 @@
 namespace orvalis::sheet {
 
 // Cell text as the workbook stores it: control characters that XML cannot
-// carry are written as "_xHHHH_", and an underscore that would read as the
+// carry, or not unchanged (CR), are written as "_xHHHH_", and an underscore that would read as the
 // start of such a code is written as "_x005F_", so every text comes back
 // exactly as it was set.
 std::string EscapeCellText(std::string_view text);

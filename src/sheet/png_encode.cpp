@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <memory>
+
 #include "sheet/workbook_error.h"
 
 namespace orvalis::sheet {
@@ -16,15 +18,16 @@ std::string EncodePng(const RgbImage& image, const std::string& origin) {
     // the encoder favours speed.
     png.flags = PNG_IMAGE_FLAG_FAST;
 
+    // Room for the worst case, left uninitialised: only the pages the
+    // encoder writes are ever touched.
     png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(png);
-    std::string bytes(size, '\0');
-    if (!png_image_write_to_memory(&png, bytes.data(), &size, 0, image.pixels.data(), 0, nullptr)) {
+    auto buffer = std::make_unique_for_overwrite<char[]>(size);
+    if (!png_image_write_to_memory(&png, buffer.get(), &size, 0, image.pixels.data(), 0, nullptr)) {
         std::string reason = png.message;
         png_image_free(&png);
         throw WorkbookError(origin, "cannot convert the picture: " + reason);
     }
-    bytes.resize(size);
-    return bytes;
+    return std::string(buffer.get(), size);
 }
 
 }  // namespace orvalis::sheet

@@ -77,11 +77,11 @@ TEST(Workbook, CellsHoldTheirTextAsTextInOrder) {
     EXPECT_EQ(sheet.Text("B2"), "label");
 
     const std::pair<const char*, std::string> cells[] = {
-        {"B2", "0012"},       // a shared-string cell overwritten, format kept
-        {"D7", "12.50"},      // looks like a number, stays text
-        {"C2", "a\x01z"},     // a control character XML cannot hold
-        {"A2", "_x0041_"},    // text that looks like such a code
-        {"A5", " Ø10F*1R "},  // blanks at the ends and Korean/Latin-1 text
+        {"B2", "0012"},        // a shared-string cell overwritten, format kept
+        {"D7", "12.50"},       // looks like a number, stays text
+        {"C2", "a\x01z\r\n"},  // a control character XML cannot hold
+        {"A2", "_x0041_"},     // text that looks like such a code
+        {"A5", " Ø10F*1R "},   // blanks at the ends and Korean/Latin-1 text
     };
     for (const auto& [cell, text] : cells) sheet.SetText(cell, text);
     sheet.SetText("E9", "gone");
