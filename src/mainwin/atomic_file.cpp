@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "mainwin/file_error.h"
 
@@ -18,10 +17,17 @@ namespace fs = std::filesystem;
 std::optional<std::string> ReadFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // Reserving the size first keeps a view bitmap of a few megabytes from
+    // being copied over and over as the text grows.
+    std::string bytes;
+    std::error_code error;
+    if (auto size = fs::file_size(path, error); !error) bytes.reserve(size);
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
-    return std::move(bytes).str();
+    return bytes;
 }
 
 namespace {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <pugixml.hpp>
+#include <string_view>
+
+namespace orvalis::sheet {
+
+// Edits of the package's content-type list ("[Content_Types].xml").
+
+// Adds a default for the file extension unless one is there (letter case ignored).
+void AddDefaultContentType(pugi::xml_document& types, std::string_view extension,
+                           std::string_view content_type);
+
+// Adds or replaces the override for a part ("xl/drawings/drawing1.xml").
+void SetOverrideContentType(pugi::xml_document& types, std::string_view part,
+                            std::string_view content_type);
+
+void RemoveOverrideContentType(pugi::xml_document& types, std::string_view part);
+
+}  // namespace orvalis::sheet

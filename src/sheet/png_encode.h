@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "sheet/bmp_image.h"
+
+namespace orvalis::sheet {
+
+// The picture as a PNG file (8-bit RGB). Throws WorkbookError naming `origin`
+// when the encoder fails.
+std::string EncodePng(const RgbImage& image, const std::string& origin);
+
+}  // namespace orvalis::sheet

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "sheet/sheet_error.h"
+#include "sheet/workbook.h"
+#include "sheet/workbook_error.h"
+
+namespace orvalis::sheet {
+
+// The steps the setup sheet and the picture workbook share. Each failure is
+// a SheetError that says which input or file failed.
+
+// The four captured views in the data folder, in the order they are placed.
+inline constexpr std::string_view kTopBitmap = "IMAGE\\top.bmp";
+inline constexpr std::string_view kIsoBitmap = "IMAGE\\ISO.bmp";
+inline constexpr std::string_view kFrontBitmap = "IMAGE\\Front.bmp";
+inline constexpr std::string_view kRightBitmap = "IMAGE\\Right.bmp";
+
+// The extension of a template's file name (".xlsx"), which the saved
+// workbook keeps.
+std::string ExtensionOf(std::string_view file_name);
+
+// `folder` / `name` + `extension` (the extension is not doubled when the
+// name ends with it). Throws kWorkbookName for an empty name or one that
+// cannot be a file name.
+std::filesystem::path WorkbookTarget(const std::string& folder, const std::string& name,
+                                     std::string_view extension);
+
+// Throws kWorkbookExists when `target` exists and may not be replaced.
+void RefuseToReplace(const std::filesystem::path& target, bool overwrite);
+
+// Opens a template of the data folder ("ORVALIS.xlsx"). Throws kTemplate.
+Workbook OpenTemplate(std::string_view data_file);
+
+struct PicturePlacement {
+    std::string_view bitmap;  // below the data folder
+    std::string_view anchor;  // cell whose left and top edge the offsets start from
+    double offset_x = 0;      // points
+    double offset_y = 0;
+    int width = 0;  // points
+    int height = 0;
+    std::string_view description;
+};
+
+// Inserts the view bitmap into the sheet at the anchor's edges plus the
+// offsets, each rounded to whole points, halves to even. Throws kBitmap.
+void PlacePicture(Worksheet& sheet, const PicturePlacement& placement);
+
+// Writes the workbook to `target` through a temporary file. Throws kSave, or
+// kWorkbookExists when the file appeared meanwhile and may not be replaced.
+void SaveWorkbook(Workbook& book, const std::filesystem::path& target, bool overwrite);
+
+// Runs `edit` on the opened template; a damaged part it meets is a kTemplate
+// failure of `template_file`.
+template <typename Edit>
+void EditTemplate(const std::string& template_file, Edit&& edit) {
+    try {
+        edit();
+    } catch (const WorkbookError& error) {
+        throw SheetError(SheetError::Kind::kTemplate, template_file, error.what());
+    }
+}
+
+}  // namespace orvalis::sheet

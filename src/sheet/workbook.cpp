@@ -1,0 +1,169 @@
+#include "sheet/workbook.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/file_error.h"
+#include "sheet/content_types.h"
+#include "sheet/ooxml_names.h"
+#include "sheet/relationships.h"
+#include "sheet/workbook_error.h"
+#include "sheet/xml_part.h"
+
+namespace orvalis::sheet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The order of a workbook part's children.
+constexpr std::string_view kWorkbookOrder[] = {"fileVersion",    "fileSharing",
+                                               "workbookPr",     "workbookProtection",
+                                               "bookViews",      "sheets",
+                                               "functionGroups", "externalReferences",
+                                               "definedNames",   "calcPr",
+                                               "oleSize",        "customWorkbookViews",
+                                               "pivotCaches",    "smartTagPr",
+                                               "smartTagTypes",  "webPublishing",
+                                               "fileRecoveryPr", "webPublishObjects",
+                                               "extLst"};
+
+std::string TargetOfType(PartStore& store, const std::string& part, std::string_view type) {
+    std::string rels = RelationshipsPartOf(part);
+    if (!store.Has(rels)) return {};
+    auto relationship = FindRelationshipByType(store.Read(rels), type);
+    return relationship ? ResolveTarget(part, relationship->target) : std::string();
+}
+
+}  // namespace
+
+Workbook Workbook::Open(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        throw WorkbookError(file.string(), "the file is missing");
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) throw WorkbookError(file.string(), "the file cannot be read");
+    return Workbook(std::move(*bytes), file.string());
+}
+
+Workbook::Workbook(std::string bytes, std::string origin)
+    : store_(std::make_unique<PartStore>(std::move(bytes), std::move(origin))) {
+    workbook_part_ = TargetOfType(*store_, "", ooxml::kOfficeDocumentRel);
+    if (workbook_part_.empty() || !store_->Has(workbook_part_)) {
+        throw WorkbookError(store_->origin(), "not a workbook: it has no main part");
+    }
+    ReadWorkbookPart();
+}
+
+Workbook::Workbook(Workbook&&) noexcept = default;
+Workbook& Workbook::operator=(Workbook&&) noexcept = default;
+Workbook::~Workbook() = default;
+
+void Workbook::ReadWorkbookPart() {
+    pugi::xml_node root = store_->Read(workbook_part_).document_element();
+    if (std::string_view(root.name()) != "workbook") {
+        throw WorkbookError(store_->origin(), "the workbook part has a form it cannot edit");
+    }
+    std::string rels_part = RelationshipsPartOf(workbook_part_);
+    if (!store_->Has(rels_part))
+        throw WorkbookError(store_->origin(), "the workbook lists no sheets");
+    const pugi::xml_document& rels = store_->Read(rels_part);
+    FontMetrics font = ReadDefaultFont(TargetOfType(*store_, workbook_part_, ooxml::kStylesRel));
+    std::string shared = TargetOfType(*store_, workbook_part_, ooxml::kSharedStringsRel);
+
+    int tab = 0;
+    for (pugi::xml_node sheet : root.child("sheets").children("sheet")) {
+        auto relationship = FindRelationshipById(rels, RelationshipIdOf(sheet));
+        if (relationship && relationship->type == ooxml::kWorksheetRel) {
+            std::string part = ResolveTarget(workbook_part_, relationship->target);
+            if (!store_->Has(part)) {
+                throw WorkbookError(store_->origin(), "the sheet part " + part + " is missing");
+            }
+            sheets_.push_back({tab, std::make_unique<Worksheet>(*store_, part, shared, font)});
+        }
+        ++tab;
+    }
+    if (sheets_.empty()) throw WorkbookError(store_->origin(), "the workbook has no worksheet");
+}
+
+FontMetrics Workbook::ReadDefaultFont(const std::string& styles_part) {
+    if (styles_part.empty() || !store_->Has(styles_part)) return MetricsOfFont("Calibri", 11);
+    pugi::xml_node styles = store_->Read(styles_part).document_element();
+    // The font of the Normal style, the first cell style format.
+    int font_id = styles.child("cellStyleXfs").child("xf").attribute("fontId").as_int(0);
+    pugi::xml_node font = styles.child("fonts").child("font");
+    for (int i = 0; i < font_id && font; ++i) font = font.next_sibling("font");
+    if (!font) font = styles.child("fonts").child("font");
+    return MetricsOfFont(font.child("name").attribute("val").as_string("Calibri"),
+                         font.child("sz").attribute("val").as_double(11));
+}
+
+Worksheet& Workbook::Sheet(int position) {
+    if (position < 1 || position > SheetCount()) {
+        throw std::out_of_range("the workbook has no worksheet " + std::to_string(position));
+    }
+    return *sheets_[static_cast<std::size_t>(position - 1)].sheet;
+}
+
+void Workbook::Select(int position, std::string_view cell) {
+    Worksheet& chosen = Sheet(position);
+    SetActiveTab(sheets_[static_cast<std::size_t>(position - 1)].tab);
+    for (SheetEntry& entry : sheets_) entry.sheet->SetTabSelected(entry.sheet.get() == &chosen);
+    chosen.SetActiveCell(cell);
+}
+
+void Workbook::SetActiveTab(int tab) {
+    pugi::xml_node view =
+        store_->Read(workbook_part_).document_element().child("bookViews").child("workbookView");
+    if (view && view.attribute("activeTab").as_int(0) == tab &&
+        view.attribute("firstSheet").as_int(0) <= tab) {
+        return;
+    }
+    pugi::xml_node root = store_->Edit(workbook_part_).document_element();
+    pugi::xml_node views = ChildInOrder(root, "bookViews", kWorkbookOrder);
+    view = views.child("workbookView");
+    if (!view) view = views.append_child("workbookView");
+    if (!view.attribute("activeTab")) view.append_attribute("activeTab");
+    view.attribute("activeTab").set_value(tab);
+    if (pugi::xml_attribute first = view.attribute("firstSheet"); first && first.as_int() > tab) {
+        first.set_value(tab);
+    }
+}
+
+void Workbook::DropCalculationChain() {
+    std::string rels_part = RelationshipsPartOf(workbook_part_);
+    auto chain = FindRelationshipByType(store_->Read(rels_part), ooxml::kCalcChainRel);
+    if (!chain) return;
+    std::string part = ResolveTarget(workbook_part_, chain->target);
+    store_->Remove(part);
+    RemoveRelationship(store_->Edit(rels_part), chain->id);
+    RemoveOverrideContentType(store_->Edit(std::string(ooxml::kContentTypesPart)), part);
+    // Without its chain the spreadsheet recalculates on opening, so formulas
+    // that read the written cells show their new results.
+    pugi::xml_node root = store_->Edit(workbook_part_).document_element();
+    pugi::xml_node calculation = ChildInOrder(root, "calcPr", kWorkbookOrder);
+    if (!calculation.attribute("fullCalcOnLoad")) calculation.append_attribute("fullCalcOnLoad");
+    calculation.attribute("fullCalcOnLoad").set_value(1);
+}
+
+std::string Workbook::SaveToBytes() {
+    bool cells_changed = false;
+    for (SheetEntry& entry : sheets_) {
+        entry.sheet->PrepareSave();
+        cells_changed = cells_changed || entry.sheet->cells_changed();
+    }
+    if (cells_changed) DropCalculationChain();
+    return store_->Save();
+}
+
+void Workbook::SaveAs(const fs::path& file) {
+    std::string bytes = SaveToBytes();
+    try {
+        ReplaceFileAtomically(file, bytes);
+    } catch (const FileError& error) {
+        throw WorkbookError(file.string(), error.what());
+    }
+}
+
+}  // namespace orvalis::sheet

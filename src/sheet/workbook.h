@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/part_store.h"
+#include "sheet/worksheet.h"
+
+namespace orvalis::sheet {
+
+// An Office Open XML workbook opened from a template: cells, pictures and the
+// selection are changed in memory, and saving writes a new file in which
+// every part that was not changed keeps its bytes.
+class Workbook {
+  public:
+    // Throws WorkbookError naming the file when it is missing, not a
+    // workbook, or damaged.
+    static Workbook Open(const std::filesystem::path& file);
+    // A workbook from the bytes of a file; `origin` names it in errors.
+    Workbook(std::string bytes, std::string origin);
+
+    Workbook(Workbook&&) noexcept;
+    Workbook& operator=(Workbook&&) noexcept;
+    ~Workbook();
+
+    // The worksheets, in tab order (chart sheets are not counted).
+    int SheetCount() const { return static_cast<int>(sheets_.size()); }
+    // Worksheet 1 is the first. Throws std::out_of_range past the last.
+    Worksheet& Sheet(int position);
+
+    // Makes the worksheet the active one, shown when the workbook is opened,
+    // with `cell` as its active cell.
+    void Select(int position, std::string_view cell);
+
+    std::string SaveToBytes();
+    // Writes a temporary file beside `file` and renames it, so the file is
+    // either the whole new workbook or untouched. Throws WorkbookError.
+    void SaveAs(const std::filesystem::path& file);
+
+  private:
+    struct SheetEntry {
+        int tab = 0;  // position among all sheets, from 0
+        std::unique_ptr<Worksheet> sheet;
+    };
+
+    void ReadWorkbookPart();
+    FontMetrics ReadDefaultFont(const std::string& styles_part);
+    void SetActiveTab(int tab);
+    void DropCalculationChain();
+
+    std::unique_ptr<PartStore> store_;
+    std::string workbook_part_;
+    std::vector<SheetEntry> sheets_;
+};
+
+}  // namespace orvalis::sheet

@@ -1,0 +1,285 @@
+#include "sheet/worksheet.h"
+
+#include <algorithm>
+
+#include "sheet/cell_text.h"
+#include "sheet/content_types.h"
+#include "sheet/ooxml_names.h"
+#include "sheet/relationships.h"
+#include "sheet/sheet_data.h"
+#include "sheet/workbook_error.h"
+#include "sheet/xml_part.h"
+
+namespace orvalis::sheet {
+
+namespace {
+
+// The order of a worksheet's children.
+constexpr std::string_view kWorksheetOrder[] = {"sheetPr",
+                                                "dimension",
+                                                "sheetViews",
+                                                "sheetFormatPr",
+                                                "cols",
+                                                "sheetData",
+                                                "sheetCalcPr",
+                                                "sheetProtection",
+                                                "protectedRanges",
+                                                "scenarios",
+                                                "autoFilter",
+                                                "sortState",
+                                                "dataConsolidate",
+                                                "customSheetViews",
+                                                "mergeCells",
+                                                "phoneticPr",
+                                                "conditionalFormatting",
+                                                "dataValidations",
+                                                "hyperlinks",
+                                                "printOptions",
+                                                "pageMargins",
+                                                "pageSetup",
+                                                "headerFooter",
+                                                "rowBreaks",
+                                                "colBreaks",
+                                                "customProperties",
+                                                "cellWatches",
+                                                "ignoredErrors",
+                                                "smartTags",
+                                                "drawing",
+                                                "legacyDrawing",
+                                                "legacyDrawingHF",
+                                                "drawingHF",
+                                                "picture",
+                                                "oleObjects",
+                                                "controls",
+                                                "webPublishItems",
+                                                "tableParts",
+                                                "extLst"};
+
+pugi::xml_node WorksheetChild(pugi::xml_node root, std::string_view name) {
+    return ChildInOrder(root, name, kWorksheetOrder);
+}
+
+constexpr const char* kWholeSheet = "A1:XFD1048576";
+
+void SetAttribute(pugi::xml_node node, const char* name, const char* value) {
+    pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute) attribute = node.append_attribute(name);
+    attribute.set_value(value);
+}
+
+// The selection of the sheet view's active pane, created when missing.
+pugi::xml_node ActiveSelection(pugi::xml_node view) {
+    pugi::xml_node pane = view.child("pane");
+    std::string active = pane ? pane.attribute("activePane").as_string("topLeft") : "topLeft";
+    pugi::xml_node last_before;  // the last <pane> or <selection>, after which a new one goes
+    for (pugi::xml_node child : view.children()) {
+        std::string_view name = child.name();
+        if (name == "selection" && active == child.attribute("pane").as_string("topLeft")) {
+            return child;
+        }
+        if (name == "pane" || name == "selection") last_before = child;
+    }
+    pugi::xml_node selection = last_before ? view.insert_child_after("selection", last_before)
+                                           : view.prepend_child("selection");
+    if (active != "topLeft") selection.append_attribute("pane").set_value(active.c_str());
+    return selection;
+}
+
+}  // namespace
+
+Worksheet::Worksheet(PartStore& store, std::string part, std::string shared_strings_part,
+                     FontMetrics font)
+    : store_(store),
+      part_(std::move(part)),
+      shared_strings_part_(std::move(shared_strings_part)),
+      font_(font) {}
+
+pugi::xml_node Worksheet::ReadRoot() {
+    pugi::xml_node root = store_.Read(part_).document_element();
+    if (std::string_view(root.name()) != "worksheet") {
+        throw WorkbookError(store_.origin(), "the part " + part_ + " is no worksheet it can edit");
+    }
+    return root;
+}
+
+pugi::xml_node Worksheet::EditRoot() {
+    pugi::xml_node root = ReadRoot();
+    store_.Edit(part_);
+    return root;
+}
+
+const SheetGeometry& Worksheet::Geometry() {
+    if (!geometry_) geometry_.emplace(store_.Read(part_), font_);
+    return *geometry_;
+}
+
+void Worksheet::SetText(std::string_view cell, std::string_view text) {
+    CellRef ref = ParseCellRef(cell);
+    pugi::xml_node data = WorksheetChild(EditRoot(), "sheetData");
+    SetCellText(CellNodeForEdit(RowNodeForEdit(data, ref.row), ref), text);
+    cells_changed_ = true;
+    Extend(ref);
+}
+
+std::string Worksheet::Text(std::string_view cell) {
+    CellRef ref = ParseCellRef(cell);
+    pugi::xml_node row = FindRowNode(ReadRoot().child("sheetData"), ref.row);
+    pugi::xml_node node = FindCellNode(row, ref.column);
+    if (!node) return {};
+    StoredText stored = ReadCellText(node);
+    return stored.shared_index >= 0 ? SharedString(static_cast<std::size_t>(stored.shared_index))
+                                    : stored.text;
+}
+
+std::string Worksheet::SharedString(std::size_t index) {
+    if (!shared_strings_read_ && !shared_strings_part_.empty()) {
+        for (pugi::xml_node item :
+             store_.Read(shared_strings_part_).document_element().children()) {
+            if (LocalName(item.name()) == "si") shared_strings_.push_back(item);
+        }
+    }
+    shared_strings_read_ = true;
+    return index < shared_strings_.size() ? StringItemText(shared_strings_[index]) : "";
+}
+
+double Worksheet::CellLeft(std::string_view cell) {
+    return Geometry().ColumnLeft(ParseCellRef(cell).column);
+}
+
+double Worksheet::CellTop(std::string_view cell) {
+    return Geometry().RowTop(ParseCellRef(cell).row);
+}
+
+void Worksheet::InsertPicture(std::string png, const PictureFrame& frame,
+                              std::string_view description) {
+    std::string drawing = DrawingPart();
+    std::string media = store_.UnusedName("xl/media/image", ".png");
+    store_.WriteBinary(media, std::move(png), false);  // PNG is compressed already
+    AddDefaultContentType(store_.Edit(std::string(ooxml::kContentTypesPart)), "png",
+                          ooxml::kPngContentType);
+    std::string image_id = AddRelationship(store_.EditRelationships(drawing), ooxml::kImageRel,
+                                           RelativeTarget(drawing, media));
+
+    SheetGeometry::Place column = Geometry().LocateColumn(std::max(0.0, frame.left));
+    SheetGeometry::Place row = Geometry().LocateRow(std::max(0.0, frame.top));
+    CellAnchor anchor{column.index, column.offset, row.index, row.offset};
+    AppendPicture(store_.Edit(drawing).document_element(), anchor, frame, image_id, description);
+}
+
+std::string Worksheet::DrawingPart() {
+    if (drawing_part_) return *drawing_part_;
+    pugi::xml_node existing = ReadRoot().child("drawing");
+    if (!existing) {
+        drawing_part_ = CreateDrawingPart();
+        return *drawing_part_;
+    }
+    std::string id = RelationshipIdOf(existing);
+    std::string rels = RelationshipsPartOf(part_);
+    auto relationship =
+        store_.Has(rels) ? FindRelationshipById(store_.Read(rels), id) : std::nullopt;
+    if (!relationship) {
+        throw WorkbookError(store_.origin(), "the drawing of " + part_ + " cannot be found");
+    }
+    drawing_part_ = ResolveTarget(part_, relationship->target);
+    return *drawing_part_;
+}
+
+std::string Worksheet::CreateDrawingPart() {
+    std::string drawing = store_.UnusedName("xl/drawings/drawing", ".xml");
+    store_.Create(drawing, EmptyDrawingXml());
+    SetOverrideContentType(store_.Edit(std::string(ooxml::kContentTypesPart)), drawing,
+                           ooxml::kDrawingContentType);
+    std::string id = AddRelationship(store_.EditRelationships(part_), ooxml::kDrawingRel,
+                                     RelativeTarget(part_, drawing));
+    pugi::xml_node root = EditRoot();
+    std::string prefix = EnsurePrefix(root, ooxml::kRelationshipsNs, "r");
+    WorksheetChild(root, "drawing")
+        .append_attribute(Qualified(prefix, "id").c_str())
+        .set_value(id.c_str());
+    return drawing;
+}
+
+void Worksheet::SetActiveCell(std::string_view cell) {
+    std::string address = FormatCellRef(ParseCellRef(cell));
+    pugi::xml_node views = WorksheetChild(EditRoot(), "sheetViews");
+    pugi::xml_node view = views.child("sheetView");
+    if (!view) view = views.append_child("sheetView");
+    if (!view.attribute("workbookViewId")) view.append_attribute("workbookViewId").set_value(0);
+    pugi::xml_node selection = ActiveSelection(view);
+    if (pugi::xml_attribute id = selection.attribute("activeCellId")) {
+        selection.remove_attribute(id);
+    }
+    SetAttribute(selection, "activeCell", address.c_str());
+    SetAttribute(selection, "sqref", address.c_str());
+}
+
+void Worksheet::SetTabSelected(bool selected) {
+    pugi::xml_node view = ReadRoot().child("sheetViews").child("sheetView");
+    std::string_view now = view.attribute("tabSelected").value();
+    if ((now == "1" || now == "true") == selected) return;
+    pugi::xml_node views = WorksheetChild(EditRoot(), "sheetViews");
+    view = views.child("sheetView");
+    if (!view) {
+        view = views.append_child("sheetView");
+        view.append_attribute("workbookViewId").set_value(0);
+    }
+    if (selected) {
+        SetAttribute(view, "tabSelected", "1");
+    } else {
+        view.remove_attribute("tabSelected");
+    }
+}
+
+void Worksheet::Extend(const CellRef& ref) {
+    if (!written_first_) {
+        written_first_ = ref;
+        written_last_ = ref;
+        return;
+    }
+    written_first_->column = std::min(written_first_->column, ref.column);
+    written_first_->row = std::min(written_first_->row, ref.row);
+    written_last_->column = std::max(written_last_->column, ref.column);
+    written_last_->row = std::max(written_last_->row, ref.row);
+}
+
+void Worksheet::PrepareSave() {
+    if (!cells_changed_) return;
+    pugi::xml_node root = EditRoot();
+    UpdateDimension(root);
+    SwitchOffTextWarnings(root);
+}
+
+void Worksheet::UpdateDimension(pugi::xml_node root) {
+    pugi::xml_node dimension = root.child("dimension");
+    if (!dimension || !written_first_) return;
+    std::string_view range = dimension.attribute("ref").value();
+    CellRef first = *written_first_;
+    CellRef last = *written_last_;
+    try {
+        std::size_t colon = range.find(':');
+        CellRef from = ParseCellRef(range.substr(0, colon));
+        CellRef to = colon == std::string_view::npos ? from : ParseCellRef(range.substr(colon + 1));
+        first = {std::min(first.column, from.column), std::min(first.row, from.row)};
+        last = {std::max(last.column, to.column), std::max(last.row, to.row)};
+    } catch (const std::invalid_argument&) {
+        // An unreadable used range is replaced by the written one.
+    }
+    std::string updated = FormatCellRef(first);
+    if (!(first == last)) updated += ":" + FormatCellRef(last);
+    SetAttribute(dimension, "ref", updated.c_str());
+}
+
+void Worksheet::SwitchOffTextWarnings(pugi::xml_node root) {
+    pugi::xml_node ignored = WorksheetChild(root, "ignoredErrors");
+    for (pugi::xml_node error : ignored.children("ignoredError")) {
+        if (std::string_view(error.attribute("sqref").value()) == kWholeSheet) {
+            SetAttribute(error, "numberStoredAsText", "1");
+            return;
+        }
+    }
+    pugi::xml_node error = ignored.append_child("ignoredError");
+    error.append_attribute("sqref").set_value(kWholeSheet);
+    error.append_attribute("numberStoredAsText").set_value(1);
+}
+
+}  // namespace orvalis::sheet

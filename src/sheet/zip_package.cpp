@@ -1,0 +1,172 @@
+#include "sheet/zip_package.h"
+
+#include <zip.h>
+
+#include <memory>
+
+#include "sheet/workbook_error.h"
+
+namespace orvalis::sheet {
+
+namespace {
+
+struct SourceFree {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using SourceHandle = std::unique_ptr<zip_source_t, SourceFree>;
+
+struct ArchiveDiscard {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using ArchiveHandle = std::unique_ptr<zip_t, ArchiveDiscard>;
+
+struct FileClose {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+std::string ErrorText(zip_error_t* error) {
+    return zip_error_strerror(error);
+}
+
+// Opens an archive over a buffer source; the source stays ours (kept) so the archive's
+// output can be read back from it after zip_close.
+ArchiveHandle OpenOver(zip_source_t* source, const std::string& origin, int flags) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_t* archive = zip_open_from_source(source, flags, &error);
+    if (!archive) {
+        std::string reason = "not a workbook: " + ErrorText(&error);
+        zip_error_fini(&error);
+        throw WorkbookError(origin, reason);
+    }
+    zip_source_keep(source);
+    return ArchiveHandle(archive);
+}
+
+SourceHandle BufferSource(const void* data, std::size_t size, const std::string& origin) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(data, size, 0, &error);
+    if (!source) {
+        std::string reason = ErrorText(&error);
+        zip_error_fini(&error);
+        throw WorkbookError(origin, "cannot hold the workbook in memory: " + reason);
+    }
+    return SourceHandle(source);
+}
+
+std::string ReadSource(zip_source_t* source, const std::string& origin) {
+    if (zip_source_open(source) < 0) {
+        throw WorkbookError(
+            origin, "cannot read the new workbook back: " + ErrorText(zip_source_error(source)));
+    }
+    zip_source_seek(source, 0, SEEK_END);
+    zip_int64_t size = zip_source_tell(source);
+    zip_source_seek(source, 0, SEEK_SET);
+    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    zip_int64_t read = bytes.empty() ? 0 : zip_source_read(source, bytes.data(), bytes.size());
+    zip_source_close(source);
+    if (read != static_cast<zip_int64_t>(bytes.size())) {
+        throw WorkbookError(origin, "cannot read the new workbook back");
+    }
+    return bytes;
+}
+
+}  // namespace
+
+ZipPackage::ZipPackage(std::string bytes, std::string origin)
+    : bytes_(std::move(bytes)), origin_(std::move(origin)) {
+    SourceHandle source = BufferSource(bytes_.data(), bytes_.size(), origin_);
+    reader_ = OpenOver(source.get(), origin_, ZIP_RDONLY).release();
+}
+
+ZipPackage::~ZipPackage() {
+    if (reader_) zip_discard(reader_);
+}
+
+bool ZipPackage::Has(std::string_view name) const {
+    if (auto change = changes_.find(name); change != changes_.end()) return !change->second.removed;
+    return zip_name_locate(reader_, std::string(name).c_str(), 0) >= 0;
+}
+
+std::string ZipPackage::Read(std::string_view name) const {
+    if (auto change = changes_.find(name); change != changes_.end() && !change->second.removed) {
+        return change->second.bytes;
+    }
+    std::string key(name);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (!Has(name) || zip_stat(reader_, key.c_str(), 0, &stat) != 0 ||
+        !(stat.valid & ZIP_STAT_SIZE)) {
+        throw WorkbookError(origin_, "the workbook has no part " + key);
+    }
+    std::unique_ptr<zip_file_t, FileClose> file(zip_fopen(reader_, key.c_str(), 0));
+    if (!file) throw WorkbookError(origin_, "cannot open the part " + key);
+    std::string bytes(static_cast<std::size_t>(stat.size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        zip_int64_t read = zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
+        if (read <= 0) throw WorkbookError(origin_, "the part " + key + " is damaged");
+        done += static_cast<std::size_t>(read);
+    }
+    return bytes;
+}
+
+std::vector<std::string> ZipPackage::Names() const {
+    std::vector<std::string> names;
+    zip_int64_t count = zip_get_num_entries(reader_, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* name = zip_get_name(reader_, static_cast<zip_uint64_t>(i), 0);
+        if (name && Has(name)) names.emplace_back(name);
+    }
+    for (const auto& [name, change] : changes_) {
+        if (!change.removed && zip_name_locate(reader_, name.c_str(), 0) < 0) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+void ZipPackage::Write(const std::string& name, std::string bytes, bool compress) {
+    changes_[name] = Change{false, compress, std::move(bytes)};
+}
+
+void ZipPackage::Remove(const std::string& name) {
+    changes_[name] = Change{true, true, {}};
+}
+
+std::string ZipPackage::Save() const {
+    SourceHandle source = BufferSource(bytes_.data(), bytes_.size(), origin_);
+    ArchiveHandle archive = OpenOver(source.get(), origin_, 0);
+    auto fail = [&](const std::string& what) {
+        throw WorkbookError(origin_, what + ": " + zip_strerror(archive.get()));
+    };
+    for (const auto& [name, change] : changes_) {
+        zip_int64_t index = zip_name_locate(archive.get(), name.c_str(), 0);
+        if (change.removed) {
+            if (index >= 0 && zip_delete(archive.get(), static_cast<zip_uint64_t>(index)) != 0) {
+                fail("cannot remove " + name);
+            }
+            continue;
+        }
+        zip_source_t* data =
+            zip_source_buffer(archive.get(), change.bytes.data(), change.bytes.size(), 0);
+        if (!data) fail("cannot add " + name);
+        index =
+            zip_file_add(archive.get(), name.c_str(), data, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(data);
+            fail("cannot add " + name);
+        }
+        zip_int32_t method = change.compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
+        if (zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), method, 0) !=
+            0) {
+            fail("cannot set the compression of " + name);
+        }
+    }
+    if (zip_close(archive.get()) != 0) fail("cannot build the workbook");
+    (void)archive.release();  // zip_close freed it
+    return ReadSource(source.get(), origin_);
+}
+
+}  // namespace orvalis::sheet

@@ -1,0 +1,184 @@
+#include "sheet/setup_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/data_folder.h"
+#include "sheet/package_fixture.h"
+#include "sheet/picture_size.h"
+#include "sheet/sheet_error.h"
+#include "sheet/writer_fixture.h"
+
+namespace orvalis::sheet {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Where grid columns 2 to 13 go on the first and the continuation page.
+const char* const kFirstPage[] = {"A", "D", "F", "G", "H", "I", "J", "M", "N", "O", "P", "R"};
+const char* const kSecondPage[] = {"A", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N", "P"};
+
+std::string Cell(const char* column, int row) {
+    return column + std::to_string(row);
+}
+std::string Grid(int toolpath, int column) {
+    return "r" + std::to_string(toolpath) + "c" + std::to_string(column);
+}
+
+TEST(SetupSheet, ToolpathsFillTheFirstPageThenTheContinuationPage) {
+    for (int count : {0, 19, 20, 60}) {
+        SCOPED_TRACE("N = " + std::to_string(count));
+        testing::WriterFixture fixture;
+        fs::path saved = WriteSetupSheet(fixture.Input(count));
+        testing::SavedWorkbook book(saved);
+
+        for (int i = 1; i <= 60; ++i) {
+            bool first_page = i <= 19;
+            int row = first_page ? 11 + i : i - 14;
+            const char* const* columns = first_page ? kFirstPage : kSecondPage;
+            for (int c = 0; c < 12; ++c) {
+                std::string expected = i <= count ? Grid(i, c + 2) : "";
+                EXPECT_EQ(book.Text(first_page ? 1 : 2, Cell(columns[c], row)), expected)
+                    << "toolpath " << i << " column " << c + 2;
+            }
+        }
+        for (const std::string& part : testing::PartNames(book.bytes())) {
+            EXPECT_EQ(testing::ReadPart(book.bytes(), part).find("HOST-TP"), std::string::npos)
+                << "the host's toolpath name is in " << part;
+        }
+
+        EXPECT_EQ(book.Text(1, "C2"), "대한정밀");
+        EXPECT_EQ(book.Text(1, "M2"), "G55");
+        EXPECT_EQ(book.Text(1, "C3"), "금형 코어");
+        EXPECT_EQ(book.Text(1, "M3"), "CORE-01");
+        EXPECT_EQ(book.Text(1, "D33"), "C:\\JOBS\\CORE-01");
+        bool continued = count >= 19;
+        EXPECT_EQ(book.Text(2, "C2"), continued ? "대한정밀" : "");
+        EXPECT_EQ(book.Text(2, "K2"), continued ? "G55" : "");
+        EXPECT_EQ(book.Text(2, "C3"), continued ? "금형 코어" : "");
+        EXPECT_EQ(book.Text(2, "K3"), continued ? "CORE-01" : "");
+        EXPECT_EQ(book.Text(2, "C41"), continued ? "C:\\JOBS\\CORE-01" : "");
+
+        EXPECT_EQ(book.ActiveTab(), 0);
+        EXPECT_EQ(book.ActiveCell(1), continued ? "C2" : "A12");
+        EXPECT_EQ(book.Pictures().size(), 4u);
+    }
+}
+
+TEST(SetupSheet, PicturesSitAtTheirAnchorsAtTheSizesOfTheBoxes) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(3);
+    input.picture_sizes = {"120.5", "121.5", " 250 ", "1.5E2", "300", "200", "1.5", "2.5"};
+    testing::SavedWorkbook book(WriteSetupSheet(input));
+    Worksheet& sheet = book.book().Sheet(1);
+
+    struct Expected {
+        const char* anchor;
+        double offset;
+        double width;
+        double height;
+    } expected[] = {
+        {"B5", 30, 120, 122}, {"L5", 40, 250, 150}, {"B8", 30, 300, 200}, {"L8", 40, 2, 2}};
+    std::vector<testing::SavedWorkbook::Picture> pictures = book.Pictures();
+    ASSERT_EQ(pictures.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        const auto& picture = pictures[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(expected[i].anchor);
+        double left = sheet.CellLeft(picture.anchor_column + "1") + picture.column_offset;
+        double top = sheet.CellTop("A" + std::to_string(picture.row)) + picture.row_offset;
+        EXPECT_DOUBLE_EQ(left,
+                         RoundHalfEven(sheet.CellLeft(expected[i].anchor) + expected[i].offset));
+        EXPECT_DOUBLE_EQ(top, RoundHalfEven(sheet.CellTop(expected[i].anchor)));
+        EXPECT_DOUBLE_EQ(picture.width, expected[i].width);
+        EXPECT_DOUBLE_EQ(picture.height, expected[i].height);
+    }
+}
+
+TEST(SetupSheet, IsNamedAfterThePrefixElseTheFirstNcName) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(2);
+    EXPECT_EQ(WriteSetupSheet(input), fixture.output() / "T.xlsx");
+
+    input.name_prefix = "";
+    EXPECT_EQ(WriteSetupSheet(input), fixture.output() / "r1c2.xlsx");
+
+    input.name_prefix = "PART.xlsx";  // the extension is not doubled
+    EXPECT_EQ(WriteSetupSheet(input), fixture.output() / "PART.xlsx");
+
+    EXPECT_EQ(SetupSheetName("T", "NC1"), "T");
+    EXPECT_EQ(SetupSheetName("", "NC1"), "NC1");
+}
+
+TEST(SetupSheet, AFailureSaysWhatFailedAndLeavesNoFile) {
+    using Kind = SheetError::Kind;
+    struct Case {
+        const char* what;
+        std::function<void(testing::WriterFixture&, SetupSheetInput&)> spoil;
+        Kind kind;
+        std::string subject_end;
+        int box = -1;
+    } cases[] = {
+        {"size not a number", [](auto&, auto& in) { in.picture_sizes[3] = "2OO"; },
+         Kind::kPictureSize, "2OO", 3},
+        {"size empty", [](auto&, auto& in) { in.picture_sizes[0] = ""; }, Kind::kPictureSize, "",
+         0},
+        {"size zero", [](auto&, auto& in) { in.picture_sizes[7] = "0.4"; }, Kind::kPictureSize,
+         "0.4", 7},
+        {"no name", [](auto&, auto& in) { in.name_prefix = in.first_nc_name = ""; },
+         Kind::kWorkbookName, ""},
+        {"name with a folder", [](auto&, auto& in) { in.name_prefix = "A/B"; }, Kind::kWorkbookName,
+         "A/B"},
+        {"template missing",
+         [](auto& f, auto&) { fs::remove(f.drives().File(DataPath("ORVALIS.xlsx"))); },
+         Kind::kTemplate, "ORVALIS.xlsx"},
+        {"template damaged",
+         [](auto& f, auto&) { f.drives().Write(DataPath("ORVALIS.xlsx"), "not a zip"); },
+         Kind::kTemplate, "ORVALIS.xlsx"},
+        {"bitmap missing",
+         [](auto& f, auto&) { fs::remove(f.drives().File(DataPath("IMAGE\\Front.bmp"))); },
+         Kind::kBitmap, "Front.bmp"},
+        {"bitmap damaged",
+         [](auto& f, auto&) { f.drives().Write(DataPath("IMAGE\\Right.bmp"), "BMgarbage"); },
+         Kind::kBitmap, "Right.bmp"},
+        {"folder missing",
+         [](auto& f, auto& in) { in.target_folder = (f.output() / "gone").string(); }, Kind::kSave,
+         "T.xlsx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(25);
+        c.spoil(fixture, input);
+        try {
+            WriteSetupSheet(input);
+            ADD_FAILURE() << "no failure";
+        } catch (const SheetError& error) {
+            EXPECT_EQ(error.kind(), c.kind);
+            EXPECT_TRUE(error.subject().ends_with(c.subject_end)) << error.subject();
+            EXPECT_EQ(error.box(), c.box);
+        }
+        EXPECT_TRUE(fixture.OutputFiles().empty());
+    }
+}
+
+TEST(SetupSheet, AnExistingWorkbookIsReplacedOnlyWhenAllowed) {
+    testing::WriterFixture fixture;
+    fs::path target = fixture.output() / "T.xlsx";
+    fixture.drives().Write(target.string(), "the operator's copy");
+    SetupSheetInput input = fixture.Input(1);
+    try {
+        WriteSetupSheet(input);
+        ADD_FAILURE() << "replaced without leave";
+    } catch (const SheetError& error) {
+        EXPECT_EQ(error.kind(), SheetError::Kind::kWorkbookExists);
+        EXPECT_EQ(error.subject(), target.string());
+    }
+    EXPECT_EQ(fixture.drives().Read(target.string()), "the operator's copy");
+
+    input.overwrite = true;
+    EXPECT_EQ(WriteSetupSheet(input), target);
+    EXPECT_EQ(testing::SavedWorkbook(target).Text(1, "A12"), "r1c2");
+    EXPECT_EQ(fixture.OutputFiles(), std::vector<std::string>{"T.xlsx"});
+}
+
+}  // namespace
+}  // namespace orvalis::sheet

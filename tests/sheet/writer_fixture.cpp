@@ -1,0 +1,94 @@
+#include "sheet/writer_fixture.h"
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/data_folder.h"
+#include "sheet/cell_ref.h"
+#include "sheet/package_fixture.h"
+#include "sheet/test_bitmaps.h"
+
+namespace orvalis::testing {
+
+namespace fs = std::filesystem;
+
+WriterFixture::WriterFixture() {
+    FillMissingFiles(ORVALIS_TEST_DATA_DIR, kDataFolder);
+    for (const char* name : {"Top.bmp", "ISO.bmp", "Front.bmp", "Right.bmp"}) {
+        drives_.Write(DataPath(std::string("IMAGE\\") + name), LineDrawingBmp(40, 30));
+    }
+}
+
+std::vector<std::string> WriterFixture::OutputFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(output())) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+sheet::SetupSheetInput WriterFixture::Input(int rows) const {
+    sheet::SetupSheetInput input;
+    input.picture_sizes = {"300", "200", "300", "200", "300", "200", "300", "200"};
+    input.header = {"대한정밀", "G55", "금형 코어", "CORE-01", "C:\\JOBS\\CORE-01"};
+    for (int i = 1; i <= rows; ++i) {
+        sheet::ToolpathRow row;
+        row[0] = "HOST-TP-" + std::to_string(i);
+        for (int column = 2; column <= 13; ++column) {
+            row[static_cast<std::size_t>(column - 1)] =
+                "r" + std::to_string(i) + "c" + std::to_string(column);
+        }
+        input.rows.push_back(row);
+    }
+    input.name_prefix = "T";
+    input.first_nc_name = rows > 0 ? input.rows[0][1] : "";
+    input.target_folder = output().string();
+    return input;
+}
+
+SavedWorkbook::SavedWorkbook(const fs::path& file)
+    : bytes_(ReadFileBytes(file).value_or("")),
+      book_(std::make_unique<sheet::Workbook>(bytes_, file.string())) {}
+
+std::unique_ptr<pugi::xml_document> SavedWorkbook::Xml(const std::string& part) const {
+    auto document = std::make_unique<pugi::xml_document>();
+    document->load_string(ReadPart(bytes_, part).c_str());
+    return document;
+}
+
+std::vector<SavedWorkbook::Picture> SavedWorkbook::Pictures() const {
+    std::vector<Picture> pictures;
+    auto drawing = Xml("xl/drawings/drawing1.xml");
+    for (pugi::xml_node anchor : drawing->document_element().children("xdr:oneCellAnchor")) {
+        pugi::xml_node from = anchor.child("xdr:from");
+        pugi::xml_node ext = anchor.child("xdr:ext");
+        pictures.push_back(Picture{
+            sheet::ColumnLetters(from.child("xdr:col").text().as_int() + 1),
+            from.child("xdr:colOff").text().as_double() / 12700,
+            from.child("xdr:row").text().as_int() + 1,
+            from.child("xdr:rowOff").text().as_double() / 12700,
+            ext.attribute("cx").as_double() / 12700,
+            ext.attribute("cy").as_double() / 12700,
+        });
+    }
+    return pictures;
+}
+
+int SavedWorkbook::ActiveTab() const {
+    return Xml("xl/workbook.xml")
+        ->document_element()
+        .child("bookViews")
+        .child("workbookView")
+        .attribute("activeTab")
+        .as_int(0);
+}
+
+std::string SavedWorkbook::ActiveCell(int sheet) const {
+    auto xml = Xml("xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
+    return xml->document_element()
+        .child("sheetViews")
+        .child("sheetView")
+        .child("selection")
+        .attribute("activeCell")
+        .value();
+}
+
+}  // namespace orvalis::testing

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "sheet/setup_sheet.h"
+#include "sheet/workbook.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::testing {
+
+// A data folder filled from the shipped files, with four small view bitmaps
+// (written as the capture names them: Top.bmp, ISO.bmp, Front.bmp,
+// Right.bmp), and an empty output folder.
+class WriterFixture {
+  public:
+    WriterFixture();
+
+    const TempDrives& drives() const { return drives_; }
+    const std::filesystem::path& output() const { return output_.path(); }
+    // Every file in the output folder, temporary ones included.
+    std::vector<std::string> OutputFiles() const;
+
+    // A setup sheet of `rows` toolpaths: cell (i, 1) is "HOST-TP-i" and
+    // cell (i, c) is "r<i>c<c>"; sizes 300 x 200; prefix "T".
+    sheet::SetupSheetInput Input(int rows) const;
+
+  private:
+    TempDrives drives_;
+    TempFolder output_;
+};
+
+// A saved workbook, opened again for reading.
+class SavedWorkbook {
+  public:
+    explicit SavedWorkbook(const std::filesystem::path& file);
+
+    const std::string& bytes() const { return bytes_; }
+    sheet::Workbook& book() { return *book_; }
+    std::string Text(int sheet, const std::string& cell) { return book_->Sheet(sheet).Text(cell); }
+    std::unique_ptr<pugi::xml_document> Xml(const std::string& part) const;
+
+    struct Picture {
+        std::string anchor_column;  // letters
+        double column_offset = 0;   // points
+        int row = 0;
+        double row_offset = 0;
+        double width = 0;
+        double height = 0;
+    };
+    // The pictures of the first sheet's drawing, in order.
+    std::vector<Picture> Pictures() const;
+    // The active tab and the first sheet's active cell.
+    int ActiveTab() const;
+    std::string ActiveCell(int sheet) const;
+
+  private:
+    std::string bytes_;
+    std::unique_ptr<sheet::Workbook> book_;
+};
+
+}  // namespace orvalis::testing
