@@ -1,5 +1,8 @@
 #include "cli/cli.h"
 
+#include <spawn.h>
+#include <unistd.h>
+
 #include <ostream>
 
 #include "cli/commands.h"
@@ -25,8 +28,8 @@ constexpr CommandEntry kCommands[] = {
     {"toolpaths", RunToolpaths, "list the project's toolpaths"},
     {"survey", RunSurvey, "survey toolpaths into the grid and print its rows"},
     {"capture", RunCapture, "label the block limits and keep the four view bitmaps"},
-    {"sheet", nullptr, "write the setup-sheet workbook"},
-    {"pictures", nullptr, "write the picture workbook"},
+    {"sheet", RunSheet, "write the setup-sheet workbook"},
+    {"pictures", RunPictures, "write the picture workbook"},
     {"collision", nullptr, "run the holder collision check, then the survey"},
     {"gouge", nullptr, "draw the gouge display"},
     {"post", RunPost, "write one NC file per toolpath"},
@@ -90,6 +93,17 @@ CommandContext::CommandContext(GlobalOptions options, std::ostream& out, std::os
 
 void CommandContext::CliInteraction::Message(const forms::MessageText& message) {
     err << "orvalis-cli: " << message.title << ": " << message.text << "\n";
+}
+
+// --show: the desktop's program for the file opens it, and the CLI goes on.
+void CommandContext::CliInteraction::OpenDocument(const std::string& path) {
+    if (!show_documents) return;
+    pid_t child = 0;
+    const char* argv[] = {"xdg-open", path.c_str(), nullptr};
+    if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv),
+                     environ) != 0) {
+        err << "orvalis-cli: cannot open " << path << " (xdg-open is missing)\n";
+    }
 }
 
 bool CommandContext::CliInteraction::Confirm(const forms::MessageText& question) {

@@ -37,6 +37,8 @@ class CommandContext {
 
     // Answers the windows' yes/no questions (a workbook to replace ...).
     void SetConfirmAnswer(bool answer) { interaction_.confirm_answer = answer; }
+    // Whether saved workbooks are opened with the desktop's program (--show).
+    void SetShowDocuments(bool show) { interaction_.show_documents = show; }
 
   private:
     // Message boxes go to stderr; questions get the answer the options gave.
@@ -44,8 +46,10 @@ class CommandContext {
         explicit CliInteraction(std::ostream& err) : err(err) {}
         void Message(const forms::MessageText& message) override;
         bool Confirm(const forms::MessageText& question) override;
+        void OpenDocument(const std::string& path) override;
         std::ostream& err;
         bool confirm_answer = false;
+        bool show_documents = false;
     };
 
     GlobalOptions options_;

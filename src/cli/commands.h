@@ -12,5 +12,7 @@ int RunToolpaths(CommandContext& context);
 int RunCapture(CommandContext& context);
 int RunPost(CommandContext& context);
 int RunRename(CommandContext& context);
+int RunSheet(CommandContext& context);
+int RunPictures(CommandContext& context);
 
 }  // namespace orvalis::cli

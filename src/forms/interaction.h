@@ -20,6 +20,9 @@ class Interaction {
     virtual ~Interaction() = default;
     virtual void Message(const MessageText& message) = 0;
     virtual bool Confirm(const MessageText& question) = 0;
+    // Shows a saved workbook to the user with the desktop's program for it.
+    // Front ends that show nothing leave it be.
+    virtual void OpenDocument(const std::string& /*path*/) {}
 };
 
 }  // namespace orvalis::forms

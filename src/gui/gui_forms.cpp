@@ -1,7 +1,9 @@
 #include "gui/gui_forms.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "gui/block_panel_window.h"
 #include "gui/company_registry_window.h"
@@ -94,6 +96,15 @@ void GuiForms::Message(const forms::MessageText& message) {
                     QApplication::activeWindow());
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
+}
+
+// The saved workbook opens in the desktop's program for it (the shop's
+// spreadsheet application); a desktop without one says so.
+void GuiForms::OpenDocument(const std::string& path) {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+        Message({"저장한 파일을 열 프로그램이 없습니다:\n" + path, "ORVALIS",
+                 forms::MessageIcon::kExclamation});
+    }
 }
 
 bool GuiForms::Confirm(const forms::MessageText& question) {

@@ -33,6 +33,7 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
 
     void Message(const forms::MessageText& message) override;
     bool Confirm(const forms::MessageText& question) override;
+    void OpenDocument(const std::string& path) override;
 
   private:
     forms::Forms* forms_ = nullptr;

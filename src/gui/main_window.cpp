@@ -295,7 +295,15 @@ void MainWindow::ConnectEdits() {
         mark_("post");
         m.Command2_Click();
     });
-    for (int number : {3, 8, 13}) NotReadyYet(Command(number));
+    connect(Command(3), &QPushButton::clicked, this, [this, &m] {
+        mark_("sheet");
+        m.Command3_Click();
+    });
+    connect(Command(13), &QPushButton::clicked, this, [this, &m] {
+        mark_("pictures");
+        m.Command13_Click();
+    });
+    NotReadyYet(Command(8));
     NotReadyYet(check1_);
     NotReadyYet(check2_);
 

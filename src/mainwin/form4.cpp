@@ -9,6 +9,11 @@
 #include "host/host_error.h"
 #include "mainwin/drive_paths.h"
 #include "mainwin/settings_files.h"
+#include "sheet/form11.h"
+#include "sheet/picture_workbook.h"
+#include "sheet/setup_sheet.h"
+#include "sheet/sheet_error.h"
+#include "sheet/sheet_messages.h"
 #include "survey/toolpath_grid.h"
 #include "views/form1.h"
 
@@ -349,6 +354,70 @@ void Form4::ReportSurvey() {
 void Form4::Status(std::string text) {
     StatusBar1 = std::move(text);
     NotifyChanged();
+}
+
+}  // namespace orvalis
+
+namespace orvalis {
+
+void Form4::Command3_Click() {
+    settings::PictureSizeTexts sizes = forms().form11().PictureSizes();
+    sheet::SetupSheetInput input;
+    input.picture_sizes = sizes;
+    input.header = {Combo2.Text(), Combo3.Text(), Text1.Text(), Text2.Text(), Label8.Caption};
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int row = 1; row <= rows; ++row) {
+        sheet::ToolpathRow cells;
+        for (int col = 1; col <= 13; ++col) cells[col - 1] = MSFlexGrid1.TextMatrix(row, col);
+        input.rows.push_back(std::move(cells));
+    }
+    input.name_prefix = Text8.Text();
+    input.first_nc_name = MSFlexGrid1.TextMatrix(1, survey::kNcName);
+    input.target_folder = ResolvePath(Dir1.Path).string();
+    SaveWorkbook("시트 만들기", [&input](bool overwrite) {
+        input.overwrite = overwrite;
+        return sheet::WriteSetupSheet(input);
+    });
+}
+
+void Form4::Command13_Click() {
+    sheet::PictureWorkbookInput input{Text1.Text(), Text2.Text(), ResolvePath(Dir1.Path).string(),
+                                      false};
+    SaveWorkbook("그림", [&input](bool overwrite) {
+        input.overwrite = overwrite;
+        return sheet::WritePictureWorkbook(input);
+    });
+}
+
+void Form4::SaveWorkbook(const std::string& title,
+                         const std::function<std::filesystem::path(bool)>& write) {
+    last_workbook_.clear();
+    // The main window steps aside for the workbook; it comes back only when
+    // there is nothing to look at.
+    SetWindowState(kMinimized);
+    try {
+        try {
+            last_workbook_ = write(false).string();
+        } catch (const sheet::SheetError& error) {
+            if (error.kind() != sheet::SheetError::Kind::kWorkbookExists) throw;
+            if (!forms().interaction().Confirm({sheet::ReplaceQuestion(error.subject()), title,
+                                                forms::MessageIcon::kQuestion})) {
+                SetWindowState(kNormal);
+                Status("저장하지 않았습니다: " + error.subject());
+                return;
+            }
+            last_workbook_ = write(true).string();
+        }
+    } catch (const sheet::SheetError& error) {
+        SetWindowState(kNormal);
+        Status(title + " 실패");
+        forms().interaction().Message(
+            {sheet::SheetErrorMessage(error), title, forms::MessageIcon::kCritical});
+        return;
+    }
+    File1.Refresh();
+    Status("저장했습니다: " + last_workbook_);
+    forms().interaction().OpenDocument(last_workbook_);
 }
 
 }  // namespace orvalis

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -90,6 +92,8 @@ class Form4 : public forms::Window {
     const survey::SurveyResult& last_survey() const { return last_survey_; }
     // What the last NC output wrote, refused and failed on.
     const ncout::PostResult& last_post() const { return last_post_; }
+    // The workbook the last "시트 만들기" or "그림" saved; empty when it saved none.
+    const std::string& last_workbook() const { return last_workbook_; }
 
     void Form_Load();
     void Command1_Click();   // >>
@@ -106,6 +110,8 @@ class Form4 : public forms::Window {
     void Dir1_Change();
     void Command14_Click();  // 불러오기: the survey
     void Command2_Click();   // NC POST: one NC file per toolpath
+    void Command3_Click();   // 시트 만들기: the setup sheet
+    void Command13_Click();  // 그림: the picture workbook
 
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
@@ -126,6 +132,10 @@ class Form4 : public forms::Window {
     void Status(std::string text);
     void ReportSurvey();
     void ReportPost(int not_posted);
+    // Runs a workbook writer, asking before it replaces a file; `write` takes
+    // whether replacing is allowed.
+    void SaveWorkbook(const std::string& title,
+                      const std::function<std::filesystem::path(bool overwrite)>& write);
 
     std::string version_code_;
     std::string nc_name_prefix_;
@@ -133,6 +143,7 @@ class Form4 : public forms::Window {
     bool toolpaths_listed_ = false;
     survey::SurveyResult last_survey_;
     ncout::PostResult last_post_;
+    std::string last_workbook_;
     std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it
 };
 

@@ -73,6 +73,7 @@ void Form1::ReportHostFailure(const std::string& what, const std::string& reason
 }
 
 void Form1::Command3_Click() {
+    views::BitmapStamps before = views::StampBitmaps();
     auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
         List2.Clear();
         for (const auto& c : chars) List2.AddItem(c);
@@ -83,7 +84,16 @@ void Form1::Command3_Click() {
         if (!failure->restored) text += "\n화면 설정과 대화상자를 되돌리지 못했습니다.";
         forms().interaction().Message({text, "캡처", forms::MessageIcon::kCritical});
     }
-    if (CaptureDone) CaptureDone(!failure);
+    // The host writes the bitmaps on its own; a run it accepted without
+    // writing them must not pass for a finished capture.
+    std::vector<std::string> unwritten =
+        failure ? std::vector<std::string>{} : views::UnwrittenBitmaps(before);
+    if (!unwritten.empty()) {
+        std::string text = "호스트가 그림 파일을 만들지 않았습니다:";
+        for (const auto& file : unwritten) text += "\n" + file;
+        forms().interaction().Message({text, "캡처", forms::MessageIcon::kCritical});
+    }
+    if (CaptureDone) CaptureDone(!failure && unwritten.empty());
     // Whether or not the run succeeded, the main window comes back and the panel closes.
     if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
     Form_Unload();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,16 @@ std::vector<std::string> CaptureCommands(const BlockBoxes& boxes, const ScratchL
 // The lines that put the host's display and dialogs back; sent at the end of
 // every run, and also after a run that failed part-way.
 std::vector<std::string> RestoreCommands();
+
+// The four bitmap files, in the order the run keeps them.
+std::vector<std::string> BitmapFiles();
+
+// When each bitmap file was last written (nothing for a missing file), taken
+// before a run so that afterwards a file the host did not write shows.
+using BitmapStamps = std::vector<std::optional<std::filesystem::file_time_type>>;
+BitmapStamps StampBitmaps();
+// The bitmap files the host did not write since `before`.
+std::vector<std::string> UnwrittenBitmaps(const BitmapStamps& before);
 
 struct CaptureFailure {
     std::string command;    // the call that failed, as the transcript writes it

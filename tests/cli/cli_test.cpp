@@ -7,6 +7,7 @@
 
 #include "mainwin/cp949.h"
 #include "mainwin/settings_files.h"
+#include "sheet/test_bitmaps.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::cli {
@@ -117,6 +118,50 @@ TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_EQ(unreachable.out, "");
     EXPECT_NE(unreachable.err.find("파워밀에 연결되지 않았습니다"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvalis::cli
+
+namespace orvalis::cli {
+namespace {
+
+TEST(Cli, SheetFromAGridFileAndPicturesLandInTheFolder) {
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    for (const char* view : {"Top", "Front", "Right", "ISO"}) {
+        drives.Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
+                     testing::LineDrawingBmp(32, 24));
+    }
+    auto script = folder.path() / "p.replay";
+    std::ofstream(script) << "version 8009\n";
+    auto grid = folder.path() / "grid.tsv";
+    std::ofstream(grid)
+        << "1-ROUGH\tT1\tØ10F\t0.3\t1\t5\t-12.0\t00:10:00\t36(100)\t()\t()\t()\t황삭옵셋\n";
+    auto out_folder = folder.path() / "out";
+    std::filesystem::create_directory(out_folder);
+    std::vector<std::string> common = {"--host", "replay:" + script.string()};
+    auto with = [&common](std::vector<std::string> words) {
+        words.insert(words.begin(), common.begin(), common.end());
+        return words;
+    };
+    auto sheet = RunCli(with({"sheet", "--folder", out_folder.string(), "--grid", grid.string(),
+                              "--company", "ACME", "--offset", "G55", "--item", "코어"}));
+    EXPECT_EQ(sheet.status, 0) << sheet.err;
+    EXPECT_EQ(sheet.out, (out_folder / "T1.xlsx").string() + "\n");
+    auto again = RunCli(with({"sheet", "--folder", out_folder.string(), "--grid", grid.string()}));
+    EXPECT_EQ(again.status, 1);  // it exists and --force was not given
+    EXPECT_NE(again.err.find("(no)"), std::string::npos) << again.err;
+    auto forced = RunCli(
+        with({"sheet", "--folder", out_folder.string(), "--grid", grid.string(), "--force"}));
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    auto pictures = RunCli(with({"pictures", "--folder", out_folder.string()}));
+    EXPECT_EQ(pictures.status, 0) << pictures.err;
+    EXPECT_TRUE(std::filesystem::exists(out_folder / "IMAGE.xlsx"));
+    auto bad_offset =
+        RunCli(with({"sheet", "--folder", "x", "--grid", grid.string(), "--offset", "G60"}));
+    EXPECT_EQ(bad_offset.status, 2);
 }
 
 }  // namespace

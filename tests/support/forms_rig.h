@@ -19,9 +19,11 @@ class RecordingInteraction : public forms::Interaction {
         questions.push_back(question);
         return confirm_answer;
     }
+    void OpenDocument(const std::string& path) override { opened.push_back(path); }
 
     std::vector<forms::MessageText> messages;
     std::vector<forms::MessageText> questions;
+    std::vector<std::string> opened;
     bool confirm_answer = false;
 };
 

@@ -1,0 +1,106 @@
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/survey_step.h"
+#include "mainwin/form4.h"
+#include "survey/toolpath_grid.h"
+
+namespace orvalis::cli {
+
+namespace {
+
+const std::vector<std::string> kSheetOptions = {"--folder", "--grid", "--company", "--offset",
+                                                "--item",   "--part", "--prefix",  "--start"};
+const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
+
+// Fills the survey list and the grid from a file of rows, 13 TAB-separated
+// cells each, as if a survey had written them.
+void LoadGrid(Form4& form4, const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UsageError("cannot read the grid file " + path);
+    form4.Command10_Click();
+    int row = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        if (++row > survey::kMaxToolpaths) throw UsageError(path + ": more than 60 rows");
+        std::vector<std::string> cells;
+        std::stringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+        if (!line.empty() && line.back() == '\t') cells.emplace_back();
+        if (cells.size() != 13) {
+            throw UsageError(path + ": row " + std::to_string(row) + " has " +
+                             std::to_string(cells.size()) + " cells, not 13");
+        }
+        form4.List2.AddItem(cells[0]);
+        for (int col = 1; col <= 13; ++col)
+            form4.MSFlexGrid1.SetTextMatrix(row, col, cells[col - 1]);
+    }
+}
+
+// Chooses the folder as the user would in the folder panel.
+void OpenFolder(Form4& form4, const CommandArguments& arguments) {
+    auto folder = arguments.Option("--folder");
+    if (!folder) throw UsageError("--folder DIR is needed");
+    form4.Dir1.Path = *folder;
+    form4.Dir1_Change();
+}
+
+void TypeHeader(Form4& form4, const CommandArguments& arguments) {
+    if (auto company = arguments.Option("--company")) form4.Combo2.SetText(*company);
+    if (auto offset = arguments.Option("--offset")) {
+        const auto& offsets = form4.Combo3.Items();
+        if (std::find(offsets.begin(), offsets.end(), *offset) == offsets.end()) {
+            throw UsageError("--offset takes G54 to G59");
+        }
+        form4.Combo3.SetText(*offset);
+    }
+    if (auto item = arguments.Option("--item")) form4.Text1.SetText(*item);
+    if (auto part = arguments.Option("--part")) form4.Text2.SetText(*part);
+}
+
+// Presses the button and prints the saved workbook.
+int SaveAndPrint(CommandContext& context, Form4& form4, const CommandArguments& arguments,
+                 const char* action, void (Form4::*press)()) {
+    context.SetConfirmAnswer(arguments.Flag("--force"));
+    context.SetShowDocuments(arguments.Flag("--show"));
+    context.Session()->Mark(action);
+    (form4.*press)();
+    if (form4.last_workbook().empty()) return 1;  // the message went to stderr
+    context.out() << form4.last_workbook() << '\n';
+    return 0;
+}
+
+}  // namespace
+
+// Fills the grid by a survey (or from --grid), sets the header boxes and the
+// folder, and presses "시트 만들기".
+int RunSheet(CommandContext& context) {
+    CommandArguments arguments(context.arguments(), kSheetOptions, kWorkbookFlags);
+    Form4& form4 = context.LoadMainWindow();
+    OpenFolder(form4, arguments);
+    if (auto grid = arguments.Option("--grid")) {
+        if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
+        LoadGrid(form4, *grid);
+        if (auto prefix = arguments.Option("--prefix")) form4.Text8.SetText(*prefix);
+    } else if (!SurveyAsTyped(context, form4, arguments)) {
+        return 1;
+    }
+    TypeHeader(form4, arguments);
+    return SaveAndPrint(context, form4, arguments, "sheet", &Form4::Command3_Click);
+}
+
+// Presses "그림": the picture workbook IMAGE in the folder.
+int RunPictures(CommandContext& context) {
+    CommandArguments arguments(context.arguments(), {"--folder", "--item", "--part"},
+                               kWorkbookFlags);
+    if (!arguments.operands().empty()) throw UsageError("pictures takes no operands");
+    Form4& form4 = context.LoadMainWindow();
+    OpenFolder(form4, arguments);
+    TypeHeader(form4, arguments);
+    return SaveAndPrint(context, form4, arguments, "pictures", &Form4::Command13_Click);
+}
+
+}  // namespace orvalis::cli

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/form4.h"
+#include "sheet/form11.h"
+#include "sheet/test_bitmaps.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A main window with two surveyed-looking rows, the four view bitmaps in the
+// image folder and the folder panel on a folder of its own.
+struct WorkbookRig : testing::FormsRig {
+    WorkbookRig() : FormsRig("toolpath 1-ROUGH\ntoolpath 2-FINISH\n") {
+        for (const char* view : {"Top", "Front", "Right", "ISO"}) {
+            drives().Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
+                           testing::LineDrawingBmp(64, 48));
+        }
+        fs::create_directories(drives().File("D:\\JOB\\NCDATA"));
+        Form4& form = forms().form4();
+        form.Command1_Click();
+        for (int row = 1; row <= 2; ++row) {
+            for (int col = 1; col <= 13; ++col) {
+                form.MSFlexGrid1.SetTextMatrix(
+                    row, col, "r" + std::to_string(row) + "c" + std::to_string(col));
+            }
+        }
+        form.Dir1.Path = "D:\\JOB\\NCDATA";
+        form.Dir1_Change();
+    }
+    Form4& form() { return forms().form4(); }
+    fs::path Saved(const char* name) {
+        return drives().File(std::string("D:\\JOB\\NCDATA\\") + name);
+    }
+};
+
+TEST(Form4Workbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
+    WorkbookRig rig;
+    EXPECT_FALSE(rig.forms().HasForm11());
+    rig.form().Text8.SetText("T");
+    rig.form().Command3_Click();
+    EXPECT_TRUE(rig.forms().HasForm11());  // the sizes come from the settings window, loaded hidden
+    EXPECT_FALSE(rig.forms().form11().Visible());
+    EXPECT_TRUE(fs::exists(rig.Saved("T.xlsx")));
+    EXPECT_EQ(rig.form().last_workbook(), rig.Saved("T.xlsx").string());
+    EXPECT_EQ(rig.interaction().opened, std::vector<std::string>{rig.Saved("T.xlsx").string()});
+    EXPECT_EQ(rig.form().WindowState(), forms::Window::kMinimized);
+    EXPECT_NE(std::find(rig.form().File1.Items.begin(), rig.form().File1.Items.end(), "T.xlsx"),
+              rig.form().File1.Items.end());
+    EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+TEST(Form4Workbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
+    WorkbookRig rig;
+    rig.form().Command13_Click();
+    ASSERT_TRUE(fs::exists(rig.Saved("IMAGE.xlsx")));
+    rig.drives().Write("D:\\JOB\\NCDATA\\IMAGE.xlsx", "the user's own file");
+
+    rig.form().Command13_Click();  // the rig answers no
+    ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
+    EXPECT_TRUE(rig.form().last_workbook().empty());
+    EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);
+
+    rig.interaction().confirm_answer = true;
+    rig.form().Command13_Click();
+    EXPECT_NE(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
+    EXPECT_EQ(rig.form().last_workbook(), rig.Saved("IMAGE.xlsx").string());
+}
+
+TEST(Form4Workbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
+    {
+        WorkbookRig rig;
+        rig.forms().form11().Text4.SetText("abc");  // ISO height
+        rig.form().Command3_Click();
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        EXPECT_NE(rig.interaction().messages[0].text.find("ISO 세로"), std::string::npos);
+        EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+        EXPECT_FALSE(fs::exists(rig.Saved("1-ROUGH.xlsx")));
+        EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);
+    }
+    {
+        WorkbookRig rig;
+        fs::remove(rig.drives().File("C:\\TARVEL\\ORVALIS\\IMAGE\\Right.bmp"));
+        rig.form().Command3_Click();
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        EXPECT_NE(rig.interaction().messages[0].text.find("Right.bmp"), std::string::npos);
+        EXPECT_TRUE(rig.form().last_workbook().empty());
+        EXPECT_EQ(std::distance(fs::directory_iterator(rig.Saved("")), fs::directory_iterator()),
+                  0);
+    }
+}
+
+}  // namespace
+}  // namespace orvalis
