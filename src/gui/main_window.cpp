@@ -367,6 +367,10 @@ void MainWindow::Refresh() {
     folder_panel_->Refresh();
     grid_->ShowGrid(m.MSFlexGrid1);
     status_panel_->setText(FromStd(m.StatusBar1));
+    // Handlers run to completion without returning to the event loop: paint
+    // the progress and the list's selection now, while the work goes on.
+    status_panel_->repaint();
+    list2_->repaint();
     ApplyWindowModel(*this, m);
 }
 

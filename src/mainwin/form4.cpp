@@ -299,11 +299,9 @@ void Form4::Command2_Click() {
     for (int n = 0; n < posted; ++n) {
         entries.push_back({List2.List(n), MSFlexGrid1.TextMatrix(n + 1, survey::kNcName)});
     }
-    last_post_ = ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path,
-                                  Text3.Text(), [this](int index) {
-                                      List2.SetListIndex(index);
-                                      NotifyChanged();
-                                  });
+    last_post_ =
+        ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
+                         [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); });
     List2.SetListIndex(0);
     SetWindowState(kNormal);
     File1.Refresh();
@@ -319,7 +317,7 @@ void Form4::ReportPost(int not_posted) {
                         "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");
     }
     std::string written = "NC 파일 " + std::to_string(last_post_.written.size()) + "개를 썼습니다";
-    Status(lines.empty() ? written : written + " / " + Joined(lines, " / "));
+    Status(lines.empty() ? kReady : written + " / " + Joined(lines, " / "));
     if (lines.empty()) return;
     forms().interaction().Message(
         {written + ".\n" + Joined(lines, "\n"), "NC POST",
@@ -327,9 +325,9 @@ void Form4::ReportPost(int not_posted) {
 }
 
 void Form4::Command14_Click() {
-    last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this](int index) {
-        List2.SetListIndex(index);
-        NotifyChanged();
+    int count = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this, count](int index) {
+        ShowProgress("조회 중", index, count);
     });
     for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
         survey::WriteToolpathRow(MSFlexGrid1, static_cast<int>(i) + 1, last_survey_.rows[i]);
@@ -349,6 +347,14 @@ void Form4::ReportSurvey() {
     } else {
         Status(kReady);
     }
+}
+
+// The list follows the toolpath at work and the status bar says how far the
+// work has come, so a long run shows it is alive.
+void Form4::ShowProgress(const std::string& work, int index, int count) {
+    List2.SetListIndex(index);
+    Status(work + " " + std::to_string(index + 1) + "/" + std::to_string(count) + ": " +
+           List2.List(index));
 }
 
 void Form4::Status(std::string text) {

@@ -130,6 +130,7 @@ class Form4 : public forms::Window {
     bool CreateFolder();
     void ChangeFolder(const std::string& path);
     void Status(std::string text);
+    void ShowProgress(const std::string& work, int index, int count);
     void ReportSurvey();
     void ReportPost(int not_posted);
     // Runs a workbook writer, asking before it replaces a file; `write` takes

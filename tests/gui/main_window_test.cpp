@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QComboBox>
@@ -89,6 +90,37 @@ TEST_F(MainWindowFixture, FolderPanelCreatesAndOpensFolders) {
     panel->Dir1()->setCurrentRow(1);
     emit panel->Dir1()->itemActivated(panel->Dir1()->item(1));
     EXPECT_EQ(model->Dir1.Path, "C:\\JOBS");
+}
+
+}  // namespace
+}  // namespace orvalis::gui
+
+namespace orvalis::gui {
+namespace {
+
+TEST_F(MainWindowFixture, TheStatusBarShowsProgressBetweenToolpathsThenReady) {
+    rig.drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
+    model->Command5_Click();  // the post folder now has an option file
+    model->Form_Load();
+    QTest::mouseClick(window->Command(1), Qt::LeftButton);
+    QTest::keyClicks(window->Text8(), "T");  // NC names T1, T2
+    std::vector<QString> shown;
+    auto refresh = model->Changed;
+    model->Changed = [&] {
+        refresh();
+        shown.push_back(window->StatusPanel()->text());
+    };
+    QTest::mouseClick(window->Command(2), Qt::LeftButton);  // NC POST
+    EXPECT_NE(std::find(shown.begin(), shown.end(), QStringLiteral("NC 출력 중 1/2: 1-ROUGH")),
+              shown.end());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), QStringLiteral("NC 출력 중 2/2: 2-FINISH")),
+              shown.end());
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("준비"));
+
+    shown.clear();
+    QTest::mouseClick(window->Command(14), Qt::LeftButton);  // 불러오기
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), QStringLiteral("조회 중 1/2: 1-ROUGH"));
 }
 
 }  // namespace
