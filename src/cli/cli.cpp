@@ -34,7 +34,7 @@ constexpr CommandEntry kCommands[] = {
     {"gouge", nullptr, "draw the gouge display"},
     {"post", RunPost, "write one NC file per toolpath"},
     {"rename", RunRename, "rename every toolpath to PREFIX1, PREFIX2, ..."},
-    {"run", nullptr, "the typical run: survey, capture, sheets and NC files"},
+    {"run", RunTypicalRun, "the typical run: survey, capture, sheets and NC files"},
     {"settings", RunSettings, "print the stored settings"},
 };
 

@@ -2,10 +2,8 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "mainwin/drive_paths.h"
+#include "cli/steps.h"
 #include "mainwin/form4.h"
-#include "views/form1.h"
-#include "views/view_capture.h"
 
 namespace orvalis::cli {
 
@@ -34,22 +32,8 @@ int RunCapture(CommandContext& context) {
     if (auto text = arguments.Option("--limits")) limits = SplitLimits(*text);
 
     Form4& form4 = context.LoadMainWindow();
-    context.Session()->Mark("block");
-    form4.Command15_Click();
-    Form1& panel = context.Forms().form1();
-    if (limits) {
-        forms::TextBox* boxes[] = {&panel.Text3, &panel.Text6, &panel.Text2,
-                                   &panel.Text5, &panel.Text1, &panel.Text4};
-        for (int i = 0; i < 6; ++i) boxes[i]->SetText((*limits)[static_cast<std::size_t>(i)]);
-    }
-    bool kept = false;
-    panel.CaptureDone = [&kept](bool succeeded) { kept = succeeded; };
-    context.Session()->Mark("capture");
-    panel.Command3_Click();  // the panel closes itself: `panel` is not used after this
-    if (!kept) return 1;     // the message went to stderr
-    for (const char* file : {"Top.bmp", "Front.bmp", "Right.bmp", "ISO.bmp"}) {
-        context.out() << ResolvePath(std::string(views::kImageFolder) + file).string() << '\n';
-    }
+    if (!CaptureViews(context, form4, limits)) return 1;  // the message went to stderr
+    for (const auto& path : BitmapPaths()) context.out() << path << '\n';
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "cli/survey_step.h"
+#include "cli/steps.h"
 #include "mainwin/drive_paths.h"
 #include "mainwin/form4.h"
 
@@ -16,8 +16,7 @@ int RunPost(CommandContext& context) {
     if (!folder) throw UsageError("post needs --folder DIR");
     Form4& form4 = context.LoadMainWindow();
     if (!SurveyAsTyped(context, form4, arguments)) return 1;
-    form4.Dir1.Path = *folder;
-    form4.Dir1_Change();
+    OpenFolder(form4, *folder);
     if (auto option = arguments.Option("--post")) form4.Combo1.SetText(*option);
     context.Session()->Mark("post");
     form4.Command2_Click();

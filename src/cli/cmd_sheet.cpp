@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "cli/survey_step.h"
+#include "cli/steps.h"
 #include "mainwin/form4.h"
 #include "survey/toolpath_grid.h"
 
@@ -40,36 +40,15 @@ void LoadGrid(Form4& form4, const std::string& path) {
     }
 }
 
-// Chooses the folder as the user would in the folder panel.
-void OpenFolder(Form4& form4, const CommandArguments& arguments) {
+std::string FolderOption(const CommandArguments& arguments) {
     auto folder = arguments.Option("--folder");
     if (!folder) throw UsageError("--folder DIR is needed");
-    form4.Dir1.Path = *folder;
-    form4.Dir1_Change();
+    return *folder;
 }
 
-void TypeHeader(Form4& form4, const CommandArguments& arguments) {
-    if (auto company = arguments.Option("--company")) form4.Combo2.SetText(*company);
-    if (auto offset = arguments.Option("--offset")) {
-        const auto& offsets = form4.Combo3.Items();
-        if (std::find(offsets.begin(), offsets.end(), *offset) == offsets.end()) {
-            throw UsageError("--offset takes G54 to G59");
-        }
-        form4.Combo3.SetText(*offset);
-    }
-    if (auto item = arguments.Option("--item")) form4.Text1.SetText(*item);
-    if (auto part = arguments.Option("--part")) form4.Text2.SetText(*part);
-}
-
-// Presses the button and prints the saved workbook.
-int SaveAndPrint(CommandContext& context, Form4& form4, const CommandArguments& arguments,
-                 const char* action, void (Form4::*press)()) {
-    context.SetConfirmAnswer(arguments.Flag("--force"));
-    context.SetShowDocuments(arguments.Flag("--show"));
-    context.Session()->Mark(action);
-    (form4.*press)();
-    if (form4.last_workbook().empty()) return 1;  // the message went to stderr
-    context.out() << form4.last_workbook() << '\n';
+int Print(CommandContext& context, const std::optional<std::string>& saved) {
+    if (!saved) return 1;  // the window's message went to stderr
+    context.out() << *saved << '\n';
     return 0;
 }
 
@@ -80,7 +59,7 @@ int SaveAndPrint(CommandContext& context, Form4& form4, const CommandArguments& 
 int RunSheet(CommandContext& context) {
     CommandArguments arguments(context.arguments(), kSheetOptions, kWorkbookFlags);
     Form4& form4 = context.LoadMainWindow();
-    OpenFolder(form4, arguments);
+    OpenFolder(form4, FolderOption(arguments));
     if (auto grid = arguments.Option("--grid")) {
         if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
         LoadGrid(form4, *grid);
@@ -89,7 +68,8 @@ int RunSheet(CommandContext& context) {
         return 1;
     }
     TypeHeader(form4, arguments);
-    return SaveAndPrint(context, form4, arguments, "sheet", &Form4::Command3_Click);
+    return Print(context, PressWorkbook(context, form4, "sheet", &Form4::Command3_Click,
+                                        arguments.Flag("--force"), arguments.Flag("--show")));
 }
 
 // Presses "그림": the picture workbook IMAGE in the folder.
@@ -98,9 +78,10 @@ int RunPictures(CommandContext& context) {
                                kWorkbookFlags);
     if (!arguments.operands().empty()) throw UsageError("pictures takes no operands");
     Form4& form4 = context.LoadMainWindow();
-    OpenFolder(form4, arguments);
+    OpenFolder(form4, FolderOption(arguments));
     TypeHeader(form4, arguments);
-    return SaveAndPrint(context, form4, arguments, "pictures", &Form4::Command13_Click);
+    return Print(context, PressWorkbook(context, form4, "pictures", &Form4::Command13_Click,
+                                        arguments.Flag("--force"), arguments.Flag("--show")));
 }
 
 }  // namespace orvalis::cli

@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "cli/survey_step.h"
+#include "cli/steps.h"
 #include "mainwin/form4.h"
 
 namespace orvalis::cli {

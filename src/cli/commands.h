@@ -14,5 +14,6 @@ int RunPost(CommandContext& context);
 int RunRename(CommandContext& context);
 int RunSheet(CommandContext& context);
 int RunPictures(CommandContext& context);
+int RunTypicalRun(CommandContext& context);
 
 }  // namespace orvalis::cli

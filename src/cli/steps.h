@@ -1,0 +1,52 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace orvalis {
+class Form4;
+namespace forms {
+class FlexGrid;
+}
+}  // namespace orvalis
+
+namespace orvalis::cli {
+
+// Puts the operands (default: the whole project list) into the survey list,
+// presses "불러오기" (transcript "# survey"), then types --prefix and --start
+// if given. False, with the window's message on stderr, when the survey or
+// the numbering failed.
+bool SurveyAsTyped(CommandContext& context, Form4& form4, const CommandArguments& arguments);
+
+// Grid rows 1..rows, the 13 cells of each separated by one TAB.
+void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);
+
+// Ticks "충돌 간섭" (transcript "# collision"): the holder collision check,
+// which ends with a survey. True when the pass and the survey finished.
+bool CheckCollisions(CommandContext& context, Form4& form4);
+
+// Opens the block limits panel (transcript "# block"), types the six limits
+// if given, presses "캡처" ("# capture"). True when the four bitmaps were kept.
+bool CaptureViews(CommandContext& context, Form4& form4,
+                  const std::optional<std::vector<std::string>>& limits);
+
+// The four bitmap files of this machine.
+std::vector<std::string> BitmapPaths();
+
+// Chooses the folder in the folder panel as the user would.
+void OpenFolder(Form4& form4, const std::string& folder);
+
+// Types --company, --offset, --item and --part into the header boxes.
+void TypeHeader(Form4& form4, const CommandArguments& arguments);
+
+// Presses a workbook button under its transcript action; returns the saved
+// workbook, or nothing when the window said why not (on stderr).
+std::optional<std::string> PressWorkbook(CommandContext& context, Form4& form4,
+                                         const std::string& action, void (Form4::*press)(),
+                                         bool force, bool show);
+
+}  // namespace orvalis::cli
