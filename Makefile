@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all setup configure build test demo sanitize clean
+.PHONY: all setup configure build test demo sanitize package clean
 
 all: build
 
@@ -28,6 +28,11 @@ sanitize: setup
 		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure
+
+# A Debian package of both programs, the shipped data, the sample project,
+# the desktop entry and the icon.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
