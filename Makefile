@@ -17,7 +17,7 @@ build: configure
 	cmake --build $(BUILD_DIR)
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $$(nproc)
 
 demo: build
 	$(BUILD_DIR)/src/cli/orvalis-cli settings
@@ -27,7 +27,7 @@ sanitize: setup
 	cmake -S . -B $(SANITIZE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
 		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF
 	cmake --build $(SANITIZE_DIR)
-	cd $(SANITIZE_DIR) && ctest --output-on-failure
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $$(nproc)
 
 # A Debian package of both programs, the shipped data, the sample project,
 # the desktop entry and the icon.
