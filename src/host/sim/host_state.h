@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/sim/project.h"
+#include "host/sim/scene.h"
 
 namespace orvalis::host::sim {
 
@@ -23,6 +24,8 @@ struct HostState {
     std::vector<std::string> recorded;
     // Error texts of commands refused while the host's error dialogs were off.
     std::vector<std::string> quiet_errors;
+    // What is drawn, the view, and the pattern selection and transform.
+    Scene scene;
 };
 
 }  // namespace orvalis::host::sim

@@ -31,11 +31,21 @@ void SetBlockExpansion(CommandCall& call) {
     call.project().block.expansion = expansion;
 }
 
+// "EDIT BLOCK DRAWMODE 0": how the block is drawn; the simulated host
+// draws its edges in every mode.
+void SetBlockDrawMode(CommandCall& call) {
+    double mode = NumberAt(call, 3);
+    call.ExpectEnd(4);
+    if (mode < 0 || mode != static_cast<int>(mode)) call.FailUnreadable();
+    call.state().scene.block_draw_mode = static_cast<int>(mode);
+}
+
 void EditBlock(CommandCall& call) {
     const Command& command = call.command();
     if (command.IsKeyword(2, "RESET")) return ResetBlock(call);
     if (command.IsKeyword(2, "RESETLIMIT")) return SetBlockExpansion(call);
-    call.Record();  // drawing and locking: no effect on the limits
+    if (command.IsKeyword(2, "DRAWMODE")) return SetBlockDrawMode(call);
+    call.Record();  // locking: no effect on the limits
 }
 
 }  // namespace

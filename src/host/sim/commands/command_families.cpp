@@ -12,6 +12,10 @@ void RegisterCommandFamilies(CommandTable& table) {
     RegisterEntityReportCommands(table);
     RegisterSizeCommands(table);
     RegisterBlockCommands(table);
+    RegisterPatternCommands(table);
+    RegisterTransformCommands(table);
+    RegisterDisplayCommands(table);
+    RegisterViewCommands(table);
     RegisterAcceptedCommands(table);  // last: it only fills what the families left open
 }
 

@@ -16,6 +16,11 @@ void RegisterFormValueCommands(CommandTable& table);
 void RegisterEntityReportCommands(CommandTable& table);
 void RegisterSizeCommands(CommandTable& table);
 void RegisterBlockCommands(CommandTable& table);
+// Patterns and their transforms, what is drawn, the view and its bitmaps.
+void RegisterPatternCommands(CommandTable& table);
+void RegisterTransformCommands(CommandTable& table);
+void RegisterDisplayCommands(CommandTable& table);
+void RegisterViewCommands(CommandTable& table);
 // Commands the program sends that are accepted and recorded until their
 // family gives them effect.
 void RegisterAcceptedCommands(CommandTable& table);

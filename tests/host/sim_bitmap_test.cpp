@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "host/host_error.h"
+#include "host/sim/bitmap_canvas.h"
+#include "sheet/bmp_image.h"
+#include "sim_projects.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::testing {
+namespace {
+
+using namespace host::sim;
+
+constexpr const char* kBitmap = "C:\\OUT\\View.bmp";
+
+std::uint32_t U32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+}
+
+std::uint16_t U16(const std::string& bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
+                                      (static_cast<std::uint8_t>(bytes[at + 1]) << 8));
+}
+
+// Squares of 20 and 80 around the origin in XY, and a line of 20 along Z.
+Project Shapes() {
+    Project project = SmallProject();
+    auto square = [](double h) {
+        return Polyline{{-h, -h, 0}, {h, -h, 0}, {h, h, 0}, {-h, h, 0}, {-h, -h, 0}};
+    };
+    project.patterns.push_back({"SQUARE", {square(10)}});
+    project.patterns.push_back({"BIG", {square(40)}});
+    project.patterns.push_back({"ZLINE", {{{0, 0, -10}, {0, 0, 10}}}});
+    project.patterns.push_back({"XLINE", {{{0, 0, 0}, {10, 0, 0}}}});
+    return project;
+}
+
+class Picture {
+  public:
+    explicit Picture(const std::string& bytes) : image_(sheet::DecodeBmp(bytes, "view")) {}
+
+    bool Dark(int x, int y) const { return Red(x, y) < 64; }
+    bool White(int x, int y) const { return Red(x, y) == 255; }
+    int Red(int x, int y) const {
+        return image_.pixels[(static_cast<std::size_t>(y) * image_.width + x) * 3];
+    }
+    double WhiteShare() const {
+        std::size_t white = 0;
+        for (std::size_t i = 0; i < image_.pixels.size(); i += 3) {
+            if (image_.pixels[i] == 255 && image_.pixels[i + 1] == 255 &&
+                image_.pixels[i + 2] == 255) {
+                ++white;
+            }
+        }
+        return double(white) / (image_.pixels.size() / 3);
+    }
+    const sheet::RgbImage& image() const { return image_; }
+
+  private:
+    sheet::RgbImage image_;
+};
+
+struct ViewRig {
+    TempDrives drives;
+    SimRig rig{Shapes()};
+
+    ViewRig() {
+        std::filesystem::create_directories(drives.File("C:\\OUT"));
+        rig.pm.RunCommand("UNDRAW Axes");
+    }
+    Picture Keep(const std::string& view, const std::vector<std::string>& drawn) {
+        rig.pm.RunCommand("UNDRAW Pattern ALL");
+        for (const std::string& pattern : drawn)
+            rig.pm.RunCommand("DRAW Pattern '" + pattern + "'");
+        rig.pm.RunCommand("ROTATE TRANSFORM " + view + " VIEWMILL RESIZEVIEW");
+        rig.pm.RunCommand(std::string("KEEP BITMAP WHITEBG '") + kBitmap + "'YES");
+        return Picture(*drives.Read(kBitmap));
+    }
+};
+
+// The file is a plain 24-bit Windows bitmap of 1024 x 768, bottom row first.
+TEST(SimBitmap, KeepsARealBitmapFileOfTheView) {
+    ViewRig views;
+    views.drives.Write(kBitmap, "an older picture");
+    views.Keep("TOP", {"SQUARE"});
+    std::string bytes = *views.drives.Read(kBitmap);
+    ASSERT_EQ(bytes.size(), 54u + 1024u * 3u * 768u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(U32(bytes, 2), bytes.size());
+    EXPECT_EQ(U32(bytes, 10), 54u);
+    EXPECT_EQ(U32(bytes, 14), 40u);
+    EXPECT_EQ(U32(bytes, 18), 1024u);
+    EXPECT_EQ(U32(bytes, 22), 768u);  // positive: stored bottom-up
+    EXPECT_EQ(U16(bytes, 26), 1u);
+    EXPECT_EQ(U16(bytes, 28), 24u);
+    EXPECT_EQ(U32(bytes, 30), 0u);  // uncompressed
+    // The last bytes are the top row: white, in blue-green-red order.
+    EXPECT_EQ(bytes.substr(bytes.size() - 3), "\xFF\xFF\xFF");
+    EXPECT_TRUE(views.rig.host->quiet_errors().empty());
+}
+
+// Fitted with 5 % margins at 4:3, the square of 20 spans 691.2 of 1024
+// pixels across and 691.2 of 768 down, centred.
+TEST(SimBitmap, DrawsWhatIsDrawnDarkOnWhiteWhereItProjects) {
+    ViewRig views;
+    Picture top = views.Keep("TOP", {"SQUARE"});
+    EXPECT_EQ(top.image().width, 1024);
+    EXPECT_EQ(top.image().height, 768);
+    EXPECT_TRUE(top.Dark(166, 384));  // left edge, x = -10
+    EXPECT_TRUE(top.Dark(858, 384));  // right edge, x = 10
+    EXPECT_TRUE(top.Dark(512, 38));   // top edge, y = 10
+    EXPECT_TRUE(top.Dark(512, 730));  // bottom edge, y = -10
+    EXPECT_TRUE(top.White(512, 384));
+    EXPECT_TRUE(top.White(150, 384));
+    EXPECT_TRUE(top.White(0, 0));
+    EXPECT_GT(top.WhiteShare(), 0.98);
+
+    // A line along Z stands upright in the front, right and iso views and is
+    // a point seen from the top.
+    for (const char* view : {"FRONT", "RIGHT", "ISO2"}) {
+        SCOPED_TRACE(view);
+        Picture side = views.Keep(view, {"ZLINE"});
+        EXPECT_TRUE(side.Dark(512, 100));
+        EXPECT_TRUE(side.Dark(512, 660));
+        EXPECT_TRUE(side.White(560, 384));
+    }
+    Picture point = views.Keep("TOP", {"ZLINE"});
+    EXPECT_TRUE(point.Dark(512, 384));
+    EXPECT_TRUE(point.White(512, 300));
+
+    // Seen from the front right above, +X runs to the right and down.
+    Picture iso = views.Keep("ISO2", {"XLINE"});
+    EXPECT_TRUE(iso.Dark(51, 118));
+    EXPECT_TRUE(iso.Dark(512, 384));
+    EXPECT_TRUE(iso.Dark(973, 650));
+    EXPECT_TRUE(iso.White(51, 650));
+    EXPECT_TRUE(iso.White(973, 118));
+}
+
+// The view is fitted when the view command is sent; what is hidden before the
+// bitmap keeps that window, as the capture run's frames rely on.
+TEST(SimBitmap, TheViewKeepsTheWindowFittedByTheViewCommand) {
+    ViewRig views;
+    auto& pm = views.rig.pm;
+    pm.RunCommand("DRAW Pattern 'BIG'");
+    pm.RunCommand("DRAW Pattern 'SQUARE'");
+    pm.RunCommand("ROTATE TRANSFORM TOP VIEWMILL RESIZEVIEW");
+    pm.RunCommand("UNDRAW Pattern 'BIG'");
+    pm.RunCommand(std::string("KEEP BITMAP WHITEBG '") + kBitmap + "'YES");
+    Picture kept(*views.drives.Read(kBitmap));
+    EXPECT_TRUE(kept.Dark(426, 384));   // the small square at a quarter of the width
+    EXPECT_TRUE(kept.White(166, 384));  // the big one is hidden
+
+    // Without a fit the bitmap fits to what is drawn when it is kept; the
+    // axes stand in the lower left corner while they are drawn.
+    pm.RunCommand("DRAW Axes");
+    pm.RunCommand("ROTATE TRANSFORM FRONT");
+    pm.RunCommand(std::string("KEEP BITMAP WHITEBG '") + kBitmap + "'YES");
+    Picture unfitted(*views.drives.Read(kBitmap));
+    EXPECT_TRUE(unfitted.Dark(60, 384));  // the square seen edge-on, edge to edge
+    EXPECT_TRUE(unfitted.Dark(48, 720));
+    EXPECT_TRUE(unfitted.Dark(70, 720));  // +X to the right
+    EXPECT_TRUE(unfitted.Dark(48, 700));  // +Z up
+}
+
+TEST(SimBitmap, WithoutWhiteBackgroundTheHostsOwnColoursAreKept) {
+    ViewRig views;
+    views.rig.pm.RunCommand("DRAW Pattern 'SQUARE'");
+    views.rig.pm.RunCommand("ROTATE TRANSFORM TOP VIEWMILL RESIZEVIEW");
+    views.rig.pm.RunCommand(std::string("KEEP BITMAP '") + kBitmap + "'");
+    Picture picture(*views.drives.Read(kBitmap));
+    EXPECT_LT(picture.Red(0, 0), 128);
+    EXPECT_GT(picture.Red(166, 384), 128);
+}
+
+TEST(SimBitmap, AFolderThatDoesNotExistIsRefusedWithTheHostsText) {
+    ViewRig views;
+    const std::string line = "KEEP BITMAP WHITEBG 'C:\\NO\\Top.bmp'YES";
+    const std::string text = "Cannot save bitmap 'C:\\NO\\Top.bmp': the folder does not exist";
+    try {
+        views.rig.pm.RunCommand(line);
+        ADD_FAILURE() << "accepted";
+    } catch (const host::HostError& error) {
+        EXPECT_EQ(std::string(error.what()), text);
+    }
+    views.rig.pm.RunCommand("DIALOGS ERROR OFF");
+    views.rig.pm.RunCommand(line);
+    EXPECT_EQ(views.rig.host->quiet_errors(), std::vector<std::string>{text});
+    EXPECT_FALSE(std::filesystem::exists(views.drives.File("C:\\NO")));
+}
+
+TEST(SimBitmap, LinesAreTwoPixelsWideAndCutAtThePictureEdge) {
+    const Rgb8 white{255, 255, 255}, dark{0, 0, 0};
+    BitmapCanvas canvas(64, 48, white);
+    canvas.Line(-1e12, 10, 1e12, 10, dark);
+    EXPECT_EQ(canvas.Pixel(0, 10), dark);
+    EXPECT_EQ(canvas.Pixel(63, 11), dark);
+    EXPECT_EQ(canvas.Pixel(30, 12), white);
+    EXPECT_EQ(canvas.Pixel(30, 9), white);
+    canvas.Line(-1e9, -1e9, -1e8, -1e8, dark);  // wholly outside
+    canvas.Line(std::numeric_limits<double>::quiet_NaN(), 0, 10, 10, dark);
+    canvas.Line(5, 47, 5, 47, dark);  // a point at the edge
+    EXPECT_EQ(canvas.Pixel(5, 47), dark);
+    int dark_pixels = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 64; ++x) dark_pixels += canvas.Pixel(x, y) == dark;
+    }
+    EXPECT_EQ(dark_pixels, 64 * 2 + 2);
+}
+
+}  // namespace
+}  // namespace orvalis::testing

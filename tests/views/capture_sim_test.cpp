@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "host/sim_projects.h"
+#include "mainwin/atomic_file.h"
+#include "mainwin/data_folder.h"
+#include "sheet/bmp_image.h"
+#include "support/temp_folder.h"
+#include "views/extent_annotation.h"
+#include "views/view_capture.h"
+
+namespace orvalis::views {
+namespace {
+
+using host::sim::Pattern;
+using host::sim::Point3;
+
+// A simulated host with the sample project and a data folder filled from
+// the shipped files, so the glyph files are where the labels look for them.
+struct SampleRig {
+    testing::TempDrives drives;
+    testing::ScopedEnv data{"ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR};
+    testing::SimRig sim{testing::SampleProject()};
+
+    SampleRig() { EnsureDataFolder(); }
+
+    const Pattern& PatternNamed(const std::string& name) const {
+        const auto& patterns = sim.host->project().patterns;
+        auto found = std::find_if(patterns.begin(), patterns.end(),
+                                  [&](const Pattern& p) { return p.name == name; });
+        if (found == patterns.end()) throw std::runtime_error("no pattern " + name);
+        return *found;
+    }
+};
+
+struct Box {
+    Point3 min{1e9, 1e9, 1e9};
+    Point3 max{-1e9, -1e9, -1e9};
+    bool has_corner = false;
+};
+
+Box BoxOf(const Pattern& pattern, const Point3& corner) {
+    Box box;
+    for (const auto& polyline : pattern.polylines) {
+        for (const Point3& p : polyline) {
+            box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y),
+                       std::min(box.min.z, p.z)};
+            box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y),
+                       std::max(box.max.z, p.z)};
+            if (std::fabs(p.x - corner.x) < 1e-9 && std::fabs(p.y - corner.y) < 1e-9 &&
+                std::fabs(p.z - corner.z) < 1e-9) {
+                box.has_corner = true;
+            }
+        }
+    }
+    return box;
+}
+
+// The labels built on the simulated host from the shipped glyphs: each sits on
+// its side of its corner, its marker's tip on the corner itself. The X
+// maximum of 120 ends its line 5.96 glyph units left of the corner.
+TEST(CaptureOnSim, TheLabelsLandBesideTheirCorners) {
+    SampleRig rig;
+    BlockBoxes boxes{"-50", "120", "-40", "40", "-30", "0"};
+    LabelScales scales = ScalesFor(boxes);
+    rig.sim.pm.RunCommand("DIALOGS ERROR OFF");
+    for (const std::string& line : AnnotationCommands(boxes, scales)) rig.sim.pm.RunCommand(line);
+    const double s = scales.label, e = 1e-9;
+
+    Box x_max = BoxOf(rig.PatternNamed("X-MAX"), {120, 40, 0});
+    EXPECT_TRUE(x_max.has_corner);
+    EXPECT_NEAR(x_max.min.x, 120 - 5.96 * s, e);
+    EXPECT_NEAR(x_max.max.y, 40 + 2.7 * s, e);  // 1.7 above, one glyph high
+    EXPECT_LE(x_max.max.x, 120 + e);
+    EXPECT_GE(x_max.min.y, 40 - e);
+    EXPECT_NEAR(x_max.min.z, 0, e);
+    EXPECT_NEAR(x_max.max.z, 0, e);
+
+    Box x_min = BoxOf(rig.PatternNamed("X-MIN"), {-50, -40, 0});
+    EXPECT_TRUE(x_min.has_corner);
+    EXPECT_GE(x_min.min.x, -50 - e);
+    EXPECT_LE(x_min.max.y, -40 + e);
+    EXPECT_NEAR(x_min.min.y, -40 - 1.7 * s, e);
+
+    // "Y+40": 1.96 + 0.94 + 0.87 = 3.77, so the line is 5.27 long.
+    Box y_max = BoxOf(rig.PatternNamed("Y-MAX"), {120, 40, 0});
+    EXPECT_TRUE(y_max.has_corner);
+    EXPECT_NEAR(y_max.min.y, 40 - 5.27 * s, e);
+    EXPECT_GE(y_max.min.x, 120 - e);
+    EXPECT_LE(y_max.max.y, 40 + e);
+    EXPECT_NEAR(y_max.max.x, 120 + 1.7 * s, e);
+
+    Box y_min = BoxOf(rig.PatternNamed("Y-MIN"), {-50, -40, 0});
+    EXPECT_TRUE(y_min.has_corner);
+    EXPECT_LE(y_min.max.x, -50 + e);
+    EXPECT_GE(y_min.min.y, -40 - e);
+    EXPECT_NEAR(y_min.min.x, -50 - 2.7 * s, e);
+
+    // The Z labels stand upright on the front face (Y minimum).
+    const double z = scales.z;
+    Box z_max = BoxOf(rig.PatternNamed("Z-MAX"), {120, -40, 0});
+    EXPECT_TRUE(z_max.has_corner);
+    EXPECT_NEAR(z_max.min.y, -40, e);
+    EXPECT_NEAR(z_max.max.y, -40, e);
+    EXPECT_GE(z_max.min.x, 120 - e);
+    EXPECT_LE(z_max.max.z, 0 + e);
+    EXPECT_NEAR(z_max.min.z, 0 - (1.86 + 0.87 + 1.5) * z, e);  // "Z+0"
+
+    Box z_min = BoxOf(rig.PatternNamed("Z-MIN"), {-50, -40, -30});
+    EXPECT_TRUE(z_min.has_corner);
+    EXPECT_NEAR(z_min.min.y, -40, e);
+    EXPECT_NEAR(z_min.max.y, -40, e);
+    EXPECT_LE(z_min.max.x, -50 + e);
+    EXPECT_GE(z_min.min.z, -30 - e);
+
+    // The titles are one glyph high at the Z scale, each facing its view.
+    Box top = BoxOf(rig.PatternNamed("TOP-View"), {});
+    EXPECT_NEAR(top.max.y - top.min.y, z, e);
+    EXPECT_NEAR(top.max.z - top.min.z, 0, e);
+    Box front = BoxOf(rig.PatternNamed("FRONT-View"), {});
+    EXPECT_NEAR(front.max.z - front.min.z, z, e);
+    EXPECT_NEAR(front.max.y - front.min.y, 0, e);
+    Box right = BoxOf(rig.PatternNamed("RIGHT-View"), {});
+    EXPECT_NEAR(right.max.z - right.min.z, z, e);
+    EXPECT_NEAR(right.max.x - right.min.x, 0, e);
+
+    // Only the deletes of labels that did not exist yet were refused.
+    for (const std::string& error : rig.sim.host->quiet_errors()) {
+        EXPECT_NE(error.find("' does not exist"), std::string::npos) << error;
+        EXPECT_EQ(error.find("File"), std::string::npos) << error;
+    }
+    EXPECT_EQ(rig.sim.host->quiet_errors().size(), 10u);
+}
+
+// The whole run on the sample project: every command has its effect, the
+// four bitmaps are kept, and the patterns the run used are gone afterwards.
+TEST(CaptureOnSim, ARunKeepsFourBitmapsAndLeavesNoPatterns) {
+    SampleRig rig;
+    BlockBoxes boxes{"-50", "50", "-40", "40", "-30", "0"};
+    ASSERT_FALSE(RunCapture(rig.sim.pm, boxes));
+    EXPECT_TRUE(rig.sim.host->project().patterns.empty());
+    EXPECT_EQ(rig.sim.host->quiet_errors().size(), 10u);  // the first deletes of the labels
+    for (const std::string& line : rig.sim.host->recorded()) {
+        for (const char* handled : {"PATTERN", "TRANSFORM", "KEEP", "VIEW", "COLOUR", "DRAWMODE"}) {
+            std::string upper = line;
+            for (char& c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            EXPECT_EQ(upper.find(handled), std::string::npos) << line;
+        }
+    }
+    std::vector<double> white_shares;
+    for (const char* file : {"Top.bmp", "Front.bmp", "Right.bmp", "ISO.bmp"}) {
+        SCOPED_TRACE(file);
+        auto bytes = rig.drives.Read(std::string(kImageFolder) + file);
+        ASSERT_TRUE(bytes);
+        sheet::RgbImage image = sheet::DecodeBmp(*bytes, file);
+        EXPECT_EQ(image.width, 1024);
+        EXPECT_EQ(image.height, 768);
+        std::size_t white = std::count(image.pixels.begin(), image.pixels.end(), 255);
+        white_shares.push_back(double(white) / image.pixels.size());
+        EXPECT_GT(white_shares.back(), 0.9);
+        EXPECT_LT(white_shares.back(), 0.995);
+    }
+    // The top view carries four labels and the block, the right view none.
+    EXPECT_LT(white_shares[0], white_shares[2]);
+
+    // A second run finds no outlines and keeps four bitmaps all the same.
+    ASSERT_FALSE(RunCapture(rig.sim.pm, boxes));
+    EXPECT_TRUE(rig.drives.Read(std::string(kImageFolder) + "ISO.bmp"));
+}
+
+TEST(CaptureOnSim, TheCommandLineCaptureWritesTheFourBitmaps) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    testing::ScopedEnv sim("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::Main({"--host", "sim", "capture"}, out, err), 0) << err.str();
+    std::istringstream printed(out.str());
+    int files = 0;
+    for (std::string path; std::getline(printed, path); ++files) {
+        auto bytes = ReadFileBytes(path);
+        ASSERT_TRUE(bytes) << path;
+        EXPECT_EQ(bytes->substr(0, 2), "BM");
+    }
+    EXPECT_EQ(files, 4);
+}
+
+}  // namespace
+}  // namespace orvalis::views

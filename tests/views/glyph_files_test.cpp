@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "host/sim/pattern_file.h"
+#include "mainwin/atomic_file.h"
+#include "views/extent_annotation.h"
+
+namespace orvalis::views {
+namespace {
+
+namespace fs = std::filesystem;
+using host::sim::Point3;
+using host::sim::Polyline;
+
+const fs::path kFontDir = fs::path(ORVALIS_TEST_DATA_DIR) / "FONT";
+
+std::vector<Polyline> Glyph(const std::string& name) {
+    auto bytes = ReadFileBytes(kFontDir / name);
+    if (!bytes) throw std::runtime_error("missing " + name);
+    return host::sim::ParsePatternFile(*bytes);
+}
+
+struct Extent {
+    double min_x = 1e9, max_x = -1e9, min_y = 1e9, max_y = -1e9, min_z = 1e9, max_z = -1e9;
+    bool has_origin = false;
+};
+
+Extent ExtentOf(const std::vector<Polyline>& glyph) {
+    Extent e;
+    for (const Polyline& polyline : glyph) {
+        for (const Point3& p : polyline) {
+            e.min_x = std::min(e.min_x, p.x);
+            e.max_x = std::max(e.max_x, p.x);
+            e.min_y = std::min(e.min_y, p.y);
+            e.max_y = std::max(e.max_y, p.y);
+            e.min_z = std::min(e.min_z, p.z);
+            e.max_z = std::max(e.max_z, p.z);
+            if (p.x == 0 && p.y == 0 && p.z == 0) e.has_origin = true;
+        }
+    }
+    return e;
+}
+
+// The labels insert the files by these names, letter case and all.
+TEST(GlyphFiles, TheFontFolderHoldsExactlyTheFilesTheLabelsInsert) {
+    std::set<std::string> expected = {
+        "X.PIC",        "Y.PIC",        "Z.PIC",          "PLUS.PIC",       "MINUS.pic",
+        "DOT.PIC",      "H-MAX.PIC",    "H-MIN.PIC",      "V-MAX.PIC",      "V-MIN.PIC",
+        "TOP-View.PIC", "ISO-View.PIC", "FRONT-View.PIC", "RIGHT-View.PIC",
+    };
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        expected.insert(std::string("NUMBER-") + digit + ".PIC");
+    }
+    std::set<std::string> shipped;
+    for (const auto& entry : fs::directory_iterator(kFontDir)) {
+        std::string name = entry.path().filename().string();
+        if (name != ".gitkeep") shipped.insert(name);
+    }
+    EXPECT_EQ(shipped, expected);
+    for (const std::string& name : expected) {
+        EXPECT_FALSE(Glyph(name).empty()) << name;
+    }
+}
+
+// Each character is drawn from the origin towards +X, one unit high, and
+// stays inside the advance the pen moves by after it, so neighbours never touch.
+TEST(GlyphFiles, EachCharacterFitsInsideItsAdvance) {
+    struct Character {
+        std::string file;
+        double advance;
+    };
+    std::vector<Character> characters = {
+        {"DOT.PIC", AdvanceWidth('.')},
+        // The sign follows the letter at 1 (X), 0.96 (Y) or 0.86 (Z), and the
+        // first digit follows the sign one unit on.
+        {"X.PIC", 1},
+        {"Y.PIC", 0.96},
+        {"Z.PIC", 0.86},
+        {"PLUS.PIC", 1},
+        {"MINUS.pic", 1},
+    };
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        characters.push_back({std::string("NUMBER-") + digit + ".PIC", AdvanceWidth(digit)});
+    }
+    for (const Character& c : characters) {
+        SCOPED_TRACE(c.file);
+        Extent e = ExtentOf(Glyph(c.file));
+        EXPECT_GE(e.min_x, 0);
+        EXPECT_LT(e.max_x, c.advance);
+        EXPECT_GE(e.min_y, 0);
+        EXPECT_LE(e.max_y, 1);
+        EXPECT_EQ(e.min_z, 0);
+        EXPECT_EQ(e.max_z, 0);
+    }
+    // The letters start right at the origin, which the line lengths count from.
+    for (const char* letter : {"X.PIC", "Y.PIC", "Z.PIC"}) {
+        Extent e = ExtentOf(Glyph(letter));
+        EXPECT_EQ(e.min_x, 0) << letter;
+        EXPECT_EQ(e.max_y, 1) << letter;
+    }
+}
+
+// A marker's tip is the origin (the corner); all of it lies on the side of
+// the corner where its label lies, so it never crosses the block.
+TEST(GlyphFiles, CornerMarkersPointAtTheOriginFromTheirLabelsSide) {
+    struct Marker {
+        const char* file;
+        double x_sign;
+        double y_sign;
+    };
+    const Marker markers[] = {
+        {"H-MAX.PIC", -1, 1},  // X maximum: left of and above the corner
+        {"H-MIN.PIC", 1, -1},  // X minimum: right of and below
+        {"V-MAX.PIC", 1, -1},  // Y and Z maximum: right of and below
+        {"V-MIN.PIC", -1, 1},  // Y and Z minimum: left of and above
+    };
+    for (const Marker& m : markers) {
+        SCOPED_TRACE(m.file);
+        Extent e = ExtentOf(Glyph(m.file));
+        EXPECT_TRUE(e.has_origin);
+        double far_x = m.x_sign > 0 ? e.max_x : -e.min_x;
+        double far_y = m.y_sign > 0 ? e.max_y : -e.min_y;
+        EXPECT_GT(far_x, 0.5);
+        EXPECT_GT(far_y, 0.5);
+        double across_x = m.x_sign > 0 ? -e.min_x : e.max_x;
+        double across_y = m.y_sign > 0 ? -e.min_y : e.max_y;
+        EXPECT_LE(across_x, 0);
+        EXPECT_LE(across_y, 0);
+    }
+}
+
+}  // namespace
+}  // namespace orvalis::views
