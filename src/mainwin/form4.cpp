@@ -8,6 +8,7 @@
 #include "forms/forms.h"
 #include "host/host_error.h"
 #include "mainwin/drive_paths.h"
+#include "mainwin/file_stamps.h"
 #include "mainwin/settings_files.h"
 #include "sheet/form11.h"
 #include "sheet/picture_workbook.h"
@@ -299,9 +300,24 @@ void Form4::Command2_Click() {
     for (int n = 0; n < posted; ++n) {
         entries.push_back({List2.List(n), MSFlexGrid1.TextMatrix(n + 1, survey::kNcName)});
     }
+    std::vector<std::string> planned;
+    for (const auto& entry : entries) {
+        planned.push_back(ncout::OutputFile(Dir1.Path, entry.nc_name, Text3.Text()));
+    }
+    FileStamps before = StampFiles(planned);
     last_post_ =
         ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
                          [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); });
+    // The host writes the files on its own; one it was told to write and did
+    // not must not pass for written.
+    std::vector<std::string> unwritten = UnwrittenFiles(planned, before);
+    auto missing = [&unwritten](const std::string& file) {
+        return std::find(unwritten.begin(), unwritten.end(), file) != unwritten.end();
+    };
+    for (const auto& file : last_post_.written) {
+        if (missing(file)) last_post_.unwritten.push_back(file);
+    }
+    std::erase_if(last_post_.written, missing);
     List2.SetListIndex(0);
     SetWindowState(kNormal);
     File1.Refresh();
@@ -312,6 +328,9 @@ void Form4::ReportPost(int not_posted) {
     std::vector<std::string> lines;
     if (last_post_.failure) lines.push_back(*last_post_.failure);
     for (const auto& refusal : last_post_.refused) lines.push_back("건너뜀: " + refusal);
+    for (const auto& file : last_post_.unwritten) {
+        lines.push_back("호스트가 NC 파일을 만들지 않았습니다: " + file);
+    }
     if (not_posted > 0) {
         lines.push_back("61번째부터 " + std::to_string(not_posted) +
                         "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");

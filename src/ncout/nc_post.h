@@ -39,6 +39,7 @@ struct PostResult {
     std::vector<std::string> written;    // output files the host was told to write, in order
     std::vector<std::string> refused;    // one Korean line per toolpath whose NC name was refused
     std::optional<std::string> failure;  // in Korean, naming the toolpath, when the run stopped
+    std::vector<std::string> unwritten;  // files the host accepted but did not write
 };
 
 // Told before each toolpath with its index, so the window can select it.

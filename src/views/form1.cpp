@@ -5,6 +5,7 @@
 #include "forms/forms.h"
 #include "host/host_error.h"
 #include "host/number_text.h"
+#include "mainwin/file_stamps.h"
 #include "mainwin/form4.h"
 #include "views/leading_number.h"
 #include "views/view_capture.h"
@@ -73,7 +74,7 @@ void Form1::ReportHostFailure(const std::string& what, const std::string& reason
 }
 
 void Form1::Command3_Click() {
-    views::BitmapStamps before = views::StampBitmaps();
+    FileStamps before = StampFiles(views::BitmapFiles());
     auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
         List2.Clear();
         for (const auto& c : chars) List2.AddItem(c);
@@ -87,7 +88,7 @@ void Form1::Command3_Click() {
     // The host writes the bitmaps on its own; a run it accepted without
     // writing them must not pass for a finished capture.
     std::vector<std::string> unwritten =
-        failure ? std::vector<std::string>{} : views::UnwrittenBitmaps(before);
+        failure ? std::vector<std::string>{} : UnwrittenFiles(views::BitmapFiles(), before);
     if (!unwritten.empty()) {
         std::string text = "호스트가 그림 파일을 만들지 않았습니다:";
         for (const auto& file : unwritten) text += "\n" + file;

@@ -2,7 +2,6 @@
 
 #include "host/channel.h"
 #include "host/host_error.h"
-#include "mainwin/drive_paths.h"
 
 namespace orvalis::views {
 
@@ -116,27 +115,6 @@ std::vector<std::string> BitmapFiles() {
     std::vector<std::string> files;
     for (const View& view : Views()) files.push_back(std::string(kImageFolder) + view.file);
     return files;
-}
-
-BitmapStamps StampBitmaps() {
-    BitmapStamps stamps;
-    for (const auto& file : BitmapFiles()) {
-        std::error_code error;
-        auto stamp = std::filesystem::last_write_time(ResolvePath(file), error);
-        stamps.push_back(error ? std::nullopt : std::optional(stamp));
-    }
-    return stamps;
-}
-
-std::vector<std::string> UnwrittenBitmaps(const BitmapStamps& before) {
-    std::vector<std::string> unwritten;
-    BitmapStamps after = StampBitmaps();
-    std::vector<std::string> files = BitmapFiles();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        bool written = after[i] && (!before[i] || *after[i] != *before[i]);
-        if (!written) unwritten.push_back(files[i]);
-    }
-    return unwritten;
 }
 
 std::vector<std::string> RestoreCommands() {

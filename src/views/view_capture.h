@@ -29,13 +29,6 @@ std::vector<std::string> RestoreCommands();
 // The four bitmap files, in the order the run keeps them.
 std::vector<std::string> BitmapFiles();
 
-// When each bitmap file was last written (nothing for a missing file), taken
-// before a run so that afterwards a file the host did not write shows.
-using BitmapStamps = std::vector<std::optional<std::filesystem::file_time_type>>;
-BitmapStamps StampBitmaps();
-// The bitmap files the host did not write since `before`.
-std::vector<std::string> UnwrittenBitmaps(const BitmapStamps& before);
-
 struct CaptureFailure {
     std::string command;    // the call that failed, as the transcript writes it
     std::string reason;     // what the host said

@@ -49,8 +49,13 @@ TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     EXPECT_EQ(rig.TranscriptSince("post"), expected);
     EXPECT_EQ(rig.form4().List2.ListIndex(), 0);
     EXPECT_EQ(rig.form4().WindowState(), forms::Window::kNormal);
-    EXPECT_EQ(rig.form4().last_post().written.size(), 3u);
-    EXPECT_TRUE(rig.interaction().messages.empty());
+    // The replay host writes no files: the three it was told to write are
+    // reported as not written, never passed off as done.
+    EXPECT_TRUE(rig.form4().last_post().written.empty());
+    EXPECT_EQ(rig.form4().last_post().unwritten.size(), 3u);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_NE(rig.interaction().messages[0].text.find("NC 파일을 만들지 않았습니다"),
+              std::string::npos);
 }
 
 TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {
@@ -91,7 +96,7 @@ TEST(NcPost, AFailingStepStopsAtThatToolpathAndStillCloses) {
     PostRig rig(kThree + "fail EXPLORER SELECT NCProgram '2-REST' NEW\n");
     rig.form4().Command2_Click();
     const auto& post = rig.form4().last_post();
-    EXPECT_EQ(post.written, std::vector<std::string>{"C:\\JOBS\\P1\\T1.nc"});
+    EXPECT_EQ(post.unwritten, std::vector<std::string>{"C:\\JOBS\\P1\\T1.nc"});
     ASSERT_TRUE(post.failure);
     EXPECT_NE(post.failure->find("2-REST"), std::string::npos);
     auto sent = rig.Transcript();
@@ -115,7 +120,7 @@ TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
     for (int i = 1; i <= 62; ++i) script += "toolpath P" + std::to_string(i) + "\n";
     PostRig many(script);
     many.form4().Command2_Click();
-    EXPECT_EQ(many.form4().last_post().written.size(), 60u);
+    EXPECT_EQ(many.form4().last_post().unwritten.size(), 60u);
     EXPECT_NE(many.form4().StatusBar1.find("2개의 툴패스는"), std::string::npos);
 }
 
@@ -123,7 +128,7 @@ TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {
     PostRig rig;
     rig.form4().MSFlexGrid1.SetTextMatrix(3, 2, "T1");
     rig.form4().Command2_Click();
-    const auto& written = rig.form4().last_post().written;
+    const auto& written = rig.form4().last_post().unwritten;  // the replay host writes none
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written.front(), written.back());
 }
