@@ -12,5 +12,7 @@ int RunToolpaths(CommandContext& context);
 int RunCapture(CommandContext& context);
 int RunPost(CommandContext& context);
 int RunRename(CommandContext& context);
+int RunCollision(CommandContext& context);
+int RunGouge(CommandContext& context);
 
 }  // namespace orvalis::cli

@@ -5,9 +5,10 @@
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
-#include "views/form1.h"
 #include "sheet/company_registry.h"
 #include "sheet/form11.h"
+#include "tools/form5.h"
+#include "views/form1.h"
 
 namespace orvalis::forms {
 
@@ -52,7 +53,6 @@ Form2& Forms::form2() {
 }
 void Forms::UnloadForm1() {
     Drop(form1_);
-
 }
 Form11& Forms::form11() {
     return Get(form11_);
@@ -65,6 +65,12 @@ void Forms::UnloadForm11() {
 }
 void Forms::UnloadCompanyRegistry() {
     Drop(company_registry_);
+}
+Form5& Forms::form5() {
+    return Get(form5_);
+}
+void Forms::UnloadForm5() {
+    Drop(form5_);
 }
 
 }  // namespace orvalis::forms

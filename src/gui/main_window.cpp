@@ -295,9 +295,16 @@ void MainWindow::ConnectEdits() {
         mark_("post");
         m.Command2_Click();
     });
-    for (int number : {3, 8, 13}) NotReadyYet(Command(number));
-    NotReadyYet(check1_);
-    NotReadyYet(check2_);
+    connect(Command(8), &QPushButton::clicked, this, [&m] { m.Command8_Click(); });
+    connect(check1_, &QCheckBox::clicked, this, [this, &m] {
+        mark_("collision");
+        m.Check1_Click();
+    });
+    connect(check2_, &QCheckBox::clicked, this, [this, &m] {
+        mark_("gouge");
+        m.Check2_Click();
+    });
+    for (int number : {3, 13}) NotReadyYet(Command(number));
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
         for (int i = 0; i < list1_->count(); ++i)

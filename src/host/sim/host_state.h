@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/sim/collision_form.h"
 #include "host/sim/project.h"
 
 namespace orvalis::host::sim {
@@ -23,6 +24,8 @@ struct HostState {
     std::vector<std::string> recorded;
     // Error texts of commands refused while the host's error dialogs were off.
     std::vector<std::string> quiet_errors;
+    // The collision form's settings.
+    CollisionForm collision;
 };
 
 }  // namespace orvalis::host::sim
