@@ -5,10 +5,10 @@
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
+#include "views/form1.h"
 #include "sheet/company_registry.h"
 #include "sheet/form11.h"
 #include "tools/form5.h"
-#include "views/form1.h"
 
 namespace orvalis::forms {
 
@@ -53,6 +53,7 @@ Form2& Forms::form2() {
 }
 void Forms::UnloadForm1() {
     Drop(form1_);
+
 }
 Form11& Forms::form11() {
     return Get(form11_);
