@@ -19,8 +19,14 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $$(nproc)
 
+# The typical run on the bundled sample project, self-contained in
+# ./orvalis-demo: its own data folder under drives/, the setup sheet, the
+# picture workbook and one NC file per toolpath beside it.
+DEMO_DIR ?= orvalis-demo
 demo: build
-	$(BUILD_DIR)/src/cli/orvalis-cli settings
+	rm -rf $(DEMO_DIR)
+	ORVALIS_DRIVES=$(CURDIR)/$(DEMO_DIR)/drives ORVALIS_HOST=sim \
+		$(BUILD_DIR)/src/cli/orvalis-cli run --folder $(DEMO_DIR) --prefix T --company "(주)한국정밀" --item "금형 인서트"
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes sample-project.json: the simulated host's bundled project.
+"""Writes sample-project.json, the simulated host's bundled project, and
+sample-tool-assemblies.DAT, a tool-assembly table that covers its tools.
 
 The part is a mould insert of 100 x 80 x 30 mm (X -50..50, Y -40..40, Z -30..0,
 work origin on the top face's centre) with R5 vertical corners, a 60 x 40 mm
@@ -211,6 +212,27 @@ PROJECT = {
 }
 
 
+# A tool-assembly table covering the sample project's tools, one record per
+# diameter as the tool report prints it: diameter, tool length, shank 1 and 2
+# (lower diameter, upper diameter, length), holder 1 and 2 (the same), shank
+# and holder clearance. Both 10 mm tools share the one record. An empty field
+# is a section the assembly does not have.
+ASSEMBLY_TABLE = [
+    ["16", "90", "16", "16", "40", "", "", "", "32", "40", "25", "50", "63", "40", "0.5", "2"],
+    ["12", "75", "12", "12", "35", "", "", "", "25", "32", "30", "", "", "", "0.5", "2"],
+    ["10", "72", "10", "10", "37", "", "", "", "24", "32", "30", "", "", "", "0.5", "2"],
+    ["8", "70", "8", "8", "30", "", "", "", "20", "27", "30", "", "", "", "0.5", "2"],
+    ["6", "57", "5.8", "6", "20", "6", "6", "15", "16", "24", "30", "", "", "", "0.3", "1.5"],
+    ["4", "50", "3.8", "4", "12", "4", "6", "18", "16", "24", "30", "", "", "", "0.3", "1.5"],
+    ["2", "50", "1.9", "6", "10", "", "", "", "16", "24", "30", "", "", "", "0.2", "1"],
+]
+
+
+def assembly_table():
+    """The table as the program stores it: quoted fields, commas, CR LF."""
+    return "".join(",".join('"' + f + '"' for f in record) + "\r\n" for record in ASSEMBLY_TABLE)
+
+
 def dump(value, indent=0):
     """JSON with one point per [x, y, z] and up to six points per line."""
     pad = "  " * indent
@@ -233,3 +255,6 @@ if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, "sample-project.json"), "w", encoding="utf-8", newline="\n") as f:
         f.write(dump(PROJECT) + "\n")
+    with open(os.path.join(here, "sample-tool-assemblies.DAT"), "w", encoding="ascii",
+              newline="") as f:
+        f.write(assembly_table())

@@ -4,8 +4,8 @@
 #include "forms/forms.h"
 #include "host/unreachable_backend.h"
 #include "mainwin/settings_files.h"
-#include "mainwin/tool_assembly_file.h"
 #include "sheet/form11.h"
+#include "tools/form5.h"
 
 namespace orvalis::cli {
 
@@ -28,16 +28,19 @@ struct StderrInteraction : forms::Interaction {
     std::ostream& err;
 };
 
-// The eight size boxes as the settings window holds them after its load,
-// the way the workbook writer takes them. The window needs no host, so none
-// is started.
-settings::PictureSizeTexts LoadedPictureSizes(std::ostream& err) {
-    StderrInteraction interaction(err);
-    auto session = std::make_shared<host::HostSession>(
-        std::make_unique<host::UnreachableBackend>("the settings command uses no host"), nullptr);
-    forms::Forms forms(session, interaction);
-    return forms.form11().PictureSizes();
-}
+// The windows the settings are read through, over no host: none of them
+// needs one, so none is started.
+struct HostlessForms {
+    explicit HostlessForms(std::ostream& err)
+        : interaction(err),
+          forms(std::make_shared<host::HostSession>(
+                    std::make_unique<host::UnreachableBackend>("the settings command uses no host"),
+                    nullptr),
+                interaction) {}
+
+    StderrInteraction interaction;
+    forms::Forms forms;
+};
 
 }  // namespace
 
@@ -50,8 +53,13 @@ int RunSettings(CommandContext& context) {
     std::ostream& out = context.out();
     out << "extension\t" << settings::LoadNcExtension() << '\n';
     for (const auto& company : settings::LoadCompanyList()) out << "company\t" << company << '\n';
-    PrintRow(out, "picture-sizes", LoadedPictureSizes(context.err()));
-    for (const auto& record : settings::ReadToolAssemblies().records) {
+    HostlessForms windows(context.err());
+    // The eight size boxes as the settings window holds them after its load,
+    // the way the workbook writer takes them.
+    PrintRow(out, "picture-sizes", windows.forms.form11().PictureSizes());
+    // The table as the tool settings window lists it, the way the collision
+    // check takes it.
+    for (const auto& record : windows.forms.form5().AssemblyRows()) {
         PrintRow(out, "tool-assembly", record);
     }
     return 0;

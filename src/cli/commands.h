@@ -15,5 +15,7 @@ int RunRename(CommandContext& context);
 int RunSheet(CommandContext& context);
 int RunPictures(CommandContext& context);
 int RunTypicalRun(CommandContext& context);
+int RunCollision(CommandContext& context);
+int RunGouge(CommandContext& context);
 
 }  // namespace orvalis::cli

@@ -108,4 +108,10 @@ struct Button {
     bool Visible = true;
 };
 
+// An option button of a frame; at most one of a frame's options is set.
+struct OptionButton {
+    std::string Caption;
+    bool Value = false;
+};
+
 }  // namespace orvalis::forms

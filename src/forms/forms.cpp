@@ -8,6 +8,7 @@
 #include "views/form1.h"
 #include "sheet/company_registry.h"
 #include "sheet/form11.h"
+#include "tools/form5.h"
 
 namespace orvalis::forms {
 
@@ -65,6 +66,12 @@ void Forms::UnloadForm11() {
 }
 void Forms::UnloadCompanyRegistry() {
     Drop(company_registry_);
+}
+Form5& Forms::form5() {
+    return Get(form5_);
+}
+void Forms::UnloadForm5() {
+    Drop(form5_);
 }
 
 }  // namespace orvalis::forms

@@ -11,6 +11,7 @@ class Form1;
 class Form2;
 class CompanyRegistry;
 class Form4;
+class Form5;
 class Form6;
 class Form11;
 }  // namespace orvalis
@@ -31,6 +32,7 @@ class FormsObserver {
     virtual void Created(const std::shared_ptr<Form2>& /*window*/) {}
     virtual void Created(const std::shared_ptr<Form11>& /*window*/) {}
     virtual void Created(const std::shared_ptr<CompanyRegistry>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<Form5>& /*window*/) {}
     // The registry has dropped the window; its view should go too.
     virtual void Unloaded(Window& /*window*/) {}
 };
@@ -69,6 +71,12 @@ class Forms {
     void UnloadForm11();
     void UnloadCompanyRegistry();
 
+    // The tool settings window; the collision check creates it hidden when
+    // it reads the table. Closing it unloads it.
+    Form5& form5();
+    bool HasForm5() const { return static_cast<bool>(form5_); }
+    void UnloadForm5();
+
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
 
@@ -88,6 +96,7 @@ class Forms {
     std::vector<std::shared_ptr<Window>> retired_;  // unloaded, kept until safe to destroy
     std::shared_ptr<Form11> form11_;
     std::shared_ptr<CompanyRegistry> company_registry_;
+    std::shared_ptr<Form5> form5_;
 };
 
 }  // namespace orvalis::forms

@@ -11,11 +11,13 @@
 #include "gui/main_window.h"
 #include "gui/rename_window.h"
 #include "gui/settings_window.h"
+#include "gui/tool_assembly_window.h"
 #include "launcher/form6.h"
 #include "mainwin/form4.h"
 #include "ncout/form2.h"
 #include "sheet/company_registry.h"
 #include "sheet/form11.h"
+#include "tools/form5.h"
 #include "views/form1.h"
 
 namespace orvalis::gui {
@@ -88,6 +90,10 @@ void GuiForms::Created(const std::shared_ptr<Form11>& window) {
 
 void GuiForms::Created(const std::shared_ptr<CompanyRegistry>& window) {
     Own(*window, std::make_unique<CompanyRegistryWindow>(window));
+}
+
+void GuiForms::Created(const std::shared_ptr<Form5>& window) {
+    Own(*window, std::make_unique<ToolAssemblyWindow>(window));
 }
 
 void GuiForms::Message(const forms::MessageText& message) {

@@ -29,6 +29,7 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     void Created(const std::shared_ptr<Form2>& window) override;
     void Created(const std::shared_ptr<Form11>& window) override;
     void Created(const std::shared_ptr<CompanyRegistry>& window) override;
+    void Created(const std::shared_ptr<Form5>& window) override;
     void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;

@@ -79,11 +79,6 @@ void ShowList(QListWidget& list, const forms::ListBox& model) {
     }
 }
 
-// Handlers that later work connects; until then the button says so.
-void NotReadyYet(QWidget* control) {
-    control->setEnabled(false);
-    control->setToolTip(QStringLiteral("이 기능은 준비 중입니다."));
-}
 
 }  // namespace
 
@@ -303,9 +298,15 @@ void MainWindow::ConnectEdits() {
         mark_("pictures");
         m.Command13_Click();
     });
-    NotReadyYet(Command(8));
-    NotReadyYet(check1_);
-    NotReadyYet(check2_);
+    connect(Command(8), &QPushButton::clicked, this, [&m] { m.Command8_Click(); });
+    connect(check1_, &QCheckBox::clicked, this, [this, &m] {
+        mark_("collision");
+        m.Check1_Click();
+    });
+    connect(check2_, &QCheckBox::clicked, this, [this, &m] {
+        mark_("gouge");
+        m.Check2_Click();
+    });
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
         for (int i = 0; i < list1_->count(); ++i)

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
     QLabel* StatusPanel() const { return status_panel_; }
     QLabel* VersionLabel(int number) const { return version_labels_.at(number - 11); }
     FolderPanelView* FolderPanel() const { return folder_panel_; }
+    QCheckBox* Check1() const { return check1_; }
+    QCheckBox* Check2() const { return check2_; }
 
   private:
     QWidget* BuildSheetFrame();

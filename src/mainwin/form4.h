@@ -13,6 +13,8 @@
 #include "ncout/nc_post.h"
 #include "survey/assembly_values.h"
 #include "survey/survey.h"
+#include "tools/collision_check.h"
+#include "tools/gouge_display.h"
 
 namespace orvalis {
 
@@ -78,9 +80,9 @@ class Form4 : public forms::Window {
     forms::FlexGrid MSFlexGrid1;
     std::string StatusBar1;  // the status bar's first panel
 
-    // Shank and holder dimensions that the survey shows in every row; the
-    // collision check sets them.
-    survey::AssemblyValues assembly_values;
+    // Shank and holder dimensions the survey shows, per toolpath: the
+    // collision check keeps the assembly each toolpath was checked with.
+    survey::ToolpathAssemblies assembly_values;
 
     // Values kept while the window is open.
     const std::string& version_code() const { return version_code_; }
@@ -94,6 +96,9 @@ class Form4 : public forms::Window {
     const ncout::PostResult& last_post() const { return last_post_; }
     // The workbook the last "시트 만들기" or "그림" saved; empty when it saved none.
     const std::string& last_workbook() const { return last_workbook_; }
+    // What the last collision check and gouge display did.
+    const tools::CollisionResult& last_collision() const { return last_collision_; }
+    const tools::GougeResult& last_gouge() const { return last_gouge_; }
 
     void Form_Load();
     void Command1_Click();   // >>
@@ -112,6 +117,9 @@ class Form4 : public forms::Window {
     void Command2_Click();   // NC POST: one NC file per toolpath
     void Command3_Click();   // 시트 만들기: the setup sheet
     void Command13_Click();  // 그림: the picture workbook
+    void Command8_Click();   // 공구설정: the tool settings window
+    void Check1_Click();     // 충돌 간섭: the holder collision check
+    void Check2_Click();     // 과절삭: the gouge display
 
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
@@ -137,6 +145,11 @@ class Form4 : public forms::Window {
     // whether replacing is allowed.
     void SaveWorkbook(const std::string& title,
                       const std::function<std::filesystem::path(bool overwrite)>& write);
+    // The collision check's pass over the survey list; false when the list is empty.
+    bool RunCollisionPass(std::vector<std::string>& problems);
+    void KeepAssemblies(const tools::CollisionResult& result);
+    void ReportChecks(const std::string& title, const std::string& done,
+                      std::vector<std::string> problems, bool failed);
 
     std::string version_code_;
     std::string nc_name_prefix_;
@@ -145,6 +158,8 @@ class Form4 : public forms::Window {
     survey::SurveyResult last_survey_;
     ncout::PostResult last_post_;
     std::string last_workbook_;
+    tools::CollisionResult last_collision_;
+    tools::GougeResult last_gouge_;
     std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it
 };
 

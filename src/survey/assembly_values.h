@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace orvalis::survey {
@@ -26,5 +27,9 @@ struct AssemblyValues {
 
     bool operator==(const AssemblyValues&) const = default;
 };
+
+// The assembly each toolpath was checked with, by toolpath name; a toolpath
+// without an entry shows empty values.
+using ToolpathAssemblies = std::map<std::string, AssemblyValues>;
 
 }  // namespace orvalis::survey

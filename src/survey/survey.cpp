@@ -94,8 +94,13 @@ SurveyValues SurveyToolpath(host::HostChannel& pm, const std::string& name) {
     return values;
 }
 
-SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                       const AssemblyValues& assembly, const ToolpathStarting& starting) {
+namespace {
+
+// The assembly a toolpath's row shows.
+using AssemblyOf = std::function<const AssemblyValues&(const std::string& toolpath)>;
+
+SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                    const AssemblyOf& assembly_of, const ToolpathStarting& starting) {
     SurveyResult result;
     try {
         pm.Connect();
@@ -110,7 +115,7 @@ SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& to
         const std::string& name = toolpaths[static_cast<std::size_t>(i)];
         if (starting) starting(i);
         try {
-            result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly));
+            result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
         } catch (const host::HostError& error) {
             RecordFailure(result, i, name, HostProblem(error));
             break;
@@ -121,6 +126,27 @@ SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& to
     }
     SendClosingCommands(pm, result);
     return result;
+}
+
+}  // namespace
+
+SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                       const AssemblyValues& assembly, const ToolpathStarting& starting) {
+    return Survey(
+        pm, toolpaths,
+        [&assembly](const std::string&) -> const AssemblyValues& { return assembly; }, starting);
+}
+
+SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting) {
+    static const AssemblyValues kUnchecked;
+    return Survey(
+        pm, toolpaths,
+        [&assemblies](const std::string& toolpath) -> const AssemblyValues& {
+            auto found = assemblies.find(toolpath);
+            return found != assemblies.end() ? found->second : kUnchecked;
+        },
+        starting);
 }
 
 std::string NotSurveyedMessage(int not_surveyed) {

@@ -36,6 +36,9 @@ struct SurveyResult {
 // once connected.
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
                        const AssemblyValues& assembly, const ToolpathStarting& starting);
+// As above, each row showing the assembly of its own toolpath.
+SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting);
 
 // The values of one toolpath, read from the host. Throws HostError or
 // ReportError.

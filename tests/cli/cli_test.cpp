@@ -69,7 +69,7 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"--bogus", "settings"}, 2, "unknown option --bogus"},
         {{"--host"}, 2, "--host needs a value"},
         {{"settings", "extra"}, 2, "takes no arguments"},
-        {{"gouge"}, 2, "not available yet"},
+        {{"collision", "--material", "wood"}, 2, "--material takes steel or electrode"},
         {{"post"}, 2, "post needs --folder"},
         {{"toolpaths", "extra"}, 2, "takes no arguments"},
     };

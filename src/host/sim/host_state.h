@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/sim/collision_form.h"
 #include "host/sim/project.h"
 #include "host/sim/scene.h"
 
@@ -26,6 +27,8 @@ struct HostState {
     std::vector<std::string> quiet_errors;
     // What is drawn, the view, and the pattern selection and transform.
     Scene scene;
+    // The collision form's settings.
+    CollisionForm collision;
 };
 
 }  // namespace orvalis::host::sim

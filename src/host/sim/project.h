@@ -38,6 +38,7 @@ struct Tool {
     double overhang = 0;
     std::vector<ToolComponent> shank;
     std::vector<ToolComponent> holder;
+    bool holder_ignored = false;  // "HOLDER_COMPONENT IGNORE YES": checks leave the holder out
 };
 
 // The machining strategies a shop's projects use, as the host prints them.

@@ -36,6 +36,8 @@ class SimHost : public HostBackend {
     const std::vector<std::string>& recorded() const { return state_.recorded; }
     // Error texts of commands refused while the error dialogs were off.
     const std::vector<std::string>& quiet_errors() const { return state_.quiet_errors; }
+    // The collision form's settings and whether its result is drawn.
+    const CollisionForm& collision() const { return state_.collision; }
 
   private:
     std::string Run(const std::string& line, const std::string& call);

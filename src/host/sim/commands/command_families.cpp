@@ -16,6 +16,8 @@ void RegisterCommandFamilies(CommandTable& table) {
     RegisterTransformCommands(table);
     RegisterDisplayCommands(table);
     RegisterViewCommands(table);
+    RegisterToolCommands(table);
+    RegisterCollisionCommands(table);
     RegisterAcceptedCommands(table);  // last: it only fills what the families left open
 }
 

@@ -21,6 +21,8 @@ void RegisterPatternCommands(CommandTable& table);
 void RegisterTransformCommands(CommandTable& table);
 void RegisterDisplayCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
+void RegisterToolCommands(CommandTable& table);
+void RegisterCollisionCommands(CommandTable& table);
 // Commands the program sends that are accepted and recorded until their
 // family gives them effect.
 void RegisterAcceptedCommands(CommandTable& table);

@@ -1,0 +1,61 @@
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/steps.h"
+#include "mainwin/form4.h"
+
+namespace orvalis::cli {
+
+namespace {
+
+// The survey list: the operands, or the whole project list as ">>" gives it.
+// False, with the reason on stderr, when it stays empty.
+bool FillSurveyList(CommandContext& context, Form4& form4, const CommandArguments& arguments) {
+    if (arguments.operands().empty()) {
+        form4.Command1_Click();
+    } else {
+        for (const auto& name : arguments.operands()) form4.List2.AddItem(name);
+    }
+    if (form4.List2.ListCount() > 0) return true;
+    context.err() << "orvalis-cli: 검사할 툴패스가 없습니다\n";
+    return false;
+}
+
+// The entry of the material selector: "steel" is "스 틸 용", "electrode" "전 극 용".
+int MaterialIndex(const CommandArguments& arguments) {
+    auto material = arguments.Option("--material");
+    if (!material || *material == "steel") return 0;
+    if (*material == "electrode") return 1;
+    throw UsageError("--material takes steel or electrode, not '" + *material + "'");
+}
+
+}  // namespace
+
+// Ticks "충돌 간섭" over the NAMEs (default: every toolpath); the check ends
+// with the survey, whose rows are printed as `survey` prints them. A toolpath
+// skipped or a failure is told on stderr and gives the exit status 1.
+int RunCollision(CommandContext& context) {
+    CommandArguments arguments(context.arguments(), {"--material"}, {});
+    int material = MaterialIndex(arguments);
+    Form4& form4 = context.LoadMainWindow();
+    form4.Combo4.SetListIndex(material);
+    if (!FillSurveyList(context, form4, arguments)) return 1;
+    context.Session()->Mark("collision");
+    form4.Check1_Click();
+    PrintGridRows(context.out(), form4.MSFlexGrid1,
+                  static_cast<int>(form4.last_survey().rows.size()));
+    bool clean = form4.last_collision().problems.empty() && form4.last_survey().complete();
+    return clean ? 0 : 1;
+}
+
+// Ticks "과절삭" over the NAMEs (default: every toolpath); prints nothing.
+int RunGouge(CommandContext& context) {
+    CommandArguments arguments(context.arguments(), {}, {});
+    Form4& form4 = context.LoadMainWindow();
+    if (!FillSurveyList(context, form4, arguments)) return 1;
+    context.Session()->Mark("gouge");
+    form4.Check2_Click();
+    return form4.last_gouge().problems.empty() ? 0 : 1;
+}
+
+}  // namespace orvalis::cli

@@ -1,0 +1,144 @@
+#include "gui/tool_assembly_window.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "gui/control_views.h"
+#include "gui/flex_grid_view.h"
+#include "gui/fonts.h"
+#include "gui/icons.h"
+#include "gui/window_sync.h"
+#include "tools/form5.h"
+
+namespace orvalis::gui {
+
+namespace {
+
+QString HeadingOf(int number) {
+    std::string_view heading = tools::kFieldHeadings[static_cast<std::size_t>(number - 1)];
+    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+}
+
+}  // namespace
+
+ToolAssemblyWindow::ToolAssemblyWindow(std::shared_ptr<Form5> model, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setWindowTitle(QStringLiteral("공구설정"));
+    setWindowIcon(ProgramIcon());
+    grid_ = new FlexGridView(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(BuildEntryRow());
+    layout->addWidget(BuildButtonRow());
+    ConnectEdits();
+    resize(1200, 520);
+    model_->Changed = [this] { Refresh(); };
+    Refresh();
+}
+
+ToolAssemblyWindow::~ToolAssemblyWindow() {
+    model_->Changed = nullptr;
+}
+
+QLineEdit* ToolAssemblyWindow::Text(int number) const {
+    return texts_.at(static_cast<std::size_t>(number - 1));
+}
+QPushButton* ToolAssemblyWindow::Command(int number) const {
+    return commands_.at(static_cast<std::size_t>(number - 1));
+}
+QRadioButton* ToolAssemblyWindow::Option(int number) const {
+    return options_.at(static_cast<std::size_t>(number - 1));
+}
+
+// One box per field, left to right in field order, each under its heading;
+// the columns share the width equally.
+QWidget* ToolAssemblyWindow::BuildEntryRow() {
+    auto* row = new QWidget(this);
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int number = 1; number <= tools::kFieldCount; ++number) {
+        auto* label = new QLabel(HeadingOf(number), row);
+        label->setFont(CaptionFont());
+        label->setAlignment(Qt::AlignCenter);
+        auto* box = new QLineEdit(row);
+        box->setFont(ListFont());
+        box->setMinimumWidth(48);
+        texts_[static_cast<std::size_t>(number - 1)] = box;
+        grid->addWidget(label, 0, number - 1);
+        grid->addWidget(box, 1, number - 1);
+        grid->setColumnStretch(number - 1, 1);
+    }
+    return row;
+}
+
+QWidget* ToolAssemblyWindow::BuildButtonRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* frame = new QGroupBox(row);
+    auto* options = new QHBoxLayout(frame);
+    const forms::OptionButton* models[] = {&model_->Option1, &model_->Option2};
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        auto* option = new QRadioButton(FromStd(models[i]->Caption), frame);
+        option->setFont(CaptionFont());
+        // The model decides which is set, and may set neither.
+        option->setAutoExclusive(false);
+        options->addWidget(option);
+        options_[i] = option;
+    }
+    layout->addWidget(frame);
+    layout->addStretch(1);
+    const forms::Button* buttons[] = {&model_->Command1, &model_->Command2, &model_->Command3};
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        auto* button = new QPushButton(FromStd(buttons[i]->Caption), row);
+        button->setFont(ButtonFont());
+        button->setMinimumSize(100, 34);
+        layout->addWidget(button);
+        commands_[i] = button;
+    }
+    return row;
+}
+
+void ToolAssemblyWindow::ConnectEdits() {
+    Form5& m = *model_;
+    for (int number = 1; number <= tools::kFieldCount; ++number) {
+        ForwardTyping(*Text(number), m.Text(number), *this);
+    }
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
+    connect(Command(2), &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
+    connect(Command(3), &QPushButton::clicked, this, [&m] { m.Command3_Click(); });
+    for (int number : {1, 2}) {
+        connect(Option(number), &QRadioButton::clicked, this, [this, number] {
+            model_->Option1.Value = number == 1;
+            model_->Option2.Value = number == 2;
+            Refresh();
+        });
+    }
+}
+
+void ToolAssemblyWindow::Refresh() {
+    const Form5& m = *model_;
+    grid_->ShowGrid(m.MSFlexGrid1);
+    for (int number = 1; number <= tools::kFieldCount; ++number) {
+        ShowTextBox(*Text(number), m.Text(number));
+    }
+    Option(1)->setChecked(m.Option1.Value);
+    Option(2)->setChecked(m.Option2.Value);
+    ApplyWindowModel(*this, m);
+}
+
+// Closing unloads the window: the main window comes back, and the next
+// opening or collision check reads the file again.
+void ToolAssemblyWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    model_->Form_Unload();
+}
+
+}  // namespace orvalis::gui

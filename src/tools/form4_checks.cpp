@@ -1,0 +1,127 @@
+// The main window's tool verification handlers: the tool settings window,
+// the holder collision check and the gouge display.
+
+#include "forms/forms.h"
+#include "mainwin/form4.h"
+#include "tools/assembly_lookup.h"
+#include "tools/form5.h"
+
+namespace orvalis {
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string joined;
+    for (const auto& part : parts) joined += (joined.empty() ? "" : separator) + part;
+    return joined;
+}
+
+constexpr const char* kEmptyList = "검사할 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.";
+
+}  // namespace
+
+// The main window steps aside while the tool settings are open; closing them
+// brings it back.
+void Form4::Command8_Click() {
+    SetWindowState(kMinimized);
+    forms().form5().Show();
+}
+
+// A click that checks the box runs the pass; one that unchecks it only gives
+// the host back. Either way the main window returns and the survey shows the
+// tools as the host now holds them.
+void Form4::Check1_Click() {
+    Check1.Value = Check1.Value == 1 ? 0 : 1;
+    NotifyChanged();
+    last_collision_ = {};
+    std::vector<std::string> problems;
+    if (Check1.Value == 1) {
+        if (!RunCollisionPass(problems)) return;
+    } else {
+        tools::SwitchDialogsOn(PM, problems);
+    }
+    if (List2.ListCount() > 0) List2.SetListIndex(0);
+    SetWindowState(kNormal);
+    Command14_Click();
+    problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
+    std::string done;
+    if (Check1.Value == 1) {
+        done =
+            "충돌 검사: 툴패스 " + std::to_string(last_collision_.checked()) + "개를 검사했습니다";
+    }
+    ReportChecks("충돌 간섭", done, std::move(problems), last_collision_.failed_entry.has_value());
+}
+
+bool Form4::RunCollisionPass(std::vector<std::string>& problems) {
+    if (List2.ListCount() == 0) {
+        Status(kEmptyList);
+        return false;
+    }
+    List2.SetListIndex(0);
+    SetWindowState(kMinimized);
+    // The table as the tool settings window shows it, loaded hidden if need be.
+    auto table = forms().form5().AssemblyRows();
+    last_collision_ = tools::RunCollisionCheck(PM, List2.Items(), table, [this](int index) {
+        List2.SetListIndex(index);
+        NotifyChanged();
+    });
+    KeepAssemblies(last_collision_);
+    problems = last_collision_.problems;
+    return true;
+}
+
+// A toolpath checked now shows its row's shank and holder; one skipped or
+// failed shows none, whatever an earlier check had left.
+void Form4::KeepAssemblies(const tools::CollisionResult& result) {
+    for (const auto& check : result.toolpaths) {
+        if (check.outcome == tools::CheckOutcome::kChecked && check.row) {
+            assembly_values[check.toolpath] = tools::AssemblyValuesOf(*check.row);
+        } else {
+            assembly_values.erase(check.toolpath);
+        }
+    }
+}
+
+void Form4::Check2_Click() {
+    Check2.Value = Check2.Value == 1 ? 0 : 1;
+    NotifyChanged();
+    last_gouge_ = {};
+    std::vector<std::string> problems;
+    std::string done;
+    if (Check2.Value == 1) {
+        if (List2.ListCount() == 0) {
+            Status(kEmptyList);
+            return;
+        }
+        List2.SetListIndex(0);
+        last_gouge_ = tools::RunGougeDisplay(PM, List2.Items(), [this](int index) {
+            List2.SetListIndex(index);
+            NotifyChanged();
+        });
+        problems = last_gouge_.problems;
+        done = "과절삭 표시: 툴패스 " + std::to_string(last_gouge_.drawn) + "개를 표시했습니다";
+    } else {
+        tools::SwitchDialogsOn(PM, problems);
+    }
+    if (List2.ListCount() > 0) List2.SetListIndex(0);
+    ReportChecks("과절삭", done, std::move(problems), last_gouge_.failed_entry.has_value());
+}
+
+// The status bar says what was done; what was skipped or went wrong is also
+// shown in a message box, as work the user asked for was not done.
+void Form4::ReportChecks(const std::string& title, const std::string& done,
+                         std::vector<std::string> problems, bool failed) {
+    if (problems.empty()) {
+        if (!done.empty()) Status(done);
+        NotifyChanged();
+        return;
+    }
+    std::vector<std::string> status = problems;
+    if (!done.empty()) status.insert(status.begin(), done);
+    Status(Joined(status, " / "));
+    forms().interaction().Message(
+        {Joined(status, "\n"), title,
+         failed ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
+}
+
+}  // namespace orvalis

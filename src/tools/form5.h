@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "forms/controls.h"
+#include "forms/interaction.h"
+#include "forms/window.h"
+#include "tools/tool_assembly_table.h"
+
+namespace orvalis {
+
+namespace forms {
+class Forms;
+}
+
+// The tool settings window: the tool-assembly table of 공구DATA.DAT in a
+// grid, a row of entry boxes for a new record, and which material the main
+// window had chosen when it opened. The collision check reads the table from
+// this grid as it stands, so the window may exist hidden.
+class Form5 : public forms::Window {
+  public:
+    explicit Form5(forms::Forms& forms);
+
+    forms::FlexGrid MSFlexGrid1;
+    // Text(1) to Text(16): field n of the new record, under the label of
+    // heading n.
+    forms::TextBox& Text(int number) { return texts_.at(static_cast<std::size_t>(number - 1)); }
+    const forms::TextBox& Text(int number) const {
+        return texts_.at(static_cast<std::size_t>(number - 1));
+    }
+    forms::Button Command1{"불러오기"};
+    forms::Button Command2{"저장"};
+    forms::Button Command3{"초기화"};
+    // Frame1: the material the main window's selector showed at the opening;
+    // shown only, never read back.
+    forms::OptionButton Option1{"스틸용"};
+    forms::OptionButton Option2{"전극용"};
+
+    // The records of grid rows 1 to the last, as the collision check looks
+    // them up.
+    std::vector<tools::AssemblyRecord> AssemblyRows() const;
+
+    void Form_Load();
+    void Command1_Click();  // 불러오기
+    void Command2_Click();  // 저장
+    void Command3_Click();  // 초기화
+    // The user closed the window: the main window comes back and the registry
+    // drops this one, so the model may be gone when this returns.
+    void Form_Unload();
+
+  private:
+    // Shows the file's records below the headings; false when the file
+    // could not be read (the grid is then left as it was).
+    bool LoadTable();
+    void Tell(const std::string& text, forms::MessageIcon icon);
+
+    std::array<forms::TextBox, tools::kFieldCount> texts_;
+};
+
+}  // namespace orvalis

@@ -1,0 +1,32 @@
+#include "tools/gouge_display.h"
+
+#include "host/host_error.h"
+#include "tools/check_commands.h"
+#include "tools/collision_check.h"
+
+namespace orvalis::tools {
+
+GougeResult RunGougeDisplay(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
+                            const survey::ToolpathStarting& starting) {
+    GougeResult result;
+    for (std::size_t n = 0; n < toolpaths.size(); ++n) {
+        int index = static_cast<int>(n);
+        if (starting) starting(index);
+        try {
+            pm.RunCommand("DIALOGS MESSAGE OFF");
+            pm.RunCommand("ACTIVATE Toolpath '" + toolpaths[n] + "'");
+            for (const auto& line : GougeCommands()) pm.RunCommand(line);
+            ++result.drawn;
+        } catch (const host::HostError& error) {
+            result.failed_entry = index;
+            result.problems.push_back("'" + toolpaths[n] + "' 툴패스(" + std::to_string(index + 1) +
+                                      "번째)에서 과절삭 표시를 " +
+                                      "멈췄습니다: " + HostProblem(error));
+            break;
+        }
+    }
+    SwitchDialogsOn(pm, result.problems);
+    return result;
+}
+
+}  // namespace orvalis::tools

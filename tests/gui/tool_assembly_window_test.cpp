@@ -1,0 +1,124 @@
+#include "gui/tool_assembly_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "gui/flex_grid_view.h"
+#include "gui/gui_forms.h"
+#include "gui/main_window.h"
+#include "mainwin/form4.h"
+#include "mainwin/tool_assembly_file.h"
+#include "support/forms_rig.h"
+#include "tools/form5.h"
+
+namespace orvalis::gui {
+namespace {
+
+template <typename View>
+View* OpenWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* view = qobject_cast<View*>(widget); view && view->isVisible()) return view;
+    }
+    return nullptr;
+}
+
+const std::string kTwoRecords =
+    "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"\",\"\",\"\",\"0.5\","
+    "\"2\"\r\n"
+    "\"6\",\"57\",\"5.8\",\"6\",\"20\",\"6\",\"6\",\"15\",\"16\",\"24\",\"30\",\"\",\"\",\"\","
+    "\"0.3\",\"1.5\"\r\n";
+
+struct ToolAssemblyWindowFixture : ::testing::Test {
+    testing::FormsRig rig{"version 8009\n"};
+    GuiForms gui;
+    MainWindow* main = nullptr;
+
+    void SetUp() override {
+        rig.drives().Write(settings::ToolAssemblyFilePath(), kTwoRecords);
+        gui.Attach(rig.forms());
+        rig.forms().form4().Show();
+        main = OpenWindow<MainWindow>();
+        ASSERT_NE(main, nullptr);
+    }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
+    ASSERT_TRUE(main->Command(8)->isEnabled());
+    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    auto* window = OpenWindow<ToolAssemblyWindow>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kMinimized);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window->Grid()->columnCount(), 16);
+    EXPECT_EQ(window->Grid()->rowCount(), 2);
+    EXPECT_EQ(window->Grid()->horizontalHeaderItem(0)->text(), QStringLiteral("공구경"));
+    EXPECT_EQ(window->Grid()->horizontalHeaderItem(15)->text(), QStringLiteral("홀더오버"));
+    EXPECT_EQ(window->Grid()->item(1, 2)->text(), QStringLiteral("5.8"));
+    EXPECT_TRUE(window->Option(1)->isChecked());
+    EXPECT_FALSE(window->Option(2)->isChecked());
+    // The boxes stand in one row, in field order.
+    for (int number = 2; number <= 16; ++number) {
+        EXPECT_GT(window->Text(number)->mapTo(window, QPoint(0, 0)).x(),
+                  window->Text(number - 1)->mapTo(window, QPoint(0, 0)).x());
+        EXPECT_EQ(window->Text(number)->mapTo(window, QPoint(0, 0)).y(),
+                  window->Text(1)->mapTo(window, QPoint(0, 0)).y());
+    }
+}
+
+TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnloadsIt) {
+    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    QPointer<ToolAssemblyWindow> window = OpenWindow<ToolAssemblyWindow>();
+    ASSERT_NE(window, nullptr);
+    QTest::keyClicks(window->Text(1), "8");
+    QTest::keyClicks(window->Text(16), "1");
+    EXPECT_EQ(rig.forms().form5().Text(1).Text(), "8");
+    QTest::mouseClick(window->Command(2), Qt::LeftButton);  // 저장
+    EXPECT_EQ(window->Grid()->rowCount(), 3);
+    EXPECT_EQ(window->Grid()->item(2, 0)->text(), QStringLiteral("8"));
+    EXPECT_EQ(window->Text(1)->text(), QString());
+    EXPECT_EQ(settings::ReadToolAssemblies().records.size(), 3u);
+
+    QTest::mouseClick(window->Command(3), Qt::LeftButton);  // 초기화
+    EXPECT_EQ(window->Grid()->rowCount(), 1);
+    QTest::mouseClick(window->Command(1), Qt::LeftButton);  // 불러오기
+    EXPECT_EQ(window->Grid()->rowCount(), 3);
+
+    window->close();
+    EXPECT_FALSE(rig.forms().HasForm5());
+    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ToolAssemblyWindowFixture, TheCheckBoxesRunTheirChecksUnderTheirMarks) {
+    ASSERT_TRUE(main->Check1()->isEnabled());
+    ASSERT_TRUE(main->Check2()->isEnabled());
+    QTest::mouseClick(main->Check2(), Qt::LeftButton);
+    EXPECT_EQ(rig.forms().form4().Check2.Value, 1);
+    EXPECT_TRUE(main->Check2()->isChecked());
+    QTest::mouseClick(main->Check1(), Qt::LeftButton);
+    QTest::mouseClick(main->Check1(), Qt::LeftButton);
+    EXPECT_EQ(rig.forms().form4().Check1.Value, 0);
+    EXPECT_FALSE(main->Check1()->isChecked());
+    auto transcript = rig.Transcript();
+    std::vector<std::string> marks;
+    for (const auto& line : transcript) {
+        if (line.rfind("# ", 0) == 0) marks.push_back(line);
+    }
+    EXPECT_EQ(marks, (std::vector<std::string>{"# gouge", "# collision", "# collision"}));
+    // The second collision click unchecked the box: the dialogs on, then the survey.
+    EXPECT_EQ(rig.TranscriptSince("collision").front(), "RunCommand DIALOGS ERROR ON");
+}
+
+}  // namespace
+}  // namespace orvalis::gui

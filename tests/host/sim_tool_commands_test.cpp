@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "host/host_error.h"
+#include "sim_projects.h"
+
+namespace orvalis::testing {
+namespace {
+
+using namespace host::sim;
+
+const Tool& ToolNamed(SimRig& rig, const std::string& name) {
+    for (const Tool& tool : rig.host->project().tools) {
+        if (tool.name == name) return tool;
+    }
+    throw std::runtime_error("no tool " + name);
+}
+
+bool HasTool(SimRig& rig, const std::string& name) {
+    for (const Tool& tool : rig.host->project().tools) {
+        if (tool.name == name) return true;
+    }
+    return false;
+}
+
+TEST(SimTools, ACloneBecomesTheActiveToolAndTakesTheAssemblyEditsAndGoesAgain) {
+    SimRig rig(SmallProject());
+    auto& pm = rig.pm;
+    pm.RunCommandOutput("ACTIVATE Toolpath 'TP'");
+    pm.RunCommand("EDIT TOOL 'D10' CLONE");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "D10_1\r\n");
+    pm.RunCommand("EDIT TOOL 'D10' CLONE");
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "D10_2\r\n");
+    for (const char* line : {
+             "EDIT TOOL 'D10_2' LENGTH  80Yes",
+             "EDIT TOOL 'D10_2' SHANK_CLEAR",
+             "EDIT TOOL 'D10_2' SHANK_COMPONENT ADD",
+             "EDIT TOOL 'D10_2' SHANK_COMPONENT LOWERDIA  9.5",
+             "EDIT TOOL 'D10_2' SHANK_COMPONENT UPPERDIA  10",
+             "EDIT TOOL 'D10_2' SHANK_COMPONENT LENGTH  30",
+             "EDIT TOOL 'D10_2' HOLDER_CLEAR",
+             "EDIT TOOL 'D10_2' HOLDER_COMPONENT ADD",
+             "EDIT TOOL 'D10_2' HOLDER_COMPONENT LOWERDIA  24",
+             "EDIT TOOL 'D10_2' HOLDER_COMPONENT ADD",
+             "EDIT TOOL 'D10_2' HOLDER_COMPONENT LENGTH  40",
+             "EDIT TOOL 'D10_2' OVERHANG 0",
+             "EDIT TOOL ; HOLDER_COMPONENT IGNORE YES",
+         }) {
+        pm.RunCommand(line);
+    }
+    const Tool& clone = ToolNamed(rig, "D10_2");
+    EXPECT_EQ(clone.type, ToolType::kEndMill);
+    EXPECT_EQ(clone.diameter, 10);
+    EXPECT_EQ(clone.length, 80);
+    EXPECT_EQ(clone.overhang, 0);
+    ASSERT_EQ(clone.shank.size(), 1u);
+    EXPECT_EQ(clone.shank[0].lower_diameter, 9.5);
+    EXPECT_EQ(clone.shank[0].upper_diameter, 10);
+    EXPECT_EQ(clone.shank[0].length, 30);
+    ASSERT_EQ(clone.holder.size(), 2u);
+    EXPECT_EQ(clone.holder[0].lower_diameter, 24);
+    EXPECT_EQ(clone.holder[1].length, 40);  // sizes go to the newest section
+    EXPECT_TRUE(clone.holder_ignored);
+    EXPECT_EQ(ToolNamed(rig, "D10").length, 75);  // the original is untouched
+    EXPECT_TRUE(rig.host->recorded().empty());
+
+    pm.RunCommand("DELETE TOOL 'D10_2'");
+    EXPECT_FALSE(HasTool(rig, "D10_2"));
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "\r\n");
+    EXPECT_TRUE(HasTool(rig, "D10_1"));
+}
+
+TEST(SimTools, RefusesEditsItCannotReadOrThatWouldBreakTheProject) {
+    struct Case {
+        const char* line;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"EDIT TOOL 'D10' LENGTH  Yes", "Command not recognised: EDIT TOOL 'D10' LENGTH  Yes"},
+        {"EDIT TOOL 'D10' LENGTH  75No", "Command not recognised: EDIT TOOL 'D10' LENGTH  75No"},
+        {"EDIT TOOL 'D10' LENGTH  -5Yes", "Invalid value -5Yes: EDIT TOOL 'D10' LENGTH  -5Yes"},
+        {"EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA  ",
+         "Command not recognised: EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA"},
+        {"EDIT TOOL 'D10' HOLDER_COMPONENT LENGTH  30", "Tool 'D10' has no holder component"},
+        {"EDIT TOOL 'D10' SHANK_COMPONENT IGNORE NO",
+         "Command not recognised: EDIT TOOL 'D10' SHANK_COMPONENT IGNORE NO"},
+        {"EDIT TOOL 'D10' OVERHANG -1", "Invalid value -1: EDIT TOOL 'D10' OVERHANG -1"},
+        {"EDIT TOOL 'NOPE' CLONE", "Tool 'NOPE' does not exist"},
+        {"DELETE TOOL 'D10'", "Tool 'D10' is used by toolpath 'TP'"},
+        {"DELETE TOOL 'NOPE'", "Tool 'NOPE' does not exist"},
+        {"EDIT COLLISION APPLY", "No active toolpath"},
+        {"EDIT COLLISION HOLDER_CLEARANCE ",
+         "Command not recognised: EDIT COLLISION HOLDER_CLEARANCE"},
+        {"EDIT COLLISION TYPE WOBBLE", "Command not recognised: EDIT COLLISION TYPE WOBBLE"},
+        {"EDIT COLLISION ADJUST_TOOL MAYBE",
+         "Command not recognised: EDIT COLLISION ADJUST_TOOL MAYBE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        SimRig rig(SmallProject());
+        Project before = rig.host->project();
+        try {
+            rig.pm.RunCommand(c.line);
+            ADD_FAILURE() << "accepted";
+        } catch (const host::HostError& error) {
+            EXPECT_EQ(std::string(error.what()), c.text);
+        }
+        // With the error dialogs off, as during a collision pass, quietly.
+        rig.pm.RunCommand("DIALOGS ERROR OFF");
+        EXPECT_EQ(rig.pm.RunCommandOutput(c.line), std::string(c.text) + "\r\n");
+        const Project& after = rig.host->project();
+        ASSERT_EQ(after.tools.size(), before.tools.size());
+        EXPECT_EQ(after.tools[0].length, before.tools[0].length);
+        EXPECT_EQ(after.tools[0].overhang, before.tools[0].overhang);
+        EXPECT_TRUE(after.tools[0].shank.empty());
+    }
+}
+
+// The rule of the simulated check: with tool adjustment the toolpath's tool
+// gets the overhang "depth below the stock top + holder clearance".
+TEST(SimTools, TheCollisionCheckAdjustsTheToolpathsToolByItsDepthAndClearance) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> setup;
+        double overhang;  // D10's overhang afterwards; it starts at 35
+    };
+    const Case cases[] = {
+        {"model top 0, lowest -12, clearance 2",
+         {"EDIT COLLISION HOLDER_CLEARANCE 2", "EDIT COLLISION ADJUST_TOOL Y"},
+         14},
+        {"the block's top counts when there is one",
+         {"EDIT BLOCK RESETLIMIT 5", "EDIT BLOCK RESET", "EDIT COLLISION HOLDER_CLEARANCE 2.5",
+          "EDIT COLLISION ADJUST_TOOL Y"},
+         19.5},
+        {"a tool whose holder is ignored keeps the shank clearance",
+         {"EDIT TOOL 'D10' HOLDER_COMPONENT IGNORE YES", "EDIT COLLISION SHANK_CLEARANCE 0.5",
+          "EDIT COLLISION HOLDER_CLEARANCE 3", "EDIT COLLISION ADJUST_TOOL Y"},
+         12.5},
+        {"without tool adjustment nothing changes",
+         {"EDIT COLLISION HOLDER_CLEARANCE 2", "EDIT COLLISION ADJUST_TOOL N"},
+         35},
+        {"a gouge check adjusts nothing",
+         {"EDIT COLLISION TYPE GOUGE", "EDIT COLLISION ADJUST_TOOL Y"},
+         35},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimRig rig(SmallProject());
+        rig.pm.RunCommand("FORM COLLISION");
+        for (const auto& line : c.setup) rig.pm.RunCommand(line);
+        rig.pm.RunCommand("ACTIVATE Toolpath 'TP'");
+        std::string answer = rig.pm.RunCommandOutput("EDIT COLLISION APPLY");
+        EXPECT_EQ(answer.rfind("Toolpath 'TP' checked with tool 'D10'", 0), 0u) << answer;
+        EXPECT_EQ(ToolNamed(rig, "D10").overhang, c.overhang);
+        rig.pm.RunCommand("COLLISION ACCEPT");
+        EXPECT_TRUE(rig.host->recorded().empty());
+    }
+}
+
+TEST(SimTools, TheGougeDisplayIsDrawnAndUndrawn) {
+    SimRig rig(SmallProject());
+    for (const char* line :
+         {"ACTIVATE Toolpath 'TP'", "EDIT COLLISION STOCKMODEL_CHECK N", "EDIT COLLISION SCOPE ALL",
+          "DRAW COLLISION", "EDIT COLLISION APPLY"}) {
+        rig.pm.RunCommand(line);
+    }
+    EXPECT_TRUE(rig.host->recorded().empty());
+    EXPECT_TRUE(rig.host->collision().drawn);
+    EXPECT_EQ(rig.host->collision().scope, "ALL");
+    EXPECT_FALSE(rig.host->collision().stock_model_check);
+    EXPECT_EQ(ToolNamed(rig, "D10").overhang, 35);
+    rig.pm.RunCommand("UNDRAW COLLISION");
+    EXPECT_FALSE(rig.host->collision().drawn);
+}
+
+}  // namespace
+}  // namespace orvalis::testing

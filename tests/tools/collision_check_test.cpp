@@ -1,0 +1,389 @@
+#include "tools/collision_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "mainwin/form4.h"
+#include "mainwin/tool_assembly_file.h"
+#include "support/forms_rig.h"
+#include "support/host_reports.h"
+#include "survey/toolpath_grid.h"
+#include "tools/form5.h"
+
+namespace orvalis {
+namespace {
+
+using testing::ParamLine;
+using testing::ReplayAnswer;
+using Calls = std::vector<std::string>;
+
+// The table: the second toolpath's row stands above the first's, and the
+// key 10 is stored twice.
+const std::string kTable =
+    "\"6\",\"57\",\"5.8\",\"6\",\"20\",\"6\",\"6\",\"15\",\"16\",\"24\",\"30\",\"\",\"\",\"\","
+    "\"0.3\",\"1.5\"\r\n"
+    "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"40\",\"50\",\"20\","
+    "\"0.5\",\"2\"\r\n"
+    "\"10\",\"99\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\","
+    "\"1\"\r\n";
+
+testing::SurveyedToolpath Rough() {
+    testing::SurveyedToolpath t;
+    t.name = "1-ROUGH";
+    t.tool = "D10";
+    t.tool_lines = {"TYPE  :  ENDMILL", ParamLine("DIAMETER", "10"), ParamLine("LENGTH", "75"),
+                    ParamLine("OVERHANG", "35")};
+    t.toolpath_lines = {"TYPE  :  RASTER", ParamLine("STEPOVER", "6"),
+                        ParamLine("THICKNESS", "0.5")};
+    return t;
+}
+
+testing::SurveyedToolpath Finish() {
+    testing::SurveyedToolpath t = Rough();
+    t.name = "2-FINISH";
+    t.tool = "B6";
+    t.tool_lines = {"TYPE  :  BALLNOSED", ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "57"),
+                    ParamLine("OVERHANG", "25")};
+    return t;
+}
+
+// The active tool as the host names it, one answer per question in turn.
+std::string ActiveTools(const std::vector<std::string>& names) {
+    std::string script;
+    for (const auto& name : names) {
+        script += ReplayAnswer("PRINT FORMVALUE ToolToolBar.Active", name + "\r\n");
+    }
+    return script;
+}
+
+// The main window over a replay host that answers the pass over both
+// toolpaths, then the survey that ends it.
+struct CheckRig : testing::FormsRig {
+    explicit CheckRig(const std::string& extra = "",
+                      const std::vector<std::string>& active_tools = {"D10", "D10_1", "B6",
+                                                                      "B6_1"})
+        : FormsRig("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n" +
+                   ActiveTools(active_tools) + testing::SurveyAnswers({Rough(), Finish()}) +
+                   extra) {
+        drives().Write(settings::ToolAssemblyFilePath(), kTable);
+        form.Command1_Click();
+    }
+
+    Calls Click() {
+        forms().session()->Mark("collision");
+        form.Check1_Click();
+        return TranscriptSince("collision");
+    }
+
+    // The pass's calls: those before the survey's "Connect".
+    Calls PassCalls() {
+        Calls calls = Click();
+        return Calls(calls.begin(), std::find(calls.begin(), calls.end(), "Connect"));
+    }
+
+    Form4& form = forms().form4();
+};
+
+const Calls kRoughPass = {
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
+    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
+    "RunCommandOutput print entity parameters  tool 'D10'",
+    "RunCommand EDIT TOOL 'D10' CLONE",
+    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand DIALOGS ERROR OFF",
+    "RunCommand EDIT TOOL 'D10_1' LENGTH  75Yes",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_CLEAR",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LOWERDIA  10",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT UPPERDIA  10",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LENGTH  30",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LOWERDIA  ",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT UPPERDIA  ",
+    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LENGTH  ",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_CLEAR",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LOWERDIA  24",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT UPPERDIA  32",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LENGTH  30",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LOWERDIA  40",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT UPPERDIA  50",
+    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LENGTH  20",
+    "RunCommand EDIT TOOL 'D10_1' OVERHANG 0",
+    "RunCommand EDIT TOOL ; HOLDER_COMPONENT IGNORE NO",
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand DIALOGS ERROR OFF",
+    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
+    "RunCommand FORM COLLISION",
+    "RunCommand EDIT COLLISION TYPE COLLISION",
+    "RunCommand EDIT COLLISION STOCKMODEL_CHECK N",
+    "RunCommand EDIT COLLISION SCOPE ALL",
+    "RunCommand EDIT COLLISION SPLIT_TOOLPATH N",
+    "RunCommand EDIT COLLISION SHANK_CLEARANCE 0.5",
+    "RunCommand EDIT COLLISION HOLDER_CLEARANCE 2",
+    "RunCommand EDIT COLLISION DEPTH Y",
+    "RunCommand EDIT COLLISION ADJUST_TOOL Y",
+    "RunCommand UNDRAW COLLISION",
+    "RunCommand EDIT COLLISION APPLY",
+    "RunCommand COLLISION ACCEPT",
+    "RunCommand DELETE TOOL 'D10_1'",
+    "RunCommand DEACTIVATE Toolpath",
+    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
+};
+
+const Calls kFinishPass = {
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand ACTIVATE Toolpath '2-FINISH'",
+    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
+    "RunCommandOutput print entity parameters  tool 'B6'",
+    "RunCommand EDIT TOOL 'B6' CLONE",
+    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand DIALOGS ERROR OFF",
+    "RunCommand EDIT TOOL 'B6_1' LENGTH  57Yes",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_CLEAR",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT LOWERDIA  5.8",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT UPPERDIA  6",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT LENGTH  20",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT LOWERDIA  6",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT UPPERDIA  6",
+    "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT LENGTH  15",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_CLEAR",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT LOWERDIA  16",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT UPPERDIA  24",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT LENGTH  30",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT ADD",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT LOWERDIA  ",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT UPPERDIA  ",
+    "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT LENGTH  ",
+    "RunCommand EDIT TOOL 'B6_1' OVERHANG 0",
+    "RunCommand EDIT TOOL ; HOLDER_COMPONENT IGNORE NO",
+    "RunCommand DIALOGS MESSAGE OFF",
+    "RunCommand DIALOGS ERROR OFF",
+    "RunCommand ACTIVATE Toolpath '2-FINISH'",
+    "RunCommand FORM COLLISION",
+    "RunCommand EDIT COLLISION TYPE COLLISION",
+    "RunCommand EDIT COLLISION STOCKMODEL_CHECK N",
+    "RunCommand EDIT COLLISION SCOPE ALL",
+    "RunCommand EDIT COLLISION SPLIT_TOOLPATH N",
+    "RunCommand EDIT COLLISION SHANK_CLEARANCE 0.3",
+    "RunCommand EDIT COLLISION HOLDER_CLEARANCE 1.5",
+    "RunCommand EDIT COLLISION DEPTH Y",
+    "RunCommand EDIT COLLISION ADJUST_TOOL Y",
+    "RunCommand UNDRAW COLLISION",
+    "RunCommand EDIT COLLISION APPLY",
+    "RunCommand COLLISION ACCEPT",
+    "RunCommand DELETE TOOL 'B6_1'",
+    "RunCommand DEACTIVATE Toolpath",
+    "RunCommand ACTIVATE Toolpath '2-FINISH'",
+};
+
+const Calls kDialogsOn = {"RunCommand DIALOGS ERROR ON", "RunCommand DIALOGS MESSAGE ON"};
+
+template <typename... Parts>
+Calls Concat(const Parts&... parts) {
+    Calls all;
+    (all.insert(all.end(), parts.begin(), parts.end()), ...);
+    return all;
+}
+
+// Columns 10 to 12 of a grid row.
+Calls AssemblyCells(const Form4& form, int row) {
+    return {form.MSFlexGrid1.TextMatrix(row, survey::kShankLength),
+            form.MSFlexGrid1.TextMatrix(row, survey::kHolderLength),
+            form.MSFlexGrid1.TextMatrix(row, survey::kHolderDiameter)};
+}
+
+TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
+    CheckRig rig;
+    std::vector<std::pair<int, int>> seen;  // (selected entry, window state) as shown
+    rig.form.Changed = [&] {
+        std::pair<int, int> now{rig.form.List2.ListIndex(), rig.form.WindowState()};
+        if (seen.empty() || seen.back() != now) seen.push_back(now);
+    };
+    Calls calls = rig.Click();
+    auto survey = std::find(calls.begin(), calls.end(), "Connect");
+    // The pass switches the dialogs on at its end, and the closing steps once more.
+    EXPECT_EQ(Calls(calls.begin(), survey), Concat(kRoughPass, kFinishPass, kDialogsOn, kDialogsOn));
+    ASSERT_NE(survey, calls.end());
+    EXPECT_EQ(calls.back(), "RunCommand edit preference seldrawtp yes");
+
+    EXPECT_EQ(rig.form.Check1.Value, 1);
+    const int normal = forms::Window::kNormal, minimised = forms::Window::kMinimized;
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{
+                        {-1, normal}, {0, minimised}, {1, minimised},  // the pass
+                        {0, normal}, {1, normal}, {0, normal}}));       // the survey
+    // Each row shows its own tool's assembly: the first 10 row, and the 6 row.
+    EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"30()", "30(20)", "24(40)"}));
+    EXPECT_EQ(AssemblyCells(rig.form, 2), (Calls{"20(15)", "30()", "16()"}));
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "2-FINISH");
+    EXPECT_EQ(rig.form.StatusBar1, "충돌 검사: 툴패스 2개를 검사했습니다");
+    EXPECT_TRUE(rig.interaction().messages.empty());
+    EXPECT_FALSE(rig.forms().form5().Visible());  // the table was read from the hidden window
+}
+
+// The lookup of each toolpath's diameter, over one pass.
+TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) {
+    struct Toolpath {
+        std::string name, tool;
+        std::vector<std::string> report;  // the tool report's lines
+        tools::CheckOutcome outcome;
+        std::string length_sent;  // the LENGTH edit, when rebuilt
+    };
+    auto report = [](const std::string& diameter) {
+        return std::vector<std::string>{"", "Tool", "----", "", "TYPE  :  ENDMILL",
+                                        ParamLine("DIAMETER", diameter)};
+    };
+    using tools::CheckOutcome;
+    const std::vector<Toolpath> toolpaths = {
+        {"A", "B6", report("6"), CheckOutcome::kChecked, "EDIT TOOL 'B6_1' LENGTH  57Yes"},
+        {"B", "D10", report("10"), CheckOutcome::kChecked, "EDIT TOOL 'D10_1' LENGTH  75Yes"},
+        {"C", "D10B", report("10.0"), CheckOutcome::kNoTableRow, ""},
+        // A diameter line among the first four lines is not read, and the
+        // diameter before is not taken again.
+        {"D", "NODIA", {"", ParamLine("DIAMETER", "10"), "", "", "TYPE  :  ENDMILL"},
+         CheckOutcome::kNoDiameter, ""},
+        {"E", "D8", report("8"), CheckOutcome::kUnsafeValue, ""},
+        {"F", "D10", report("10"), CheckOutcome::kChecked, "EDIT TOOL 'D10_2' LENGTH  75Yes"},
+    };
+    std::string script = ActiveTools({"B6", "B6_1", "D10", "D10_1", "D10B", "NODIA", "D8", "D10",
+                                      "D10_2"});
+    for (const auto& t : toolpaths) {
+        if (t.name != "F") {
+            script += ReplayAnswer("print entity parameters  tool '" + t.tool + "'",
+                                   testing::CrlfLines(t.report));
+        }
+    }
+    testing::FormsRig rig(script);
+    host::HostChannel pm(rig.forms().session());
+    pm.Connect();
+    // Keys and tool lengths; the other fields are empty.
+    const std::pair<const char*, const char*> keys_and_lengths[] = {
+        {"6", "57"}, {"10", "75"}, {"10", "99"}, {"8", "70 DELETE TOOL 'D12'"}};
+    std::vector<tools::AssemblyRecord> table;
+    for (auto [key, length] : keys_and_lengths) {
+        tools::AssemblyRecord row;
+        row[0] = key;
+        row[1] = length;
+        table.push_back(row);
+    }
+    std::vector<std::string> names;
+    for (const auto& t : toolpaths) names.push_back(t.name);
+    rig.forms().session()->Mark("pass");
+    auto result = tools::RunCollisionCheck(pm, names, table, nullptr);
+    Calls calls = rig.TranscriptSince("pass");
+
+    ASSERT_EQ(result.toolpaths.size(), toolpaths.size());
+    for (std::size_t i = 0; i < toolpaths.size(); ++i) {
+        const Toolpath& t = toolpaths[i];
+        SCOPED_TRACE(t.name);
+        EXPECT_EQ(result.toolpaths[i].outcome, t.outcome);
+        auto activated = std::find(calls.begin(), calls.end(),
+                                   "RunCommand ACTIVATE Toolpath '" + t.name + "'");
+        ASSERT_NE(activated, calls.end());
+        std::string after_report = *(activated + 3);
+        if (t.length_sent.empty()) {
+            // Skipped right after its report: no clone is made.
+            EXPECT_TRUE(after_report == "RunCommand DIALOGS MESSAGE OFF" ||
+                        after_report == "RunCommand DIALOGS ERROR ON")
+                << after_report;
+        } else {
+            EXPECT_EQ(after_report, "RunCommand EDIT TOOL '" + t.tool + "' CLONE");
+            EXPECT_EQ(*(activated + 7), "RunCommand " + t.length_sent);
+        }
+    }
+    EXPECT_EQ(result.checked(), 3);
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const auto& c) { return c.find("CLONE") != std::string::npos; }),
+              3);
+    ASSERT_EQ(result.problems.size(), 3u);
+    EXPECT_NE(result.problems[0].find("'C'"), std::string::npos);
+    EXPECT_NE(result.problems[0].find("10.0"), std::string::npos);
+    EXPECT_NE(result.problems[1].find("'D'"), std::string::npos);
+    EXPECT_NE(result.problems[1].find("지름을 읽지 못했습니다"), std::string::npos);
+    EXPECT_NE(result.problems[2].find("'E'"), std::string::npos);
+    EXPECT_NE(result.problems[2].find("DELETE TOOL"), std::string::npos);
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 4, calls.end()),
+              Concat(kDialogsOn, kDialogsOn));
+}
+
+// However the pass ends, the clone goes, the dialogs come back on, the main
+// window returns and the survey runs; the user is told where it stopped.
+TEST(CollisionCheck, AFailingPassStillCleansUpAndEndsWithTheClosingSteps) {
+    struct Case {
+        const char* what;
+        std::string extra;
+        std::vector<std::string> active_tools;
+        Calls pass_end;  // the pass's last calls
+        const char* told;
+    };
+    const Case cases[] = {
+        {"the check fails", "fail EDIT COLLISION APPLY\n", {"D10", "D10_1"},
+         Concat(Calls{"RunCommand EDIT COLLISION APPLY", "RunCommand DELETE TOOL 'D10_1'"},
+                kDialogsOn),
+         "EDIT COLLISION APPLY"},
+        {"the clone cannot be deleted", "fail DELETE TOOL 'D10_1'\n", {"D10", "D10_1"},
+         Concat(Calls{"RunCommand DELETE TOOL 'D10_1'", "RunCommand DELETE TOOL 'D10_1'"},
+                kDialogsOn),
+         "'D10_1'를 지우지 못했습니다"},
+        // The host still names the tool itself: editing and deleting it would
+        // ruin the toolpath's own tool.
+        {"no clone is made", "", {"D10", "D10"},
+         Concat(Calls{"RunCommand EDIT TOOL 'D10' CLONE",
+                      "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active"},
+                kDialogsOn),
+         "복제 공구가 만들어지지 않았습니다"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CheckRig rig(c.extra, c.active_tools);
+        rig.form.assembly_values["1-ROUGH"] = {"old", "old", "old", "old", "old", "old"};
+        Calls pass = rig.PassCalls();
+        ASSERT_GE(pass.size(), c.pass_end.size());
+        EXPECT_EQ(Calls(pass.end() - static_cast<long>(c.pass_end.size()), pass.end()), c.pass_end);
+        EXPECT_EQ(std::count(pass.begin(), pass.end(), "RunCommand ACTIVATE Toolpath '2-FINISH'"),
+                  0);
+        EXPECT_EQ(std::count(pass.begin(), pass.end(), "RunCommand DELETE TOOL 'D10'"), 0);
+        EXPECT_EQ(rig.Transcript().back(), "RunCommand edit preference seldrawtp yes");
+        EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
+        EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+        EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"()", "()", "()"}));
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        const auto& message = rig.interaction().messages[0];
+        EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
+        EXPECT_NE(message.text.find("'1-ROUGH'"), std::string::npos) << message.text;
+        EXPECT_NE(message.text.find(c.told), std::string::npos) << message.text;
+        EXPECT_NE(rig.form.StatusBar1.find(c.told), std::string::npos);
+    }
+}
+
+TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
+    CheckRig rig;
+    rig.Click();
+    rig.form.Command10_Click();  // an empty list: the selection is left alone
+    rig.forms().session()->Mark("uncheck");
+    rig.form.Check1_Click();
+    Calls calls = rig.TranscriptSince("uncheck");
+    EXPECT_EQ(rig.form.Check1.Value, 0);
+    EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
+    EXPECT_EQ(calls.size(), 6u);  // the survey of nothing: its three closing commands
+    EXPECT_EQ(rig.form.List2.ListIndex(), -1);
+    EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
+
+    // Checking it over an empty list sends nothing and says why.
+    rig.forms().session()->Mark("empty");
+    rig.form.Check1_Click();
+    EXPECT_TRUE(rig.TranscriptSince("empty").empty());
+    EXPECT_EQ(rig.form.Check1.Value, 1);
+    EXPECT_NE(rig.form.StatusBar1.find("검사할 툴패스가 없습니다"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvalis

@@ -1,0 +1,77 @@
+#include "tools/gouge_display.h"
+
+#include <gtest/gtest.h>
+
+#include "mainwin/form4.h"
+#include "support/forms_rig.h"
+
+namespace orvalis {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct GougeRig : testing::FormsRig {
+    explicit GougeRig(const std::string& extra = "")
+        : FormsRig("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n" + extra) {
+        form.Command1_Click();
+    }
+
+    Calls Click() {
+        forms().session()->Mark("gouge");
+        form.Check2_Click();
+        return TranscriptSince("gouge");
+    }
+
+    Form4& form = forms().form4();
+};
+
+Calls GougeCalls(const std::string& name) {
+    return {"RunCommand DIALOGS MESSAGE OFF",
+            "RunCommand ACTIVATE Toolpath '" + name + "'",
+            "RunCommand EDIT COLLISION STOCKMODEL_CHECK N",
+            "RunCommand EDIT COLLISION SCOPE ALL",
+            "RunCommand DRAW COLLISION",
+            "RunCommand EDIT COLLISION APPLY"};
+}
+
+const Calls kDialogsOn = {"RunCommand DIALOGS ERROR ON", "RunCommand DIALOGS MESSAGE ON"};
+
+template <typename... Parts>
+Calls Concat(const Parts&... parts) {
+    Calls all;
+    (all.insert(all.end(), parts.begin(), parts.end()), ...);
+    return all;
+}
+
+TEST(GougeDisplay, DrawsAndAppliesEachToolpathWithoutEditingToolsOrSurveying) {
+    GougeRig rig;
+    rig.form.MSFlexGrid1.SetTextMatrix(1, 1, "kept");
+    EXPECT_EQ(rig.Click(), Concat(GougeCalls("1-ROUGH"), GougeCalls("2-FINISH"), kDialogsOn));
+    EXPECT_EQ(rig.form.Check2.Value, 1);
+    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, 1), "kept");
+    EXPECT_EQ(rig.form.StatusBar1, "과절삭 표시: 툴패스 2개를 표시했습니다");
+
+    // The next click unchecks the box and only switches the dialogs on.
+    EXPECT_EQ(rig.Click(), kDialogsOn);
+    EXPECT_EQ(rig.form.Check2.Value, 0);
+    EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+TEST(GougeDisplay, AFailureEndsTheDisplayThereAndStillGivesTheHostBack) {
+    GougeRig rig("fail ACTIVATE Toolpath '2-FINISH'\n");
+    Calls expected = GougeCalls("1-ROUGH");
+    expected.insert(expected.end(),
+                    {"RunCommand DIALOGS MESSAGE OFF", "RunCommand ACTIVATE Toolpath '2-FINISH'"});
+    EXPECT_EQ(rig.Click(), Concat(expected, kDialogsOn));
+    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+    EXPECT_NE(rig.interaction().messages[0].text.find("'2-FINISH' 툴패스(2번째)"),
+              std::string::npos);
+    EXPECT_EQ(rig.form.last_gouge().drawn, 1);
+}
+
+}  // namespace
+}  // namespace orvalis
