@@ -12,6 +12,8 @@ void RegisterCommandFamilies(CommandTable& table) {
     RegisterEntityReportCommands(table);
     RegisterSizeCommands(table);
     RegisterBlockCommands(table);
+    RegisterNcProgramCommands(table);
+    RegisterRenameCommands(table);
     RegisterAcceptedCommands(table);  // last: it only fills what the families left open
 }
 

@@ -16,6 +16,8 @@ void RegisterFormValueCommands(CommandTable& table);
 void RegisterEntityReportCommands(CommandTable& table);
 void RegisterSizeCommands(CommandTable& table);
 void RegisterBlockCommands(CommandTable& table);
+void RegisterNcProgramCommands(CommandTable& table);
+void RegisterRenameCommands(CommandTable& table);
 // Commands the program sends that are accepted and recorded until their
 // family gives them effect.
 void RegisterAcceptedCommands(CommandTable& table);
