@@ -165,6 +165,25 @@ TEST(SimNcPrograms, FileNamesKeepTheirBlanksAndMayStandInQuotes) {
     EXPECT_EQ(nc.Read("C:\\NC DATA\\Q 1.nc").rfind("%\r\nO0001 (Q 1)\r\n", 0), 0u);
     EXPECT_EQ(nc.rig.host->project().nc_programs.back().tape_options,
               kOptionFolder + "Fanuc-0i-3X.opt");
+
+    // A drive root joined with its second backslash still names the file in the root.
+    nc.Post("TP", "Fanuc-0i-3X.opt", ncout::OutputFile("C:\\", "ROOT", "nc"));
+    EXPECT_EQ(nc.Read("C:\\ROOT.nc").rfind("%\r\nO0001 (ROOT)\r\n", 0), 0u);
+}
+
+TEST(SimNcPrograms, TheLaterProgramForOneFileIsTheOneLeft) {
+    Project project = SmallProject();
+    Toolpath later = project.toolpaths[0];
+    later.name = "LATER";
+    later.tool = "D10R1";
+    project.toolpaths.push_back(later);
+    NcRig nc(std::move(project));
+    nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\SAME.nc");
+    nc.Post("LATER", "Fanuc-0i-3X.opt", "C:\\NC\\SAME.nc");
+    std::string text = nc.Read("C:\\NC\\SAME.nc");
+    EXPECT_NE(text.find("(NC PROGRAM LATER)\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("(T3 D10R1 - TIP RADIUSED D10 R1)\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("(NC PROGRAM TP)"), std::string::npos);
 }
 
 // A refused NC command changes nothing and writes nothing: the call fails with
