@@ -115,6 +115,7 @@ struct Project {
     std::string active_toolpath;  // empty: none
     std::string active_tool;
     std::string active_pattern;
+    std::string active_nc_program;
     DialogSwitches dialogs;
     std::map<std::string, std::string> preferences;  // lower-case name -> value as sent
 

@@ -18,6 +18,8 @@ void RegisterCommandFamilies(CommandTable& table) {
     RegisterViewCommands(table);
     RegisterToolCommands(table);
     RegisterCollisionCommands(table);
+    RegisterNcProgramCommands(table);
+    RegisterRenameCommands(table);
     RegisterAcceptedCommands(table);  // last: it only fills what the families left open
 }
 

@@ -23,6 +23,11 @@ void RegisterDisplayCommands(CommandTable& table);
 void RegisterViewCommands(CommandTable& table);
 void RegisterToolCommands(CommandTable& table);
 void RegisterCollisionCommands(CommandTable& table);
+void RegisterNcProgramCommands(CommandTable& table);
+// The explorer's selection of an NC program, reached through the pattern family's route.
+class CommandCall;
+void SelectNcProgramInExplorer(CommandCall& call);
+void RegisterRenameCommands(CommandTable& table);
 // Commands the program sends that are accepted and recorded until their
 // family gives them effect.
 void RegisterAcceptedCommands(CommandTable& table);

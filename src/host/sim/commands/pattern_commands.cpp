@@ -89,6 +89,7 @@ void EditPattern(CommandCall& call) {
 // Without NEW only the pattern is selected.
 void ExplorerSelect(CommandCall& call) {
     const Command& command = call.command();
+    if (command.IsKeyword(2, "NCPROGRAM")) return SelectNcProgramInExplorer(call);
     if (!command.IsKeyword(2, "PATTERN")) return call.Record();
     Pattern& pattern = PatternAt(call, 3);
     bool new_items = command.IsKeyword(4, "NEW");

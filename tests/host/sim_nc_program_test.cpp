@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "host/host_error.h"
+#include "host/sim/nc/nc_job.h"
+#include "host/sim/nc/nc_words.h"
+#include "host/sim/sim_folder.h"
+#include "ncout/nc_post.h"
+#include "sim_projects.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::testing {
+namespace {
+
+using namespace host::sim;
+
+const std::string kOptionFolder = "C:\\dcam\\config\\ductpost\\";
+
+// The simulated host with the shipped option files in its option folder and
+// an empty folder C:\NC for the NC files.
+struct NcRig {
+    explicit NcRig(Project project = SmallProject()) : rig(std::move(project)) {
+        PrepareHostFolders(rig.host->project().path);
+        std::filesystem::create_directories(drives.File("C:\\NC"));
+    }
+
+    // Sends what "NC POST" sends for one toolpath.
+    void Post(const std::string& toolpath, const std::string& option, const std::string& file) {
+        for (const auto& line : ncout::PostCommands(toolpath, kOptionFolder + option, file)) {
+            rig.pm.RunCommand(line);
+        }
+    }
+
+    std::string Read(const std::string& drive_path) const {
+        return drives.Read(drive_path).value_or("(missing)");
+    }
+
+    TempDrives drives;
+    ScopedEnv sim_dir{"ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR};
+    SimRig rig;
+};
+
+TEST(SimNcPrograms, KeepWritesTheToolpathInTheDialectTheOptionFileNames) {
+    Project project = SmallProject();
+    project.toolpaths[0].stepdown = 12;  // one level, from the top at Z0 to Z-12
+    NcRig nc(std::move(project));
+    nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\OP10.nc");
+    EXPECT_EQ(nc.Read("C:\\NC\\OP10.nc"),
+              "%\r\n"
+              "O0010 (OP10)\r\n"
+              "(NC PROGRAM TP)\r\n"
+              "(PROJECT SMALL)\r\n"
+              "(FANUC 0I-MF)\r\n"
+              "G21 G17 G40 G49 G80 G90\r\n"
+              "(TOOLPATH TP)\r\n"
+              "(T1 D10 - END MILL D10)\r\n"
+              "T1 M06\r\n"
+              "G00 G90 G54 X-45. Y-35.\r\n"
+              "S4770 M03\r\n"
+              "G43 Z10. H1 M08\r\n"
+              "Z-7.\r\n"
+              "G01 Z-12. F380\r\n"
+              "X45. F1140\r\n"
+              "Y35.\r\n"
+              "X-45.\r\n"
+              "Y-35.\r\n"
+              "G00 Z10.\r\n"
+              "M09\r\n"
+              "M05\r\n"
+              "G91 G28 Z0.\r\n"
+              "G90\r\n"
+              "M30\r\n"
+              "%\r\n");
+    nc.Post("TP", "Heidenhain-TNC640.opt", "C:\\NC\\OP10.h");
+    EXPECT_EQ(nc.Read("C:\\NC\\OP10.h"),
+              "0 BEGIN PGM OP10 MM\r\n"
+              "1 ; NC PROGRAM TP\r\n"
+              "2 ; PROJECT SMALL\r\n"
+              "3 ; Heidenhain TNC 640\r\n"
+              "4 BLK FORM 0.1 Z X-50 Y-40 Z-30\r\n"
+              "5 BLK FORM 0.2 X+50 Y+40 Z+0\r\n"
+              "6 ; TOOLPATH TP\r\n"
+              "7 ; T1 D10 - END MILL D10\r\n"
+              "8 TOOL CALL 1 Z S4770\r\n"
+              "9 L Z+10 R0 FMAX M3\r\n"
+              "10 L X-45 Y-35 R0 FMAX M8\r\n"
+              "11 L Z-7 FMAX\r\n"
+              "12 L Z-12 F380\r\n"
+              "13 L X+45 F1140\r\n"
+              "14 L Y+35\r\n"
+              "15 L X-45\r\n"
+              "16 L Y-35\r\n"
+              "17 L Z+10 FMAX M5 M9\r\n"
+              "18 M30\r\n"
+              "19 END PGM OP10 MM\r\n");
+    // The programs were only vehicles: the run's closing delete leaves none.
+    nc.rig.pm.RunCommand("DELETE NCPROGRAM ALL");
+    EXPECT_TRUE(nc.rig.host->project().nc_programs.empty());
+    EXPECT_TRUE(nc.rig.host->project().active_nc_program.empty());
+    EXPECT_TRUE(nc.rig.host->recorded().empty());
+}
+
+TEST(SimNcPrograms, MovesFollowTheToolpathsPointsElseCutLevelByLevel) {
+    Project project = SmallProject();
+    project.toolpaths[0].points = {
+        {0, 0, -1}, {10, 0, -1}, {10, 0, -1}, {10, 5, -2.5}, {10, 5, -3}};
+    Toolpath stepped = project.toolpaths[0];
+    stepped.name = "STEPPED";
+    stepped.tool = "D6B";
+    stepped.points.clear();
+    Toolpath fine = stepped;
+    fine.name = "FINE";
+    fine.stepdown = 0.01;
+    project.toolpaths.push_back(stepped);
+    project.toolpaths.push_back(fine);
+    NcRig nc(std::move(project));
+
+    nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\P.nc");
+    std::string points = nc.Read("C:\\NC\\P.nc");
+    EXPECT_NE(points.find("G00 G90 G54 X0. Y0.\r\nS4770 M03\r\nG43 Z10. H1 M08\r\n"
+                          "Z4.\r\nG01 Z-1. F380\r\nX10. F1140\r\nY5. Z-2.5\r\n"
+                          "Z-3. F380\r\nG00 Z10.\r\n"),
+              std::string::npos)
+        << points;
+
+    auto count = [](const std::string& text, const std::string& word) {
+        std::size_t found = 0;
+        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+            ++found;
+        }
+        return found;
+    };
+    // Without a step-down of its own the D6B goes 3 mm deeper each level.
+    nc.Post("STEPPED", "Heidenhain-TNC640.opt", "C:\\NC\\S.h");
+    std::string stepped_text = nc.Read("C:\\NC\\S.h");
+    EXPECT_NE(stepped_text.find("TOOL CALL 2 Z S7960\r\n"), std::string::npos) << stepped_text;
+    EXPECT_NE(stepped_text.find("; T2 D6B - BALL NOSED D6\r\n"), std::string::npos);
+    for (const char* level :
+         {" L Z-3 F190\r\n", " L Z-6 F190\r\n", " L Z-9 F190\r\n", " L Z-12 F190\r\n"}) {
+        EXPECT_NE(stepped_text.find(level), std::string::npos) << level << stepped_text;
+    }
+    // One contour per level, 3 mm inside the stock.
+    EXPECT_EQ(count(stepped_text, " L X+47 F570\r\n"), 4u);
+    // A tiny step-down still gives a short program: 40 levels at most.
+    nc.Post("FINE", "Heidenhain-TNC640.opt", "C:\\NC\\F.h");
+    std::string fine_text = nc.Read("C:\\NC\\F.h");
+    EXPECT_EQ(count(fine_text, " L X+47 F570\r\n"), 40u);
+    EXPECT_NE(fine_text.find(" L Z-0.3 F190\r\n"), std::string::npos);
+}
+
+TEST(SimNcPrograms, FileNamesKeepTheirBlanksAndMayStandInQuotes) {
+    NcRig nc;
+    std::filesystem::create_directories(nc.drives.File("C:\\NC DATA\\MOULD 7"));
+    nc.Post("TP", "Heidenhain-TNC640.opt", "C:\\NC DATA\\MOULD 7\\T 12.h");
+    std::string text = nc.Read("C:\\NC DATA\\MOULD 7\\T 12.h");
+    EXPECT_EQ(text.rfind("0 BEGIN PGM T_12 MM\r\n", 0), 0u) << text;
+
+    auto& pm = nc.rig.pm;
+    pm.RunCommand("CREATE NCPROGRAM 'Q' EDIT NCPROGRAM 'Q' APPEND TOOLPATH 'TP'");
+    pm.RunCommand("EDIT NCPROGRAM 'Q' TAPEOPTIONS '" + kOptionFolder + "Fanuc-0i-3X.opt'");
+    pm.RunCommand("EDIT NCPROGRAM 'Q' FILENAME 'C:\\NC DATA\\Q 1.nc'");
+    pm.RunCommand("KEEP NCPROGRAM ;");
+    EXPECT_EQ(nc.Read("C:\\NC DATA\\Q 1.nc").rfind("%\r\nO0001 (Q 1)\r\n", 0), 0u);
+    EXPECT_EQ(nc.rig.host->project().nc_programs.back().tape_options,
+              kOptionFolder + "Fanuc-0i-3X.opt");
+
+    // A drive root joined with its second backslash still names the file in the root.
+    nc.Post("TP", "Fanuc-0i-3X.opt", ncout::OutputFile("C:\\", "ROOT", "nc"));
+    EXPECT_EQ(nc.Read("C:\\ROOT.nc").rfind("%\r\nO0001 (ROOT)\r\n", 0), 0u);
+}
+
+TEST(SimNcPrograms, TheLaterProgramForOneFileIsTheOneLeft) {
+    Project project = SmallProject();
+    Toolpath later = project.toolpaths[0];
+    later.name = "LATER";
+    later.tool = "D10R1";
+    project.toolpaths.push_back(later);
+    NcRig nc(std::move(project));
+    nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\SAME.nc");
+    nc.Post("LATER", "Fanuc-0i-3X.opt", "C:\\NC\\SAME.nc");
+    std::string text = nc.Read("C:\\NC\\SAME.nc");
+    EXPECT_NE(text.find("(NC PROGRAM LATER)\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("(T3 D10R1 - TIP RADIUSED D10 R1)\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("(NC PROGRAM TP)"), std::string::npos);
+}
+
+// A refused NC command changes nothing and writes nothing: the call fails with
+// the host's text while the error dialogs are on, and is refused quietly after
+// "DIALOGS ERROR OFF".
+TEST(SimNcPrograms, RefusesWhatTheHostCannotDoWithItsText) {
+    const std::string fanuc =
+        "EDIT NCPROGRAM 'TP' TAPEOPTIONS " + kOptionFolder + "Fanuc-0i-3X.opt";
+    const std::string create =
+        "CREATE NCPROGRAM 'TP' EDIT NCPROGRAM 'TP' APPEND TOOLPATH 'TP' DEACTIVATE NCPROGRAM";
+    struct Case {
+        std::vector<std::string> setup;
+        std::string line;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{create},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\NOPE.opt",
+         "Option file 'C:\\OPT\\NOPE.opt' does not exist"},
+        {{create},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\plain.opt",
+         "Option file 'C:\\OPT\\plain.opt': names no dialect (dialect=fanuc or "
+         "dialect=heidenhain)"},
+        {{create},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\mazak.opt",
+         "Option file 'C:\\OPT\\mazak.opt': dialect 'mazatrol' is not known (fanuc, heidenhain)"},
+        {{create},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\five.opt",
+         "Option file 'C:\\OPT\\five.opt': decimals must be a whole number from 0 to 4"},
+        {{create},
+         "EDIT NCPROGRAM 'NOPE' FILENAME C:\\NC\\a.nc",
+         "NC program 'NOPE' does not exist"},
+        {{create}, "EDIT NCPROGRAM 'TP' APPEND TOOLPATH 'NOPE'", "Toolpath 'NOPE' does not exist"},
+        {{create},
+         "EDIT NCPROGRAM 'TP' FILENAME",
+         "Command not recognised: EDIT NCPROGRAM 'TP' FILENAME"},
+        {{create}, "CREATE NCPROGRAM 'TP'", "NC program 'TP' already exists"},
+        {{create}, "KEEP NCPROGRAM ;", "No active NC program"},
+        {{create, fanuc}, "KEEP NCPROGRAM 'TP'", "NC program 'TP' has no output file"},
+        {{create, "EDIT NCPROGRAM 'TP' FILENAME C:\\NC\\TP.nc"},
+         "KEEP NCPROGRAM 'TP'",
+         "NC program 'TP' has no option file"},
+        {{"CREATE NCPROGRAM 'E'", "EDIT NCPROGRAM 'E' FILENAME C:\\NC\\E.nc",
+          "EDIT NCPROGRAM 'E' TAPEOPTIONS " + kOptionFolder + "Fanuc-0i-3X.opt"},
+         "KEEP NCPROGRAM 'E'",
+         "NC program 'E' holds no toolpath"},
+        {{create, fanuc, "EDIT NCPROGRAM 'TP' FILENAME C:\\NO SUCH\\TP.nc"},
+         "ACTIVATE NCPROGRAM 'TP' KEEP NCPROGRAM ;",
+         "Folder 'C:\\NO SUCH' does not exist"},
+        {{create}, "EXPLORER SELECT NCProgram 'NOPE' NEW", "NC program 'NOPE' does not exist"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        NcRig nc;
+        nc.drives.Write("C:\\OPT\\plain.opt", "controller=Someone's own\r\n");
+        nc.drives.Write("C:\\OPT\\mazak.opt", "; a lathe\r\ndialect=mazatrol\r\n");
+        nc.drives.Write("C:\\OPT\\five.opt", "dialect=fanuc\r\ndecimals=5\r\n");
+        for (const auto& line : c.setup) nc.rig.pm.RunCommand(line);
+        const Project before = nc.rig.host->project();
+        try {
+            nc.rig.pm.RunCommand(c.line);
+            ADD_FAILURE() << "accepted";
+        } catch (const host::HostError& error) {
+            EXPECT_EQ(std::string(error.what()), c.text);
+        }
+        nc.rig.pm.RunCommand("DIALOGS ERROR OFF");
+        EXPECT_EQ(nc.rig.pm.RunCommandOutput(c.line), c.text + "\r\n");
+        EXPECT_EQ(nc.rig.host->quiet_errors(), std::vector<std::string>{c.text});
+        const Project& after = nc.rig.host->project();
+        ASSERT_EQ(after.nc_programs.size(), before.nc_programs.size());
+        for (std::size_t i = 0; i < after.nc_programs.size(); ++i) {
+            EXPECT_EQ(after.nc_programs[i].toolpaths, before.nc_programs[i].toolpaths);
+            EXPECT_EQ(after.nc_programs[i].tape_options, before.nc_programs[i].tape_options);
+            EXPECT_EQ(after.nc_programs[i].filename, before.nc_programs[i].filename);
+        }
+        EXPECT_TRUE(std::filesystem::is_empty(nc.drives.File("C:\\NC")));
+    }
+}
+
+TEST(SimNcPrograms, ProgramNumbersComeFromTheFilesNameAndNumbersKeepTheirPoint) {
+    struct Case {
+        const char* name;
+        int number;
+    };
+    const Case cases[] = {{"OP10", 10}, {"T-0012", 12}, {"PART123456", 3456},
+                          {"ROUGH", 7}, {"X0000", 7},   {"7", 7}};
+    for (const Case& c : cases) EXPECT_EQ(ProgramNumberOf(c.name, 7), c.number) << c.name;
+    EXPECT_EQ(ProgramNameOf("C:\\NC DATA\\OP 10.nc"), "OP 10");
+    EXPECT_EQ(ProgramNameOf("/home/cam/out/OP10.tap"), "OP10");
+
+    EXPECT_EQ(FanucNumber(50, 3), "50.");  // without its point a Fanuc reads 0.05
+    EXPECT_EQ(FanucNumber(-21.7, 3), "-21.7");
+    EXPECT_EQ(FanucNumber(-0.0001, 3), "0.");
+    EXPECT_EQ(FanucNumber(12.6, 0), "13.");
+    EXPECT_EQ(HeidenhainNumber(0, 3), "+0");
+    EXPECT_EQ(HeidenhainNumber(1.23456, 3), "+1.235");
+    EXPECT_EQ(HeidenhainNumber(-21.7, 3), "-21.7");
+}
+
+TEST(SimRename, RenamesAToolpathAndWhatRefersToIt) {
+    Project project = SmallProject();
+    Toolpath second = project.toolpaths[0];
+    second.name = "TP2";
+    project.toolpaths.push_back(second);
+    SimRig rig(std::move(project));
+    auto& pm = rig.pm;
+    pm.RunCommand("CREATE NCPROGRAM 'N' EDIT NCPROGRAM 'N' APPEND TOOLPATH 'TP'");
+    pm.RunCommand("ACTIVATE Toolpath 'TP'");
+    pm.RunCommand("RENAME Toolpath 'TP'  'A1'");
+    pm.RunCommand("RENAME Toolpath 'TP2'  'TP2'");  // its own name: nothing to do
+    EXPECT_EQ(pm.ToolpathNames(), (std::vector<std::string>{"A1", "TP2"}));
+    EXPECT_EQ(rig.host->project().active_toolpath, "A1");
+    EXPECT_EQ(rig.host->project().nc_programs[0].toolpaths, std::vector<std::string>{"A1"});
+
+    struct Case {
+        const char* line;
+        const char* text;
+    };
+    const Case refusals[] = {
+        {"RENAME Toolpath 'A1'  'TP2'", "Toolpath 'TP2' already exists"},
+        {"RENAME Toolpath 'NOPE'  'B1'", "Toolpath 'NOPE' does not exist"},
+        {"RENAME Toolpath 'A1'", "Command not recognised: RENAME Toolpath 'A1'"},
+    };
+    for (const Case& c : refusals) {
+        SCOPED_TRACE(c.line);
+        try {
+            pm.RunCommand(c.line);
+            ADD_FAILURE() << "accepted";
+        } catch (const host::HostError& error) {
+            EXPECT_EQ(std::string(error.what()), c.text);
+        }
+    }
+    pm.RunCommand("DIALOGS ERROR OFF");
+    for (const Case& c : refusals) pm.RunCommand(c.line);
+    EXPECT_EQ(rig.host->quiet_errors().size(), std::size(refusals));
+    EXPECT_EQ(rig.host->quiet_errors().front(), refusals[0].text);
+    EXPECT_EQ(pm.ToolpathNames(), (std::vector<std::string>{"A1", "TP2"}));
+}
+
+}  // namespace
+}  // namespace orvalis::testing
