@@ -1,9 +1,13 @@
 # The two commands of the README: `make test` and `make demo`.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_line \
+	sim_project tool_report toolpath_report
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all setup configure build test demo sanitize package clean
+.PHONY: all setup configure build test demo sanitize fuzz package clean
 
 all: build
 
@@ -35,10 +39,19 @@ sanitize: setup
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $$(nproc)
 
+# The libFuzzer targets, built with clang in a folder of their own and run for
+# FUZZ_SECONDS each (FUZZ_TARGETS picks some).
+fuzz: setup
+	cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DORVALIS_FUZZ=ON -DORVALIS_BUILD_GUI=OFF \
+		-DORVALIS_BUILD_TESTS=OFF -DORVALIS_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) --target orvalis_fuzz_targets
+	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 # A Debian package of both programs, the shipped data, the sample project,
 # the desktop entry and the icon.
 package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 
+#include "mainwin/atomic_file_seam.h"
 #include "mainwin/file_error.h"
 
 namespace orvalis {
@@ -31,6 +33,8 @@ std::optional<std::string> ReadFileBytes(const fs::path& path) {
 }
 
 namespace {
+
+std::atomic<bool> fail_next_before_rename{false};
 
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
@@ -86,9 +90,16 @@ class TemporaryFile {
 
 }  // namespace
 
+void FailNextReplaceBeforeRename() {
+    fail_next_before_rename = true;
+}
+
 void ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     TemporaryFile temporary(path);
     temporary.Write(path, bytes);
+    if (fail_next_before_rename.exchange(false)) {
+        throw FileError(path.string(), "interrupted before the file was replaced");
+    }
     temporary.RenameTo(path);
 }
 

@@ -109,7 +109,7 @@ std::string ReadProfileValue(const std::string& section, const std::string& key,
                              const std::string& path, std::size_t max_bytes) {
     auto file = ReadFileBytes(ResolvePath(path));
     if (!file) return "";
-    auto value = ProfileLookup(WithoutBom(*file), Utf8ToCp949(section), Utf8ToCp949(key));
+    auto value = ProfileLookup(*file, Utf8ToCp949(section), Utf8ToCp949(key));
     if (!value) return "";
     return Cp949ToUtf8(value->substr(0, Cp949CutLength(*value, max_bytes)));
 }
@@ -118,7 +118,9 @@ std::string ReadProfileValue(const std::string& section, const std::string& key,
 
 std::optional<std::string> ProfileLookup(std::string_view file, std::string_view section,
                                          std::string_view key) {
-    std::vector<Line> lines = SplitLines(file);
+    // ProfileStore keeps a UTF-8 mark that an editor put before the first
+    // section, so the lookup must see past it as well.
+    std::vector<Line> lines = SplitLines(WithoutBom(file));
     Place place = Locate(lines, section, key);
     if (!place.key_line) return std::nullopt;
     return std::string(ParseKeyLine(lines[*place.key_line].text)->value);
@@ -140,7 +142,14 @@ std::string ProfileStore(std::string_view file, std::string_view section, std::s
         }
     };
     auto append_new_line = [&](const std::string& text) {
-        if (!out.empty() && out.back() != '\n') out.append("\r\n");
+        // The last line may lack its end, or keep only the CR of one (a file
+        // cut between CR and LF); either must be completed, or the line
+        // would run into the new one.
+        if (!out.empty() && out.back() == '\r') {
+            out.append("\n");
+        } else if (!out.empty() && out.back() != '\n') {
+            out.append("\r\n");
+        }
         out.append(text).append("\r\n");
     };
 

@@ -30,7 +30,8 @@ std::string ReadSetting(const std::string& Section, const std::string& Key,
 void WriteSetting(const std::string& Section, const std::string& Key, const std::string& Value,
                   const std::string& Path);
 
-// The byte-level halves of the operations above, on code page 949 text.
+// The byte-level halves of the operations above, on code page 949 text. A
+// UTF-8 mark at the start of the file is passed over and kept.
 std::optional<std::string> ProfileLookup(std::string_view file, std::string_view section,
                                          std::string_view key);
 std::string ProfileStore(std::string_view file, std::string_view section, std::string_view key,

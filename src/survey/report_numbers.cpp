@@ -70,8 +70,12 @@ std::optional<std::string> LengthAsWholeNumber(std::string_view text) {
 std::optional<std::string> OverhangAsWholeNumber(std::string_view text) {
     auto value = ReadNumber(text);
     if (!value) return std::nullopt;
-    // A hair below the next whole number still counts as that number.
-    return WholeNumberText(std::floor(*value - 0.0000001) + 1);
+    // A hair below the next whole number still counts as that number. From
+    // about 2E9 on the hair is lost in the double, and a whole value would
+    // go one up; there the value is simply rounded up.
+    double nudged = *value - 0.0000001;
+    if (nudged == *value) return WholeNumberText(std::ceil(*value));
+    return WholeNumberText(std::floor(nudged) + 1);
 }
 
 std::string LowestPointText(std::string_view text) {

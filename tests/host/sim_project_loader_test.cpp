@@ -96,6 +96,8 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
         {"\"thickness\": 0.3,", "\"thickness\": 0.3, \"axial_thickness\": 0.1,", 15,
          "toolpaths[0].thickness: give \"thickness\" or"},
         {"\"radial_thickness\": 0.1, ", "", 16, "toolpaths[1]: \"radial_thickness\" and"},
+        {"\"machining_time\": 600", "\"machining_time\": 1e300", 15,
+         "toolpaths[0].machining_time: must be less than 1E9 seconds"},
         {"\"lowest_z\": -12, ", "", 14,
          "toolpaths[0]: a toolpath needs \"lowest_z\" or \"points\""},
         {"\"name\": \"F1\"", "\"name\": \"R1\"", 16,

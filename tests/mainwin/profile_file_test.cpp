@@ -39,6 +39,8 @@ TEST(ProfileFile, LookupIgnoresCaseAndBlanksAndTakesTheFirstKey) {
     EXPECT_EQ(ProfileLookup("[S]\r\nK=\r\n", "S", "K"), "");
     EXPECT_EQ(ProfileLookup("[S]\r\nK=a=b\r\n", "S", "K"), "a=b");
     EXPECT_FALSE(ProfileLookup("K=outside\r\n[S]\r\n", "S", "K"));
+    // A UTF-8 mark that an editor put before the first section, as ProfileStore keeps it.
+    EXPECT_EQ(ProfileLookup("\xEF\xBB\xBF[S]\nK=after the mark\n", "S", "K"), "after the mark");
 }
 
 TEST(ProfileFile, LongValuesAreCutAtTheBufferLimitOnACharacterBoundary) {
@@ -70,6 +72,9 @@ TEST(ProfileFile, StoreReplacesInPlaceAndKeepsEveryOtherLine) {
         {"[S]\r\nA=1\r\n\r\n[T]\r\nA=1\r\n", "S", "B", "[S]\r\nA=1\r\nB=9\r\n\r\n[T]\r\nA=1\r\n"},
         // new section at the end, after a last line without its line end
         {"[S]\r\nA=1", "T", "B", "[S]\r\nA=1\r\n[T]\r\nB=9\r\n"},
+        // a file cut between CR and LF: the new key still gets a line of its own
+        {"[S]\r", "S", "A", "[S]\r\nA=9\r\n"},
+        {"[S]\r\nA=1\r\n[T]\r", "T", "B", "[S]\r\nA=1\r\n[T]\r\nB=9\r\n"},
         // empty file
         {"", "S", "A", "[S]\r\nA=9\r\n"},
         // LF lines stay LF; a UTF-8 mark at the start is kept

@@ -4,6 +4,7 @@
 
 #include "mainwin/atomic_file.h"
 #include "mainwin/form4.h"
+#include "mainwin/picture_size_file.h"
 #include "sheet/form11.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
@@ -93,6 +94,41 @@ TEST(Form4Workbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
         EXPECT_TRUE(rig.form().last_workbook().empty());
         EXPECT_EQ(std::distance(fs::directory_iterator(rig.Saved("")), fs::directory_iterator()),
                   0);
+    }
+}
+
+// A picture-size file edited by hand: the settings window shows what it holds,
+// and the writer refuses a size it cannot use, naming the box and the text.
+TEST(Form4Workbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
+    struct Case {
+        const char* file;
+        const char* box;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"\"1e309\",\"200\",\"300\",\"200\",\"300\",\"200\",\"300\",\"200\"\r\n", "TOP 가로",
+         "'1e309'"},
+        {"\"300\",\"200\",\"300\",\"200\",\"300\",\"-5\",\"300\",\"200\"\r\n", "Front 세로",
+         "'-5'"},
+    };
+    for (const auto& c : cases) {
+        WorkbookRig rig;
+        rig.drives().Write(settings::PictureSizeFilePath(), c.file);
+        rig.form().Command3_Click();
+        const auto& messages = rig.interaction().messages;
+        ASSERT_EQ(messages.size(), 1u) << c.file;
+        EXPECT_NE(messages[0].text.find(c.box), std::string::npos) << messages[0].text;
+        EXPECT_NE(messages[0].text.find(c.text), std::string::npos) << messages[0].text;
+        EXPECT_TRUE(rig.form().last_workbook().empty());
+        EXPECT_EQ(std::distance(fs::directory_iterator(rig.Saved("")), fs::directory_iterator()),
+                  0);
+
+        // The settings window holds the texts as they are and saves them back unchanged.
+        Form11& settings = rig.forms().form11();
+        EXPECT_EQ(settings.PictureSizes(), settings::ReadPictureSizes().sizes);
+        settings.Command2_Click();
+        EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), c.file);
+        EXPECT_EQ(messages.size(), 1u);
     }
 }
 

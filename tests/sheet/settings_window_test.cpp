@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "launcher/form6.h"
+#include "mainwin/atomic_file_seam.h"
 #include "mainwin/picture_size_file.h"
 #include "mainwin/settings_files.h"
 #include "sheet/company_registry.h"
@@ -164,6 +165,19 @@ TEST(Form11, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
         EXPECT_EQ(message.title, "경고");
     }
     EXPECT_FALSE(fs::exists(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE")));
+}
+
+TEST(Form11, ASaveInterruptedBeforeTheRenameKeepsTheStoredSizesAndSaysSo) {
+    testing::FormsRig rig("");
+    Form11& form = rig.forms().form11();
+    auto stored = rig.drives().Read(settings::PictureSizeFilePath());
+    TypeSizes(form, {"1", "2", "3", "4", "5", "6", "7", "8"});
+    FailNextReplaceBeforeRename();
+    form.Command2_Click();
+    EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), stored);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
 }
 
 TEST(Form11, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegistry) {

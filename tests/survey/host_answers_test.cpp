@@ -60,6 +60,8 @@ TEST(HostAnswers, WholeNumbersForLengthAndOverhang) {
         {"-0.5", "0", "0"},
         {"-2.5", "-2", "-2"},
         {"0", "0", "0"},
+        {"123456781045", "123456781045", "123456781045"},  // past where 1E-7 is lost
+        {"123456781045.5", "123456781046", "123456781046"},
         {"abc", std::nullopt, std::nullopt},
         {"", std::nullopt, std::nullopt},
         {"1e300", std::nullopt, std::nullopt},

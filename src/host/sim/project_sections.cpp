@@ -176,6 +176,9 @@ Toolpath ReadToolpath(const Field& field) {
     toolpath.thickness = ReadThickness(field);
     if (auto time = field.OptionalMember("machining_time")) {
         toolpath.machining_seconds = time->NumberAtLeast(0);
+        // The statistics form prints hours:minutes:seconds in whole seconds;
+        // far beyond any job the count would overflow into nonsense.
+        if (toolpath.machining_seconds >= 1e9) time->Fail("must be less than 1E9 seconds");
     }
     if (auto points = field.OptionalMember("points")) {
         for (const Field& point : points->Items()) toolpath.points.push_back(ReadPoint(point));

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace orvalis {
+
+// For tests of interrupted writes: the next ReplaceFileAtomically writes and
+// flushes its temporary file and then fails with FileError instead of
+// renaming it into place, as a process stopped at that moment would. One
+// failure per call; the calls after it work again.
+void FailNextReplaceBeforeRename();
+
+}  // namespace orvalis

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "mainwin/atomic_file_seam.h"
+#include "mainwin/cp949.h"
+#include "mainwin/file_error.h"
+#include "mainwin/picture_size_file.h"
+#include "mainwin/settings_files.h"
+#include "mainwin/tool_assembly_file.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::settings {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> FileNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// A write stopped after its temporary file was written and before it was
+// renamed: the settings or record file stays exactly as it was, nothing is
+// left beside it, and the next write goes through.
+TEST(InterruptedWrite, LeavesTheOldFileAndNoTemporaryFile) {
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string old_bytes;
+        std::function<void()> write;
+    };
+    const Case cases[] = {
+        {"extension (WriteSetting)", SettingFilePath(),
+         Utf8ToCp949("[DATA확장자]\r\nTYPE=nc\r\n; 손으로 고친 줄\r\n"),
+         [] { SaveNcExtension("tap"); }},
+        {"company (WriteSetting)", CompanyFilePath(),
+         Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n"),
+         [] { SaveCompany(2, "대한금형"); }},
+        {"picture sizes", PictureSizeFilePath(),
+         "\"300\",\"200\",\"300\",\"200\",\"300\",\"200\",\"300\",\"200\"\r\n",
+         [] {
+             WritePictureSizes({"1", "2", "3", "4", "5", "6", "7", "8"});
+         }},
+        {"tool assembly", ToolAssemblyFilePath(),
+         "\"10\",\"75\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n",
+         [] {
+             AppendToolAssembly({"6", "50"});
+         }},
+    };
+    for (const auto& c : cases) {
+        testing::TempDrives drives;
+        drives.Write(c.path, c.old_bytes);
+        fs::path folder = drives.File(c.path).parent_path();
+        std::set<std::string> names_before = FileNames(folder);
+
+        FailNextReplaceBeforeRename();
+        EXPECT_THROW(c.write(), FileError) << c.name;
+        EXPECT_EQ(drives.Read(c.path), c.old_bytes) << c.name;
+        EXPECT_EQ(FileNames(folder), names_before) << c.name;
+
+        c.write();  // the failure was for one write only
+        EXPECT_NE(drives.Read(c.path), c.old_bytes) << c.name;
+        EXPECT_EQ(FileNames(folder), names_before) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace orvalis::settings
