@@ -27,10 +27,14 @@ test: build
 # ./orvalis-demo: its own data folder under drives/, the setup sheet, the
 # picture workbook and one NC file per toolpath beside it.
 DEMO_DIR ?= orvalis-demo
+DEMO_ENV = ORVALIS_DRIVES=$(CURDIR)/$(DEMO_DIR)/drives ORVALIS_HOST=sim
+DEMO_DAT = $(DEMO_DIR)/drives/c/TARVEL/ORVALIS/DAT FILE
 demo: build
 	rm -rf $(DEMO_DIR)
-	ORVALIS_DRIVES=$(CURDIR)/$(DEMO_DIR)/drives ORVALIS_HOST=sim \
-		$(BUILD_DIR)/src/cli/orvalis-cli run --folder $(DEMO_DIR) --prefix T --company "(주)한국정밀" --item "금형 인서트"
+	$(DEMO_ENV) $(BUILD_DIR)/src/cli/orvalis-cli settings > /dev/null
+	cp sim/sample-tool-assemblies.DAT "$(DEMO_DAT)/공구DATA.DAT"
+	$(DEMO_ENV) $(BUILD_DIR)/src/cli/orvalis-cli run --folder $(DEMO_DIR) --collision \
+		--prefix T --company "(주)한국정밀" --item "금형 인서트"
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup

@@ -50,12 +50,18 @@ int RunTypicalRun(CommandContext& context) {
     Form4& form4 = context.LoadMainWindow();
     Written written{context.out(), {}};
     bool surveyed = SurveyAsTyped(context, form4, arguments);
+    // The collision check ends with a survey of its own, which gives the NC
+    // names back their toolpath names: the prefix is typed again after it.
+    if (surveyed && arguments.Flag("--collision")) {
+        surveyed = CheckCollisions(context, form4);
+        if (auto prefix = arguments.Option("--prefix"); prefix && surveyed) {
+            form4.Text8.SetText("");
+            form4.Text8.SetText(*prefix);
+        }
+    }
     PrintGridRows(context.out(), form4.MSFlexGrid1,
                   static_cast<int>(form4.last_survey().rows.size()));
     if (!surveyed) return Finish(context, form4, written, false);
-    if (arguments.Flag("--collision") && !CheckCollisions(context, form4)) {
-        return Finish(context, form4, written, false);
-    }
     if (!CaptureViews(context, form4, std::nullopt)) return Finish(context, form4, written, false);
     for (const auto& bitmap : BitmapPaths()) written.Add(bitmap);
 

@@ -52,9 +52,14 @@ bool SurveyAsTyped(CommandContext& context, Form4& form4, const CommandArguments
     return TypeNumbering(form4, arguments, context.err()) && form4.last_survey().complete();
 }
 
-bool CheckCollisions(CommandContext& context, Form4& /*form4*/) {
-    context.err() << "orvalis-cli: the collision check is not available yet\n";
-    return false;
+bool CheckCollisions(CommandContext& context, Form4& form4) {
+    context.Session()->Mark("collision");
+    form4.Check1_Click();
+    if (!form4.last_collision().problems.empty()) {
+        context.err() << "orvalis-cli: " << form4.StatusBar1 << '\n';
+        return false;
+    }
+    return form4.last_survey().complete();
 }
 
 bool CaptureViews(CommandContext& context, Form4& form4,
