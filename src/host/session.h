@@ -31,7 +31,7 @@ class HostSession {
 // this build has; the message says which specs are valid.
 std::unique_ptr<HostBackend> MakeBackend(const std::string& spec);
 
-// The spec to use when none is given on the command line: $ORVALIS_HOST, else "sim".
+// The host to use when the command line names none: $ORVALIS_HOST, else "sim".
 std::string DefaultHostSpec();
 
 }  // namespace orvalis::host
