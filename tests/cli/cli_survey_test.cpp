@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -99,6 +100,42 @@ TEST(CliSurvey, AFailedSurveyPrintsTheRowsItWroteAndExitsWithOne) {
     EXPECT_NE(numbered.err.find("숫자가 아닙니다"), std::string::npos) << numbered.err;
 
     EXPECT_EQ(bad_start.Run({"--start"}).status, 2);
+}
+
+}  // namespace
+}  // namespace orvalis::cli
+
+namespace orvalis::cli {
+namespace {
+
+// The sample project surveyed as a user would: every toolpath's row, the
+// strategy named in Korean, the tool described from its report.
+TEST(CliSurveyOnSim, TheSampleProjectsRowsNameEveryStrategy) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    testing::ScopedEnv sim("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
+    std::ostringstream out, err;
+    ASSERT_EQ(Main({"--host", "sim", "survey", "--prefix", "OP"}, out, err), 0) << err.str();
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+        rows.push_back(cells);
+    }
+    ASSERT_EQ(rows.size(), 12u);
+    std::set<std::string> strategies;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_GE(rows[i].size(), 13u) << i;
+        EXPECT_EQ(rows[i][1], "OP" + std::to_string(i + 1));
+        EXPECT_EQ(rows[i][2].rfind("Ø", 0), 0u) << rows[i][2];
+        EXPECT_EQ(rows[i][11], "()");  // no collision check yet
+        strategies.insert(rows[i][12]);
+    }
+    EXPECT_EQ(strategies,
+              (std::set<std::string>{"3D옵셋", "등고선", "옵티마Z", "프로파일", "황삭옵셋", "펜슬",
+                                     "라스트", "패턴", "방사선", "스파이널", "로타리"}));
 }
 
 }  // namespace
