@@ -25,6 +25,10 @@ void ShowComboBox(QComboBox& combo, const forms::ComboBox& box) {
         combo.addItems(items);
     }
     combo.setCurrentIndex(box.ListIndex());
+    // An editable combo may hold a text that is none of its entries.
+    if (combo.isEditable() && combo.currentText() != FromStd(box.Text())) {
+        combo.setEditText(FromStd(box.Text()));
+    }
 }
 
 void ForwardTyping(QLineEdit& edit, forms::TextBox& box, QObject& context) {
@@ -35,6 +39,10 @@ void ForwardTyping(QLineEdit& edit, forms::TextBox& box, QObject& context) {
 void ForwardChoice(QComboBox& combo, forms::ComboBox& box, QObject& context) {
     QObject::connect(&combo, &QComboBox::activated, &context,
                      [&box](int index) { box.SetListIndex(index); });
+    if (combo.isEditable()) {
+        QObject::connect(&combo, &QComboBox::editTextChanged, &context,
+                         [&box](const QString& text) { box.SetText(text.toStdString()); });
+    }
 }
 
 }  // namespace orvalis::gui

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/control_views.h"
 #include "gui/flex_grid_view.h"
 #include "gui/folder_panel_view.h"
 #include "gui/fonts.h"
@@ -28,10 +29,6 @@ namespace orvalis::gui {
 
 namespace {
 
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QGroupBox* Frame(const QString& caption, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setFont(CaptionFont());
@@ -42,25 +39,6 @@ QLabel* Caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(CaptionFont());
     return label;
-}
-
-void ShowItems(QComboBox& combo, const forms::ComboBox& model) {
-    QStringList items;
-    for (const auto& item : model.Items()) items << FromStd(item);
-    QStringList shown;
-    for (int i = 0; i < combo.count(); ++i) shown << combo.itemText(i);
-    if (shown != items) {
-        combo.clear();
-        combo.addItems(items);
-    }
-    combo.setCurrentIndex(model.ListIndex());
-    if (combo.isEditable() && combo.currentText() != FromStd(model.Text())) {
-        combo.setEditText(FromStd(model.Text()));
-    }
-}
-
-void ShowText(QLineEdit& edit, const forms::TextBox& model) {
-    if (edit.text() != FromStd(model.Text())) edit.setText(FromStd(model.Text()));
 }
 
 void ShowList(QListWidget& list, const forms::ListBox& model) {
@@ -78,7 +56,6 @@ void ShowList(QListWidget& list, const forms::ListBox& model) {
         list.setCurrentRow(model.ListIndex());
     }
 }
-
 
 }  // namespace
 
@@ -315,26 +292,15 @@ void MainWindow::ConnectEdits() {
     connect(list2_, &QListWidget::currentRowChanged, this, [&m](int row) {
         if (row < m.List2.ListCount()) m.List2.SetListIndex(row);
     });
-    auto text_box = [this](QLineEdit* edit, forms::TextBox& box) {
-        connect(edit, &QLineEdit::textEdited, this,
-                [&box](const QString& text) { box.SetText(text.toStdString()); });
-    };
-    text_box(text1_, m.Text1);
-    text_box(text2_, m.Text2);
-    text_box(text3_, m.Text3);
-    text_box(text8_, m.Text8);
-    text_box(text10_, m.Text10);
-    auto combo_box = [this](QComboBox* combo, forms::ComboBox& box) {
-        connect(combo, &QComboBox::activated, this, [&box](int index) { box.SetListIndex(index); });
-        if (combo->isEditable()) {
-            connect(combo, &QComboBox::editTextChanged, this,
-                    [&box](const QString& text) { box.SetText(text.toStdString()); });
-        }
-    };
-    combo_box(combo1_, m.Combo1);
-    combo_box(combo2_, m.Combo2);
-    combo_box(combo3_, m.Combo3);
-    combo_box(combo4_, m.Combo4);
+    ForwardTyping(*text1_, m.Text1, *this);
+    ForwardTyping(*text2_, m.Text2, *this);
+    ForwardTyping(*text3_, m.Text3, *this);
+    ForwardTyping(*text8_, m.Text8, *this);
+    ForwardTyping(*text10_, m.Text10, *this);
+    ForwardChoice(*combo1_, m.Combo1, *this);
+    ForwardChoice(*combo2_, m.Combo2, *this);
+    ForwardChoice(*combo3_, m.Combo3, *this);
+    ForwardChoice(*combo4_, m.Combo4, *this);
 }
 
 void MainWindow::Refresh() {
@@ -350,15 +316,15 @@ void MainWindow::Refresh() {
     const QSignalBlocker blockers[] = {QSignalBlocker(combo1_), QSignalBlocker(combo2_),
                                        QSignalBlocker(combo3_), QSignalBlocker(combo4_),
                                        QSignalBlocker(list1_),  QSignalBlocker(list2_)};
-    ShowItems(*combo1_, m.Combo1);
-    ShowItems(*combo2_, m.Combo2);
-    ShowItems(*combo3_, m.Combo3);
-    ShowItems(*combo4_, m.Combo4);
-    ShowText(*text1_, m.Text1);
-    ShowText(*text2_, m.Text2);
-    ShowText(*text3_, m.Text3);
-    ShowText(*text8_, m.Text8);
-    ShowText(*text10_, m.Text10);
+    ShowComboBox(*combo1_, m.Combo1);
+    ShowComboBox(*combo2_, m.Combo2);
+    ShowComboBox(*combo3_, m.Combo3);
+    ShowComboBox(*combo4_, m.Combo4);
+    ShowTextBox(*text1_, m.Text1);
+    ShowTextBox(*text2_, m.Text2);
+    ShowTextBox(*text3_, m.Text3);
+    ShowTextBox(*text8_, m.Text8);
+    ShowTextBox(*text10_, m.Text10);
     ShowList(*list1_, m.List1);
     ShowList(*list2_, m.List2);
     check1_->setChecked(m.Check1.Value == 1);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "forms/forms.h"
+#include "forms/joined.h"
 #include "host/host_error.h"
 #include "mainwin/drive_paths.h"
 #include "mainwin/file_stamps.h"
@@ -28,12 +29,6 @@ namespace {
 std::string WithoutLineBreaks(std::string text) {
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
     return text;
-}
-
-std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
-    std::string joined;
-    for (const auto& part : parts) joined += (joined.empty() ? "" : separator) + part;
-    return joined;
 }
 
 // The whole number a box holds, blanks around it allowed.
@@ -155,7 +150,7 @@ void Form4::ShowProject(std::vector<std::string>& problems) {
 }
 
 void Form4::ReportLoad(const std::vector<std::string>& problems) {
-    Status(problems.empty() ? kReady : Joined(problems, " / "));
+    Status(problems.empty() ? kReady : forms::Joined(problems, " / "));
 }
 
 void Form4::Command1_Click() {
@@ -336,10 +331,10 @@ void Form4::ReportPost(int not_posted) {
                         "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");
     }
     std::string written = "NC 파일 " + std::to_string(last_post_.written.size()) + "개를 썼습니다";
-    Status(lines.empty() ? kReady : written + " / " + Joined(lines, " / "));
+    Status(lines.empty() ? kReady : written + " / " + forms::Joined(lines, " / "));
     if (lines.empty()) return;
     forms().interaction().Message(
-        {written + ".\n" + Joined(lines, "\n"), "NC POST",
+        {written + ".\n" + forms::Joined(lines, "\n"), "NC POST",
          last_post_.failure ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
 }
 
@@ -358,7 +353,7 @@ void Form4::Command14_Click() {
 
 void Form4::ReportSurvey() {
     if (!last_survey_.problems.empty()) {
-        Status(Joined(last_survey_.problems, " / "));
+        Status(forms::Joined(last_survey_.problems, " / "));
     } else if (last_survey_.not_surveyed > 0) {
         std::string text = survey::NotSurveyedMessage(last_survey_.not_surveyed);
         Status(text);
@@ -380,10 +375,6 @@ void Form4::Status(std::string text) {
     StatusBar1 = std::move(text);
     NotifyChanged();
 }
-
-}  // namespace orvalis
-
-namespace orvalis {
 
 void Form4::Command3_Click() {
     settings::PictureSizeTexts sizes = forms().form11().PictureSizes();

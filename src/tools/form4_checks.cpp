@@ -2,6 +2,7 @@
 // the holder collision check and the gouge display.
 
 #include "forms/forms.h"
+#include "forms/joined.h"
 #include "mainwin/form4.h"
 #include "tools/assembly_lookup.h"
 #include "tools/form5.h"
@@ -9,12 +10,6 @@
 namespace orvalis {
 
 namespace {
-
-std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
-    std::string joined;
-    for (const auto& part : parts) joined += (joined.empty() ? "" : separator) + part;
-    return joined;
-}
 
 constexpr const char* kEmptyList = "검사할 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.";
 
@@ -118,9 +113,9 @@ void Form4::ReportChecks(const std::string& title, const std::string& done,
     }
     std::vector<std::string> status = problems;
     if (!done.empty()) status.insert(status.begin(), done);
-    Status(Joined(status, " / "));
+    Status(forms::Joined(status, " / "));
     forms().interaction().Message(
-        {Joined(status, "\n"), title,
+        {forms::Joined(status, "\n"), title,
          failed ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
 }
 

@@ -55,20 +55,6 @@ TEST(ViewCapture, EachViewDrawsItsPatternsThenKeepsItsBitmap) {
     EXPECT_EQ(std::count(all.begin(), all.end(), "DIALOGS ERROR ON"), 1);
 }
 
-TEST(ViewCapture, ARunSendsEveryLineAfterItsConnect) {
-    testing::FormsRig rig("");
-    host::HostChannel pm(rig.forms().session());
-    EXPECT_FALSE(RunCapture(pm, Boxes()));
-    auto sent = rig.Transcript();
-    ASSERT_FALSE(sent.empty());
-    EXPECT_EQ(sent.front(), "Connect");
-    auto expected = CaptureCommands(Boxes());
-    ASSERT_EQ(sent.size(), expected.size() + 1);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(sent[i + 1], "RunCommand " + expected[i]) << i;
-    }
-}
-
 TEST(ViewCapture, AFailingCallStopsTheRunAndTheDisplayIsRestored) {
     testing::FormsRig rig("fail DRAW Pattern 'OUT_LINE'\n");
     host::HostChannel pm(rig.forms().session());
