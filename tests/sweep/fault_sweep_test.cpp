@@ -1,0 +1,294 @@
+// Every host call of every action fails once: the action must end without a
+// crash, tell the user which call failed, give the host back (dialogs,
+// display, temporary NC programs and tool clones) and leave the data folder
+// as it was.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "mainwin/atomic_file.h"
+#include "mainwin/atomic_file_seam.h"
+#include "mainwin/form4.h"
+#include "mainwin/tool_assembly_file.h"
+#include "ncout/form2.h"
+#include "sheet/test_bitmaps.h"
+#include "support/forms_rig.h"
+#include "support/host_reports.h"
+#include "views/form1.h"
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FormsRig;
+using testing::ParamLine;
+using Lines = std::vector<std::string>;
+
+// A call that, once sent, obliges the action to send another later: the
+// host must not be left with its dialogs off or a temporary object behind.
+struct Obligation {
+    std::string opened_by;
+    std::string closed_by;
+};
+
+const std::vector<Obligation> kDialogs = {
+    {"RunCommand DIALOGS MESSAGE OFF", "RunCommand DIALOGS MESSAGE ON"},
+    {"RunCommand DIALOGS ERROR OFF", "RunCommand DIALOGS ERROR ON"},
+};
+
+std::vector<Obligation> With(std::vector<Obligation> more) {
+    more.insert(more.begin(), kDialogs.begin(), kDialogs.end());
+    return more;
+}
+
+// One user action: how to get the windows ready for it, the action itself,
+// and what it owes the host once it has begun.
+struct Action {
+    std::string name;
+    bool with_collision_answers = false;
+    std::function<void(FormsRig&)> prepare;
+    std::function<void(FormsRig&)> run;
+    std::vector<Obligation> obligations;
+    // Whether the main window is back to normal when the action has ended;
+    // the block panel keeps it minimised while it stays open.
+    bool main_window_returns = true;
+};
+
+testing::SurveyedToolpath Toolpath(const std::string& name, const std::string& tool,
+                                   const std::string& diameter) {
+    testing::SurveyedToolpath t;
+    t.name = name;
+    t.tool = tool;
+    t.tool_lines = {"TYPE  :  ENDMILL", ParamLine("DIAMETER", diameter), ParamLine("LENGTH", "60"),
+                    ParamLine("OVERHANG", "30")};
+    t.toolpath_lines = {"TYPE  :  RASTER", ParamLine("STEPOVER", "2"),
+                        ParamLine("THICKNESS", "0.2")};
+    return t;
+}
+
+// Two toolpaths, each with its own tool; the collision check clones each tool
+// once, so the active tool answers go tool, clone, tool, clone.
+std::string Script(bool with_collision_answers) {
+    std::string script = "version 8009\nblock -50 120 -40 40 -30 0\n";
+    script += "toolpath 1-ROUGH\ntoolpath 2-FINISH\n";
+    script += testing::ReplayAnswer("PRINT VALUE PROJECTPATH", "D:\\JOB\r\n");
+    script += testing::ReplayAnswer("PRINT VALUE PROJECTNAME", "INSERT\r\n");
+    if (with_collision_answers) {
+        for (const char* tool : {"D10", "D10_1", "B6", "B6_1"}) {
+            script += testing::ReplayAnswer("PRINT FORMVALUE ToolToolBar.Active",
+                                            std::string(tool) + "\r\n");
+        }
+    }
+    return script + testing::SurveyAnswers(
+                        {Toolpath("1-ROUGH", "D10", "10"), Toolpath("2-FINISH", "B6", "6")});
+}
+
+const std::string kAssemblyTable =
+    "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"\",\"\",\"\","
+    "\"0.5\",\"2\"\r\n"
+    "\"6\",\"57\",\"6\",\"6\",\"20\",\"\",\"\",\"\",\"16\",\"24\",\"30\",\"\",\"\",\"\","
+    "\"0.3\",\"1.5\"\r\n";
+
+std::string CreateProgramCall(const std::string& n) {
+    return "RunCommand CREATE NCPROGRAM '" + n + "' EDIT NCPROGRAM '" + n + "' APPEND TOOLPATH '" +
+           n + "' DEACTIVATE NCPROGRAM";
+}
+
+void ListBothToolpaths(FormsRig& rig) {
+    Form4& form = rig.forms().form4();
+    form.Command1_Click();
+    form.Text8.SetText("T");
+}
+
+const std::vector<Action>& Actions() {
+    static const std::vector<Action> actions = {
+        {"load", false, [](FormsRig&) {}, [](FormsRig& rig) { rig.forms().form4(); }, {}},
+        {"survey", false, ListBothToolpaths,
+         [](FormsRig& rig) { rig.forms().form4().Command14_Click(); },
+         With({{"RunCommand DIALOGS MESSAGE OFF", "RunCommand edit preference seldrawtp yes"}})},
+        {"block panel",
+         false,
+         [](FormsRig& rig) { rig.forms().form4(); },
+         [](FormsRig& rig) { rig.forms().form4().Command15_Click(); },
+         {},
+         false},
+        {"capture", false,
+         [](FormsRig& rig) {
+             rig.forms().form4().Command15_Click();
+             rig.forms().form1().Text6.SetText("50");
+         },
+         [](FormsRig& rig) { rig.forms().form1().Command3_Click(); },
+         With({{"RunCommand UNDRAW TRANSFORM", "RunCommand DRAW TRANSFORM"},
+               {"RunCommand EDIT COLOUR PatternInactive 1.00000 1.00000 1.00000",
+                "RunCommand EDIT COLOUR PatternInactive RESET"},
+               {"RunCommand EDIT COLOUR BlockWireframe 1.00000 1.00000 1.00000",
+                "RunCommand EDIT COLOUR BlockWireframe RESET"}})},
+        {"collision", true,
+         [](FormsRig& rig) {
+             rig.drives().Write(settings::ToolAssemblyFilePath(), kAssemblyTable);
+             ListBothToolpaths(rig);
+         },
+         [](FormsRig& rig) { rig.forms().form4().Check1_Click(); },
+         // A clone whose name was read and used must be deleted again.
+         With({{"RunCommand EDIT TOOL 'D10_1' LENGTH  75Yes", "RunCommand DELETE TOOL 'D10_1'"},
+               {"RunCommand EDIT TOOL 'B6_1' LENGTH  57Yes", "RunCommand DELETE TOOL 'B6_1'"}})},
+        {"gouge", false, ListBothToolpaths,
+         [](FormsRig& rig) { rig.forms().form4().Check2_Click(); }, kDialogs},
+        {"post", false,
+         [](FormsRig& rig) {
+             fs::create_directories(rig.drives().File("D:\\JOB\\NCDATA"));
+             ListBothToolpaths(rig);
+             rig.forms().form4().Dir1.Path = "D:\\JOB\\NCDATA";
+             rig.forms().form4().Dir1_Change();
+         },
+         [](FormsRig& rig) { rig.forms().form4().Command2_Click(); },
+         // The NC programs made for the output are deleted again.
+         With({{CreateProgramCall("1-ROUGH"), "RunCommand DELETE NCPROGRAM ALL"},
+               {CreateProgramCall("2-FINISH"), "RunCommand DELETE NCPROGRAM ALL"}})},
+        {"rename",
+         false,
+         [](FormsRig& rig) { rig.forms().form2().Text1.SetText("T-"); },
+         [](FormsRig& rig) { rig.forms().form2().Command5_Click(); },
+         {}},
+    };
+    return actions;
+}
+
+// Every file under the drive folder, with its bytes.
+std::map<fs::path, std::optional<std::string>> Snapshot(const fs::path& root) {
+    std::map<fs::path, std::optional<std::string>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) files[entry.path()] = ReadFileBytes(entry.path());
+    }
+    return files;
+}
+
+// What the user was told since `first_message`: the main window's status bar
+// and the message boxes shown.
+std::string Told(FormsRig& rig, std::size_t first_message) {
+    std::string told = rig.forms().HasForm4() ? rig.forms().form4().StatusBar1 + "\n" : "";
+    const auto& messages = rig.interaction().messages;
+    for (std::size_t i = first_message; i < messages.size(); ++i) told += messages[i].text + "\n";
+    return told;
+}
+
+// The action's calls, numbered from 1, as the transcript wrote them.
+Lines CallsOf(FormsRig& rig) {
+    return rig.TranscriptSince("sweep");
+}
+
+// An obligation still open when the call failed (opened, and not yet met by
+// a call before it or by the failing call itself) must be met after it.
+void ExpectObligationsMet(const Action& action, const Lines& calls, std::size_t failing) {
+    auto index_of_last = [&](const std::string& call, std::size_t up_to) -> std::size_t {
+        for (std::size_t i = std::min(up_to, calls.size()); i >= 1; --i) {
+            if (calls[i - 1] == call) return i;
+        }
+        return 0;
+    };
+    for (const auto& obligation : action.obligations) {
+        std::size_t opened = index_of_last(obligation.opened_by, failing);
+        if (opened == 0 || index_of_last(obligation.closed_by, failing) > opened) continue;
+        EXPECT_GT(index_of_last(obligation.closed_by, calls.size()), failing)
+            << "'" << obligation.opened_by << "' was sent but '" << obligation.closed_by
+            << "' did not follow the failing call";
+    }
+}
+
+struct Outcome {
+    std::size_t calls = 0;  // host calls the action made
+};
+
+// Runs the action once, with the `failing`-th of its calls failing (0: none).
+Outcome RunWithFailure(const Action& action, std::size_t failing) {
+    FormsRig rig(Script(action.with_collision_answers));
+    action.prepare(rig);
+    auto before = Snapshot(rig.drives().root());
+    std::size_t first_message = rig.interaction().messages.size();
+    std::size_t calls_before = rig.host().call_count();
+    if (failing > 0) rig.host().FailCallNumber(calls_before + failing);
+    rig.forms().session()->Mark("sweep");
+
+    action.run(rig);
+
+    Outcome outcome{rig.host().call_count() - calls_before};
+    if (failing == 0) return outcome;
+    Lines calls = CallsOf(rig);
+    EXPECT_GE(calls.size(), failing);
+    std::string failed_call = failing <= calls.size() ? calls[failing - 1] : "?";
+    SCOPED_TRACE(action.name + ": call " + std::to_string(failing) + " fails (" + failed_call +
+                 ")");
+    std::string reason = "injected failure of call " + std::to_string(calls_before + failing);
+    EXPECT_NE(Told(rig, first_message).find(reason), std::string::npos) << "the user was told:\n"
+                                                                        << Told(rig, first_message);
+    ExpectObligationsMet(action, calls, failing);
+    if (action.main_window_returns && rig.forms().HasForm4()) {
+        EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    }
+    EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
+    return outcome;
+}
+
+TEST(FaultSweep, EveryHostCallOfEveryActionFailsOnceAndIsHandled) {
+    std::size_t runs = 0;
+    for (const Action& action : Actions()) {
+        std::size_t calls = RunWithFailure(action, 0).calls;
+        ASSERT_GT(calls, 0u) << action.name;
+        for (std::size_t k = 1; k <= calls; ++k) RunWithFailure(action, k);
+        runs += calls;
+        std::cout << "[ sweep    ] " << action.name << ": " << calls << " calls\n";
+    }
+    std::cout << "[ sweep    ] " << Actions().size() << " actions, " << runs << " failing runs\n";
+}
+
+// The setup sheet and the picture workbook make no host calls; their one
+// step that can fail under them is the write of the workbook. Stopped between
+// the temporary file and the rename, it leaves the user's old workbook as it
+// was, nothing beside it, and a message.
+TEST(FaultSweep, AnInterruptedWorkbookWriteKeepsTheOldWorkbookAndIsReported) {
+    struct Case {
+        const char* button;
+        const char* file;
+        std::function<void(Form4&)> click;
+    };
+    const Case cases[] = {
+        {"시트 만들기", "T.xlsx", [](Form4& form) { form.Command3_Click(); }},
+        {"그림", "IMAGE.xlsx", [](Form4& form) { form.Command13_Click(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        FormsRig rig(Script(false));
+        for (const char* view : {"Top", "Front", "Right", "ISO"}) {
+            rig.drives().Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
+                               testing::LineDrawingBmp(64, 48));
+        }
+        const std::string old_workbook = std::string("D:\\JOB\\NCDATA\\") + c.file;
+        rig.drives().Write(old_workbook, "the workbook of yesterday");
+        ListBothToolpaths(rig);
+        Form4& form = rig.forms().form4();
+        form.Dir1.Path = "D:\\JOB\\NCDATA";
+        form.Dir1_Change();
+        rig.interaction().confirm_answer = true;  // replace it
+        auto before = Snapshot(rig.drives().root());
+        std::size_t calls_before = rig.host().call_count();
+
+        FailNextReplaceBeforeRename();
+        c.click(form);
+
+        EXPECT_EQ(rig.host().call_count(), calls_before);
+        EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
+        EXPECT_TRUE(form.last_workbook().empty());
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+        EXPECT_TRUE(rig.interaction().opened.empty());
+        EXPECT_EQ(form.WindowState(), forms::Window::kNormal);
+    }
+}
+
+}  // namespace
+}  // namespace orvalis
