@@ -56,9 +56,9 @@ bool Form4::RunCollisionPass(std::vector<std::string>& problems) {
     SetWindowState(kMinimized);
     // The table as the tool settings window shows it, loaded hidden if need be.
     auto table = forms().form5().AssemblyRows();
-    last_collision_ = tools::RunCollisionCheck(PM, List2.Items(), table, [this](int index) {
-        List2.SetListIndex(index);
-        NotifyChanged();
+    int count = List2.ListCount();
+    last_collision_ = tools::RunCollisionCheck(PM, List2.Items(), table, [this, count](int index) {
+        ShowProgress("충돌 검사 중", index, count);
     });
     KeepAssemblies(last_collision_);
     problems = last_collision_.problems;
@@ -89,9 +89,9 @@ void Form4::Check2_Click() {
             return;
         }
         List2.SetListIndex(0);
-        last_gouge_ = tools::RunGougeDisplay(PM, List2.Items(), [this](int index) {
-            List2.SetListIndex(index);
-            NotifyChanged();
+        int count = List2.ListCount();
+        last_gouge_ = tools::RunGougeDisplay(PM, List2.Items(), [this, count](int index) {
+            ShowProgress("과절삭 표시 중", index, count);
         });
         problems = last_gouge_.problems;
         done = "과절삭 표시: 툴패스 " + std::to_string(last_gouge_.drawn) + "개를 표시했습니다";
@@ -102,13 +102,13 @@ void Form4::Check2_Click() {
     ReportChecks("과절삭", done, std::move(problems), last_gouge_.failed_entry.has_value());
 }
 
-// The status bar says what was done; what was skipped or went wrong is also
-// shown in a message box, as work the user asked for was not done.
+// A pass that went through leaves the status bar ready again. One that
+// skipped or failed somewhere says what was done and what was not, in the
+// status bar and a message box, as work the user asked for was not done.
 void Form4::ReportChecks(const std::string& title, const std::string& done,
                          std::vector<std::string> problems, bool failed) {
     if (problems.empty()) {
-        if (!done.empty()) Status(done);
-        NotifyChanged();
+        Status(kReady);
         return;
     }
     std::vector<std::string> status = problems;

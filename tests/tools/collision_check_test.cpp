@@ -61,8 +61,7 @@ std::string ActiveTools(const std::vector<std::string>& names) {
 // toolpaths, then the survey that ends it.
 struct CheckRig : testing::FormsRig {
     explicit CheckRig(const std::string& extra = "",
-                      const std::vector<std::string>& active_tools = {"D10", "D10_1", "B6",
-                                                                      "B6_1"})
+                      const std::vector<std::string>& active_tools = {"D10", "D10_1", "B6", "B6_1"})
         : FormsRig("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n" +
                    ActiveTools(active_tools) + testing::SurveyAnswers({Rough(), Finish()}) +
                    extra) {
@@ -204,27 +203,38 @@ Calls AssemblyCells(const Form4& form, int row) {
 TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     CheckRig rig;
     std::vector<std::pair<int, int>> seen;  // (selected entry, window state) as shown
+    Calls statuses;                         // the status bar as shown
     rig.form.Changed = [&] {
         std::pair<int, int> now{rig.form.List2.ListIndex(), rig.form.WindowState()};
         if (seen.empty() || seen.back() != now) seen.push_back(now);
+        if (statuses.empty() || statuses.back() != rig.form.StatusBar1) {
+            statuses.push_back(rig.form.StatusBar1);
+        }
     };
     Calls calls = rig.Click();
     auto survey = std::find(calls.begin(), calls.end(), "Connect");
     // The pass switches the dialogs on at its end, and the closing steps once more.
-    EXPECT_EQ(Calls(calls.begin(), survey), Concat(kRoughPass, kFinishPass, kDialogsOn, kDialogsOn));
+    EXPECT_EQ(Calls(calls.begin(), survey),
+              Concat(kRoughPass, kFinishPass, kDialogsOn, kDialogsOn));
     ASSERT_NE(survey, calls.end());
     EXPECT_EQ(calls.back(), "RunCommand edit preference seldrawtp yes");
 
     EXPECT_EQ(rig.form.Check1.Value, 1);
     const int normal = forms::Window::kNormal, minimised = forms::Window::kMinimized;
-    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{
-                        {-1, normal}, {0, minimised}, {1, minimised},  // the pass
-                        {0, normal}, {1, normal}, {0, normal}}));       // the survey
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{-1, normal},
+                                                      {0, minimised},
+                                                      {1, minimised},  // the pass
+                                                      {0, normal},
+                                                      {1, normal},
+                                                      {0, normal}}));  // the survey
     // Each row shows its own tool's assembly: the first 10 row, and the 6 row.
     EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"30()", "30(20)", "24(40)"}));
     EXPECT_EQ(AssemblyCells(rig.form, 2), (Calls{"20(15)", "30()", "16()"}));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "2-FINISH");
-    EXPECT_EQ(rig.form.StatusBar1, "충돌 검사: 툴패스 2개를 검사했습니다");
+    // Progress through the pass and the survey, then ready again.
+    EXPECT_EQ(Calls(statuses.begin() + 1, statuses.end()),
+              (Calls{"충돌 검사 중 1/2: 1-ROUGH", "충돌 검사 중 2/2: 2-FINISH",
+                     "조회 중 1/2: 1-ROUGH", "조회 중 2/2: 2-FINISH", "준비"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
     EXPECT_FALSE(rig.forms().form5().Visible());  // the table was read from the hidden window
 }
@@ -238,8 +248,8 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
         std::string length_sent;  // the LENGTH edit, when rebuilt
     };
     auto report = [](const std::string& diameter) {
-        return std::vector<std::string>{"", "Tool", "----", "", "TYPE  :  ENDMILL",
-                                        ParamLine("DIAMETER", diameter)};
+        return std::vector<std::string>{
+            "", "Tool", "----", "", "TYPE  :  ENDMILL", ParamLine("DIAMETER", diameter)};
     };
     using tools::CheckOutcome;
     const std::vector<Toolpath> toolpaths = {
@@ -248,13 +258,16 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
         {"C", "D10B", report("10.0"), CheckOutcome::kNoTableRow, ""},
         // A diameter line among the first four lines is not read, and the
         // diameter before is not taken again.
-        {"D", "NODIA", {"", ParamLine("DIAMETER", "10"), "", "", "TYPE  :  ENDMILL"},
-         CheckOutcome::kNoDiameter, ""},
+        {"D",
+         "NODIA",
+         {"", ParamLine("DIAMETER", "10"), "", "", "TYPE  :  ENDMILL"},
+         CheckOutcome::kNoDiameter,
+         ""},
         {"E", "D8", report("8"), CheckOutcome::kUnsafeValue, ""},
         {"F", "D10", report("10"), CheckOutcome::kChecked, "EDIT TOOL 'D10_2' LENGTH  75Yes"},
     };
-    std::string script = ActiveTools({"B6", "B6_1", "D10", "D10_1", "D10B", "NODIA", "D8", "D10",
-                                      "D10_2"});
+    std::string script =
+        ActiveTools({"B6", "B6_1", "D10", "D10_1", "D10B", "NODIA", "D8", "D10", "D10_2"});
     for (const auto& t : toolpaths) {
         if (t.name != "F") {
             script += ReplayAnswer("print entity parameters  tool '" + t.tool + "'",
@@ -285,8 +298,8 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
         const Toolpath& t = toolpaths[i];
         SCOPED_TRACE(t.name);
         EXPECT_EQ(result.toolpaths[i].outcome, t.outcome);
-        auto activated = std::find(calls.begin(), calls.end(),
-                                   "RunCommand ACTIVATE Toolpath '" + t.name + "'");
+        auto activated =
+            std::find(calls.begin(), calls.end(), "RunCommand ACTIVATE Toolpath '" + t.name + "'");
         ASSERT_NE(activated, calls.end());
         std::string after_report = *(activated + 3);
         if (t.length_sent.empty()) {
@@ -325,17 +338,23 @@ TEST(CollisionCheck, AFailingPassStillCleansUpAndEndsWithTheClosingSteps) {
         const char* told;
     };
     const Case cases[] = {
-        {"the check fails", "fail EDIT COLLISION APPLY\n", {"D10", "D10_1"},
+        {"the check fails",
+         "fail EDIT COLLISION APPLY\n",
+         {"D10", "D10_1"},
          Concat(Calls{"RunCommand EDIT COLLISION APPLY", "RunCommand DELETE TOOL 'D10_1'"},
                 kDialogsOn),
          "EDIT COLLISION APPLY"},
-        {"the clone cannot be deleted", "fail DELETE TOOL 'D10_1'\n", {"D10", "D10_1"},
+        {"the clone cannot be deleted",
+         "fail DELETE TOOL 'D10_1'\n",
+         {"D10", "D10_1"},
          Concat(Calls{"RunCommand DELETE TOOL 'D10_1'", "RunCommand DELETE TOOL 'D10_1'"},
                 kDialogsOn),
          "'D10_1'를 지우지 못했습니다"},
         // The host still names the tool itself: editing and deleting it would
         // ruin the toolpath's own tool.
-        {"no clone is made", "", {"D10", "D10"},
+        {"no clone is made",
+         "",
+         {"D10", "D10"},
          Concat(Calls{"RunCommand EDIT TOOL 'D10' CLONE",
                       "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active"},
                 kDialogsOn),
