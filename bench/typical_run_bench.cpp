@@ -4,16 +4,14 @@
 // sample project's twelve toolpaths, and under 2 s for a 60-toolpath project.
 // Run: build/bench/typical_run_bench
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "bench_drives.h"
 #include "cli/cli.h"
 #include "host/sim/sim_folder.h"
-#include "mainwin/data_folder.h"
 #include "mainwin/drive_paths.h"
 #include "mainwin/tool_assembly_file.h"
 
@@ -22,30 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 using namespace orvalis;
 
-// Drives and a data folder of the benchmark's own, filled from the shipped
-// files, with the sample tool-assembly table for the collision check.
-class BenchDrives {
-  public:
-    BenchDrives() {
-        std::string pattern = (fs::temp_directory_path() / "orvalis-run-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder");
-        root_ = pattern;
-        setenv("ORVALIS_DRIVES", root_.c_str(), 1);
-        setenv("ORVALIS_DATA_DIR", ORVALIS_BENCH_DATA_DIR, 1);
-        EnsureDataFolder();
-        fs::copy_file(host::sim::ShippedSimDir() / "sample-tool-assemblies.DAT",
-                      ResolvePath(settings::ToolAssemblyFilePath()),
-                      fs::copy_options::overwrite_existing);
-    }
-    ~BenchDrives() {
-        std::error_code error;
-        fs::remove_all(root_, error);
-    }
-    const fs::path& root() const { return root_; }
-
-  private:
-    fs::path root_;
-};
+// The sample tool-assembly table, for the collision check.
+void UseSampleToolAssemblies() {
+    fs::copy_file(host::sim::ShippedSimDir() / "sample-tool-assemblies.DAT",
+                  ResolvePath(settings::ToolAssemblyFilePath()),
+                  fs::copy_options::overwrite_existing);
+}
 
 // The sample project with its toolpaths repeated under new names until it
 // holds `count` of them: the largest project the setup sheet takes.
@@ -68,7 +48,8 @@ fs::path ProjectWith(int count, const fs::path& folder) {
 // The argument is the number of toolpaths: 12 runs the bundled sample
 // project itself, any other number a generated one.
 void TypicalRun(benchmark::State& state) {
-    BenchDrives drives;
+    bench::BenchDrives drives;
+    UseSampleToolAssemblies();
     int toolpaths = static_cast<int>(state.range(0));
     std::string host = "sim";
     if (toolpaths != 12) host = "sim:" + ProjectWith(toolpaths, drives.root()).string();

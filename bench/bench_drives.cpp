@@ -1,0 +1,11 @@
+#include "bench_drives.h"
+
+#include "mainwin/data_folder.h"
+
+namespace orvalis::bench {
+
+BenchDrives::BenchDrives() : data_dir_("ORVALIS_DATA_DIR", ORVALIS_BENCH_DATA_DIR) {
+    EnsureDataFolder();
+}
+
+}  // namespace orvalis::bench
