@@ -20,12 +20,6 @@ namespace orvalis::gui {
 
 namespace {
 
-QLabel* Caption(const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(FromStd(text), parent);
-    label->setFont(CaptionFont());
-    return label;
-}
-
 QPushButton* Button(const std::string& caption, QWidget* parent) {
     auto* button = new QPushButton(FromStd(caption), parent);
     button->setFont(ButtonFont());
@@ -46,7 +40,7 @@ CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistry> mo
     text3_ = new QLineEdit(this);
     text3_->setReadOnly(true);
     text3_->setFont(ListFont());
-    path_row->addWidget(Caption(model_->Label3.Caption, this));
+    path_row->addWidget(CaptionLabel(FromStd(model_->Label3.Caption), this));
     path_row->addWidget(text3_, 1);
     layout->addLayout(path_row);
 
@@ -58,7 +52,7 @@ CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistry> mo
     buttons->addWidget(command1_);
     layout->addLayout(buttons);
 
-    label5_ = Caption(model_->Label5.Caption, this);
+    label5_ = CaptionLabel(FromStd(model_->Label5.Caption), this);
     label5_->setWordWrap(true);
     label5_->setFrameShape(QFrame::StyledPanel);
     label5_->setMargin(6);
@@ -90,7 +84,7 @@ QWidget* CompanyRegistryWindow::BuildNameFrame() {
     }
     grid->addWidget(combo3_, 0, 0, 1, 2);
     grid->addWidget(combo2_, 0, 0, 1, 2);
-    grid->addWidget(Caption(model_->Label4.Caption, frame), 1, 0);
+    grid->addWidget(CaptionLabel(FromStd(model_->Label4.Caption), frame), 1, 0);
     grid->addWidget(text4_, 1, 1);
     grid->setColumnStretch(1, 1);
     return frame;

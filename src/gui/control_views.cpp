@@ -1,13 +1,28 @@
 #include "gui/control_views.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringList>
 
 #include "forms/controls.h"
+#include "gui/fonts.h"
 
 namespace orvalis::gui {
+
+QLabel* CaptionLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(CaptionFont());
+    return label;
+}
+
+QGroupBox* CaptionFrame(const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setFont(CaptionFont());
+    return frame;
+}
 
 void ShowTextBox(QLineEdit& edit, const forms::TextBox& box) {
     QString text = FromStd(box.Text());

@@ -4,8 +4,11 @@
 #include <string>
 
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QObject;
+class QWidget;
 
 namespace orvalis::forms {
 class ComboBox;
@@ -17,6 +20,10 @@ namespace orvalis::gui {
 inline QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// A label and a frame captioned in the windows' caption font.
+QLabel* CaptionLabel(const QString& text, QWidget* parent);
+QGroupBox* CaptionFrame(const QString& caption, QWidget* parent);
 
 // Shows a model control on its Qt widget without firing the widget's edit
 // signals back at the model.

@@ -29,18 +29,6 @@ namespace orvalis::gui {
 
 namespace {
 
-QGroupBox* Frame(const QString& caption, QWidget* parent) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setFont(CaptionFont());
-    return frame;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(CaptionFont());
-    return label;
-}
-
 void ShowList(QListWidget& list, const forms::ListBox& model) {
     QStringList items;
     for (const auto& item : model.Items()) items << FromStd(item);
@@ -91,20 +79,20 @@ QPushButton* MainWindow::Command(int number) const {
 }
 
 QWidget* MainWindow::BuildSheetFrame() {
-    auto* sheet = Frame(QStringLiteral("시트지 정보"), this);
+    auto* sheet = CaptionFrame(QStringLiteral("시트지 정보"), this);
     auto* layout = new QVBoxLayout(sheet);
 
-    auto* version = Frame(QStringLiteral("파워밀 버전 정보"), sheet);
+    auto* version = CaptionFrame(QStringLiteral("파워밀 버전 정보"), sheet);
     version_stack_ = new QStackedLayout(version);
     for (auto& label : version_labels_) {
-        label = Caption(QString(), version);
+        label = CaptionLabel(QString(), version);
         version_stack_->addWidget(label);
     }
     version_stack_->addWidget(new QWidget(version));
     version->setMinimumHeight(52);
     layout->addWidget(version);
 
-    auto* check = Frame(QStringLiteral("공구 검증 옵션"), sheet);
+    auto* check = CaptionFrame(QStringLiteral("공구 검증 옵션"), sheet);
     auto* check_layout = new QHBoxLayout(check);
     combo4_ = new QComboBox(check);
     check1_ = new QCheckBox(QStringLiteral("충돌 간섭"), check);
@@ -115,19 +103,19 @@ QWidget* MainWindow::BuildSheetFrame() {
     check_layout->addWidget(check2_);
     layout->addWidget(check);
 
-    auto* order = Frame(QStringLiteral("작업 지시서"), sheet);
+    auto* order = CaptionFrame(QStringLiteral("작업 지시서"), sheet);
     auto* grid = new QGridLayout(order);
     combo2_ = new QComboBox(order);
     combo3_ = new QComboBox(order);
     text1_ = new QLineEdit(order);
     text2_ = new QLineEdit(order);
-    grid->addWidget(Caption(QStringLiteral("회사명"), order), 0, 0);
+    grid->addWidget(CaptionLabel(QStringLiteral("회사명"), order), 0, 0);
     grid->addWidget(combo2_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("좌 표"), order), 0, 2);
+    grid->addWidget(CaptionLabel(QStringLiteral("좌 표"), order), 0, 2);
     grid->addWidget(combo3_, 0, 3);
-    grid->addWidget(Caption(QStringLiteral("품  명"), order), 1, 0);
+    grid->addWidget(CaptionLabel(QStringLiteral("품  명"), order), 1, 0);
     grid->addWidget(text1_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("부품명"), order), 1, 2);
+    grid->addWidget(CaptionLabel(QStringLiteral("부품명"), order), 1, 2);
     grid->addWidget(text2_, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -137,7 +125,7 @@ QWidget* MainWindow::BuildSheetFrame() {
     auto* extension = new QHBoxLayout;
     text3_ = new QLineEdit(sheet);
     text3_->setMaximumWidth(80);
-    extension->addWidget(Caption(QStringLiteral("확장자"), sheet));
+    extension->addWidget(CaptionLabel(QStringLiteral("확장자"), sheet));
     extension->addWidget(text3_);
     extension->addStretch(1);
     layout->addLayout(extension);
@@ -146,7 +134,7 @@ QWidget* MainWindow::BuildSheetFrame() {
 }
 
 QWidget* MainWindow::BuildToolpathFrame() {
-    auto* frame = Frame(QStringLiteral("ToolPatH List"), this);
+    auto* frame = CaptionFrame(QStringLiteral("ToolPatH List"), this);
     auto* layout = new QGridLayout(frame);
     list1_ = new QListWidget(frame);
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -180,9 +168,9 @@ QWidget* MainWindow::BuildProjectFrame() {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setFrameShape(QFrame::StyledPanel);
     }
-    layout->addWidget(Caption(QStringLiteral("POWERMILL NAME>>"), frame), 0, 0);
+    layout->addWidget(CaptionLabel(QStringLiteral("POWERMILL NAME>>"), frame), 0, 0);
     layout->addWidget(label9_, 0, 1);
-    layout->addWidget(Caption(QStringLiteral("파일 위치:>>"), frame), 1, 0);
+    layout->addWidget(CaptionLabel(QStringLiteral("파일 위치:>>"), frame), 1, 0);
     layout->addWidget(label8_, 1, 1);
     sstab1_ = new QTabWidget(frame);
     sstab1_->setFont(CaptionFont());
@@ -206,9 +194,9 @@ QWidget* MainWindow::BuildLowerFrame() {
     combo1_->setEditable(true);
     combo1_->setMinimumWidth(180);
     for (QLineEdit* edit : {text8_, text10_}) edit->setMaximumWidth(110);
-    row->addWidget(Caption(QStringLiteral("이름"), frame));
+    row->addWidget(CaptionLabel(QStringLiteral("이름"), frame));
     row->addWidget(text8_);
-    row->addWidget(Caption(QStringLiteral("시작 위치"), frame));
+    row->addWidget(CaptionLabel(QStringLiteral("시작 위치"), frame));
     row->addWidget(text10_);
     row->addWidget(combo1_);
     row->addWidget(AddButton(2, QStringLiteral("NC POST")));

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "gui/control_views.h"
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
 #include "ncout/form2.h"
@@ -20,8 +21,7 @@ RenameWindow::RenameWindow(std::shared_ptr<Form2> model, MarkAction mark, QWidge
       list1_(new QListWidget(this)),
       command5_(new QPushButton(QString::fromStdString(model_->Command5.Caption), this)) {
     setWindowTitle(QStringLiteral("이름바꾸기"));
-    auto* prefix = new QLabel(QStringLiteral("이름"), this);
-    prefix->setFont(CaptionFont());
+    auto* prefix = CaptionLabel(QStringLiteral("이름"), this);
     text1_->setFont(ListFont());
     list1_->setFont(ListFont());
     command5_->setFont(ButtonFont());

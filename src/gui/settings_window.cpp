@@ -17,16 +17,6 @@
 
 namespace orvalis::gui {
 
-namespace {
-
-QLabel* Caption(const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(FromStd(text), parent);
-    label->setFont(CaptionFont());
-    return label;
-}
-
-}  // namespace
-
 SettingsWindow::SettingsWindow(std::shared_ptr<Form11> model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     setWindowTitle(QStringLiteral("Form11"));
@@ -69,8 +59,7 @@ QWidget* SettingsWindow::SizePair(int number) const {
 
 // TOP top left, ISO top right, Front bottom left, Right bottom right.
 QWidget* SettingsWindow::BuildSizeFrame() {
-    auto* frame = new QGroupBox(FromStd(model_->Frame1.Caption), this);
-    frame->setFont(CaptionFont());
+    auto* frame = CaptionFrame(FromStd(model_->Frame1.Caption), this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(24);
     grid->addWidget(BuildSizePair(1, FromStd(model_->Label1.Caption), 1), 0, 0);
@@ -85,15 +74,13 @@ QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int w
     auto* pair = new QWidget(this);
     auto* grid = new QGridLayout(pair);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(heading, pair);
-    title->setFont(CaptionFont());
-    grid->addWidget(title, 0, 0, 1, 4);
+    grid->addWidget(CaptionLabel(heading, pair), 0, 0, 1, 4);
     for (int i = 0; i < 2; ++i) {
         const std::string& letter = i == 0 ? model_->Label5.Caption : model_->Label6.Caption;
         auto* box = new QLineEdit(pair);
         box->setFixedWidth(70);
         texts_.at(static_cast<std::size_t>(width_box + i)) = box;
-        grid->addWidget(Caption(letter, pair), 1, 2 * i);
+        grid->addWidget(CaptionLabel(FromStd(letter), pair), 1, 2 * i);
         grid->addWidget(box, 1, 2 * i + 1);
     }
     size_pairs_.at(static_cast<std::size_t>(number)) = pair;
@@ -108,10 +95,10 @@ QWidget* SettingsWindow::BuildExtensionRow() {
     auto* text9 = new QLineEdit(row);
     text9->setFixedWidth(70);
     texts_[9] = text9;
-    grid->addWidget(Caption(model_->Label8.Caption, row), 0, 0);
+    grid->addWidget(CaptionLabel(FromStd(model_->Label8.Caption), row), 0, 0);
     grid->addWidget(text9, 0, 1);
     grid->addWidget(AddButton(1, FromStd(model_->Command1.Caption)), 0, 2);
-    label7_ = Caption(model_->Label7.Caption, row);
+    label7_ = CaptionLabel(FromStd(model_->Label7.Caption), row);
     grid->addWidget(label7_, 0, 3);
     grid->setColumnStretch(3, 1);
     return row;

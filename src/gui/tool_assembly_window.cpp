@@ -64,8 +64,7 @@ QWidget* ToolAssemblyWindow::BuildEntryRow() {
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int number = 1; number <= tools::kFieldCount; ++number) {
-        auto* label = new QLabel(HeadingOf(number), row);
-        label->setFont(CaptionFont());
+        auto* label = CaptionLabel(HeadingOf(number), row);
         label->setAlignment(Qt::AlignCenter);
         auto* box = new QLineEdit(row);
         box->setFont(ListFont());
