@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
 #include "mainwin/form4.h"
@@ -20,16 +21,6 @@
 
 namespace orvalis::gui {
 namespace {
-
-template <typename View>
-View* FindWindow(bool visible_only = true) {
-    View* found = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* candidate = qobject_cast<View*>(widget);
-        if (candidate && (candidate->isVisible() || !visible_only)) found = candidate;
-    }
-    return found;
-}
 
 // Korean text arrives from the input method as committed syllables, not as
 // key presses.

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "gui/company_registry_window.h"
+#include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/launcher_window.h"
 #include "launcher/form6.h"
@@ -20,17 +21,6 @@
 
 namespace orvalis::gui {
 namespace {
-
-template <typename View>
-View* OpenWindow() {
-    View* found = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* candidate = qobject_cast<View*>(widget); candidate && candidate->isVisible()) {
-            found = candidate;
-        }
-    }
-    return found;
-}
 
 // Replaces what a box holds the way a user does: select all, then type.
 void Retype(QLineEdit* edit, const QString& text) {
@@ -50,14 +40,14 @@ struct SettingsWindowFixture : ::testing::Test {
     void SetUp() override {
         gui.Attach(rig.forms());
         rig.forms().form6().Show();
-        launcher = OpenWindow<LauncherWindow>();
+        launcher = FindWindow<LauncherWindow>();
         ASSERT_NE(launcher, nullptr);
     }
     void TearDown() override { DeleteClosedWindows(); }
 
     SettingsWindow* OpenSettings() {
         QTest::mouseClick(launcher->Command3(), Qt::LeftButton);
-        return OpenWindow<SettingsWindow>();
+        return FindWindow<SettingsWindow>();
     }
 };
 
@@ -108,7 +98,7 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
 
     QTest::mouseClick(window->Command(4), Qt::LeftButton);
     EXPECT_TRUE(rig.forms().HasCompanyRegistry());
-    EXPECT_NE(OpenWindow<CompanyRegistryWindow>(), nullptr);
+    EXPECT_NE(FindWindow<CompanyRegistryWindow>(), nullptr);
 }
 
 TEST_F(SettingsWindowFixture, ClosingUnloadsTheWindowAndTheNextOpeningReadsTheFile) {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "gui/find_window.h"
 #include "gui/flex_grid_view.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
@@ -20,14 +21,6 @@
 
 namespace orvalis::gui {
 namespace {
-
-template <typename View>
-View* OpenWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* view = qobject_cast<View*>(widget); view && view->isVisible()) return view;
-    }
-    return nullptr;
-}
 
 const std::string kTwoRecords =
     "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"\",\"\",\"\",\"0.5\","
@@ -44,7 +37,7 @@ struct ToolAssemblyWindowFixture : ::testing::Test {
         rig.drives().Write(settings::ToolAssemblyFilePath(), kTwoRecords);
         gui.Attach(rig.forms());
         rig.forms().form4().Show();
-        main = OpenWindow<MainWindow>();
+        main = FindWindow<MainWindow>();
         ASSERT_NE(main, nullptr);
     }
     void TearDown() override {
@@ -55,7 +48,7 @@ struct ToolAssemblyWindowFixture : ::testing::Test {
 TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
     ASSERT_TRUE(main->Command(8)->isEnabled());
     QTest::mouseClick(main->Command(8), Qt::LeftButton);
-    auto* window = OpenWindow<ToolAssemblyWindow>();
+    auto* window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kMinimized);
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -77,7 +70,7 @@ TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
 
 TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnloadsIt) {
     QTest::mouseClick(main->Command(8), Qt::LeftButton);
-    QPointer<ToolAssemblyWindow> window = OpenWindow<ToolAssemblyWindow>();
+    QPointer<ToolAssemblyWindow> window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
     QTest::keyClicks(window->Text(1), "8");
     QTest::keyClicks(window->Text(16), "1");

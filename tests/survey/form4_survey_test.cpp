@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mainwin/form4.h"
+#include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
@@ -106,12 +107,7 @@ struct SurveyRig : testing::FormsRig {
     Form4& form;
 };
 
-template <typename... Parts>
-std::vector<std::string> Concat(const Parts&... parts) {
-    std::vector<std::string> all;
-    (all.insert(all.end(), parts.begin(), parts.end()), ...);
-    return all;
-}
+using testing::Concat;
 
 TEST(Form4Survey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
     SurveyRig rig(Script({Roughing(), Finishing()}));

@@ -6,6 +6,7 @@
 
 #include "mainwin/form4.h"
 #include "mainwin/tool_assembly_file.h"
+#include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
@@ -14,9 +15,11 @@
 namespace orvalis {
 namespace {
 
+using testing::Calls;
+using testing::Concat;
+using testing::kDialogsOn;
 using testing::ParamLine;
 using testing::ReplayAnswer;
-using Calls = std::vector<std::string>;
 
 // The table: the second toolpath's row stands above the first's, and the
 // key 10 is stored twice.
@@ -183,15 +186,6 @@ const Calls kFinishPass = {
     "RunCommand DEACTIVATE Toolpath",
     "RunCommand ACTIVATE Toolpath '2-FINISH'",
 };
-
-const Calls kDialogsOn = {"RunCommand DIALOGS ERROR ON", "RunCommand DIALOGS MESSAGE ON"};
-
-template <typename... Parts>
-Calls Concat(const Parts&... parts) {
-    Calls all;
-    (all.insert(all.end(), parts.begin(), parts.end()), ...);
-    return all;
-}
 
 // Columns 10 to 12 of a grid row.
 Calls AssemblyCells(const Form4& form, int row) {

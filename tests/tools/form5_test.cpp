@@ -85,10 +85,11 @@ TEST(Form5, OpensOnTopOverTheMinimisedMainWindowWithTheHeadingsAndTheFile) {
                               "홀더(1)상", "홀더(1)길", "홀더(2)하", "홀더(2)상", "홀더(2)길",
                               "샹크오버",  "홀더오버"};
     ASSERT_EQ(window.MSFlexGrid1.Cols(), 17);
-    for (int col = 0; col < 17; ++col) EXPECT_EQ(window.MSFlexGrid1.TextMatrix(0, col), headings[col]);
+    for (int col = 0; col < 17; ++col)
+        EXPECT_EQ(window.MSFlexGrid1.TextMatrix(0, col), headings[col]);
     EXPECT_EQ(window.AssemblyRows(),
-              (std::vector<Record>{{"10", "75", "10", "10", "30", "", "", "", "24", "32", "30",
-                                    "", "", "", "0.5", "2"},
+              (std::vector<Record>{{"10", "75", "10", "10", "30", "", "", "", "24", "32", "30", "",
+                                    "", "", "0.5", "2"},
                                    {"6", "57", "5.8", "6", "20", "6", "6", "15", "16", "24", "30",
                                     "", "", "", "0.3", "1.5"}}));
 }
@@ -114,8 +115,9 @@ TEST(Form5, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) {
     rig.WriteTable(kTenLine);
     Form5& window = rig.Open();
     window.Command2_Click();  // every box empty
-    EXPECT_EQ(rig.FileText(), kTenLine + "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
-                                         "\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(rig.FileText(), kTenLine +
+                                  "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                  "\"\",\"\",\"\",\"\"\r\n");
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", ""}));
 
     for (int number = 1; number <= 16; ++number) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/form4.h"
+#include "support/calls.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
 namespace {
 
-using Calls = std::vector<std::string>;
+using testing::Calls;
+using testing::Concat;
+using testing::kDialogsOn;
 
 struct GougeRig : testing::FormsRig {
     explicit GougeRig(const std::string& extra = "")
@@ -32,15 +35,6 @@ Calls GougeCalls(const std::string& name) {
             "RunCommand EDIT COLLISION SCOPE ALL",
             "RunCommand DRAW COLLISION",
             "RunCommand EDIT COLLISION APPLY"};
-}
-
-const Calls kDialogsOn = {"RunCommand DIALOGS ERROR ON", "RunCommand DIALOGS MESSAGE ON"};
-
-template <typename... Parts>
-Calls Concat(const Parts&... parts) {
-    Calls all;
-    (all.insert(all.end(), parts.begin(), parts.end()), ...);
-    return all;
 }
 
 TEST(GougeDisplay, DrawsAndAppliesEachToolpathWithoutEditingToolsOrSurveying) {
