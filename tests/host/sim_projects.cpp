@@ -1,5 +1,8 @@
 #include "sim_projects.h"
 
+#include <gtest/gtest.h>
+
+#include "host/host_error.h"
 #include "host/session.h"
 #include "host/sim/project_loader.h"
 
@@ -40,6 +43,18 @@ std::shared_ptr<host::HostSession> MakeSession(Project project, SimHost*& host) 
 
 SimRig::SimRig(Project project) : session(MakeSession(std::move(project), host)), pm(session) {
     pm.Connect();
+}
+
+void ExpectRefusedThenQuiet(host::HostChannel& pm, const std::string& line,
+                            const std::string& text) {
+    try {
+        pm.RunCommand(line);
+        ADD_FAILURE() << "accepted: " << line;
+    } catch (const host::HostError& error) {
+        EXPECT_EQ(std::string(error.what()), text);
+    }
+    pm.RunCommand("DIALOGS ERROR OFF");
+    EXPECT_EQ(pm.RunCommandOutput(line), text + "\r\n");
 }
 
 }  // namespace orvalis::testing

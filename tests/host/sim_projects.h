@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "host/channel.h"
 #include "host/sim/project.h"
@@ -23,5 +24,11 @@ struct SimRig {
     std::shared_ptr<host::HostSession> session;
     host::HostChannel pm;
 };
+
+// The host refuses `line` with `text` while its error dialogs are on, and
+// answers it with the same text, quietly, once they are off (as the capture
+// and the collision pass switch them). Leaves the dialogs off.
+void ExpectRefusedThenQuiet(host::HostChannel& pm, const std::string& line,
+                            const std::string& text);
 
 }  // namespace orvalis::testing
