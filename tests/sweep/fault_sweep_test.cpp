@@ -57,6 +57,8 @@ struct Action {
     // Whether the main window is back to normal when the action has ended;
     // the block panel keeps it minimised while it stays open.
     bool main_window_returns = true;
+    // What else must hold once the action has ended, failure or not.
+    std::function<void(FormsRig&)> expect_after = nullptr;
 };
 
 testing::SurveyedToolpath Toolpath(const std::string& name, const std::string& tool,
@@ -127,7 +129,10 @@ const std::vector<Action>& Actions() {
                {"RunCommand EDIT COLOUR PatternInactive 1.00000 1.00000 1.00000",
                 "RunCommand EDIT COLOUR PatternInactive RESET"},
                {"RunCommand EDIT COLOUR BlockWireframe 1.00000 1.00000 1.00000",
-                "RunCommand EDIT COLOUR BlockWireframe RESET"}})},
+                "RunCommand EDIT COLOUR BlockWireframe RESET"}}),
+         true,
+         // The block panel closes whatever happened.
+         [](FormsRig& rig) { EXPECT_FALSE(rig.forms().HasForm1()); }},
         {"collision", true,
          [](FormsRig& rig) {
              rig.drives().Write(settings::ToolAssemblyFilePath(), kAssemblyTable);
@@ -230,6 +235,7 @@ Outcome RunWithFailure(const Action& action, std::size_t failing) {
     if (action.main_window_returns && rig.forms().HasForm4()) {
         EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
     }
+    if (action.expect_after) action.expect_after(rig);
     EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
     return outcome;
 }
