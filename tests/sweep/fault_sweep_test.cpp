@@ -182,11 +182,6 @@ std::string Told(FormsRig& rig, std::size_t first_message) {
     return told;
 }
 
-// The action's calls, numbered from 1, as the transcript wrote them.
-Lines CallsOf(FormsRig& rig) {
-    return rig.TranscriptSince("sweep");
-}
-
 // An obligation still open when the call failed (opened, and not yet met by
 // a call before it or by the failing call itself) must be met after it.
 void ExpectObligationsMet(const Action& action, const Lines& calls, std::size_t failing) {
@@ -205,12 +200,9 @@ void ExpectObligationsMet(const Action& action, const Lines& calls, std::size_t 
     }
 }
 
-struct Outcome {
-    std::size_t calls = 0;  // host calls the action made
-};
-
-// Runs the action once, with the `failing`-th of its calls failing (0: none).
-Outcome RunWithFailure(const Action& action, std::size_t failing) {
+// Runs the action once, with the `failing`-th of its calls failing (0: none);
+// returns how many host calls the action made.
+std::size_t RunWithFailure(const Action& action, std::size_t failing) {
     FormsRig rig(Script(action.with_collision_answers));
     action.prepare(rig);
     auto before = Snapshot(rig.drives().root());
@@ -221,9 +213,9 @@ Outcome RunWithFailure(const Action& action, std::size_t failing) {
 
     action.run(rig);
 
-    Outcome outcome{rig.host().call_count() - calls_before};
-    if (failing == 0) return outcome;
-    Lines calls = CallsOf(rig);
+    std::size_t made = rig.host().call_count() - calls_before;
+    if (failing == 0) return made;
+    Lines calls = rig.TranscriptSince("sweep");  // call k is calls[k - 1]
     EXPECT_GE(calls.size(), failing);
     std::string failed_call = failing <= calls.size() ? calls[failing - 1] : "?";
     SCOPED_TRACE(action.name + ": call " + std::to_string(failing) + " fails (" + failed_call +
@@ -237,13 +229,13 @@ Outcome RunWithFailure(const Action& action, std::size_t failing) {
     }
     if (action.expect_after) action.expect_after(rig);
     EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
-    return outcome;
+    return made;
 }
 
 TEST(FaultSweep, EveryHostCallOfEveryActionFailsOnceAndIsHandled) {
     std::size_t runs = 0;
     for (const Action& action : Actions()) {
-        std::size_t calls = RunWithFailure(action, 0).calls;
+        std::size_t calls = RunWithFailure(action, 0);
         ASSERT_GT(calls, 0u) << action.name;
         for (std::size_t k = 1; k <= calls; ++k) RunWithFailure(action, k);
         runs += calls;
