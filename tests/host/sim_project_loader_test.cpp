@@ -83,6 +83,8 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
          "\"length\": 75, \"overhang\": 35,\n     \"shnak\"", 9, "tools[0].shnak: unknown key"},
         {"\"diameter\": 10, \"length\"", "\"diameter\": -10, \"length\"", 8,
          "tools[0].diameter: must be a number greater than 0"},
+        {"\"overhang\": 35,\n     \"shank\"", "\"overhang\": 999999.1e69,\n     \"shank\"", 8,
+         "tools[0].overhang: must be less than 1E6"},
         {"\"type\": \"ENDMILL\"", "\"type\": \"DRILL\"", 8, "tools[0].type: must be \"ENDMILL\""},
         {"\"type\": \"ENDMILL\",", "\"type\": \"ENDMILL\", \"tip_radius\": 1,", 8,
          "tools[0].tip_radius: only a TIPRADIUSED tool has a tip radius"},

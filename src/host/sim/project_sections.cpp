@@ -94,7 +94,11 @@ Tool ReadTool(const Field& field) {
         tip_radius->Fail("only a TIPRADIUSED tool has a tip radius");
     }
     tool.length = ReadSize(field.Member("length"));
-    tool.overhang = field.Member("overhang").NumberAtLeast(0);
+    // The tool report prints the overhang, which the survey reads back as a
+    // whole number: it keeps to the sizes the host's own tool form takes.
+    Field overhang = field.Member("overhang");
+    tool.overhang = overhang.NumberAtLeast(0);
+    if (tool.overhang >= kCoordinateRange) overhang.Fail("must be less than 1E6");
     tool.shank = ReadComponents(field.OptionalMember("shank"));
     tool.holder = ReadComponents(field.OptionalMember("holder"));
     return tool;
