@@ -25,10 +25,12 @@ std::string Description(const SurveyValues& values) {
     return std::string(kDiameterSign) + values.diameter + values.type_letter;
 }
 
+// A number too large to write digit for digit is told apart from no number.
 std::string WholeNumberOrThrow(std::optional<std::string> number, const char* what,
                                const std::string& text) {
-    if (!number) throw ReportError(std::string(what) + "가 숫자가 아닙니다: '" + text + "'");
-    return *number;
+    if (number) return *number;
+    const char* problem = ReadNumber(text) ? "가 너무 큽니다: '" : "가 숫자가 아닙니다: '";
+    throw ReportError(std::string(what) + problem + text + "'");
 }
 
 // Takes what one line says; false once the OVERHANG line ends the report.

@@ -194,11 +194,13 @@ TEST(Form4Survey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
 
 TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     SurveyedToolpath short_time = Finishing(), one_line_size = Finishing(),
-                     bad_length = Finishing(), bad_overhang = Finishing();
+                     bad_length = Finishing(), bad_overhang = Finishing(),
+                     huge_overhang = Finishing();
     short_time.time_answer = "5";
     one_line_size.size_answer = "Size of toolpath '2-FINISH'";
     bad_length.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "sixty")};
     bad_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "")};
+    huge_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "9.999991E+74")};
     struct Case {
         SurveyedToolpath second;
         std::string extra;
@@ -216,6 +218,8 @@ TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
         {bad_length, "", "공구 길이가 숫자가 아닙니다: 'sixty'",
          "RunCommandOutput print entity parameters  tool 'B6'"},
         {bad_overhang, "", "공구 돌출 길이가 숫자가 아닙니다",
+         "RunCommandOutput print entity parameters  tool 'B6'"},
+        {huge_overhang, "", "공구 돌출 길이가 너무 큽니다: '9.999991E+74'",
          "RunCommandOutput print entity parameters  tool 'B6'"},
     };
     for (const auto& c : cases) {
