@@ -100,24 +100,29 @@ double SheetGeometry::RowTop(int row) const {
     return top;
 }
 
-SheetGeometry::Place SheetGeometry::LocateColumn(double x) const {
-    double left = 0;
-    for (int column = 1; column < kMaxColumns; ++column) {
-        double width = ColumnWidth(column);
-        if (x < left + width) return Place{column, x - left};
-        left += width;
+namespace {
+
+// The cell along one axis that `at` falls in, from the cells' sizes in turn;
+// the last cell takes everything beyond.
+template <typename SizeOf>
+SheetGeometry::Place Locate(double at, int last, SizeOf size_of) {
+    double start = 0;
+    for (int index = 1; index < last; ++index) {
+        double size = size_of(index);
+        if (at < start + size) return {index, at - start};
+        start += size;
     }
-    return Place{kMaxColumns, x - left};
+    return {last, at - start};
+}
+
+}  // namespace
+
+SheetGeometry::Place SheetGeometry::LocateColumn(double x) const {
+    return Locate(x, kMaxColumns, [this](int column) { return ColumnWidth(column); });
 }
 
 SheetGeometry::Place SheetGeometry::LocateRow(double y) const {
-    double top = 0;
-    for (int row = 1; row < kMaxRows; ++row) {
-        double height = RowHeight(row);
-        if (y < top + height) return Place{row, y - top};
-        top += height;
-    }
-    return Place{kMaxRows, y - top};
+    return Locate(y, kMaxRows, [this](int row) { return RowHeight(row); });
 }
 
 }  // namespace orvalis::sheet

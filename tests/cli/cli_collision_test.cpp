@@ -4,18 +4,13 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "mainwin/atomic_file.h"
 #include "mainwin/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 std::vector<std::vector<std::string>> Rows(const std::string& out) {
     std::vector<std::vector<std::string>> rows;
@@ -31,37 +26,18 @@ std::vector<std::vector<std::string>> Rows(const std::string& out) {
 
 // orvalis-cli on the simulated host's sample project, with the sample
 // tool-assembly table in the data folder.
-class SimCli {
-  public:
-    SimCli() {
+struct CheckCli : SimCli {
+    CheckCli() {
         std::string table =
             ReadFileBytes(ORVALIS_TEST_SIM_DIR "/sample-tool-assemblies.DAT").value_or("");
-        drives_.Write(settings::ToolAssemblyFilePath(), table);
+        drives.Write(settings::ToolAssemblyFilePath(), table);
     }
-
-    CliRun Run(std::vector<std::string> words) {
-        words.insert(words.begin(), {"--host", "sim", "--transcript", transcript_.string()});
-        std::ostringstream out, err;
-        int status = Main(words, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    std::string Transcript() const { return ReadFileBytes(transcript_).value_or(""); }
-
-    const testing::TempDrives& drives() const { return drives_; }
-
-  private:
-    testing::TempDrives drives_;
-    testing::TempFolder folder_;
-    testing::ScopedEnv data_{"ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR};
-    testing::ScopedEnv sim_{"ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR};
-    std::filesystem::path transcript_ = folder_.path() / "transcript";
 };
 
 constexpr std::size_t kToolLength = 8, kShank = 9, kHolder = 10, kHolderDiameter = 11;
 
 TEST(CliCollision, TheSampleProjectGetsAdjustedToolLengthsAndEachRowItsOwnAssembly) {
-    SimCli cli;
+    CheckCli cli;
     auto before = Rows(cli.Run({"survey"}).out);
     auto run = cli.Run({"collision"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -102,11 +78,11 @@ TEST(CliCollision, TheSampleProjectGetsAdjustedToolLengthsAndEachRowItsOwnAssemb
 }
 
 TEST(CliCollision, AToolOutsideTheTableIsSkippedToldAndLeftAsItWas) {
-    SimCli cli;
+    CheckCli cli;
     // The table without its last record, that of diameter 2.
-    std::string table = *cli.drives().Read(settings::ToolAssemblyFilePath());
+    std::string table = *cli.drives.Read(settings::ToolAssemblyFilePath());
     table.erase(table.rfind("\"2\","));
-    cli.drives().Write(settings::ToolAssemblyFilePath(), table);
+    cli.drives.Write(settings::ToolAssemblyFilePath(), table);
     auto run = cli.Run(
         {"collision", "10-ENGRAVE-PATTERN-D2B", "07-PENCIL-D4B", "--material", "electrode"});
     EXPECT_EQ(run.status, 1);
@@ -123,7 +99,7 @@ TEST(CliCollision, AToolOutsideTheTableIsSkippedToldAndLeftAsItWas) {
 }
 
 TEST(CliCollision, GougeDrawsTheCollisionDisplayAndPrintsNothing) {
-    SimCli cli;
+    CheckCli cli;
     auto run = cli.Run({"gouge", "01-ROUGH-D16R1"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "mainwin/atomic_file.h"
 #include "support/temp_folder.h"
 
@@ -12,30 +13,6 @@ namespace orvalis::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// orvalis-cli on the simulated host with the bundled sample project.
-struct SimCli {
-    CliRun Run(std::vector<std::string> words, const std::string& host = "sim") {
-        words.insert(words.begin(), {"--host", host, "--transcript", transcript.string()});
-        std::ostringstream out, err;
-        int status = Main(words, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    std::string Transcript() const { return ReadFileBytes(transcript).value_or(""); }
-
-    testing::TempDrives drives;
-    testing::TempFolder folder;
-    testing::ScopedEnv data{"ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR};
-    testing::ScopedEnv sim{"ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR};
-    fs::path transcript = folder.path() / "transcript";
-};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

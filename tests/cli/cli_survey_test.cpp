@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/cli_run.h"
 #include "support/host_reports.h"
 #include "support/temp_folder.h"
 
@@ -13,12 +14,6 @@ namespace orvalis::cli {
 namespace {
 
 using testing::ParamLine;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // orvalis-cli over a replay host answering for two toolpaths, with a transcript.
 class SurveyCli {
@@ -41,9 +36,7 @@ class SurveyCli {
     CliRun Run(std::vector<std::string> words) {
         words.insert(words.begin(), {"--host", "replay:" + script_.string(), "--transcript",
                                      transcript_.string(), "survey"});
-        std::ostringstream out, err;
-        int status = Main(words, out, err);
-        return {status, out.str(), err.str()};
+        return RunCli(words);
     }
 
     std::vector<std::string> Transcript() const {

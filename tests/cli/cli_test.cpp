@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "mainwin/cp949.h"
 #include "mainwin/settings_files.h"
 #include "sheet/test_bitmaps.h"
@@ -12,18 +13,6 @@
 
 namespace orvalis::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& words) {
-    std::ostringstream out, err;
-    int status = Main(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Cli, SettingsFillsAnEmptyDataFolderFromTheShippedFilesFirst) {
     testing::TempDrives drives;

@@ -36,19 +36,10 @@ void ActivatePattern(CommandCall& call) {
 
 // "DEACTIVATE TOOLPATH" and its kin: nothing active afterwards, also when
 // nothing was.
-void DeactivateToolpath(CommandCall& call) {
+template <std::string Project::*active>
+void Deactivate(CommandCall& call) {
     call.ExpectEnd(2);
-    call.project().active_toolpath.clear();
-}
-
-void DeactivateTool(CommandCall& call) {
-    call.ExpectEnd(2);
-    call.project().active_tool.clear();
-}
-
-void DeactivatePattern(CommandCall& call) {
-    call.ExpectEnd(2);
-    call.project().active_pattern.clear();
+    (call.project().*active).clear();
 }
 
 }  // namespace
@@ -57,9 +48,9 @@ void RegisterActivationCommands(CommandTable& table) {
     table.Route("ACTIVATE", "TOOLPATH", ActivateToolpath);
     table.Route("ACTIVATE", "TOOL", ActivateTool);
     table.Route("ACTIVATE", "PATTERN", ActivatePattern);
-    table.Route("DEACTIVATE", "TOOLPATH", DeactivateToolpath);
-    table.Route("DEACTIVATE", "TOOL", DeactivateTool);
-    table.Route("DEACTIVATE", "PATTERN", DeactivatePattern);
+    table.Route("DEACTIVATE", "TOOLPATH", Deactivate<&Project::active_toolpath>);
+    table.Route("DEACTIVATE", "TOOL", Deactivate<&Project::active_tool>);
+    table.Route("DEACTIVATE", "PATTERN", Deactivate<&Project::active_pattern>);
 }
 
 }  // namespace orvalis::host::sim

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace orvalis::cli {
+
+// What one orvalis-cli run printed and returned.
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs orvalis-cli in-process with these words.
+CliRun RunCli(const std::vector<std::string>& words);
+
+// orvalis-cli on the simulated host (the bundled sample project unless
+// another is named), with drives, a work folder and a transcript of its own.
+struct SimCli {
+    SimCli();
+
+    CliRun Run(std::vector<std::string> words, const std::string& host = "sim");
+    std::string Transcript() const;
+
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data;
+    testing::ScopedEnv sim;
+    std::filesystem::path transcript = folder.path() / "transcript";
+};
+
+}  // namespace orvalis::cli
