@@ -243,35 +243,21 @@ void MainWindow::ConnectEdits() {
     connect(Command(7), &QPushButton::clicked, this, [&m] { m.Command7_Click(); });
     connect(Command(10), &QPushButton::clicked, this, [&m] { m.Command10_Click(); });
     connect(Command(5), &QPushButton::clicked, this, [&m] { m.Command5_Click(); });
-    connect(Command(14), &QPushButton::clicked, this, [this, &m] {
-        mark_("survey");
-        m.Command14_Click();
-    });
-    connect(Command(15), &QPushButton::clicked, this, [this, &m] {
-        mark_("block");
-        m.Command15_Click();
-    });
-    connect(Command(2), &QPushButton::clicked, this, [this, &m] {
-        mark_("post");
-        m.Command2_Click();
-    });
-    connect(Command(3), &QPushButton::clicked, this, [this, &m] {
-        mark_("sheet");
-        m.Command3_Click();
-    });
-    connect(Command(13), &QPushButton::clicked, this, [this, &m] {
-        mark_("pictures");
-        m.Command13_Click();
-    });
+    // A click that talks to the host first marks its action in the transcript.
+    auto marked = [this, &m](const char* action, void (Form4::*click)()) {
+        return [this, &m, action, click] {
+            mark_(action);
+            (m.*click)();
+        };
+    };
+    connect(Command(14), &QPushButton::clicked, this, marked("survey", &Form4::Command14_Click));
+    connect(Command(15), &QPushButton::clicked, this, marked("block", &Form4::Command15_Click));
+    connect(Command(2), &QPushButton::clicked, this, marked("post", &Form4::Command2_Click));
+    connect(Command(3), &QPushButton::clicked, this, marked("sheet", &Form4::Command3_Click));
+    connect(Command(13), &QPushButton::clicked, this, marked("pictures", &Form4::Command13_Click));
     connect(Command(8), &QPushButton::clicked, this, [&m] { m.Command8_Click(); });
-    connect(check1_, &QCheckBox::clicked, this, [this, &m] {
-        mark_("collision");
-        m.Check1_Click();
-    });
-    connect(check2_, &QCheckBox::clicked, this, [this, &m] {
-        mark_("gouge");
-        m.Check2_Click();
-    });
+    connect(check1_, &QCheckBox::clicked, this, marked("collision", &Form4::Check1_Click));
+    connect(check2_, &QCheckBox::clicked, this, marked("gouge", &Form4::Check2_Click));
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
         for (int i = 0; i < list1_->count(); ++i)
