@@ -21,15 +21,19 @@ std::string DataPath(std::string_view relative) {
     return std::string(kDataFolder) + std::string(relative);
 }
 
-fs::path ShippedDataDir() {
-    if (const char* dir = std::getenv("ORVALIS_DATA_DIR"); dir && *dir) return dir;
+fs::path ShippedFolder(const char* variable, const fs::path& installed, const fs::path& source) {
+    if (const char* dir = std::getenv(variable); dir && *dir) return dir;
     std::error_code error;
     fs::path exe = fs::read_symlink("/proc/self/exe", error);
     if (!error) {
-        fs::path installed = exe.parent_path() / ORVALIS_INSTALLED_DATA_DIR;
-        if (fs::is_directory(installed, error)) return installed.lexically_normal();
+        fs::path beside = exe.parent_path() / installed;
+        if (fs::is_directory(beside, error)) return beside.lexically_normal();
     }
-    return ORVALIS_SOURCE_DATA_DIR;
+    return source;
+}
+
+fs::path ShippedDataDir() {
+    return ShippedFolder("ORVALIS_DATA_DIR", ORVALIS_INSTALLED_DATA_DIR, ORVALIS_SOURCE_DATA_DIR);
 }
 
 void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {

@@ -13,6 +13,12 @@ inline constexpr std::string_view kDataFolder = "C:\\TARVEL\\ORVALIS\\";
 // system's own Windows form; ResolvePath finds it on this machine.
 std::string DataPath(std::string_view relative);
 
+// A folder of files the program ships: the folder the environment variable
+// names when it is set, else `installed` (relative to the program's own
+// folder) when it exists, else `source` (the source tree's).
+std::filesystem::path ShippedFolder(const char* variable, const std::filesystem::path& installed,
+                                    const std::filesystem::path& source);
+
 // The folder of shipped files that a new data folder is filled from:
 // $ORVALIS_DATA_DIR, else share/orvalis/data beside the installed program,
 // else the source tree's data/.

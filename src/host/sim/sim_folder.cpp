@@ -1,6 +1,5 @@
 #include "host/sim/sim_folder.h"
 
-#include <cstdlib>
 #include <system_error>
 
 #include "mainwin/data_folder.h"
@@ -19,14 +18,7 @@ namespace orvalis::host::sim {
 namespace fs = std::filesystem;
 
 fs::path ShippedSimDir() {
-    if (const char* dir = std::getenv("ORVALIS_SIM_DIR"); dir && *dir) return dir;
-    std::error_code error;
-    fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        fs::path installed = exe.parent_path() / ORVALIS_INSTALLED_SIM_DIR;
-        if (fs::is_directory(installed, error)) return installed.lexically_normal();
-    }
-    return ORVALIS_SOURCE_SIM_DIR;
+    return ShippedFolder("ORVALIS_SIM_DIR", ORVALIS_INSTALLED_SIM_DIR, ORVALIS_SOURCE_SIM_DIR);
 }
 
 fs::path SampleProjectFile() {
