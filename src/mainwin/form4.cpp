@@ -8,6 +8,7 @@
 #include "forms/forms.h"
 #include "forms/joined.h"
 #include "host/host_error.h"
+#include "host/host_messages.h"
 #include "mainwin/drive_paths.h"
 #include "mainwin/file_stamps.h"
 #include "mainwin/settings_files.h"
@@ -63,7 +64,7 @@ void Form4::Form_Load() {
     try {
         PM.Connect();
     } catch (const host::HostError& error) {
-        problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+        problems.push_back(host::NotConnectedProblem(error));
     }
     ListPostProcessors(problems);
     if (PM.connected()) ListToolpaths(problems);
@@ -189,7 +190,7 @@ void Form4::Command5_Click() {
         PM.Connect(0);
         ListToolpaths(problems);
     } catch (const host::HostError& error) {
-        problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+        problems.push_back(host::NotConnectedProblem(error));
     }
     ReportLoad(problems);
 }
@@ -279,7 +280,7 @@ void Form4::Command2_Click() {
             PM.Connect();
             PM.Connect();
         } catch (const host::HostError& error) {
-            Status(std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")");
+            Status(host::NotConnectedProblem(error));
         }
         forms().interaction().Message(
             {"NC로 출력할 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.", "NC POST",

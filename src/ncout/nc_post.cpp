@@ -2,6 +2,7 @@
 
 #include "host/channel.h"
 #include "host/host_error.h"
+#include "host/host_messages.h"
 #include "mainwin/drive_paths.h"
 
 namespace orvalis::ncout {
@@ -68,7 +69,7 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
         pm.Connect();
         pm.Connect();
     } catch (const host::HostError& error) {
-        result.failure = std::string("파워밀에 연결되지 않았습니다 (") + error.what() + ")";
+        result.failure = host::NotConnectedProblem(error);
         return result;
     }
     for (std::size_t n = 0; n < entries.size(); ++n) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/host_error.h"
+#include "host/host_messages.h"
 #include "survey/host_answers.h"
 #include "survey/report_error.h"
 #include "survey/tool_report.h"
@@ -32,10 +33,6 @@ constexpr const char* kClosingCommands[] = {
     "DIALOGS ERROR ON",
     "edit preference seldrawtp yes",
 };
-
-std::string HostProblem(const host::HostError& error) {
-    return "파워밀 명령이 실패했습니다 (" + error.command() + "): " + error.what();
-}
 
 // Machining time and lowest point, from the host's estimate and measurement.
 void EstimateAndMeasure(host::HostChannel& pm, SurveyValues& values) {
@@ -69,7 +66,7 @@ void SendClosingCommands(host::HostChannel& pm, SurveyResult& result) {
             // Each switch is tried on its own; the user hears of the first that failed.
             if (told) continue;
             result.problems.push_back("파워밀 대화상자와 툴패스 표시를 다시 켜지 못했습니다: " +
-                                      HostProblem(error));
+                                      host::HostProblem(error));
             told = true;
         }
     }
@@ -105,8 +102,7 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
     try {
         pm.Connect();
     } catch (const host::HostError& error) {
-        result.problems.push_back(std::string("파워밀에 연결되지 않았습니다 (") + error.what() +
-                                  ")");
+        result.problems.push_back(host::NotConnectedProblem(error));
         return result;
     }
     int count = std::min(static_cast<int>(toolpaths.size()), kMaxToolpaths);
@@ -117,7 +113,7 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
         try {
             result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
         } catch (const host::HostError& error) {
-            RecordFailure(result, i, name, HostProblem(error));
+            RecordFailure(result, i, name, host::HostProblem(error));
             break;
         } catch (const ReportError& error) {
             RecordFailure(result, i, name, error.what());

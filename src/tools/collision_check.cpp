@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "host/host_error.h"
+#include "host/host_messages.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
 #include "tools/assembly_lookup.h"
@@ -122,7 +123,7 @@ void DeleteLeftoverClone(host::HostChannel& pm, const Turn& turn,
         pm.RunCommand("DELETE TOOL '" + turn.clone + "'");
     } catch (const host::HostError& error) {
         problems.push_back("복제 공구 '" + turn.clone +
-                           "'를 지우지 못했습니다: " + HostProblem(error));
+                           "'를 지우지 못했습니다: " + host::HostProblem(error));
     }
 }
 
@@ -137,10 +138,6 @@ int CollisionResult::checked() const {
     return static_cast<int>(std::count_if(toolpaths.begin(), toolpaths.end(), [](const auto& c) {
         return c.outcome == CheckOutcome::kChecked;
     }));
-}
-
-std::string HostProblem(const host::HostError& error) {
-    return "파워밀 명령이 실패했습니다 (" + error.command() + "): " + error.what();
 }
 
 std::optional<std::string> DiameterFrom(std::string_view tool_report) {
@@ -160,7 +157,8 @@ void SwitchDialogsOn(host::HostChannel& pm, std::vector<std::string>& problems) 
             pm.RunCommand(line);
         } catch (const host::HostError& error) {
             if (told) continue;
-            problems.push_back("파워밀 대화상자를 다시 켜지 못했습니다: " + HostProblem(error));
+            problems.push_back("파워밀 대화상자를 다시 켜지 못했습니다: " +
+                               host::HostProblem(error));
             told = true;
         }
     }
@@ -183,7 +181,7 @@ CollisionResult RunCollisionCheck(host::HostChannel& pm, const std::vector<std::
             }
         } catch (const host::HostError& error) {
             result.failed_entry = index;
-            result.problems.push_back(FailureProblem(turn, index, HostProblem(error)));
+            result.problems.push_back(FailureProblem(turn, index, host::HostProblem(error)));
         } catch (const CloneNotMade& error) {
             result.failed_entry = index;
             result.problems.push_back(FailureProblem(turn, index, error.what()));
@@ -200,7 +198,7 @@ CollisionResult RunCollisionCheck(host::HostChannel& pm, const std::vector<std::
             RunAll(pm, {"DIALOGS ERROR ON", "DIALOGS MESSAGE ON"});
         } catch (const host::HostError& error) {
             result.problems.push_back("파워밀 대화상자를 다시 켜지 못했습니다: " +
-                                      HostProblem(error));
+                                      host::HostProblem(error));
         }
     }
     SwitchDialogsOn(pm, result.problems);

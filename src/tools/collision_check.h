@@ -62,7 +62,4 @@ void SwitchDialogsOn(host::HostChannel& pm, std::vector<std::string>& problems);
 // character, blanks trimmed. Nothing when no line has it.
 std::optional<std::string> DiameterFrom(std::string_view tool_report);
 
-// "파워밀 명령이 실패했습니다 (command): reason"
-std::string HostProblem(const host::HostError& error);
-
 }  // namespace orvalis::tools

@@ -1,6 +1,7 @@
 #include "tools/gouge_display.h"
 
 #include "host/host_error.h"
+#include "host/host_messages.h"
 #include "tools/check_commands.h"
 #include "tools/collision_check.h"
 
@@ -21,7 +22,7 @@ GougeResult RunGougeDisplay(host::HostChannel& pm, const std::vector<std::string
             result.failed_entry = index;
             result.problems.push_back("'" + toolpaths[n] + "' 툴패스(" + std::to_string(index + 1) +
                                       "번째)에서 과절삭 표시를 " +
-                                      "멈췄습니다: " + HostProblem(error));
+                                      "멈췄습니다: " + host::HostProblem(error));
             break;
         }
     }
