@@ -3,6 +3,7 @@
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/send_each.h"
 #include "mainwin/drive_paths.h"
 
 namespace orvalis::ncout {
@@ -46,17 +47,11 @@ std::vector<std::string> PostCommands(const std::string& toolpath, const std::st
 namespace {
 
 // The NC programs were only vehicles; the host keeps none, and its messages
-// come back on. Each line is tried even when one fails.
+// come back on.
 std::optional<std::string> Close(host::HostChannel& pm) {
-    std::optional<std::string> problem;
-    for (const char* line : {"DELETE NCPROGRAM ALL", "DIALOGS MESSAGE ON"}) {
-        try {
-            pm.RunCommand(line);
-        } catch (const host::HostError& error) {
-            if (!problem) problem = std::string("'") + line + "' 실패 (" + error.what() + ")";
-        }
-    }
-    return problem;
+    auto failure = host::SendEach(pm, {"DELETE NCPROGRAM ALL", "DIALOGS MESSAGE ON"});
+    if (!failure) return std::nullopt;
+    return failure->command() + " (" + failure->what() + ")";
 }
 
 }  // namespace

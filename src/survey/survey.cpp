@@ -4,6 +4,7 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_error.h"
 #include "survey/tool_report.h"
@@ -28,7 +29,7 @@ constexpr const char* kQuietCommands[] = {
 };
 
 // Gives the host back to the user as it was before the survey.
-constexpr const char* kClosingCommands[] = {
+const std::vector<std::string> kClosingCommands = {
     "DIALOGS MESSAGE ON",
     "DIALOGS ERROR ON",
     "edit preference seldrawtp yes",
@@ -58,17 +59,9 @@ void ReadReports(host::HostChannel& pm, SurveyValues& values) {
 }
 
 void SendClosingCommands(host::HostChannel& pm, SurveyResult& result) {
-    bool told = false;
-    for (const char* line : kClosingCommands) {
-        try {
-            pm.RunCommand(line);
-        } catch (const host::HostError& error) {
-            // Each switch is tried on its own; the user hears of the first that failed.
-            if (told) continue;
-            result.problems.push_back("파워밀 대화상자와 툴패스 표시를 다시 켜지 못했습니다: " +
-                                      host::HostProblem(error));
-            told = true;
-        }
+    if (auto failure = host::SendEach(pm, kClosingCommands)) {
+        result.problems.push_back("파워밀 대화상자와 툴패스 표시를 다시 켜지 못했습니다: " +
+                                  host::HostProblem(*failure));
     }
 }
 

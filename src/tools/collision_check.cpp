@@ -5,6 +5,7 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
 #include "tools/assembly_lookup.h"
@@ -151,16 +152,9 @@ std::optional<std::string> DiameterFrom(std::string_view tool_report) {
 }
 
 void SwitchDialogsOn(host::HostChannel& pm, std::vector<std::string>& problems) {
-    bool told = false;
-    for (const char* line : {"DIALOGS ERROR ON", "DIALOGS MESSAGE ON"}) {
-        try {
-            pm.RunCommand(line);
-        } catch (const host::HostError& error) {
-            if (told) continue;
-            problems.push_back("파워밀 대화상자를 다시 켜지 못했습니다: " +
-                               host::HostProblem(error));
-            told = true;
-        }
+    if (auto failure = host::SendEach(pm, {"DIALOGS ERROR ON", "DIALOGS MESSAGE ON"})) {
+        problems.push_back("파워밀 대화상자를 다시 켜지 못했습니다: " +
+                           host::HostProblem(*failure));
     }
 }
 

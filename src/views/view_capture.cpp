@@ -2,6 +2,7 @@
 
 #include "host/channel.h"
 #include "host/host_error.h"
+#include "host/send_each.h"
 
 namespace orvalis::views {
 
@@ -148,18 +149,10 @@ std::optional<CaptureFailure> RunCapture(host::HostChannel& pm, const BlockBoxes
         for (const auto& line : commands) pm.RunCommand(line);
         return std::nullopt;
     } catch (const host::HostError& error) {
-        CaptureFailure failure{error.command(), error.what(), true};
-        // Put the display and the dialogs back; a host that is gone refuses
-        // these too, and the user is told so.
-        for (const auto& line : RestoreCommands()) {
-            try {
-                pm.RunCommand(line);
-            } catch (const host::HostError&) {
-                failure.restored = false;
-                break;
-            }
-        }
-        return failure;
+        // Put the display and the dialogs back, each line even when one is
+        // refused; a host that is gone refuses them all, and the user is told.
+        bool restored = !host::SendEach(pm, RestoreCommands());
+        return CaptureFailure{error.command(), error.what(), restored};
     }
 }
 

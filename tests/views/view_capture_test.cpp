@@ -70,6 +70,19 @@ TEST(ViewCapture, AFailingCallStopsTheRunAndTheDisplayIsRestored) {
                          "RunCommand KEEP BITMAP WHITEBG 'C:\\TARVEL\\ORVALIS\\IMAGE\\Top.bmp'YES"),
               0);
 
+    // A restore line the host refuses does not keep the dialogs off.
+    testing::FormsRig stuck("fail EDIT COLOUR PatternInactive RESET\n");
+    host::HostChannel stuck_pm(stuck.forms().session());
+    auto unrestored = RunCapture(stuck_pm, Boxes());
+    ASSERT_TRUE(unrestored);
+    EXPECT_EQ(unrestored->command, "RunCommand EDIT COLOUR PatternInactive RESET");
+    EXPECT_FALSE(unrestored->restored);
+    auto stuck_sent = stuck.Transcript();
+    EXPECT_EQ(
+        std::vector<std::string>(stuck_sent.end() - 3, stuck_sent.end()),
+        (std::vector<std::string>{"RunCommand DRAW TRANSFORM", "RunCommand DIALOGS MESSAGE ON",
+                                  "RunCommand DIALOGS ERROR ON"}));
+
     testing::FormsRig gone("fail Connect\n");
     host::HostChannel unreachable(gone.forms().session());
     auto refused = RunCapture(unreachable, Boxes());
