@@ -53,7 +53,6 @@ Form2& Forms::form2() {
 }
 void Forms::UnloadForm1() {
     Drop(form1_);
-
 }
 Form11& Forms::form11() {
     return Get(form11_);
