@@ -8,10 +8,10 @@
 #include "bench_drives.h"
 #include "host/channel.h"
 #include "host/session.h"
-#include "host/sim/project_loader.h"
-#include "host/sim/sim_folder.h"
-#include "host/sim/sim_host.h"
-#include "mainwin/drive_paths.h"
+#include "platform/drive_paths.h"
+#include "sim/project_loader.h"
+#include "sim/sim_folder.h"
+#include "sim/sim_host.h"
 #include "views/view_capture.h"
 
 namespace {
@@ -21,11 +21,11 @@ using namespace orvalis;
 
 void CaptureRun(benchmark::State& state) {
     bench::BenchDrives drives;
-    const host::sim::Project sample = host::sim::LoadProjectFile(host::sim::SampleProjectFile());
+    const sim::Project sample = sim::LoadProjectFile(sim::SampleProjectFile());
     const views::BlockBoxes boxes{"-50", "50", "-40", "40", "-30", "0"};
     for (auto _ : state) {
-        auto session = std::make_shared<host::HostSession>(
-            std::make_unique<host::sim::SimHost>(sample), nullptr);
+        auto session =
+            std::make_shared<host::HostSession>(std::make_unique<sim::SimHost>(sample), nullptr);
         host::HostChannel pm(session);
         if (auto failure = views::RunCapture(pm, boxes)) {
             state.SkipWithError((failure->command + ": " + failure->reason).c_str());

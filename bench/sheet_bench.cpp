@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "bench_drives.h"
-#include "mainwin/data_folder.h"
-#include "mainwin/drive_paths.h"
+#include "platform/data_folder.h"
+#include "platform/drive_paths.h"
 #include "sheet/bmp_image.h"
 #include "sheet/png_encode.h"
 #include "sheet/setup_sheet.h"

@@ -2,15 +2,15 @@
 // sixty toolpaths never waits on the stand-in. Run: build/bench/sim_report_bench
 #include <benchmark/benchmark.h>
 
-#include "host/sim/project_loader.h"
-#include "host/sim/sim_folder.h"
-#include "host/sim/sim_host.h"
+#include "sim/project_loader.h"
+#include "sim/sim_folder.h"
+#include "sim/sim_host.h"
 
 namespace {
 
-using orvalis::host::sim::LoadProjectFile;
-using orvalis::host::sim::SampleProjectFile;
-using orvalis::host::sim::SimHost;
+using orvalis::sim::LoadProjectFile;
+using orvalis::sim::SampleProjectFile;
+using orvalis::sim::SimHost;
 
 void ToolReport(benchmark::State& state) {
     SimHost host(LoadProjectFile(SampleProjectFile()));

@@ -11,9 +11,9 @@
 
 #include "bench_drives.h"
 #include "cli/cli.h"
-#include "host/sim/sim_folder.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/tool_assembly_file.h"
+#include "platform/drive_paths.h"
+#include "platform/tool_assembly_file.h"
+#include "sim/sim_folder.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using namespace orvalis;
 
 // The sample tool-assembly table, for the collision check.
 void UseSampleToolAssemblies() {
-    fs::copy_file(host::sim::ShippedSimDir() / "sample-tool-assemblies.DAT",
+    fs::copy_file(sim::ShippedSimDir() / "sample-tool-assemblies.DAT",
                   ResolvePath(settings::ToolAssemblyFilePath()),
                   fs::copy_options::overwrite_existing);
 }
@@ -30,7 +30,7 @@ void UseSampleToolAssemblies() {
 // The sample project with its toolpaths repeated under new names until it
 // holds `count` of them: the largest project the setup sheet takes.
 fs::path ProjectWith(int count, const fs::path& folder) {
-    std::ifstream in(host::sim::SampleProjectFile());
+    std::ifstream in(sim::SampleProjectFile());
     nlohmann::json project = nlohmann::json::parse(in);
     const nlohmann::json sample = project["toolpaths"];
     nlohmann::json toolpaths = nlohmann::json::array();

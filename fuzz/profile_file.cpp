@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "mainwin/cp949.h"
-#include "mainwin/profile_file.h"
+#include "platform/cp949.h"
+#include "platform/profile_file.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "mainwin/record_file.h"
+#include "platform/record_file.h"
 
 namespace {
 

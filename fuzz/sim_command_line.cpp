@@ -10,13 +10,13 @@
 
 #include "fuzz_check.h"
 #include "host/host_error.h"
-#include "host/sim/project_loader.h"
-#include "host/sim/sim_host.h"
+#include "sim/project_loader.h"
+#include "sim/sim_host.h"
 #include "small_project.h"
 
 namespace {
 
-namespace sim = orvalis::host::sim;
+namespace sim = orvalis::sim;
 
 // Commands that keep files write them below a private drive folder.
 const sim::Project& SmallProject() {

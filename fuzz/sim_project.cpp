@@ -8,13 +8,13 @@
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/session.h"
-#include "host/sim/project_loader.h"
-#include "host/sim/sim_host.h"
+#include "sim/project_loader.h"
+#include "sim/sim_host.h"
 #include "survey/survey.h"
 
 namespace {
 
-namespace sim = orvalis::host::sim;
+namespace sim = orvalis::sim;
 
 void SurveyFirstToolpaths(sim::Project project) {
     std::vector<std::string> names;

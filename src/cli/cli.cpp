@@ -1,16 +1,14 @@
 #include "cli/cli.h"
 
-#include <spawn.h>
-#include <unistd.h>
-
 #include <ostream>
 
 #include "cli/commands.h"
 #include "host/host_error.h"
 #include "host/replay_script.h"
-#include "mainwin/data_folder.h"
-#include "mainwin/file_error.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
+#include "platform/data_folder.h"
+#include "platform/file_error.h"
+#include "platform/open_document.h"
 
 namespace orvalis::cli {
 
@@ -98,10 +96,7 @@ void CommandContext::CliInteraction::Message(const forms::MessageText& message) 
 // --show: the desktop's program for the file opens it, and the CLI goes on.
 void CommandContext::CliInteraction::OpenDocument(const std::string& path) {
     if (!show_documents) return;
-    pid_t child = 0;
-    const char* argv[] = {"xdg-open", path.c_str(), nullptr};
-    if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv),
-                     environ) != 0) {
+    if (!OpenWithDesktopProgram(path)) {
         err << "orvalis-cli: cannot open " << path << " (xdg-open is missing)\n";
     }
 }
@@ -116,11 +111,12 @@ forms::Forms& CommandContext::Forms() {
     return *forms_;
 }
 
-Form4& CommandContext::LoadMainWindow() {
+MainWindowModel& CommandContext::LoadMainWindow() {
     Session()->Mark("load");
-    Form4& form4 = Forms().form4();
-    if (form4.StatusBar1 != Form4::kReady) err_ << "orvalis-cli: " << form4.StatusBar1 << "\n";
-    return form4;
+    MainWindowModel& main_window = Forms().main_window();
+    if (main_window.StatusBar1 != MainWindowModel::kReady)
+        err_ << "orvalis-cli: " << main_window.StatusBar1 << "\n";
+    return main_window;
 }
 
 std::shared_ptr<host::HostSession> CommandContext::Session() {

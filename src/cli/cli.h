@@ -11,7 +11,7 @@
 #include "host/session.h"
 
 namespace orvalis {
-class Form4;
+class MainWindowModel;
 }
 
 namespace orvalis::cli {
@@ -33,7 +33,7 @@ class CommandContext {
     forms::Forms& Forms();
     // Opens the main window as the desktop program does (transcript marker
     // "# load"); what its load could not do is printed on stderr.
-    Form4& LoadMainWindow();
+    MainWindowModel& LoadMainWindow();
 
     // Answers the windows' yes/no questions (a workbook to replace ...).
     void SetConfirmAnswer(bool answer) { interaction_.confirm_answer = answer; }

@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::cli {
 
@@ -31,8 +31,8 @@ int RunCapture(CommandContext& context) {
     std::optional<std::vector<std::string>> limits;
     if (auto text = arguments.Option("--limits")) limits = SplitLimits(*text);
 
-    Form4& form4 = context.LoadMainWindow();
-    if (!CaptureViews(context, form4, limits)) return 1;  // the message went to stderr
+    MainWindowModel& main_window = context.LoadMainWindow();
+    if (!CaptureViews(context, main_window, limits)) return 1;  // the message went to stderr
     for (const auto& path : BitmapPaths()) context.out() << path << '\n';
     return 0;
 }

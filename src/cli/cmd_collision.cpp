@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::cli {
 
@@ -10,13 +10,14 @@ namespace {
 
 // The survey list: the operands, or the whole project list as ">>" gives it.
 // False, with the reason on stderr, when it stays empty.
-bool FillSurveyList(CommandContext& context, Form4& form4, const CommandArguments& arguments) {
+bool FillSurveyList(CommandContext& context, MainWindowModel& main_window,
+                    const CommandArguments& arguments) {
     if (arguments.operands().empty()) {
-        form4.Command1_Click();
+        main_window.ClickAddAll();
     } else {
-        for (const auto& name : arguments.operands()) form4.List2.AddItem(name);
+        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
     }
-    if (form4.List2.ListCount() > 0) return true;
+    if (main_window.List2.ListCount() > 0) return true;
     context.err() << "orvalis-cli: 검사할 툴패스가 없습니다\n";
     return false;
 }
@@ -37,25 +38,26 @@ int MaterialIndex(const CommandArguments& arguments) {
 int RunCollision(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--material"}, {});
     int material = MaterialIndex(arguments);
-    Form4& form4 = context.LoadMainWindow();
-    form4.Combo4.SetListIndex(material);
-    if (!FillSurveyList(context, form4, arguments)) return 1;
+    MainWindowModel& main_window = context.LoadMainWindow();
+    main_window.Combo4.SetListIndex(material);
+    if (!FillSurveyList(context, main_window, arguments)) return 1;
     context.Session()->Mark("collision");
-    form4.Check1_Click();
-    PrintGridRows(context.out(), form4.MSFlexGrid1,
-                  static_cast<int>(form4.last_survey().rows.size()));
-    bool clean = form4.last_collision().problems.empty() && form4.last_survey().complete();
+    main_window.ClickCollisionCheck();
+    PrintGridRows(context.out(), main_window.MSFlexGrid1,
+                  static_cast<int>(main_window.last_survey().rows.size()));
+    bool clean =
+        main_window.last_collision().problems.empty() && main_window.last_survey().complete();
     return clean ? 0 : 1;
 }
 
 // Ticks "과절삭" over the NAMEs (default: every toolpath); prints nothing.
 int RunGouge(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
-    Form4& form4 = context.LoadMainWindow();
-    if (!FillSurveyList(context, form4, arguments)) return 1;
+    MainWindowModel& main_window = context.LoadMainWindow();
+    if (!FillSurveyList(context, main_window, arguments)) return 1;
     context.Session()->Mark("gouge");
-    form4.Check2_Click();
-    return form4.last_gouge().problems.empty() ? 0 : 1;
+    main_window.ClickGougeDisplay();
+    return main_window.last_gouge().problems.empty() ? 0 : 1;
 }
 
 }  // namespace orvalis::cli

@@ -2,8 +2,8 @@
 
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis::cli {
 
@@ -14,18 +14,18 @@ int RunPost(CommandContext& context) {
                                {});
     auto folder = arguments.Option("--folder");
     if (!folder) throw UsageError("post needs --folder DIR");
-    Form4& form4 = context.LoadMainWindow();
-    if (!SurveyAsTyped(context, form4, arguments)) return 1;
-    OpenFolder(form4, *folder);
-    if (auto option = arguments.Option("--post")) form4.Combo1.SetText(*option);
+    MainWindowModel& main_window = context.LoadMainWindow();
+    if (!SurveyAsTyped(context, main_window, arguments)) return 1;
+    OpenFolder(main_window, *folder);
+    if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
     context.Session()->Mark("post");
-    form4.Command2_Click();
-    const auto& post = form4.last_post();
+    main_window.ClickPostNc();
+    const auto& post = main_window.last_post();
     for (const auto& file : post.written) {
         context.out() << ResolvePath(file).string() << '\n';
     }
     bool clean = !post.failure && post.refused.empty() && !post.written.empty();
-    if (!clean) context.err() << "orvalis-cli: " << form4.StatusBar1 << '\n';
+    if (!clean) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
     return clean ? 0 : 1;
 }
 

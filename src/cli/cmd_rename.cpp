@@ -1,8 +1,8 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "mainwin/form4.h"
-#include "ncout/form2.h"
+#include "mainwin/main_window_model.h"
+#include "ncout/rename_window_model.h"
 
 namespace orvalis::cli {
 
@@ -11,17 +11,17 @@ namespace orvalis::cli {
 int RunRename(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
     if (arguments.operands().size() != 1) throw UsageError("rename takes one PREFIX");
-    Form4& form4 = context.LoadMainWindow();
-    Form2& window = context.Forms().form2();
+    MainWindowModel& main_window = context.LoadMainWindow();
+    RenameWindowModel& window = context.Forms().rename_window();
     window.Text1.SetText(arguments.operands().front());
     context.Session()->Mark("rename");
-    window.Command5_Click();
+    window.ClickRename();
     bool renamed =
-        window.refused().empty() && (window.renamed() > 0 || form4.List1.ListCount() == 0);
+        window.refused().empty() && (window.renamed() > 0 || main_window.List1.ListCount() == 0);
     context.Session()->Mark("toolpaths");
-    form4.Command5_Click();
-    for (const auto& name : form4.List1.Items()) context.out() << name << '\n';
-    return renamed && form4.toolpaths_listed() ? 0 : 1;
+    main_window.ClickRefreshToolpaths();
+    for (const auto& name : main_window.List1.Items()) context.out() << name << '\n';
+    return renamed && main_window.toolpaths_listed() ? 0 : 1;
 }
 
 }  // namespace orvalis::cli

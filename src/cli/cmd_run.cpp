@@ -5,8 +5,8 @@
 #include "cli/commands.h"
 #include "cli/run_summary.h"
 #include "cli/steps.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis::cli {
 
@@ -23,9 +23,10 @@ struct Written {
     }
 };
 
-int Finish(CommandContext& context, const Form4& form4, const Written& written, bool ok) {
-    int toolpaths = static_cast<int>(form4.last_survey().rows.size());
-    context.out() << RunSummary(form4.MSFlexGrid1, toolpaths, written.files.size()) << '\n';
+int Finish(CommandContext& context, const MainWindowModel& main_window, const Written& written,
+           bool ok) {
+    int toolpaths = static_cast<int>(main_window.last_survey().rows.size());
+    context.out() << RunSummary(main_window.MSFlexGrid1, toolpaths, written.files.size()) << '\n';
     return ok ? 0 : 1;
 }
 
@@ -47,39 +48,41 @@ int RunTypicalRun(CommandContext& context) {
     if (error) throw UsageError("cannot create the folder " + folder + ": " + error.message());
     bool force = arguments.Flag("--force");
 
-    Form4& form4 = context.LoadMainWindow();
+    MainWindowModel& main_window = context.LoadMainWindow();
     Written written{context.out(), {}};
-    bool surveyed = SurveyAsTyped(context, form4, arguments);
+    bool surveyed = SurveyAsTyped(context, main_window, arguments);
     // The collision check ends with a survey of its own, which gives the NC
     // names back their toolpath names: the prefix is typed again after it.
     if (surveyed && arguments.Flag("--collision")) {
-        surveyed = CheckCollisions(context, form4);
+        surveyed = CheckCollisions(context, main_window);
         if (auto prefix = arguments.Option("--prefix"); prefix && surveyed) {
-            form4.Text8.SetText("");
-            form4.Text8.SetText(*prefix);
+            main_window.Text8.SetText("");
+            main_window.Text8.SetText(*prefix);
         }
     }
-    PrintGridRows(context.out(), form4.MSFlexGrid1,
-                  static_cast<int>(form4.last_survey().rows.size()));
-    if (!surveyed) return Finish(context, form4, written, false);
-    if (!CaptureViews(context, form4, std::nullopt)) return Finish(context, form4, written, false);
+    PrintGridRows(context.out(), main_window.MSFlexGrid1,
+                  static_cast<int>(main_window.last_survey().rows.size()));
+    if (!surveyed) return Finish(context, main_window, written, false);
+    if (!CaptureViews(context, main_window, std::nullopt))
+        return Finish(context, main_window, written, false);
     for (const auto& bitmap : BitmapPaths()) written.Add(bitmap);
 
-    OpenFolder(form4, folder);
-    TypeHeader(form4, arguments);
-    for (auto [action, press] : {std::pair{"sheet", &Form4::Command3_Click},
-                                 std::pair{"pictures", &Form4::Command13_Click}}) {
-        auto saved = PressWorkbook(context, form4, action, press, force, false);
-        if (!saved) return Finish(context, form4, written, false);
+    OpenFolder(main_window, folder);
+    TypeHeader(main_window, arguments);
+    for (auto [action, press] : {std::pair{"sheet", &MainWindowModel::ClickSetupSheet},
+                                 std::pair{"pictures", &MainWindowModel::ClickPictures}}) {
+        auto saved = PressWorkbook(context, main_window, action, press, force, false);
+        if (!saved) return Finish(context, main_window, written, false);
         written.Add(*saved);
     }
     context.Session()->Mark("post");
-    form4.Command2_Click();
-    for (const auto& file : form4.last_post().written) written.Add(ResolvePath(file).string());
-    const auto& post = form4.last_post();
+    main_window.ClickPostNc();
+    for (const auto& file : main_window.last_post().written)
+        written.Add(ResolvePath(file).string());
+    const auto& post = main_window.last_post();
     bool posted = !post.failure && post.refused.empty();
-    if (!posted) context.err() << "orvalis-cli: " << form4.StatusBar1 << '\n';
-    return Finish(context, form4, written, posted);
+    if (!posted) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    return Finish(context, main_window, written, posted);
 }
 
 }  // namespace orvalis::cli

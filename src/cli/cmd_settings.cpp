@@ -3,9 +3,9 @@
 #include "cli/commands.h"
 #include "forms/forms.h"
 #include "host/unreachable_backend.h"
-#include "mainwin/settings_files.h"
-#include "sheet/form11.h"
-#include "tools/form5.h"
+#include "platform/settings_files.h"
+#include "sheet/settings_window_model.h"
+#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis::cli {
 
@@ -56,10 +56,10 @@ int RunSettings(CommandContext& context) {
     HostlessForms windows(context.err());
     // The eight size boxes as the settings window holds them after its load,
     // the way the workbook writer takes them.
-    PrintRow(out, "picture-sizes", windows.forms.form11().PictureSizes());
+    PrintRow(out, "picture-sizes", windows.forms.settings_window().PictureSizes());
     // The table as the tool settings window lists it, the way the collision
     // check takes it.
-    for (const auto& record : windows.forms.form5().AssemblyRows()) {
+    for (const auto& record : windows.forms.tool_assembly_window().AssemblyRows()) {
         PrintRow(out, "tool-assembly", record);
     }
     return 0;

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "survey/toolpath_grid.h"
 
 namespace orvalis::cli {
@@ -17,10 +17,10 @@ const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
 
 // Fills the survey list and the grid from a file of rows, 13 TAB-separated
 // cells each, as if a survey had written them.
-void LoadGrid(Form4& form4, const std::string& path) {
+void LoadGrid(MainWindowModel& main_window, const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UsageError("cannot read the grid file " + path);
-    form4.Command10_Click();
+    main_window.ClickRemoveAll();
     int row = 0;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -34,9 +34,9 @@ void LoadGrid(Form4& form4, const std::string& path) {
             throw UsageError(path + ": row " + std::to_string(row) + " has " +
                              std::to_string(cells.size()) + " cells, not 13");
         }
-        form4.List2.AddItem(cells[0]);
+        main_window.List2.AddItem(cells[0]);
         for (int col = 1; col <= 13; ++col)
-            form4.MSFlexGrid1.SetTextMatrix(row, col, cells[col - 1]);
+            main_window.MSFlexGrid1.SetTextMatrix(row, col, cells[col - 1]);
     }
 }
 
@@ -58,18 +58,19 @@ int Print(CommandContext& context, const std::optional<std::string>& saved) {
 // folder, and presses "시트 만들기".
 int RunSheet(CommandContext& context) {
     CommandArguments arguments(context.arguments(), kSheetOptions, kWorkbookFlags);
-    Form4& form4 = context.LoadMainWindow();
-    OpenFolder(form4, FolderOption(arguments));
+    MainWindowModel& main_window = context.LoadMainWindow();
+    OpenFolder(main_window, FolderOption(arguments));
     if (auto grid = arguments.Option("--grid")) {
         if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
-        LoadGrid(form4, *grid);
-        if (auto prefix = arguments.Option("--prefix")) form4.Text8.SetText(*prefix);
-    } else if (!SurveyAsTyped(context, form4, arguments)) {
+        LoadGrid(main_window, *grid);
+        if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
+    } else if (!SurveyAsTyped(context, main_window, arguments)) {
         return 1;
     }
-    TypeHeader(form4, arguments);
-    return Print(context, PressWorkbook(context, form4, "sheet", &Form4::Command3_Click,
-                                        arguments.Flag("--force"), arguments.Flag("--show")));
+    TypeHeader(main_window, arguments);
+    return Print(context,
+                 PressWorkbook(context, main_window, "sheet", &MainWindowModel::ClickSetupSheet,
+                               arguments.Flag("--force"), arguments.Flag("--show")));
 }
 
 // Presses "그림": the picture workbook IMAGE in the folder.
@@ -77,11 +78,12 @@ int RunPictures(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--item", "--part"},
                                kWorkbookFlags);
     if (!arguments.operands().empty()) throw UsageError("pictures takes no operands");
-    Form4& form4 = context.LoadMainWindow();
-    OpenFolder(form4, FolderOption(arguments));
-    TypeHeader(form4, arguments);
-    return Print(context, PressWorkbook(context, form4, "pictures", &Form4::Command13_Click,
-                                        arguments.Flag("--force"), arguments.Flag("--show")));
+    MainWindowModel& main_window = context.LoadMainWindow();
+    OpenFolder(main_window, FolderOption(arguments));
+    TypeHeader(main_window, arguments);
+    return Print(context,
+                 PressWorkbook(context, main_window, "pictures", &MainWindowModel::ClickPictures,
+                               arguments.Flag("--force"), arguments.Flag("--show")));
 }
 
 }  // namespace orvalis::cli

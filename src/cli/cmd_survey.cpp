@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::cli {
 
@@ -9,10 +9,10 @@ namespace orvalis::cli {
 // and says on stderr where it stopped.
 int RunSurvey(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--prefix", "--start"}, {});
-    Form4& form4 = context.LoadMainWindow();
-    bool surveyed = SurveyAsTyped(context, form4, arguments);
-    PrintGridRows(context.out(), form4.MSFlexGrid1,
-                  static_cast<int>(form4.last_survey().rows.size()));
+    MainWindowModel& main_window = context.LoadMainWindow();
+    bool surveyed = SurveyAsTyped(context, main_window, arguments);
+    PrintGridRows(context.out(), main_window.MSFlexGrid1,
+                  static_cast<int>(main_window.last_survey().rows.size()));
     return surveyed ? 0 : 1;
 }
 

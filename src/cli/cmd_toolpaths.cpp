@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "host/host_error.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::cli {
 
@@ -10,9 +10,9 @@ namespace orvalis::cli {
 int RunToolpaths(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
     if (!arguments.operands().empty()) throw UsageError("toolpaths takes no arguments");
-    Form4& form4 = context.LoadMainWindow();
-    if (!form4.toolpaths_listed()) return 1;  // the load said why on stderr
-    for (const auto& name : form4.List1.Items()) context.out() << name << '\n';
+    MainWindowModel& main_window = context.LoadMainWindow();
+    if (!main_window.toolpaths_listed()) return 1;  // the load said why on stderr
+    for (const auto& name : main_window.List1.Items()) context.out() << name << '\n';
     return 0;
 }
 

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "sim/sim_backend.h"
 
 int main(int argc, char** argv) {
+    orvalis::sim::RegisterSimBackend();
     std::vector<std::string> words(argv + 1, argv + argc);
     return orvalis::cli::Main(words, std::cout, std::cerr);
 }

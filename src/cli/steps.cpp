@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "mainwin/drive_paths.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
+#include "platform/drive_paths.h"
 #include "survey/toolpath_grid.h"
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 #include "views/view_capture.h"
 
 namespace orvalis::cli {
@@ -15,14 +15,17 @@ namespace {
 
 // Types the prefix and the start number as the user would. False, with the
 // window's message on stderr, when the start number is not a number.
-bool TypeNumbering(Form4& form4, const CommandArguments& arguments, std::ostream& err) {
-    if (auto prefix = arguments.Option("--prefix")) form4.Text8.SetText(*prefix);
+bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
+                   std::ostream& err) {
+    if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
     auto start = arguments.Option("--start");
     if (!start) return true;
-    std::string status_before = form4.StatusBar1;
-    form4.Text10.SetText(*start);
-    if (form4.StatusBar1 == status_before || form4.StatusBar1 == Form4::kReady) return true;
-    err << "orvalis-cli: " << form4.StatusBar1 << '\n';
+    std::string status_before = main_window.StatusBar1;
+    main_window.Text10.SetText(*start);
+    if (main_window.StatusBar1 == status_before ||
+        main_window.StatusBar1 == MainWindowModel::kReady)
+        return true;
+    err << "orvalis-cli: " << main_window.StatusBar1 << '\n';
     return false;
 }
 
@@ -37,36 +40,38 @@ void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
     }
 }
 
-bool SurveyAsTyped(CommandContext& context, Form4& form4, const CommandArguments& arguments) {
+bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
+                   const CommandArguments& arguments) {
     if (arguments.operands().empty()) {
-        form4.Command1_Click();
+        main_window.ClickAddAll();
     } else {
-        for (const auto& name : arguments.operands()) form4.List2.AddItem(name);
+        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
     }
     context.Session()->Mark("survey");
-    form4.Command14_Click();
-    if (!form4.last_survey().problems.empty()) {
-        context.err() << "orvalis-cli: " << form4.StatusBar1 << '\n';
+    main_window.ClickSurvey();
+    if (!main_window.last_survey().problems.empty()) {
+        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
         return false;
     }
-    return TypeNumbering(form4, arguments, context.err()) && form4.last_survey().complete();
+    return TypeNumbering(main_window, arguments, context.err()) &&
+           main_window.last_survey().complete();
 }
 
-bool CheckCollisions(CommandContext& context, Form4& form4) {
+bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
     context.Session()->Mark("collision");
-    form4.Check1_Click();
-    if (!form4.last_collision().problems.empty()) {
-        context.err() << "orvalis-cli: " << form4.StatusBar1 << '\n';
+    main_window.ClickCollisionCheck();
+    if (!main_window.last_collision().problems.empty()) {
+        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
         return false;
     }
-    return form4.last_survey().complete();
+    return main_window.last_survey().complete();
 }
 
-bool CaptureViews(CommandContext& context, Form4& form4,
+bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
                   const std::optional<std::vector<std::string>>& limits) {
     context.Session()->Mark("block");
-    form4.Command15_Click();
-    Form1& panel = context.Forms().form1();
+    main_window.ClickCapture();
+    BlockPanelModel& panel = context.Forms().block_panel();
     if (limits) {
         forms::TextBox* boxes[] = {&panel.Text3, &panel.Text6, &panel.Text2,
                                    &panel.Text5, &panel.Text1, &panel.Text4};
@@ -75,7 +80,7 @@ bool CaptureViews(CommandContext& context, Form4& form4,
     bool kept = false;
     panel.CaptureDone = [&kept](bool succeeded) { kept = succeeded; };
     context.Session()->Mark("capture");
-    panel.Command3_Click();  // the panel closes itself: `panel` is not used after this
+    panel.ClickCapture();  // the panel closes itself: `panel` is not used after this
     return kept;
 }
 
@@ -85,33 +90,33 @@ std::vector<std::string> BitmapPaths() {
     return paths;
 }
 
-void OpenFolder(Form4& form4, const std::string& folder) {
-    form4.Dir1.Path = folder;
-    form4.Dir1_Change();
+void OpenFolder(MainWindowModel& main_window, const std::string& folder) {
+    main_window.Dir1.Path = folder;
+    main_window.FolderChanged();
 }
 
-void TypeHeader(Form4& form4, const CommandArguments& arguments) {
-    if (auto company = arguments.Option("--company")) form4.Combo2.SetText(*company);
+void TypeHeader(MainWindowModel& main_window, const CommandArguments& arguments) {
+    if (auto company = arguments.Option("--company")) main_window.Combo2.SetText(*company);
     if (auto offset = arguments.Option("--offset")) {
-        const auto& offsets = form4.Combo3.Items();
+        const auto& offsets = main_window.Combo3.Items();
         if (std::find(offsets.begin(), offsets.end(), *offset) == offsets.end()) {
             throw UsageError("--offset takes G54 to G59");
         }
-        form4.Combo3.SetText(*offset);
+        main_window.Combo3.SetText(*offset);
     }
-    if (auto item = arguments.Option("--item")) form4.Text1.SetText(*item);
-    if (auto part = arguments.Option("--part")) form4.Text2.SetText(*part);
+    if (auto item = arguments.Option("--item")) main_window.Text1.SetText(*item);
+    if (auto part = arguments.Option("--part")) main_window.Text2.SetText(*part);
 }
 
-std::optional<std::string> PressWorkbook(CommandContext& context, Form4& form4,
-                                         const std::string& action, void (Form4::*press)(),
-                                         bool force, bool show) {
+std::optional<std::string> PressWorkbook(CommandContext& context, MainWindowModel& main_window,
+                                         const std::string& action,
+                                         void (MainWindowModel::*press)(), bool force, bool show) {
     context.SetConfirmAnswer(force);
     context.SetShowDocuments(show);
     context.Session()->Mark(action);
-    (form4.*press)();
-    if (form4.last_workbook().empty()) return std::nullopt;
-    return form4.last_workbook();
+    (main_window.*press)();
+    if (main_window.last_workbook().empty()) return std::nullopt;
+    return main_window.last_workbook();
 }
 
 }  // namespace orvalis::cli

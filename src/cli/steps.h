@@ -8,7 +8,7 @@
 #include "cli/cli.h"
 
 namespace orvalis {
-class Form4;
+class MainWindowModel;
 namespace forms {
 class FlexGrid;
 }
@@ -20,33 +20,34 @@ namespace orvalis::cli {
 // presses "불러오기" (transcript "# survey"), then types --prefix and --start
 // if given. False, with the window's message on stderr, when the survey or
 // the numbering failed.
-bool SurveyAsTyped(CommandContext& context, Form4& form4, const CommandArguments& arguments);
+bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
+                   const CommandArguments& arguments);
 
 // Grid rows 1..rows, the 13 cells of each separated by one TAB.
 void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);
 
 // Ticks "충돌 간섭" (transcript "# collision"): the holder collision check,
 // which ends with a survey. True when the pass and the survey finished.
-bool CheckCollisions(CommandContext& context, Form4& form4);
+bool CheckCollisions(CommandContext& context, MainWindowModel& main_window);
 
 // Opens the block limits panel (transcript "# block"), types the six limits
 // if given, presses "캡처" ("# capture"). True when the four bitmaps were kept.
-bool CaptureViews(CommandContext& context, Form4& form4,
+bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
                   const std::optional<std::vector<std::string>>& limits);
 
 // The four bitmap files of this machine.
 std::vector<std::string> BitmapPaths();
 
 // Chooses the folder in the folder panel as the user would.
-void OpenFolder(Form4& form4, const std::string& folder);
+void OpenFolder(MainWindowModel& main_window, const std::string& folder);
 
 // Types --company, --offset, --item and --part into the header boxes.
-void TypeHeader(Form4& form4, const CommandArguments& arguments);
+void TypeHeader(MainWindowModel& main_window, const CommandArguments& arguments);
 
 // Presses a workbook button under its transcript action; returns the saved
 // workbook, or nothing when the window said why not (on stderr).
-std::optional<std::string> PressWorkbook(CommandContext& context, Form4& form4,
-                                         const std::string& action, void (Form4::*press)(),
-                                         bool force, bool show);
+std::optional<std::string> PressWorkbook(CommandContext& context, MainWindowModel& main_window,
+                                         const std::string& action,
+                                         void (MainWindowModel::*press)(), bool force, bool show);
 
 }  // namespace orvalis::cli

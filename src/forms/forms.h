@@ -7,13 +7,13 @@
 #include "host/session.h"
 
 namespace orvalis {
-class Form1;
-class Form2;
-class CompanyRegistry;
-class Form4;
-class Form5;
-class Form6;
-class Form11;
+class BlockPanelModel;
+class RenameWindowModel;
+class CompanyRegistryModel;
+class MainWindowModel;
+class ToolAssemblyWindowModel;
+class LauncherModel;
+class SettingsWindowModel;
 }  // namespace orvalis
 
 namespace orvalis::forms {
@@ -26,13 +26,13 @@ class FormsObserver {
   public:
     virtual ~FormsObserver() = default;
     // The view may keep the model alive with the pointer it is given.
-    virtual void Created(const std::shared_ptr<Form6>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<Form4>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<Form1>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<Form2>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<Form11>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<CompanyRegistry>& /*window*/) {}
-    virtual void Created(const std::shared_ptr<Form5>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<LauncherModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<MainWindowModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<BlockPanelModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<RenameWindowModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<SettingsWindowModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<CompanyRegistryModel>& /*window*/) {}
+    virtual void Created(const std::shared_ptr<ToolAssemblyWindowModel>& /*window*/) {}
     // The registry has dropped the window; its view should go too.
     virtual void Unloaded(Window& /*window*/) {}
 };
@@ -49,33 +49,40 @@ class Forms {
 
     void SetObserver(FormsObserver* observer) { observer_ = observer; }
 
-    Form6& form6();
-    Form4& form4();
-    bool HasForm4() const { return static_cast<bool>(form4_); }
-    Form2& form2();
-    Form1& form1();
-    bool HasForm1() const { return static_cast<bool>(form1_); }
+    LauncherModel& launcher();
+    MainWindowModel& main_window();
+    bool HasMainWindow() const { return static_cast<bool>(main_window_); }
+    RenameWindowModel& rename_window();
+    BlockPanelModel& block_panel();
+    bool HasBlockPanel() const { return static_cast<bool>(block_panel_); }
 
     // Closing the block limits panel unloads it: the registry drops the model
     // and tells the observer; the next use creates and loads it afresh.
     // Unloading must be the last thing a window's handler does.
-    void UnloadForm1();
-    Form11& form11();
-    bool HasForm11() const { return static_cast<bool>(form11_); }
-    CompanyRegistry& company_registry();
+    void UnloadBlockPanel();
+    SettingsWindowModel& settings_window();
+    bool HasSettingsWindow() const { return static_cast<bool>(settings_window_); }
+    CompanyRegistryModel& company_registry();
     bool HasCompanyRegistry() const { return static_cast<bool>(company_registry_); }
 
     // Closing these windows unloads them: the registry drops the model and
     // tells the observer, and the next use creates and loads it afresh. A
     // model whose view still holds it lives until the view lets go.
-    void UnloadForm11();
+    void UnloadSettingsWindow();
     void UnloadCompanyRegistry();
 
     // The tool settings window; the collision check creates it hidden when
     // it reads the table. Closing it unloads it.
-    Form5& form5();
-    bool HasForm5() const { return static_cast<bool>(form5_); }
-    void UnloadForm5();
+    ToolAssemblyWindowModel& tool_assembly_window();
+    bool HasToolAssemblyWindow() const { return static_cast<bool>(tool_assembly_window_); }
+    void UnloadToolAssemblyWindow();
+
+    // What the other windows ask of the main window; defined with its model.
+    // Brings it back to the normal state when it exists.
+    void RestoreMainWindow();
+    // The material the main window's selector shows (Combo4's index),
+    // creating the main window when it does not exist yet.
+    int MainWindowMaterial();
 
     const std::shared_ptr<host::HostSession>& session() const { return session_; }
     Interaction& interaction() { return interaction_; }
@@ -89,14 +96,14 @@ class Forms {
     std::shared_ptr<host::HostSession> session_;
     Interaction& interaction_;
     FormsObserver* observer_ = nullptr;
-    std::shared_ptr<Form6> form6_;
-    std::shared_ptr<Form4> form4_;
-    std::shared_ptr<Form1> form1_;
-    std::shared_ptr<Form2> form2_;
+    std::shared_ptr<LauncherModel> launcher_;
+    std::shared_ptr<MainWindowModel> main_window_;
+    std::shared_ptr<BlockPanelModel> block_panel_;
+    std::shared_ptr<RenameWindowModel> rename_window_;
     std::vector<std::shared_ptr<Window>> retired_;  // unloaded, kept until safe to destroy
-    std::shared_ptr<Form11> form11_;
-    std::shared_ptr<CompanyRegistry> company_registry_;
-    std::shared_ptr<Form5> form5_;
+    std::shared_ptr<SettingsWindowModel> settings_window_;
+    std::shared_ptr<CompanyRegistryModel> company_registry_;
+    std::shared_ptr<ToolAssemblyWindowModel> tool_assembly_window_;
 };
 
 }  // namespace orvalis::forms

@@ -7,7 +7,7 @@
 
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 
 namespace orvalis::gui {
 
@@ -18,7 +18,7 @@ QRect Twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-forms::TextBox& BoxOf(Form1& model, int index) {
+forms::TextBox& BoxOf(BlockPanelModel& model, int index) {
     forms::TextBox* boxes[] = {&model.Text3, &model.Text6, &model.Text2,
                                &model.Text5, &model.Text1, &model.Text4};
     return *boxes[index - 1];
@@ -26,7 +26,8 @@ forms::TextBox& BoxOf(Form1& model, int index) {
 
 }  // namespace
 
-BlockPanelWindow::BlockPanelWindow(std::shared_ptr<Form1> model, MarkAction mark, QWidget* parent)
+BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkAction mark,
+                                   QWidget* parent)
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
@@ -60,11 +61,11 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<Form1> model, MarkAction mark
     list2_->hide();
     setFixedSize(Twips(0, 0, 2880 + 1335 + 240, 1440 + 375 + 240).size());
 
-    connect(command1_, &QPushButton::clicked, this, [this] { model_->Command1_Click(); });
+    connect(command1_, &QPushButton::clicked, this, [this] { model_->ClickBlock(); });
     connect(command3_, &QPushButton::clicked, this, [this] {
         mark_("capture");
         closing_ = true;  // the run closes the panel itself
-        model_->Command3_Click();
+        model_->ClickCapture();
     });
     model_->Changed = [this] { Refresh(); };
     Refresh();
@@ -85,7 +86,7 @@ void BlockPanelWindow::Refresh() {
 void BlockPanelWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
-        model_->Form_Unload();
+        model_->Unload();
     }
     event->accept();
 }

@@ -11,17 +11,18 @@ class QListWidget;
 class QPushButton;
 
 namespace orvalis {
-class Form1;
+class BlockPanelModel;
 }
 
 namespace orvalis::gui {
 
-// The block limits panel (Form1): six limit boxes, "블럭" and "캡처", at the
+// The block limits panel (BlockPanelModel): six limit boxes, "블럭" and "캡처", at the
 // places the shop knows them from.
 class BlockPanelWindow : public QWidget {
     Q_OBJECT
   public:
-    BlockPanelWindow(std::shared_ptr<Form1> model, MarkAction mark, QWidget* parent = nullptr);
+    BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkAction mark,
+                     QWidget* parent = nullptr);
 
     void Refresh();
 
@@ -35,7 +36,7 @@ class BlockPanelWindow : public QWidget {
 
   private:
     MarkAction mark_;
-    std::shared_ptr<Form1> model_;
+    std::shared_ptr<BlockPanelModel> model_;
     std::array<QLineEdit*, 6> boxes_{};
     QPushButton* command1_;
     QPushButton* command3_;

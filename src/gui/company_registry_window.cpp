@@ -14,7 +14,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/company_registry.h"
+#include "sheet/company_registry_model.h"
 
 namespace orvalis::gui {
 
@@ -29,7 +29,7 @@ QPushButton* Button(const std::string& caption, QWidget* parent) {
 
 }  // namespace
 
-CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistry> model,
+CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistryModel> model,
                                              QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     setWindowTitle(QStringLiteral("업체 등록"));
@@ -91,15 +91,15 @@ QWidget* CompanyRegistryWindow::BuildNameFrame() {
 }
 
 void CompanyRegistryWindow::ConnectEdits() {
-    CompanyRegistry& m = *model_;
+    CompanyRegistryModel& m = *model_;
     ForwardTyping(*text4_, m.Text4, *this);
     ForwardChoice(*combo3_, m.Combo3, *this);
-    connect(command2_, &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
-    connect(command1_, &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
+    connect(command2_, &QPushButton::clicked, this, [&m] { m.ClickFindCompanies(); });
+    connect(command1_, &QPushButton::clicked, this, [&m] { m.ClickSaveCompany(); });
 }
 
 void CompanyRegistryWindow::Refresh() {
-    const CompanyRegistry& m = *model_;
+    const CompanyRegistryModel& m = *model_;
     ShowTextBox(*text3_, m.Text3);
     ShowTextBox(*text4_, m.Text4);
     ShowComboBox(*combo3_, m.Combo3);

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace orvalis {
-class CompanyRegistry;
+class CompanyRegistryModel;
 }
 
 namespace orvalis::gui {
@@ -19,7 +19,7 @@ namespace orvalis::gui {
 class CompanyRegistryWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit CompanyRegistryWindow(std::shared_ptr<CompanyRegistry> model,
+    explicit CompanyRegistryWindow(std::shared_ptr<CompanyRegistryModel> model,
                                    QWidget* parent = nullptr);
     ~CompanyRegistryWindow() override;
 
@@ -42,7 +42,7 @@ class CompanyRegistryWindow : public QWidget {
     QWidget* BuildNameFrame();
     void ConnectEdits();
 
-    std::shared_ptr<CompanyRegistry> model_;
+    std::shared_ptr<CompanyRegistryModel> model_;
     QLineEdit* text3_ = nullptr;
     QComboBox* combo3_ = nullptr;
     QComboBox* combo2_ = nullptr;

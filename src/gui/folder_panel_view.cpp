@@ -11,7 +11,7 @@
 
 #include "gui/fonts.h"
 #include "mainwin/folder_panel.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::gui {
 
@@ -43,7 +43,7 @@ std::vector<std::pair<std::string, std::string>> Ancestors(const std::string& pa
 
 }  // namespace
 
-FolderPanelView::FolderPanelView(std::shared_ptr<Form4> model, QWidget* parent)
+FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget* parent)
     : QWidget(parent),
       model_(std::move(model)),
       drive1_(new QComboBox(this)),
@@ -70,14 +70,14 @@ FolderPanelView::FolderPanelView(std::shared_ptr<Form4> model, QWidget* parent)
 
     connect(drive1_, &QComboBox::textActivated, this, [this](const QString& drive) {
         model_->Drive1.Drive = drive.toStdString();
-        model_->Drive1_Change();
+        model_->DriveChanged();
     });
     connect(dir1_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { OpenFolder(item->data(kPathRole).toString()); });
-    connect(command4_, &QPushButton::clicked, this, [this] { model_->Command4_Click(); });
+    connect(command4_, &QPushButton::clicked, this, [this] { model_->ClickCreateFolder(); });
     connect(text7_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->Text7.SetText(text.toStdString()); });
-    connect(text7_, &QLineEdit::returnPressed, this, [this] { model_->Text7_KeyPress(13); });
+    connect(text7_, &QLineEdit::returnPressed, this, [this] { model_->FolderNameKeyPress(13); });
     text7_->installEventFilter(this);
     dir1_->installEventFilter(this);
     Refresh();
@@ -100,7 +100,7 @@ bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
 
 void FolderPanelView::OpenFolder(const QString& path) {
     model_->Dir1.Path = path.toStdString();
-    model_->Dir1_Change();
+    model_->FolderChanged();
 }
 
 void FolderPanelView::ShowFolders() {

@@ -9,7 +9,7 @@ class QListWidget;
 class QPushButton;
 
 namespace orvalis {
-class Form4;
+class MainWindowModel;
 }
 
 namespace orvalis::gui {
@@ -19,7 +19,7 @@ namespace orvalis::gui {
 class FolderPanelView : public QWidget {
     Q_OBJECT
   public:
-    FolderPanelView(std::shared_ptr<Form4> model, QWidget* parent = nullptr);
+    FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget* parent = nullptr);
 
     void Refresh();
 
@@ -36,7 +36,7 @@ class FolderPanelView : public QWidget {
     void ShowFolders();
     void OpenFolder(const QString& path);
 
-    std::shared_ptr<Form4> model_;
+    std::shared_ptr<MainWindowModel> model_;
     QComboBox* drive1_;
     QListWidget* dir1_;
     QListWidget* file1_;

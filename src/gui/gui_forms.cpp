@@ -12,13 +12,13 @@
 #include "gui/rename_window.h"
 #include "gui/settings_window.h"
 #include "gui/tool_assembly_window.h"
-#include "launcher/form6.h"
-#include "mainwin/form4.h"
-#include "ncout/form2.h"
-#include "sheet/company_registry.h"
-#include "sheet/form11.h"
-#include "tools/form5.h"
-#include "views/form1.h"
+#include "launcher/launcher_model.h"
+#include "mainwin/main_window_model.h"
+#include "ncout/rename_window_model.h"
+#include "sheet/company_registry_model.h"
+#include "sheet/settings_window_model.h"
+#include "tools/tool_assembly_window_model.h"
+#include "views/block_panel_model.h"
 
 namespace orvalis::gui {
 
@@ -56,19 +56,19 @@ void GuiForms::Own(const forms::Window& model, std::unique_ptr<QWidget> window) 
     windows_.emplace_back(&model, std::move(window));
 }
 
-void GuiForms::Created(const std::shared_ptr<Form6>& window) {
+void GuiForms::Created(const std::shared_ptr<LauncherModel>& window) {
     Own(*window, std::make_unique<LauncherWindow>(window, mark_));
 }
 
-void GuiForms::Created(const std::shared_ptr<Form4>& window) {
+void GuiForms::Created(const std::shared_ptr<MainWindowModel>& window) {
     Own(*window, std::make_unique<MainWindow>(window, mark_));
 }
 
-void GuiForms::Created(const std::shared_ptr<Form1>& window) {
+void GuiForms::Created(const std::shared_ptr<BlockPanelModel>& window) {
     Own(*window, std::make_unique<BlockPanelWindow>(window, mark_));
 }
 
-void GuiForms::Created(const std::shared_ptr<Form2>& window) {
+void GuiForms::Created(const std::shared_ptr<RenameWindowModel>& window) {
     Own(*window, std::make_unique<RenameWindow>(window, mark_));
 }
 
@@ -84,15 +84,15 @@ void GuiForms::Unloaded(forms::Window& window) {
     }
 }
 
-void GuiForms::Created(const std::shared_ptr<Form11>& window) {
+void GuiForms::Created(const std::shared_ptr<SettingsWindowModel>& window) {
     Own(*window, std::make_unique<SettingsWindow>(window));
 }
 
-void GuiForms::Created(const std::shared_ptr<CompanyRegistry>& window) {
+void GuiForms::Created(const std::shared_ptr<CompanyRegistryModel>& window) {
     Own(*window, std::make_unique<CompanyRegistryWindow>(window));
 }
 
-void GuiForms::Created(const std::shared_ptr<Form5>& window) {
+void GuiForms::Created(const std::shared_ptr<ToolAssemblyWindowModel>& window) {
     Own(*window, std::make_unique<ToolAssemblyWindow>(window));
 }
 

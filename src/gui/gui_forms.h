@@ -23,13 +23,13 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     // Starts building windows for the models `forms` creates.
     void Attach(forms::Forms& forms);
 
-    void Created(const std::shared_ptr<Form6>& window) override;
-    void Created(const std::shared_ptr<Form4>& window) override;
-    void Created(const std::shared_ptr<Form1>& window) override;
-    void Created(const std::shared_ptr<Form2>& window) override;
-    void Created(const std::shared_ptr<Form11>& window) override;
-    void Created(const std::shared_ptr<CompanyRegistry>& window) override;
-    void Created(const std::shared_ptr<Form5>& window) override;
+    void Created(const std::shared_ptr<LauncherModel>& window) override;
+    void Created(const std::shared_ptr<MainWindowModel>& window) override;
+    void Created(const std::shared_ptr<BlockPanelModel>& window) override;
+    void Created(const std::shared_ptr<RenameWindowModel>& window) override;
+    void Created(const std::shared_ptr<SettingsWindowModel>& window) override;
+    void Created(const std::shared_ptr<CompanyRegistryModel>& window) override;
+    void Created(const std::shared_ptr<ToolAssemblyWindowModel>& window) override;
     void Unloaded(forms::Window& window) override;
 
     void Message(const forms::MessageText& message) override;

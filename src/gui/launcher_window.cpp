@@ -8,11 +8,12 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "launcher/form6.h"
+#include "launcher/launcher_model.h"
 
 namespace orvalis::gui {
 
-LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QWidget* parent)
+LauncherWindow::LauncherWindow(std::shared_ptr<LauncherModel> model, MarkAction mark,
+                               QWidget* parent)
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
@@ -35,10 +36,10 @@ LauncherWindow::LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QW
 
     connect(command1_, &QPushButton::clicked, this, [this] {
         mark_("load");
-        model_->Command1_Click();
+        model_->ClickMainWindow();
     });
-    connect(command2_, &QPushButton::clicked, this, [this] { model_->Command2_Click(); });
-    connect(command3_, &QPushButton::clicked, this, [this] { model_->Command3_Click(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { model_->ClickRename(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { model_->ClickSettings(); });
     model_->Changed = [this] { ApplyWindowModel(*this, *model_); };
 }
 

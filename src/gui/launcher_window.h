@@ -8,18 +8,19 @@
 class QPushButton;
 
 namespace orvalis {
-class Form6;
+class LauncherModel;
 }
 
 namespace orvalis::gui {
 
-// The start-up window (Form6): the main window, the rename window and the
+// The start-up window (LauncherModel): the main window, the rename window and the
 // settings window are reached from its three buttons. Closing it ends the
 // program.
 class LauncherWindow : public QWidget {
     Q_OBJECT
   public:
-    LauncherWindow(std::shared_ptr<Form6> model, MarkAction mark, QWidget* parent = nullptr);
+    LauncherWindow(std::shared_ptr<LauncherModel> model, MarkAction mark,
+                   QWidget* parent = nullptr);
 
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
@@ -30,7 +31,7 @@ class LauncherWindow : public QWidget {
 
   private:
     MarkAction mark_;
-    std::shared_ptr<Form6> model_;
+    std::shared_ptr<LauncherModel> model_;
     QPushButton* command1_;
     QPushButton* command2_;
     QPushButton* command3_;

@@ -9,9 +9,10 @@
 #include "host/replay_script.h"
 #include "host/session.h"
 #include "host/unreachable_backend.h"
-#include "launcher/form6.h"
-#include "mainwin/data_folder.h"
-#include "mainwin/file_error.h"
+#include "launcher/launcher_model.h"
+#include "platform/data_folder.h"
+#include "platform/file_error.h"
+#include "sim/sim_backend.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    orvalis::sim::RegisterSimBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
@@ -63,6 +65,6 @@ int main(int argc, char** argv) {
     orvalis::gui::GuiForms gui;
     orvalis::forms::Forms forms(session, gui);
     gui.Attach(forms);
-    forms.form6().Show();
+    forms.launcher().Show();
     return QApplication::exec();
 }

@@ -23,7 +23,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 namespace orvalis::gui {
 
@@ -47,7 +47,7 @@ void ShowList(QListWidget& list, const forms::ListBox& model) {
 
 }  // namespace
 
-MainWindow::MainWindow(std::shared_ptr<Form4> model, MarkAction mark, QWidget* parent)
+MainWindow::MainWindow(std::shared_ptr<MainWindowModel> model, MarkAction mark, QWidget* parent)
     : QMainWindow(parent), mark_(std::move(mark)), model_(std::move(model)) {
     setWindowTitle(QStringLiteral("ORVALIS"));
     setWindowIcon(ProgramIcon());
@@ -237,27 +237,33 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::ConnectEdits() {
-    Form4& m = *model_;
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
-    connect(Command(6), &QPushButton::clicked, this, [&m] { m.Command6_Click(); });
-    connect(Command(7), &QPushButton::clicked, this, [&m] { m.Command7_Click(); });
-    connect(Command(10), &QPushButton::clicked, this, [&m] { m.Command10_Click(); });
-    connect(Command(5), &QPushButton::clicked, this, [&m] { m.Command5_Click(); });
+    MainWindowModel& m = *model_;
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickAddAll(); });
+    connect(Command(6), &QPushButton::clicked, this, [&m] { m.ClickAddSelected(); });
+    connect(Command(7), &QPushButton::clicked, this, [&m] { m.ClickRemoveSelected(); });
+    connect(Command(10), &QPushButton::clicked, this, [&m] { m.ClickRemoveAll(); });
+    connect(Command(5), &QPushButton::clicked, this, [&m] { m.ClickRefreshToolpaths(); });
     // A click that talks to the host first marks its action in the transcript.
-    auto marked = [this, &m](const char* action, void (Form4::*click)()) {
+    auto marked = [this, &m](const char* action, void (MainWindowModel::*click)()) {
         return [this, &m, action, click] {
             mark_(action);
             (m.*click)();
         };
     };
-    connect(Command(14), &QPushButton::clicked, this, marked("survey", &Form4::Command14_Click));
-    connect(Command(15), &QPushButton::clicked, this, marked("block", &Form4::Command15_Click));
-    connect(Command(2), &QPushButton::clicked, this, marked("post", &Form4::Command2_Click));
-    connect(Command(3), &QPushButton::clicked, this, marked("sheet", &Form4::Command3_Click));
-    connect(Command(13), &QPushButton::clicked, this, marked("pictures", &Form4::Command13_Click));
-    connect(Command(8), &QPushButton::clicked, this, [&m] { m.Command8_Click(); });
-    connect(check1_, &QCheckBox::clicked, this, marked("collision", &Form4::Check1_Click));
-    connect(check2_, &QCheckBox::clicked, this, marked("gouge", &Form4::Check2_Click));
+    connect(Command(14), &QPushButton::clicked, this,
+            marked("survey", &MainWindowModel::ClickSurvey));
+    connect(Command(15), &QPushButton::clicked, this,
+            marked("block", &MainWindowModel::ClickCapture));
+    connect(Command(2), &QPushButton::clicked, this, marked("post", &MainWindowModel::ClickPostNc));
+    connect(Command(3), &QPushButton::clicked, this,
+            marked("sheet", &MainWindowModel::ClickSetupSheet));
+    connect(Command(13), &QPushButton::clicked, this,
+            marked("pictures", &MainWindowModel::ClickPictures));
+    connect(Command(8), &QPushButton::clicked, this, [&m] { m.ClickToolSettings(); });
+    connect(check1_, &QCheckBox::clicked, this,
+            marked("collision", &MainWindowModel::ClickCollisionCheck));
+    connect(check2_, &QCheckBox::clicked, this,
+            marked("gouge", &MainWindowModel::ClickGougeDisplay));
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
         for (int i = 0; i < list1_->count(); ++i)
@@ -278,7 +284,7 @@ void MainWindow::ConnectEdits() {
 }
 
 void MainWindow::Refresh() {
-    const Form4& m = *model_;
+    const MainWindowModel& m = *model_;
     const forms::Label* labels[] = {&m.Label11, &m.Label12, &m.Label13,
                                     &m.Label14, &m.Label15, &m.Label16};
     int shown = static_cast<int>(version_labels_.size());  // the blank page: no version label

@@ -17,7 +17,7 @@ class QStackedLayout;
 class QTabWidget;
 
 namespace orvalis {
-class Form4;
+class MainWindowModel;
 }
 
 namespace orvalis::gui {
@@ -25,12 +25,12 @@ namespace orvalis::gui {
 class FlexGridView;
 class FolderPanelView;
 
-// The main window (ORVALIS): shows the Form4 model and forwards every click
+// The main window (ORVALIS): shows the MainWindowModel model and forwards every click
 // and edit to it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    MainWindow(std::shared_ptr<Form4> model, MarkAction mark, QWidget* parent = nullptr);
+    MainWindow(std::shared_ptr<MainWindowModel> model, MarkAction mark, QWidget* parent = nullptr);
 
     // Shows the model's state again.
     void Refresh();
@@ -59,7 +59,7 @@ class MainWindow : public QMainWindow {
     QPushButton* AddButton(int number, const QString& caption);
 
     MarkAction mark_;
-    std::shared_ptr<Form4> model_;
+    std::shared_ptr<MainWindowModel> model_;
     std::array<QLabel*, 6> version_labels_{};  // Label11 .. Label16
     QStackedLayout* version_stack_ = nullptr;
     QComboBox* combo4_ = nullptr;

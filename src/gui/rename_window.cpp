@@ -9,11 +9,12 @@
 #include "gui/control_views.h"
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
-#include "ncout/form2.h"
+#include "ncout/rename_window_model.h"
 
 namespace orvalis::gui {
 
-RenameWindow::RenameWindow(std::shared_ptr<Form2> model, MarkAction mark, QWidget* parent)
+RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction mark,
+                           QWidget* parent)
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
@@ -36,7 +37,7 @@ RenameWindow::RenameWindow(std::shared_ptr<Form2> model, MarkAction mark, QWidge
             [this](const QString& text) { model_->Text1.SetText(text.toStdString()); });
     connect(command5_, &QPushButton::clicked, this, [this] {
         mark_("rename");
-        model_->Command5_Click();
+        model_->ClickRename();
     });
     model_->Changed = [this] { Refresh(); };
     Refresh();

@@ -10,16 +10,17 @@ class QListWidget;
 class QPushButton;
 
 namespace orvalis {
-class Form2;
+class RenameWindowModel;
 }
 
 namespace orvalis::gui {
 
-// The rename window (Form2): a prefix, the names being renamed, one button.
+// The rename window (RenameWindowModel): a prefix, the names being renamed, one button.
 class RenameWindow : public QWidget {
     Q_OBJECT
   public:
-    RenameWindow(std::shared_ptr<Form2> model, MarkAction mark, QWidget* parent = nullptr);
+    RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction mark,
+                 QWidget* parent = nullptr);
 
     void Refresh();
 
@@ -28,7 +29,7 @@ class RenameWindow : public QWidget {
 
   private:
     MarkAction mark_;
-    std::shared_ptr<Form2> model_;
+    std::shared_ptr<RenameWindowModel> model_;
     QLineEdit* text1_;
     QListWidget* list1_;
     QPushButton* command5_;

@@ -13,11 +13,11 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/form11.h"
+#include "sheet/settings_window_model.h"
 
 namespace orvalis::gui {
 
-SettingsWindow::SettingsWindow(std::shared_ptr<Form11> model, QWidget* parent)
+SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     setWindowTitle(QStringLiteral("Form11"));
     setWindowIcon(ProgramIcon());
@@ -105,18 +105,18 @@ QWidget* SettingsWindow::BuildExtensionRow() {
 }
 
 void SettingsWindow::ConnectEdits() {
-    Form11& m = *model_;
+    SettingsWindowModel& m = *model_;
     forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
                                &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
     for (int number = 1; number <= 9; ++number) ForwardTyping(*Text(number), *boxes[number], *this);
-    connect(Command(3), &QPushButton::clicked, this, [&m] { m.Command3_Click(); });
-    connect(Command(2), &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
-    connect(Command(4), &QPushButton::clicked, this, [&m] { m.Command4_Click(); });
+    connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickOpenPictureSizes(); });
+    connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSavePictureSizes(); });
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickSaveExtension(); });
+    connect(Command(4), &QPushButton::clicked, this, [&m] { m.ClickCompanies(); });
 }
 
 void SettingsWindow::Refresh() {
-    const Form11& m = *model_;
+    const SettingsWindowModel& m = *model_;
     const forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
                                      &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
     for (int number = 1; number <= 9; ++number) ShowTextBox(*Text(number), *boxes[number]);

@@ -9,18 +9,18 @@ class QLineEdit;
 class QPushButton;
 
 namespace orvalis {
-class Form11;
+class SettingsWindowModel;
 }
 
 namespace orvalis::gui {
 
-// The settings window (Form11): the picture sizes two by two, the NC file
+// The settings window (SettingsWindowModel): the picture sizes two by two, the NC file
 // extension and the way to the company registry. Shows the model and
 // forwards every click and edit to it; closing it unloads the model.
 class SettingsWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit SettingsWindow(std::shared_ptr<Form11> model, QWidget* parent = nullptr);
+    explicit SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidget* parent = nullptr);
     ~SettingsWindow() override;
 
     // Shows the model's state again.
@@ -42,7 +42,7 @@ class SettingsWindow : public QWidget {
     void ConnectEdits();
     QPushButton* AddButton(int number, const QString& caption);
 
-    std::shared_ptr<Form11> model_;
+    std::shared_ptr<SettingsWindowModel> model_;
     std::array<QLineEdit*, 10> texts_{};      // Text1 .. Text9 by number
     std::array<QPushButton*, 5> commands_{};  // Command1 .. Command4 by number
     std::array<QWidget*, 5> size_pairs_{};    // by heading label number

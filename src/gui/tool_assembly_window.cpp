@@ -15,7 +15,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 
@@ -28,7 +28,8 @@ QString HeadingOf(int number) {
 
 }  // namespace
 
-ToolAssemblyWindow::ToolAssemblyWindow(std::shared_ptr<Form5> model, QWidget* parent)
+ToolAssemblyWindow::ToolAssemblyWindow(std::shared_ptr<ToolAssemblyWindowModel> model,
+                                       QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     setWindowTitle(QStringLiteral("공구설정"));
     setWindowIcon(ProgramIcon());
@@ -106,13 +107,13 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
 }
 
 void ToolAssemblyWindow::ConnectEdits() {
-    Form5& m = *model_;
+    ToolAssemblyWindowModel& m = *model_;
     for (int number = 1; number <= tools::kFieldCount; ++number) {
         ForwardTyping(*Text(number), m.Text(number), *this);
     }
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.Command1_Click(); });
-    connect(Command(2), &QPushButton::clicked, this, [&m] { m.Command2_Click(); });
-    connect(Command(3), &QPushButton::clicked, this, [&m] { m.Command3_Click(); });
+    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
+    connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSaveRecord(); });
+    connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickClearEntries(); });
     for (int number : {1, 2}) {
         connect(Option(number), &QRadioButton::clicked, this, [this, number] {
             model_->Option1.Value = number == 1;
@@ -123,7 +124,7 @@ void ToolAssemblyWindow::ConnectEdits() {
 }
 
 void ToolAssemblyWindow::Refresh() {
-    const Form5& m = *model_;
+    const ToolAssemblyWindowModel& m = *model_;
     grid_->ShowGrid(m.MSFlexGrid1);
     for (int number = 1; number <= tools::kFieldCount; ++number) {
         ShowTextBox(*Text(number), m.Text(number));
@@ -137,7 +138,7 @@ void ToolAssemblyWindow::Refresh() {
 // opening or collision check reads the file again.
 void ToolAssemblyWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    model_->Form_Unload();
+    model_->Unload();
 }
 
 }  // namespace orvalis::gui

@@ -9,20 +9,21 @@ class QPushButton;
 class QRadioButton;
 
 namespace orvalis {
-class Form5;
+class ToolAssemblyWindowModel;
 }
 
 namespace orvalis::gui {
 
 class FlexGridView;
 
-// The tool settings window (Form5): the tool-assembly table, a row of entry
+// The tool settings window (ToolAssemblyWindowModel): the tool-assembly table, a row of entry
 // boxes under their headings, the three buttons and the material options.
 // Closing it unloads the model and brings the main window back.
 class ToolAssemblyWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit ToolAssemblyWindow(std::shared_ptr<Form5> model, QWidget* parent = nullptr);
+    explicit ToolAssemblyWindow(std::shared_ptr<ToolAssemblyWindowModel> model,
+                                QWidget* parent = nullptr);
     ~ToolAssemblyWindow() override;
 
     // Shows the model's state again.
@@ -42,7 +43,7 @@ class ToolAssemblyWindow : public QWidget {
     QWidget* BuildButtonRow();
     void ConnectEdits();
 
-    std::shared_ptr<Form5> model_;
+    std::shared_ptr<ToolAssemblyWindowModel> model_;
     FlexGridView* grid_ = nullptr;
     std::array<QLineEdit*, 16> texts_{};
     std::array<QPushButton*, 3> commands_{};

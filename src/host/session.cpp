@@ -1,10 +1,10 @@
 #include "host/session.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "host/host_error.h"
 #include "host/replay_backend.h"
-#include "host/sim_factory.h"
 
 namespace orvalis::host {
 
@@ -22,16 +22,27 @@ void HostSession::Record(const std::string& call) {
 
 namespace {
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
+std::map<std::string, BackendMaker>& RegisteredBackends() {
+    static std::map<std::string, BackendMaker> makers{
+        {"replay", [](const std::string& script) -> std::unique_ptr<HostBackend> {
+             if (script.empty()) throw HostError("Connect", "replay needs a script: replay:SCRIPT");
+             return ReplayBackend::FromFile(script);
+         }}};
+    return makers;
 }
 
 }  // namespace
 
+void RegisterBackend(const std::string& name, BackendMaker maker) {
+    RegisteredBackends()[name] = std::move(maker);
+}
+
 std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
-    if (spec == "sim") return MakeSimBackend("");
-    if (StartsWith(spec, "sim:")) return MakeSimBackend(spec.substr(4));
-    if (StartsWith(spec, "replay:")) return ReplayBackend::FromFile(spec.substr(7));
+    std::size_t colon = spec.find(':');
+    std::string name = spec.substr(0, colon);
+    std::string argument = colon == std::string::npos ? std::string() : spec.substr(colon + 1);
+    auto& makers = RegisteredBackends();
+    if (auto maker = makers.find(name); maker != makers.end()) return maker->second(argument);
     if (spec == "com") {
         throw HostError("Connect", "the com host exists only in the Windows build");
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,15 @@ class HostSession {
     std::unique_ptr<HostBackend> backend_;
     std::unique_ptr<Transcript> transcript_;
 };
+
+// Makes a backend from the text after "NAME:" in a host spec (empty for a
+// bare "NAME").
+using BackendMaker = std::function<std::unique_ptr<HostBackend>(const std::string& argument)>;
+
+// Adds a backend that host specs may name. The replay backend is always
+// there; a program that offers the simulated host registers it at start, so
+// the core itself never links it.
+void RegisterBackend(const std::string& name, BackendMaker maker);
 
 // Builds the backend named by a host spec: "sim", "sim:PROJECT.json",
 // "replay:SCRIPT" or "com". Throws HostError for a spec that names no backend

@@ -1,6 +1,6 @@
 #include "host/transcript.h"
 
-#include "mainwin/file_error.h"
+#include "platform/file_error.h"
 
 namespace orvalis::host {
 

@@ -1,39 +1,45 @@
-#include "launcher/form6.h"
+#include "launcher/launcher_model.h"
 
 #include "forms/forms.h"
+#include "forms/window_slot.h"
 #include "host/host_error.h"
-#include "mainwin/form4.h"
-#include "ncout/form2.h"
-#include "sheet/form11.h"
+#include "mainwin/main_window_model.h"
+#include "ncout/rename_window_model.h"
+#include "sheet/settings_window_model.h"
 
 namespace orvalis {
 
-Form6::Form6(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
+LauncherModel::LauncherModel(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
 
-void Form6::Form_Load() {
+void LauncherModel::Load() {
     MakeTopmost();
 }
 
-void Form6::Command1_Click() {
+void LauncherModel::ClickMainWindow() {
     try {
         PM.Connect();
     } catch (const host::HostError&) {
         // The main window's own load connects again and reports the failure
         // in its status bar; one report is enough.
     }
-    forms().form4().Show();
+    forms().main_window().Show();
 }
 
-void Form6::Command3_Click() {
-    forms().form11().Show();
+void LauncherModel::ClickSettings() {
+    forms().settings_window().Show();
 }
 
 }  // namespace orvalis
 
 namespace orvalis {
 
-void Form6::Command2_Click() {
-    forms().form2().Show();
+void LauncherModel::ClickRename() {
+    forms().rename_window().Show();
+}
+
+// The registry's slot for the launcher.
+LauncherModel& forms::Forms::launcher() {
+    return Get(launcher_);
 }
 
 }  // namespace orvalis

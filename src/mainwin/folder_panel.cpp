@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "mainwin/drive_paths.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis {
 

@@ -3,9 +3,9 @@
 
 #include "forms/forms.h"
 #include "forms/joined.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "tools/assembly_lookup.h"
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis {
 
@@ -17,15 +17,15 @@ constexpr const char* kEmptyList = "검사할 툴패스가 없습니다. 툴패�
 
 // The main window steps aside while the tool settings are open; closing them
 // brings it back.
-void Form4::Command8_Click() {
+void MainWindowModel::ClickToolSettings() {
     SetWindowState(kMinimized);
-    forms().form5().Show();
+    forms().tool_assembly_window().Show();
 }
 
 // A click that checks the box runs the pass; one that unchecks it only gives
 // the host back. Either way the main window returns and the survey shows the
 // tools as the host now holds them.
-void Form4::Check1_Click() {
+void MainWindowModel::ClickCollisionCheck() {
     Check1.Value = Check1.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_collision_ = {};
@@ -37,7 +37,7 @@ void Form4::Check1_Click() {
     }
     if (List2.ListCount() > 0) List2.SetListIndex(0);
     SetWindowState(kNormal);
-    Command14_Click();
+    ClickSurvey();
     problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
     std::string done;
     if (Check1.Value == 1) {
@@ -47,7 +47,7 @@ void Form4::Check1_Click() {
     ReportChecks("충돌 간섭", done, std::move(problems), last_collision_.failed_entry.has_value());
 }
 
-bool Form4::RunCollisionPass(std::vector<std::string>& problems) {
+bool MainWindowModel::RunCollisionPass(std::vector<std::string>& problems) {
     if (List2.ListCount() == 0) {
         Status(kEmptyList);
         return false;
@@ -55,7 +55,7 @@ bool Form4::RunCollisionPass(std::vector<std::string>& problems) {
     List2.SetListIndex(0);
     SetWindowState(kMinimized);
     // The table as the tool settings window shows it, loaded hidden if need be.
-    auto table = forms().form5().AssemblyRows();
+    auto table = forms().tool_assembly_window().AssemblyRows();
     int count = List2.ListCount();
     last_collision_ = tools::RunCollisionCheck(PM, List2.Items(), table, [this, count](int index) {
         ShowProgress("충돌 검사 중", index, count);
@@ -67,7 +67,7 @@ bool Form4::RunCollisionPass(std::vector<std::string>& problems) {
 
 // A toolpath checked now shows its row's shank and holder; one skipped or
 // failed shows none, whatever an earlier check had left.
-void Form4::KeepAssemblies(const tools::CollisionResult& result) {
+void MainWindowModel::KeepAssemblies(const tools::CollisionResult& result) {
     for (const auto& check : result.toolpaths) {
         if (check.outcome == tools::CheckOutcome::kChecked && check.row) {
             assembly_values[check.toolpath] = tools::AssemblyValuesOf(*check.row);
@@ -77,7 +77,7 @@ void Form4::KeepAssemblies(const tools::CollisionResult& result) {
     }
 }
 
-void Form4::Check2_Click() {
+void MainWindowModel::ClickGougeDisplay() {
     Check2.Value = Check2.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_gouge_ = {};
@@ -105,8 +105,8 @@ void Form4::Check2_Click() {
 // A pass that went through leaves the status bar ready again. One that
 // skipped or failed somewhere says what was done and what was not, in the
 // status bar and a message box, as work the user asked for was not done.
-void Form4::ReportChecks(const std::string& title, const std::string& done,
-                         std::vector<std::string> problems, bool failed) {
+void MainWindowModel::ReportChecks(const std::string& title, const std::string& done,
+                                   std::vector<std::string> problems, bool failed) {
     if (problems.empty()) {
         Status(kReady);
         return;

@@ -24,9 +24,9 @@ class Forms;
 
 // The main window (title ORVALIS): the project's toolpaths and the survey
 // list, the sheet header boxes, the folder panel and the toolpath grid.
-class Form4 : public forms::Window {
+class MainWindowModel : public forms::Window {
   public:
-    explicit Form4(forms::Forms& forms);
+    explicit MainWindowModel(forms::Forms& forms);
 
     host::HostChannel PM;
 
@@ -100,26 +100,26 @@ class Form4 : public forms::Window {
     const tools::CollisionResult& last_collision() const { return last_collision_; }
     const tools::GougeResult& last_gouge() const { return last_gouge_; }
 
-    void Form_Load();
-    void Command1_Click();   // >>
-    void Command6_Click();   // >
-    void Command7_Click();   // <
-    void Command10_Click();  // <<
-    void Command5_Click();   // LIST UPDATA
-    void Command15_Click();  // view capture: the block limits panel
-    void Command4_Click();   // 폴더 생성
-    void Text7_KeyPress(int key_ascii);
-    void Text8_Change();
-    void Text10_Change();
-    void Drive1_Change();
-    void Dir1_Change();
-    void Command14_Click();  // 불러오기: the survey
-    void Command2_Click();   // NC POST: one NC file per toolpath
-    void Command3_Click();   // 시트 만들기: the setup sheet
-    void Command13_Click();  // 그림: the picture workbook
-    void Command8_Click();   // 공구설정: the tool settings window
-    void Check1_Click();     // 충돌 간섭: the holder collision check
-    void Check2_Click();     // 과절삭: the gouge display
+    void Load();                             // Form_Load
+    void ClickAddAll();                      // Command1 ">>"
+    void ClickAddSelected();                 // Command6 ">"
+    void ClickRemoveSelected();              // Command7 "<"
+    void ClickRemoveAll();                   // Command10 "<<"
+    void ClickRefreshToolpaths();            // Command5 "LIST UPDATA"
+    void ClickCapture();                     // Command15, the picture: the block limits panel
+    void ClickCreateFolder();                // Command4 "폴더 생성"
+    void FolderNameKeyPress(int key_ascii);  // Text7
+    void PrefixChanged();                    // Text8
+    void StartNumberChanged();               // Text10
+    void DriveChanged();                     // Drive1
+    void FolderChanged();                    // Dir1
+    void ClickSurvey();                      // Command14 "불러오기": the survey
+    void ClickPostNc();                      // Command2 "NC POST": one NC file per toolpath
+    void ClickSetupSheet();                  // Command3 "시트 만들기": the setup sheet
+    void ClickPictures();                    // Command13 "그림": the picture workbook
+    void ClickToolSettings();                // Command8 "공구설정": the tool settings window
+    void ClickCollisionCheck();              // Check1 "충돌 간섭": the holder collision check
+    void ClickGougeDisplay();                // Check2 "과절삭": the gouge display
 
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";

@@ -4,7 +4,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/send_each.h"
-#include "mainwin/drive_paths.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis::ncout {
 

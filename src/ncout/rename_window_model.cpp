@@ -1,6 +1,7 @@
-#include "ncout/form2.h"
+#include "ncout/rename_window_model.h"
 
 #include "forms/forms.h"
+#include "forms/window_slot.h"
 #include "host/host_error.h"
 
 namespace orvalis {
@@ -21,9 +22,9 @@ std::string RenameReport(const std::vector<std::string>& refused, int renamed) {
 
 }  // namespace
 
-Form2::Form2(forms::Forms& forms) : Window(forms), pm(forms.session()) {}
+RenameWindowModel::RenameWindowModel(forms::Forms& forms) : Window(forms), pm(forms.session()) {}
 
-void Form2::Command5_Click() {
+void RenameWindowModel::ClickRename() {
     renamed_ = 0;
     refused_.clear();
     const std::string prefix = Text1.Text();
@@ -64,6 +65,11 @@ void Form2::Command5_Click() {
         forms().interaction().Message(
             {RenameReport(refused_, renamed_), "이름바꾸기", forms::MessageIcon::kExclamation});
     }
+}
+
+// The registry's slot for the rename window.
+RenameWindowModel& forms::Forms::rename_window() {
+    return Get(rename_window_);
 }
 
 }  // namespace orvalis

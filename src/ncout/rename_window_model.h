@@ -12,17 +12,17 @@ class Forms;
 
 // The rename window: renames every toolpath of the project to one prefix
 // followed by a running number, in the order the host lists them.
-class Form2 : public forms::Window {
+class RenameWindowModel : public forms::Window {
   public:
-    explicit Form2(forms::Forms& forms);
+    explicit RenameWindowModel(forms::Forms& forms);
 
     host::HostChannel pm;
     forms::TextBox Text1;  // the prefix
     forms::ListBox List1;  // the names, only while renaming
     forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
 
-    void Form_Load() {}
-    void Command5_Click();
+    void Load() {}
+    void ClickRename();  // Command5 "TOOLPATH 이름 바꾸기"
 
     // How many toolpaths the last click renamed, and the lines about those
     // the host refused.

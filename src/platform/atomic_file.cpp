@@ -1,4 +1,4 @@
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "mainwin/atomic_file_seam.h"
-#include "mainwin/file_error.h"
+#include "platform/atomic_file_seam.h"
+#include "platform/file_error.h"
 
 namespace orvalis {
 

@@ -1,10 +1,10 @@
-#include "mainwin/data_folder.h"
+#include "platform/data_folder.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "mainwin/drive_paths.h"
-#include "mainwin/file_error.h"
+#include "platform/drive_paths.h"
+#include "platform/file_error.h"
 
 #ifndef ORVALIS_SOURCE_DATA_DIR
 #define ORVALIS_SOURCE_DATA_DIR "data"

@@ -1,8 +1,8 @@
-#include "mainwin/file_stamps.h"
+#include "platform/file_stamps.h"
 
 #include <system_error>
 
-#include "mainwin/drive_paths.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis {
 

@@ -1,11 +1,11 @@
-#include "mainwin/picture_size_file.h"
+#include "platform/picture_size_file.h"
 
 #include <vector>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/data_folder.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/record_file.h"
+#include "platform/atomic_file.h"
+#include "platform/data_folder.h"
+#include "platform/drive_paths.h"
+#include "platform/record_file.h"
 
 namespace orvalis::settings {
 

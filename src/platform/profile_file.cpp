@@ -1,10 +1,10 @@
-#include "mainwin/profile_file.h"
+#include "platform/profile_file.h"
 
 #include <vector>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/cp949.h"
-#include "mainwin/drive_paths.h"
+#include "platform/atomic_file.h"
+#include "platform/cp949.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis {
 

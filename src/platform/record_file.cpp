@@ -1,6 +1,6 @@
-#include "mainwin/record_file.h"
+#include "platform/record_file.h"
 
-#include "mainwin/cp949.h"
+#include "platform/cp949.h"
 
 namespace orvalis {
 

@@ -1,7 +1,7 @@
-#include "mainwin/settings_files.h"
+#include "platform/settings_files.h"
 
-#include "mainwin/data_folder.h"
-#include "mainwin/profile_file.h"
+#include "platform/data_folder.h"
+#include "platform/profile_file.h"
 
 namespace orvalis::settings {
 

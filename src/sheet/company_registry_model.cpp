@@ -1,16 +1,17 @@
-#include "sheet/company_registry.h"
+#include "sheet/company_registry_model.h"
 
 #include <charconv>
 
 #include "forms/forms.h"
-#include "mainwin/file_error.h"
-#include "mainwin/settings_files.h"
+#include "forms/window_slot.h"
+#include "platform/file_error.h"
+#include "platform/settings_files.h"
 
 namespace orvalis {
 
-CompanyRegistry::CompanyRegistry(forms::Forms& forms) : Window(forms) {}
+CompanyRegistryModel::CompanyRegistryModel(forms::Forms& forms) : Window(forms) {}
 
-int CompanyRegistry::RecordedPosition() {
+int CompanyRegistryModel::RecordedPosition() {
     std::string text = settings::LoadListIndex();
     int position = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), position);
@@ -21,7 +22,7 @@ int CompanyRegistry::RecordedPosition() {
 
 // The dialog carries on after the slot the last save recorded, so reopening
 // it does not overwrite the companies stored before.
-void CompanyRegistry::Form_Load() {
+void CompanyRegistryModel::Load() {
     MakeTopmost();
     Text3.SetText(settings::CompanyFilePath());
     Combo2.Clear();
@@ -33,13 +34,13 @@ void CompanyRegistry::Form_Load() {
 }
 
 // The list is not emptied first: a second press lists the names again.
-void CompanyRegistry::Command2_Click() {
+void CompanyRegistryModel::ClickFindCompanies() {
     for (auto& name : settings::LoadCompanyList()) Combo3.AddItem(std::move(name));
     if (Combo3.ListCount() > 0) Combo3.SetListIndex(0);
     NotifyChanged();
 }
 
-void CompanyRegistry::Command1_Click() {
+void CompanyRegistryModel::ClickSaveCompany() {
     int position = Combo2.ListIndex();
     try {
         settings::SaveCompany(position + 1, Text4.Text());
@@ -63,7 +64,7 @@ void CompanyRegistry::Command1_Click() {
     NotifyChanged();
 }
 
-void CompanyRegistry::RecordFollowingPosition(int position) {
+void CompanyRegistryModel::RecordFollowingPosition(int position) {
     try {
         settings::SaveListIndex(position);
     } catch (const FileError& error) {
@@ -71,16 +72,24 @@ void CompanyRegistry::RecordFollowingPosition(int position) {
     }
 }
 
-void CompanyRegistry::Unload() {
+void CompanyRegistryModel::Unload() {
     // A model that was already replaced must not take its successor along.
     if (forms().HasCompanyRegistry() && &forms().company_registry() == this)
         forms().UnloadCompanyRegistry();
 }
 
-void CompanyRegistry::Fail(const std::string& what, const std::string& path,
-                           const std::string& reason) {
+void CompanyRegistryModel::Fail(const std::string& what, const std::string& path,
+                                const std::string& reason) {
     forms().interaction().Message(
         {what + "\n" + path + "\n" + reason, "경고", forms::MessageIcon::kCritical});
+}
+
+// The registry's slot for the company registry.
+CompanyRegistryModel& forms::Forms::company_registry() {
+    return Get(company_registry_);
+}
+void forms::Forms::UnloadCompanyRegistry() {
+    Drop(company_registry_);
 }
 
 }  // namespace orvalis

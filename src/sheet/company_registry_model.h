@@ -14,9 +14,9 @@ class Forms;
 // The company registry dialog (title 업체 등록): stores customer company names
 // in the twenty numbered slots of the company list file, which the main window
 // offers at its next load, and lists what is stored.
-class CompanyRegistry : public forms::Window {
+class CompanyRegistryModel : public forms::Window {
   public:
-    explicit CompanyRegistry(forms::Forms& forms);
+    explicit CompanyRegistryModel(forms::Forms& forms);
 
     forms::Label Label3{"파일경로"};
     forms::TextBox Text3;  // the company list file's path, display only
@@ -34,9 +34,9 @@ class CompanyRegistry : public forms::Window {
         "클릭하시면 저장이 됩니다. 위와 같이 반복작을 하시면 계속 추가를 하실수 있습니다. 그리고 "
         "업체명 찾기를 클릭하시면 지금까지 등록하시 업체명들이 나타납니다."};
 
-    void Form_Load();
-    void Command2_Click();  // 업체명 찾기
-    void Command1_Click();  // 업체명 저장
+    void Load();
+    void ClickFindCompanies();  // Command2 업체명 찾기
+    void ClickSaveCompany();    // Command1 업체명 저장
     // The user closed the dialog: the registry drops it, so the model may be
     // gone when this returns.
     void Unload();

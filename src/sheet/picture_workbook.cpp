@@ -1,7 +1,7 @@
 #include "sheet/picture_workbook.h"
 
-#include "mainwin/data_folder.h"
-#include "mainwin/drive_paths.h"
+#include "platform/data_folder.h"
+#include "platform/drive_paths.h"
 #include "sheet/sheet_output.h"
 
 namespace orvalis::sheet {

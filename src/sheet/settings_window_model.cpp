@@ -1,25 +1,26 @@
-#include "sheet/form11.h"
+#include "sheet/settings_window_model.h"
 
 #include "forms/forms.h"
-#include "mainwin/file_error.h"
-#include "mainwin/settings_files.h"
-#include "sheet/company_registry.h"
+#include "forms/window_slot.h"
+#include "platform/file_error.h"
+#include "platform/settings_files.h"
+#include "sheet/company_registry_model.h"
 
 namespace orvalis {
 
-Form11::Form11(forms::Forms& forms) : Window(forms) {}
+SettingsWindowModel::SettingsWindowModel(forms::Forms& forms) : Window(forms) {}
 
-settings::PictureSizeTexts Form11::PictureSizes() const {
+settings::PictureSizeTexts SettingsWindowModel::PictureSizes() const {
     return {Text1.Text(), Text2.Text(), Text3.Text(), Text4.Text(),
             Text5.Text(), Text6.Text(), Text7.Text(), Text8.Text()};
 }
 
-void Form11::ShowSizes(const settings::PictureSizeTexts& sizes) {
+void SettingsWindowModel::ShowSizes(const settings::PictureSizeTexts& sizes) {
     forms::TextBox* boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8};
     for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
 }
 
-bool Form11::ReadSizesIntoBoxes() {
+bool SettingsWindowModel::ReadSizesIntoBoxes() {
     auto read = settings::ReadPictureSizes();
     if (read.sizes) ShowSizes(*read.sizes);
     return read.complete;
@@ -27,13 +28,13 @@ bool Form11::ReadSizesIntoBoxes() {
 
 // A picture-size file that is missing or cut short stops the load before the
 // extension is read, so the extension box stays empty as well.
-void Form11::Form_Load() {
+void SettingsWindowModel::Load() {
     MakeTopmost();
     if (ReadSizesIntoBoxes()) Text9.SetText(settings::LoadNcExtension());
     NotifyChanged();
 }
 
-void Form11::Command3_Click() {
+void SettingsWindowModel::ClickOpenPictureSizes() {
     bool complete = ReadSizesIntoBoxes();
     NotifyChanged();
     if (complete) return;
@@ -46,7 +47,7 @@ void Form11::Command3_Click() {
          "경고", forms::MessageIcon::kExclamation});
 }
 
-void Form11::Command2_Click() {
+void SettingsWindowModel::ClickSavePictureSizes() {
     try {
         settings::WritePictureSizes(PictureSizes());
     } catch (const FileError& error) {
@@ -56,7 +57,7 @@ void Form11::Command2_Click() {
 
 // Stores this window's own extension box, the one the user sees beside the
 // button; the main window picks it up at its next load.
-void Form11::Command1_Click() {
+void SettingsWindowModel::ClickSaveExtension() {
     try {
         settings::SaveNcExtension(Text9.Text());
     } catch (const FileError& error) {
@@ -64,17 +65,26 @@ void Form11::Command1_Click() {
     }
 }
 
-void Form11::Command4_Click() {
+void SettingsWindowModel::ClickCompanies() {
     forms().company_registry().Show();
 }
 
-void Form11::Unload() {
+void SettingsWindowModel::Unload() {
     // A model that was already replaced must not take its successor along.
-    if (forms().HasForm11() && &forms().form11() == this) forms().UnloadForm11();
+    if (forms().HasSettingsWindow() && &forms().settings_window() == this)
+        forms().UnloadSettingsWindow();
 }
 
-void Form11::ReportWriteFailure(const std::string& what, const std::string& detail) {
+void SettingsWindowModel::ReportWriteFailure(const std::string& what, const std::string& detail) {
     forms().interaction().Message({what + "\n" + detail, "경고", forms::MessageIcon::kCritical});
+}
+
+// The registry's slot for the settings window.
+SettingsWindowModel& forms::Forms::settings_window() {
+    return Get(settings_window_);
+}
+void forms::Forms::UnloadSettingsWindow() {
+    Drop(settings_window_);
 }
 
 }  // namespace orvalis

@@ -2,7 +2,7 @@
 
 #include "forms/controls.h"
 #include "forms/window.h"
-#include "mainwin/picture_size_file.h"
+#include "platform/picture_size_file.h"
 
 namespace orvalis {
 
@@ -10,13 +10,13 @@ namespace forms {
 class Forms;
 }
 
-// The settings window (title Form11): the sizes the setup sheet's four view
+// The settings window (title SettingsWindowModel): the sizes the setup sheet's four view
 // pictures are placed at, the NC file extension, and the way to the company
 // registry. The workbook writer reads the size boxes as they stand, saved or
 // not, so the window may exist hidden.
-class Form11 : public forms::Window {
+class SettingsWindowModel : public forms::Window {
   public:
-    explicit Form11(forms::Forms& forms);
+    explicit SettingsWindowModel(forms::Forms& forms);
 
     // Frame "그림 크기": the four pairs, two by two.
     forms::Label Frame1{"그림 크기"};
@@ -46,11 +46,11 @@ class Form11 : public forms::Window {
     // Text1 to Text8 in the file's field order.
     settings::PictureSizeTexts PictureSizes() const;
 
-    void Form_Load();
-    void Command3_Click();  // 그림 크기 열기
-    void Command2_Click();  // 그림 크기 저장
-    void Command1_Click();  // 변수저장
-    void Command4_Click();  // 업체 설정
+    void Load();
+    void ClickOpenPictureSizes();  // Command3 그림 크기 열기
+    void ClickSavePictureSizes();  // Command2 그림 크기 저장
+    void ClickSaveExtension();     // Command1 변수저장
+    void ClickCompanies();         // Command4 업체 설정
     // The user closed the window: the registry drops it, so the model may be
     // gone when this returns.
     void Unload();

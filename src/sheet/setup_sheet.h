@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/picture_size_file.h"
+#include "platform/picture_size_file.h"
 
 namespace orvalis::sheet {
 

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/data_folder.h"
-#include "mainwin/drive_paths.h"
+#include "platform/atomic_file.h"
+#include "platform/data_folder.h"
+#include "platform/drive_paths.h"
 #include "sheet/bmp_image.h"
 #include "sheet/picture_size.h"
 #include "sheet/png_encode.h"

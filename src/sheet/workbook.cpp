@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/file_error.h"
+#include "platform/atomic_file.h"
+#include "platform/file_error.h"
 #include "sheet/content_types.h"
 #include "sheet/ooxml_names.h"
 #include "sheet/relationships.h"

@@ -1,10 +1,10 @@
-#include "host/sim/bitmap_canvas.h"
+#include "sim/bitmap_canvas.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -118,4 +118,4 @@ void BitmapCanvas::Line(double x0, double y0, double x1, double y1, Rgb8 ink) {
     }
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

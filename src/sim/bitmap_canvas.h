@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 struct Rgb8 {
     std::uint8_t red = 0;
@@ -41,4 +41,4 @@ class BitmapCanvas {
     std::string file_;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

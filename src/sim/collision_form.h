@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The settings of the host's collision form, kept between commands as the
 // form keeps them, and whether its result is drawn.
@@ -18,4 +18,4 @@ struct CollisionForm {
     bool drawn = false;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

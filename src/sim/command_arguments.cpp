@@ -1,11 +1,11 @@
-#include "host/sim/command_arguments.h"
+#include "sim/command_arguments.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "host/sim/host_texts.h"
+#include "sim/host_texts.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 std::string EntityNameAt(const CommandCall& call, std::size_t index, const std::string& active,
                          std::string_view kind) {
@@ -36,4 +36,4 @@ std::string_view WordAt(const CommandCall& call, std::size_t index) {
     return command[index].text;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

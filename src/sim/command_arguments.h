@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/sim/command_table.h"
+#include "sim/command_table.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The entity a command names at token `index`: a quoted or bare name, or ";"
 // for the active one (`active`, empty when none is active). Refuses the
@@ -22,4 +22,4 @@ double NumberAt(const CommandCall& call, std::size_t index);
 // The bare word at token `index`; refuses the command when there is none.
 std::string_view WordAt(const CommandCall& call, std::size_t index);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

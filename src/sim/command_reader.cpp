@@ -1,8 +1,8 @@
-#include "host/sim/command_reader.h"
+#include "sim/command_reader.h"
 
-#include "host/sim/text_case.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -112,4 +112,4 @@ CommandLine::CommandLine(std::string_view line, const Grammar& grammar) : tokens
     }
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 enum class TokenKind {
     kWord,       // a keyword or a bare name: EDIT, Toolpath, 0.5, 75Yes
@@ -80,4 +80,4 @@ class CommandLine {
     std::vector<Command> commands_;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,9 +1,9 @@
-#include "host/sim/command_table.h"
+#include "sim/command_table.h"
 
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 void CommandCall::Print(std::string_view line) {
     output_.append(line);
@@ -78,4 +78,4 @@ bool CommandTable::TakesRestOfLine(std::string_view verb, std::string_view objec
     return !object.empty() && rest_of_line_.count(Key(verb, object)) != 0;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "host/sim/command_reader.h"
-#include "host/sim/host_state.h"
+#include "sim/command_reader.h"
+#include "sim/host_state.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // A command the host refuses. The text is the host's error message; the
 // command has changed nothing.
@@ -87,4 +87,4 @@ class CommandTable : public Grammar {
 // Records the command: it is accepted and has no effect yet.
 void RecordCommand(CommandCall& call);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

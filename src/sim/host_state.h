@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "host/sim/collision_form.h"
-#include "host/sim/project.h"
-#include "host/sim/scene.h"
+#include "sim/collision_form.h"
+#include "sim/project.h"
+#include "sim/scene.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The simulated host while it runs: the open project and what the host keeps
 // beside it between calls.
@@ -31,4 +31,4 @@ struct HostState {
     CollisionForm collision;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

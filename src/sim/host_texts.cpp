@@ -1,6 +1,6 @@
-#include "host/sim/host_texts.h"
+#include "sim/host_texts.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 std::string MissingEntity(std::string_view kind, std::string_view name) {
     std::string text(kind);
@@ -22,4 +22,4 @@ std::string UnreadableCommand(std::string_view command_text) {
     return text;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

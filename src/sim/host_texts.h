@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The host's error texts, in one place so every command family words its
 // refusals alike.
@@ -15,4 +15,4 @@ std::string NothingActive(std::string_view kind);
 // "Command not recognised: EDIT BLOCK RESETLIMIT x"
 std::string UnreadableCommand(std::string_view command_text);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,8 +1,8 @@
-#include "host/sim/json_lines.h"
+#include "sim/json_lines.h"
 
 #include <algorithm>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 std::string MemberPath(std::string_view parent, std::string_view key) {
     std::string path(parent);
@@ -136,4 +136,4 @@ int JsonLines::LineOf(std::string_view path) const {
     }
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

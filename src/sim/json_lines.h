@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Where each value of a JSON text starts, so errors about a value can name
 // its line. Values are named by paths such as "tools[2].diameter" (members
@@ -26,4 +26,4 @@ class JsonLines {
 std::string MemberPath(std::string_view parent, std::string_view key);
 std::string ItemPath(std::string_view parent, std::size_t index);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

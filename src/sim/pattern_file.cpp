@@ -1,9 +1,9 @@
-#include "host/sim/pattern_file.h"
+#include "sim/pattern_file.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::vector<Polyline> ParsePatternFile(std::string_view text) {
     return polylines;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // A pattern file the host cannot read; the text names the line and the fault.
 class PatternFileError : public std::runtime_error {
@@ -23,4 +23,4 @@ inline constexpr std::string_view kPatternFileHeader = "ORVALIS PATTERN 1";
 // beginning with "#" and empty lines skipped, LF or CR LF line ends.
 std::vector<Polyline> ParsePatternFile(std::string_view text);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,9 +1,9 @@
-#include "host/sim/pattern_transform.h"
+#include "sim/pattern_transform.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -64,4 +64,4 @@ void TransformItems(Pattern& pattern, const std::vector<std::size_t>& items,
     }
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

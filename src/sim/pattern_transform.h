@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "host/sim/project.h"
-#include "host/sim/scene.h"
+#include "sim/project.h"
+#include "sim/scene.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Where the transform set up in the host's transform form takes a point.
 // Turns are about the axes through the origin, counter-clockwise seen from
@@ -20,4 +20,4 @@ Point3 Transformed(const TransformSetup& setup, const Point3& point);
 void TransformItems(Pattern& pattern, const std::vector<std::size_t>& items,
                     const TransformSetup& setup);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

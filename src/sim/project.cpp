@@ -1,8 +1,8 @@
-#include "host/sim/project.h"
+#include "sim/project.h"
 
 #include <algorithm>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -31,4 +31,4 @@ NcProgram* Project::FindNcProgram(const std::string& program_name) {
     return FindByName(nc_programs, program_name);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

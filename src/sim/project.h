@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 struct Point3 {
     double x = 0;
@@ -125,4 +125,4 @@ struct Project {
     NcProgram* FindNcProgram(const std::string& program_name);
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,4 +1,4 @@
-#include "host/sim/project_fields.h"
+#include "sim/project_fields.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,7 +6,7 @@
 
 #include "host/number_text.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -79,13 +79,13 @@ double Field::Number() const {
 
 double Field::NumberAtLeast(double minimum) const {
     double number = Number();
-    if (number < minimum) Fail("must be a number of at least " + NumberText(minimum));
+    if (number < minimum) Fail("must be a number of at least " + host::NumberText(minimum));
     return number;
 }
 
 double Field::NumberAbove(double minimum) const {
     double number = Number();
-    if (number <= minimum) Fail("must be a number greater than " + NumberText(minimum));
+    if (number <= minimum) Fail("must be a number greater than " + host::NumberText(minimum));
     return number;
 }
 
@@ -108,4 +108,4 @@ bool Field::Flag() const {
     return value_->get<bool>();
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -8,10 +8,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/sim/json_lines.h"
-#include "mainwin/file_error.h"
+#include "platform/file_error.h"
+#include "sim/json_lines.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // A project file the simulated host cannot use. path() names the file; the
 // message names the line and the value and says what is wrong with it:
@@ -64,4 +64,4 @@ class Field {
     const FieldSource* source_;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

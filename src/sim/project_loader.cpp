@@ -1,13 +1,13 @@
-#include "host/sim/project_loader.h"
+#include "sim/project_loader.h"
 
 #include <algorithm>
 #include <set>
 
-#include "host/sim/project_sections.h"
-#include "host/sim/text_case.h"
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
+#include "sim/project_sections.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -201,4 +201,4 @@ Project LoadProjectFile(const std::filesystem::path& file) {
     return ParseProject(*text, file.string());
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "host/sim/project.h"
-#include "host/sim/project_fields.h"
+#include "sim/project.h"
+#include "sim/project_fields.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Reads a project file (the JSON format of docs/simulated-host.md). Throws
 // ProjectFileError naming the file, the line and what is wrong, also for a
@@ -17,4 +17,4 @@ Project LoadProjectFile(const std::filesystem::path& file);
 // The same for a text already read; `file` names it in errors.
 Project ParseProject(std::string_view text, const std::string& file);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,11 +1,11 @@
-#include "host/sim/project_sections.h"
+#include "sim/project_sections.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "host/sim/text_case.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 double ReadCoordinate(const Field& field) {
     double value = field.Number();
@@ -223,4 +223,4 @@ NcProgram ReadNcProgram(const Field& field) {
     return program;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "host/sim/project.h"
-#include "host/sim/project_fields.h"
+#include "sim/project.h"
+#include "sim/project_fields.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Readers of the parts of a project file; each refuses what the host could
 // not hold with a ProjectFileError.
@@ -24,4 +24,4 @@ Toolpath ReadToolpath(const Field& field);
 Pattern ReadPattern(const Field& field);
 NcProgram ReadNcProgram(const Field& field);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

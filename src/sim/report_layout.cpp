@@ -1,11 +1,11 @@
-#include "host/sim/report_layout.h"
+#include "sim/report_layout.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "host/number_text.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -22,7 +22,7 @@ void AppendParameterLine(std::string& out, std::string_view key, std::string_vie
 }
 
 void AppendParameterLine(std::string& out, std::string_view key, double value) {
-    AppendParameterLine(out, key, NumberText(value));
+    AppendParameterLine(out, key, host::NumberText(value));
 }
 
 void AppendTypeLine(std::string& out, std::string_view word) {
@@ -51,4 +51,4 @@ std::string DurationText(double seconds) {
     return buffer;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The fixed layout of the host's printed reports. Readers take keys and values
 // by character position, so these lines must never shift:
@@ -27,4 +27,4 @@ std::string FixedNumber(double value, int decimals, int width);
 // A duration as the host's statistics form shows it: "HH:MM:SS".
 std::string DurationText(double seconds);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,11 +1,11 @@
-#include "host/sim/reports.h"
+#include "sim/reports.h"
 
 #include <algorithm>
 
 #include "host/number_text.h"
-#include "host/sim/report_layout.h"
+#include "sim/report_layout.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -26,11 +26,11 @@ void AppendComponents(std::string& out, std::string_view key,
     AppendParameterLine(out, key, static_cast<double>(components.size()));
     for (const auto& component : components) {
         std::string line = "   LOWERDIA ";
-        line += NumberText(component.lower_diameter);
+        line += host::NumberText(component.lower_diameter);
         line += "   UPPERDIA ";
-        line += NumberText(component.upper_diameter);
+        line += host::NumberText(component.upper_diameter);
         line += "   LENGTH ";
-        line += NumberText(component.length);
+        line += host::NumberText(component.length);
         AppendLine(out, line);
     }
 }
@@ -156,4 +156,4 @@ void AppendSizeReport(std::string& out, const Toolpath& toolpath, const Limits& 
     AppendSizeLine(out, "Maximum", limits[1], limits[3], limits[5]);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The answers of "print entity parameters tool", "... toolpath" and
 // "SIZE TOOLPATH", appended to `out`, every line ended by CR LF.
@@ -28,4 +28,4 @@ void AppendSizeReport(std::string& out, const Toolpath& toolpath, const Limits& 
 // The host's word for a tool type: "ENDMILL", "BALLNOSED", "TIPRADIUSED".
 const char* ToolTypeWord(ToolType type);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 enum class TransformType { kMove, kRotateX, kRotateY, kRotateZ, kScaleAll, kWorkplane };
 
@@ -69,4 +69,4 @@ struct Scene {
     std::map<std::string, PatternItems> pattern_items;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,10 +1,10 @@
-#include "host/sim/scene_picture.h"
+#include "sim/scene_picture.h"
 
 #include <cmath>
 
-#include "host/sim/scene_view.h"
+#include "sim/scene_view.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -69,4 +69,4 @@ BitmapCanvas RenderView(const HostState& state, bool white_background) {
     return canvas;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "host/sim/bitmap_canvas.h"
-#include "host/sim/host_state.h"
+#include "sim/bitmap_canvas.h"
+#include "sim/host_state.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The size of the pictures the host keeps of its view.
 inline constexpr int kViewPictureWidth = 1024;
@@ -16,4 +16,4 @@ inline constexpr int kViewPictureHeight = 768;
 // entities black there); otherwise light on the host's dark background.
 BitmapCanvas RenderView(const HostState& state, bool white_background);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,10 +1,10 @@
-#include "host/sim/scene_view.h"
+#include "sim/scene_view.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -94,4 +94,4 @@ ViewWindow FitView(const HostState& state, ViewDirection direction, double aspec
             half_width, half_width / aspect};
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

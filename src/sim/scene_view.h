@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "host/sim/host_state.h"
+#include "sim/host_state.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The directions of the picture in the model: right and up, unit length.
 // Top looks down Z (X right, Y up), front looks along +Y (X right, Z up),
@@ -29,4 +29,4 @@ void ForEachDrawnLine(const HostState& state, const std::function<void(const Pol
 // the picture's width / height `aspect`; around the model when nothing is drawn.
 ViewWindow FitView(const HostState& state, ViewDirection direction, double aspect);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,18 +1,23 @@
-#include "host/sim_factory.h"
+#include "sim/sim_backend.h"
 
-#include "host/sim/project_loader.h"
-#include "host/sim/sim_folder.h"
-#include "host/sim/sim_host.h"
-#include "mainwin/drive_paths.h"
+#include "host/session.h"
+#include "platform/drive_paths.h"
+#include "sim/project_loader.h"
+#include "sim/sim_folder.h"
+#include "sim/sim_host.h"
 
-namespace orvalis::host {
+namespace orvalis::sim {
 
-std::unique_ptr<HostBackend> MakeSimBackend(const std::string& project_path) {
+std::unique_ptr<host::HostBackend> MakeSimBackend(const std::string& project_path) {
     std::filesystem::path file =
-        project_path.empty() ? sim::SampleProjectFile() : ResolvePath(project_path);
-    sim::Project project = sim::LoadProjectFile(file);
-    sim::PrepareHostFolders(project.path);
-    return std::make_unique<sim::SimHost>(std::move(project));
+        project_path.empty() ? SampleProjectFile() : ResolvePath(project_path);
+    Project project = LoadProjectFile(file);
+    PrepareHostFolders(project.path);
+    return std::make_unique<SimHost>(std::move(project));
 }
 
-}  // namespace orvalis::host
+void RegisterSimBackend() {
+    host::RegisterBackend("sim", MakeSimBackend);
+}
+
+}  // namespace orvalis::sim

@@ -1,10 +1,10 @@
-#include "host/sim/sim_folder.h"
+#include "sim/sim_folder.h"
 
 #include <system_error>
 
-#include "mainwin/data_folder.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/file_error.h"
+#include "platform/data_folder.h"
+#include "platform/drive_paths.h"
+#include "platform/file_error.h"
 
 #ifndef ORVALIS_SOURCE_SIM_DIR
 #define ORVALIS_SOURCE_SIM_DIR "sim"
@@ -13,7 +13,7 @@
 #define ORVALIS_INSTALLED_SIM_DIR "../share/orvalis/sim"
 #endif
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace fs = std::filesystem;
 
@@ -33,4 +33,4 @@ void PrepareHostFolders(const std::string& project_path) {
     FillMissingFiles(ShippedSimDir() / "ductpost", kPostOptionFolder);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The host's post-processor option folder, which the main window lists.
 inline constexpr std::string_view kPostOptionFolder = "C:\\dcam\\config\\ductpost\\";
@@ -23,4 +23,4 @@ std::filesystem::path SampleProjectFile();
 // made or a file cannot be copied.
 void PrepareHostFolders(const std::string& project_path);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

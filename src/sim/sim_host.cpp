@@ -1,13 +1,13 @@
-#include "host/sim/sim_host.h"
+#include "sim/sim_host.h"
 
 #include <cmath>
 
 #include "host/host_error.h"
 #include "host/number_text.h"
-#include "host/sim/command_reader.h"
-#include "host/sim/commands/command_families.h"
+#include "sim/command_reader.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 SimHost::SimHost(Project project) {
     state_.project = std::move(project);
@@ -35,7 +35,7 @@ std::string SimHost::Run(const std::string& line, const std::string& call) {
             table.Find(command)(command_call);
         }
     } catch (const CommandFailed& failure) {
-        if (state_.project.dialogs.errors) throw HostError(call, failure.what());
+        if (state_.project.dialogs.errors) throw host::HostError(call, failure.what());
         state_.quiet_errors.emplace_back(failure.what());
         output += failure.what();
         output += "\r\n";
@@ -55,31 +55,31 @@ std::vector<std::string> SimHost::ToolpathNames() {
 }
 
 void SimHost::FetchBlock() {
-    if (!state_.project.block.exists) throw HostError("FetchBlock", "There is no block");
+    if (!state_.project.block.exists) throw host::HostError("FetchBlock", "There is no block");
     state_.fetched_block = state_.project.block.limits;
 }
 
 std::size_t SimHost::LimitSlot(int index, const std::string& call) {
-    if (index < 1 || index > 6) throw HostError(call, "block limit index out of range");
+    if (index < 1 || index > 6) throw host::HostError(call, "block limit index out of range");
     return static_cast<std::size_t>(index - 1);
 }
 
 double SimHost::BlockLimit(int index) {
     std::string call = "BlockLimit " + std::to_string(index);
     std::size_t slot = LimitSlot(index, call);
-    if (!state_.fetched_block) throw HostError(call, "the block has not been fetched");
+    if (!state_.fetched_block) throw host::HostError(call, "the block has not been fetched");
     return (*state_.fetched_block)[slot];
 }
 
 // Changes the host's block and the fetched copy alike, so a read after the
 // change returns the new limit.
 void SimHost::SetBlockLimit(int index, double value) {
-    std::string call = "SetBlockLimit " + std::to_string(index) + " " + NumberText(value);
+    std::string call = "SetBlockLimit " + std::to_string(index) + " " + host::NumberText(value);
     std::size_t slot = LimitSlot(index, call);
-    if (!std::isfinite(value)) throw HostError(call, "a block limit must be a finite number");
-    if (!state_.project.block.exists) throw HostError(call, "There is no block");
+    if (!std::isfinite(value)) throw host::HostError(call, "a block limit must be a finite number");
+    if (!state_.project.block.exists) throw host::HostError(call, "There is no block");
     state_.project.block.limits[slot] = value;
     if (state_.fetched_block) (*state_.fetched_block)[slot] = value;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "host/backend.h"
-#include "host/sim/host_state.h"
+#include "sim/host_state.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The simulated host: answers the automation channel from a project held in
 // memory, as the CAM system would. Command lines are read by the command
@@ -15,10 +15,10 @@ namespace orvalis::host::sim {
 //
 // A refused command (an entity that does not exist, words the host cannot
 // read) changes nothing. With the host's error dialogs on it fails the call
-// with a HostError carrying the host's error text; with them off ("DIALOGS
+// with a host::HostError carrying the host's error text; with them off ("DIALOGS
 // ERROR OFF") the host refuses it quietly, as the real one does: the call
 // returns, the text is printed as the answer and kept in quiet_errors().
-class SimHost : public HostBackend {
+class SimHost : public host::HostBackend {
   public:
     explicit SimHost(Project project);
 
@@ -46,4 +46,4 @@ class SimHost : public HostBackend {
     HostState state_;
 };
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The host reads its keywords without regard to letter case ("Edit Pattern",
 // "EDIT PATTERN"); entity names keep theirs.
@@ -31,4 +31,4 @@ inline std::string LowerCopy(std::string_view text) {
     return lower;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

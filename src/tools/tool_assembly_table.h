@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "forms/controls.h"
-#include "mainwin/tool_assembly_file.h"
+#include "platform/tool_assembly_file.h"
 
 namespace orvalis::tools {
 

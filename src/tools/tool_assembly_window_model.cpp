@@ -1,23 +1,24 @@
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 #include "forms/forms.h"
-#include "mainwin/file_error.h"
-#include "mainwin/form4.h"
-#include "mainwin/tool_assembly_file.h"
+#include "forms/window_slot.h"
+#include "platform/file_error.h"
+#include "platform/tool_assembly_file.h"
 
 namespace orvalis {
 
-Form5::Form5(forms::Forms& forms) : Window(forms), MSFlexGrid1(tools::MakeToolAssemblyGrid()) {}
+ToolAssemblyWindowModel::ToolAssemblyWindowModel(forms::Forms& forms)
+    : Window(forms), MSFlexGrid1(tools::MakeToolAssemblyGrid()) {}
 
-std::vector<tools::AssemblyRecord> Form5::AssemblyRows() const {
+std::vector<tools::AssemblyRecord> ToolAssemblyWindowModel::AssemblyRows() const {
     return tools::TableRows(MSFlexGrid1);
 }
 
 // The options only show the main window's material; both materials share the
 // one file, and with no material chosen nothing is loaded.
-void Form5::Form_Load() {
+void ToolAssemblyWindowModel::Load() {
     MakeTopmost();
-    int material = forms().form4().Combo4.ListIndex();
+    int material = forms().MainWindowMaterial();
     if (material == 0 || material == 1) {
         LoadTable();
         (material == 0 ? Option1 : Option2).Value = true;
@@ -26,12 +27,12 @@ void Form5::Form_Load() {
 }
 
 // Each press shows the file once, replacing what the grid listed before.
-void Form5::Command1_Click() {
+void ToolAssemblyWindowModel::ClickLoadTable() {
     LoadTable();
     NotifyChanged();
 }
 
-bool Form5::LoadTable() {
+bool ToolAssemblyWindowModel::LoadTable() {
     auto read = settings::ReadToolAssemblies();
     if (!read.found) {
         Tell("공구 설정 파일을 읽지 못했습니다.\n" + settings::ToolAssemblyFilePath(),
@@ -52,7 +53,7 @@ bool Form5::LoadTable() {
 
 // Nothing is checked before saving: the shop keeps what it typed, and the
 // lookup takes the first row of a key that is stored twice.
-void Form5::Command2_Click() {
+void ToolAssemblyWindowModel::ClickSaveRecord() {
     tools::AssemblyRecord record;
     for (int number = 1; number <= tools::kFieldCount; ++number) {
         record[static_cast<std::size_t>(number - 1)] = Text(number).Text();
@@ -66,25 +67,34 @@ void Form5::Command2_Click() {
         return;
     }
     for (auto& box : texts_) box.SetText("");
-    Command3_Click();
-    Command1_Click();
+    ClickClearEntries();
+    ClickLoadTable();
 }
 
 // Back to the designed two rows; row 1 keeps its text until the next load.
-void Form5::Command3_Click() {
+void ToolAssemblyWindowModel::ClickClearEntries() {
     MSFlexGrid1.SetRows(tools::kDesignedRows);
     NotifyChanged();
 }
 
-void Form5::Form_Unload() {
-    if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
+void ToolAssemblyWindowModel::Unload() {
+    forms().RestoreMainWindow();
     Hide();
     // A model that was already replaced must not take its successor along.
-    if (forms().HasForm5() && &forms().form5() == this) forms().UnloadForm5();
+    if (forms().HasToolAssemblyWindow() && &forms().tool_assembly_window() == this)
+        forms().UnloadToolAssemblyWindow();
 }
 
-void Form5::Tell(const std::string& text, forms::MessageIcon icon) {
+void ToolAssemblyWindowModel::Tell(const std::string& text, forms::MessageIcon icon) {
     forms().interaction().Message({text, "공구설정", icon});
+}
+
+// The registry's slot for the tool settings window.
+ToolAssemblyWindowModel& forms::Forms::tool_assembly_window() {
+    return Get(tool_assembly_window_);
+}
+void forms::Forms::UnloadToolAssemblyWindow() {
+    Drop(tool_assembly_window_);
 }
 
 }  // namespace orvalis

@@ -19,9 +19,9 @@ class Forms;
 // grid, a row of entry boxes for a new record, and which material the main
 // window had chosen when it opened. The collision check reads the table from
 // this grid as it stands, so the window may exist hidden.
-class Form5 : public forms::Window {
+class ToolAssemblyWindowModel : public forms::Window {
   public:
-    explicit Form5(forms::Forms& forms);
+    explicit ToolAssemblyWindowModel(forms::Forms& forms);
 
     forms::FlexGrid MSFlexGrid1;
     // Text(1) to Text(16): field n of the new record, under the label of
@@ -42,13 +42,13 @@ class Form5 : public forms::Window {
     // them up.
     std::vector<tools::AssemblyRecord> AssemblyRows() const;
 
-    void Form_Load();
-    void Command1_Click();  // 불러오기
-    void Command2_Click();  // 저장
-    void Command3_Click();  // 초기화
+    void Load();
+    void ClickLoadTable();     // Command1 불러오기
+    void ClickSaveRecord();    // Command2 저장
+    void ClickClearEntries();  // Command3 초기화
     // The user closed the window: the main window comes back and the registry
     // drops this one, so the model may be gone when this returns.
-    void Form_Unload();
+    void Unload();
 
   private:
     // Shows the file's records below the headings; false when the file

@@ -1,44 +1,44 @@
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 
 #include <string>
 
 #include "forms/forms.h"
+#include "forms/window_slot.h"
 #include "host/host_error.h"
 #include "host/number_text.h"
-#include "mainwin/file_stamps.h"
-#include "mainwin/form4.h"
+#include "platform/file_stamps.h"
 #include "views/leading_number.h"
 #include "views/view_capture.h"
 
 namespace orvalis {
 
-Form1::Form1(forms::Forms& forms) : Window(forms), pm(forms.session()) {
+BlockPanelModel::BlockPanelModel(forms::Forms& forms) : Window(forms), pm(forms.session()) {
     for (int index = 1; index <= 6; ++index) {
         BoxOf(index).Change = [this, index] { LimitChanged(index); };
     }
 }
 
-forms::TextBox& Form1::BoxOf(int index) {
+forms::TextBox& BlockPanelModel::BoxOf(int index) {
     forms::TextBox* boxes[] = {&Text3, &Text6, &Text2, &Text5, &Text1, &Text4};
     return *boxes[index - 1];
 }
 
-views::BlockBoxes Form1::Boxes() const {
+views::BlockBoxes BlockPanelModel::Boxes() const {
     return {Text3.Text(), Text6.Text(), Text2.Text(), Text5.Text(), Text1.Text(), Text4.Text()};
 }
 
-void Form1::Form_Load() {
+void BlockPanelModel::Load() {
     MakeTopmost();
     ReloadBlock(false);
 }
 
-void Form1::Command1_Click() {
+void BlockPanelModel::ClickBlock() {
     ReloadBlock(true);
 }
 
 // The host recomputes its block; the boxes then show the six limits. Filling
 // a box is a change like any other, so the host gets each value back.
-void Form1::ReloadBlock(bool reset_limit) {
+void BlockPanelModel::ReloadBlock(bool reset_limit) {
     try {
         pm.Connect();
         pm.RunCommand("DELETE BLOCK");
@@ -55,7 +55,7 @@ void Form1::ReloadBlock(bool reset_limit) {
     NotifyChanged();
 }
 
-void Form1::LimitChanged(int index) {
+void BlockPanelModel::LimitChanged(int index) {
     // What is sent carries at most 15 significant digits, like the number text.
     double limit = std::stod(host::NumberText(views::LeadingNumber(BoxOf(index).Text())));
     try {
@@ -66,14 +66,14 @@ void Form1::LimitChanged(int index) {
     }
 }
 
-void Form1::ReportHostFailure(const std::string& what, const std::string& reason) {
+void BlockPanelModel::ReportHostFailure(const std::string& what, const std::string& reason) {
     if (host_failure_shown_) return;
     host_failure_shown_ = true;
     forms().interaction().Message(
         {what + ".\n(" + reason + ")", "블럭", forms::MessageIcon::kCritical});
 }
 
-void Form1::Command3_Click() {
+void BlockPanelModel::ClickCapture() {
     FileStamps before = StampFiles(views::BitmapFiles());
     auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
         List2.Clear();
@@ -96,14 +96,22 @@ void Form1::Command3_Click() {
     }
     if (CaptureDone) CaptureDone(!failure && unwritten.empty());
     // Whether or not the run succeeded, the main window comes back and the panel closes.
-    if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
-    Form_Unload();
+    forms().RestoreMainWindow();
+    Unload();
 }
 
-void Form1::Form_Unload() {
-    if (forms().HasForm4()) forms().form4().SetWindowState(kNormal);
+void BlockPanelModel::Unload() {
+    forms().RestoreMainWindow();
     Hide();
-    forms().UnloadForm1();
+    forms().UnloadBlockPanel();
+}
+
+// The registry's slot for the block limits panel.
+BlockPanelModel& forms::Forms::block_panel() {
+    return Get(block_panel_);
+}
+void forms::Forms::UnloadBlockPanel() {
+    Drop(block_panel_);
 }
 
 }  // namespace orvalis

@@ -16,9 +16,9 @@ class Forms;
 // The block limits panel: shows the six limits of the host's block, lets the
 // user recompute or edit them, and starts the view capture with "캡처".
 // Left column the minima, right column the maxima, one row per axis.
-class Form1 : public forms::Window {
+class BlockPanelModel : public forms::Window {
   public:
-    explicit Form1(forms::Forms& forms);
+    explicit BlockPanelModel(forms::Forms& forms);
 
     host::HostChannel pm;
     forms::TextBox Text3{"Text3"};  // X minimum, limit 1
@@ -31,13 +31,13 @@ class Form1 : public forms::Window {
     forms::Button Command3{"캡처", true};
     forms::ListBox List2;  // the characters of the label being built
 
-    void Form_Load();
-    void Command1_Click();  // 블럭: recompute the block and reload the boxes
-    void Command3_Click();  // 캡처: label the limits and keep the four bitmaps
+    void Load();
+    void ClickBlock();    // Command1 "블럭": recompute the block and reload the boxes
+    void ClickCapture();  // Command3 "캡처": label the limits and keep the four bitmaps
     // Each box sends its leading number as its limit on every change.
     void LimitChanged(int index);
     // Closing the panel brings the main window back.
-    void Form_Unload();
+    void Unload();
 
     views::BlockBoxes Boxes() const;
 

@@ -6,7 +6,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_run.h"
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::cli {

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
 
 namespace orvalis::cli {
 

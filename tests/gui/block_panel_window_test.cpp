@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "gui/gui_forms.h"
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -27,9 +27,9 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     testing::FormsRig rig("version 8009\nblock -50 120 -40 40 -30 0\n");
     GuiForms gui;
     gui.Attach(rig.forms());
-    Form4& main_window = rig.forms().form4();
+    MainWindowModel& main_window = rig.forms().main_window();
     main_window.Show();
-    main_window.Command15_Click();
+    main_window.ClickCapture();
     BlockPanelWindow* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->LimitBox(1)->text(), QStringLiteral("-50"));
@@ -38,11 +38,11 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
 
     panel->LimitBox(2)->clear();
     QTest::keyClicks(panel->LimitBox(2), "-7");
-    EXPECT_EQ(rig.forms().form1().Text6.Text(), "-7");
+    EXPECT_EQ(rig.forms().block_panel().Text6.Text(), "-7");
     EXPECT_EQ(rig.Transcript().back(), "SetBlockLimit 2 -7");
 
     QTest::mouseClick(panel->Command3(), Qt::LeftButton);
-    EXPECT_FALSE(rig.forms().HasForm1());
+    EXPECT_FALSE(rig.forms().HasBlockPanel());
     EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
     QApplication::processEvents();
     EXPECT_EQ(OpenPanel(), nullptr);
@@ -52,12 +52,12 @@ TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
     testing::FormsRig rig("block 0 1 0 1 0 1\n");
     GuiForms gui;
     gui.Attach(rig.forms());
-    rig.forms().form4().Command15_Click();
+    rig.forms().main_window().ClickCapture();
     BlockPanelWindow* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
     panel->close();
-    EXPECT_FALSE(rig.forms().HasForm1());
-    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    EXPECT_FALSE(rig.forms().HasBlockPanel());
+    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
 }
 
 }  // namespace

@@ -14,9 +14,9 @@
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/form4.h"
-#include "mainwin/settings_files.h"
-#include "sheet/company_registry.h"
+#include "mainwin/main_window_model.h"
+#include "platform/settings_files.h"
+#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis::gui {
@@ -61,7 +61,7 @@ TEST_F(RegistryWindowFixture, ShowsThePathTheHiddenKeyListAndTheWholeHelpText) {
 }
 
 TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtItsNextLoad) {
-    Form4& main_model = rig.forms().form4();
+    MainWindowModel& main_model = rig.forms().main_window();
     auto* main_window = FindWindow<MainWindow>(false);  // loaded hidden
     ASSERT_NE(main_window, nullptr);
     EXPECT_EQ(main_window->Combo2()->count(), 0);
@@ -72,7 +72,7 @@ TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtItsNextL
     EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명2"));
     EXPECT_EQ(settings::LoadCompanyList(), std::vector<std::string>{"한국정밀"});
 
-    main_model.Form_Load();
+    main_model.Load();
     EXPECT_EQ(main_window->Combo2()->currentText(), QStringLiteral("한국정밀"));
 }
 

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "gui/gui_forms.h"
-#include "launcher/form6.h"
-#include "mainwin/form4.h"
+#include "launcher/launcher_model.h"
+#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis::gui {
@@ -17,8 +17,8 @@ TEST(LauncherWindow, ThePictureButtonOpensTheMainWindow) {
     testing::FormsRig rig("version 8009\ntoolpath A\n");
     GuiForms gui;
     gui.Attach(rig.forms());
-    rig.forms().form6().Show();
-    ASSERT_FALSE(rig.forms().HasForm4());
+    rig.forms().launcher().Show();
+    ASSERT_FALSE(rig.forms().HasMainWindow());
     // The launcher window is the one GuiForms built for the model.
     LauncherWindow* launcher = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -27,8 +27,8 @@ TEST(LauncherWindow, ThePictureButtonOpensTheMainWindow) {
     ASSERT_NE(launcher, nullptr);
     EXPECT_TRUE(launcher->isVisible());
     QTest::mouseClick(launcher->Command1(), Qt::LeftButton);
-    ASSERT_TRUE(rig.forms().HasForm4());
-    EXPECT_TRUE(rig.forms().form4().Visible());
+    ASSERT_TRUE(rig.forms().HasMainWindow());
+    EXPECT_TRUE(rig.forms().main_window().Visible());
     EXPECT_EQ(rig.Transcript().front(), "# load");
 }
 

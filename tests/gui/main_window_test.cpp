@@ -14,9 +14,9 @@
 
 #include "gui/flex_grid_view.h"
 #include "gui/folder_panel_view.h"
-#include "mainwin/cp949.h"
-#include "mainwin/form4.h"
-#include "mainwin/settings_files.h"
+#include "mainwin/main_window_model.h"
+#include "platform/cp949.h"
+#include "platform/settings_files.h"
 #include "support/forms_rig.h"
 
 namespace orvalis::gui {
@@ -30,17 +30,17 @@ struct MainWindowFixture : ::testing::Test {
         "answer PRINT VALUE PROJECTPATH\n"
         "| C:\\JOBS\\PART-100\n"};
     std::vector<std::string> marks;
-    std::shared_ptr<Form4> model;
+    std::shared_ptr<MainWindowModel> model;
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
         rig.drives().Write(settings::CompanyFilePath(),
                            Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n"));
         std::filesystem::create_directories(rig.drives().File("C:\\JOBS\\PART-100"));
-        model = std::make_shared<Form4>(rig.forms());
+        model = std::make_shared<MainWindowModel>(rig.forms());
         window = std::make_unique<MainWindow>(
             model, [this](const std::string& action) { marks.push_back(action); });
-        model->Form_Load();
+        model->Load();
     }
 };
 
@@ -100,8 +100,8 @@ namespace {
 
 TEST_F(MainWindowFixture, TheStatusBarShowsProgressBetweenToolpathsThenReady) {
     rig.drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
-    model->Command5_Click();  // the post folder now has an option file
-    model->Form_Load();
+    model->ClickRefreshToolpaths();  // the post folder now has an option file
+    model->Load();
     QTest::mouseClick(window->Command(1), Qt::LeftButton);
     QTest::keyClicks(window->Text8(), "T");  // NC names T1, T2
     std::vector<QString> shown;

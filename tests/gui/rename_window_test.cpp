@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ncout/form2.h"
+#include "ncout/rename_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis::gui {
@@ -14,7 +14,7 @@ namespace {
 
 TEST(RenameWindow, TypedPrefixAndButtonReachTheModel) {
     testing::FormsRig rig("toolpath a\ntoolpath b\n");
-    auto model = std::make_shared<Form2>(rig.forms());
+    auto model = std::make_shared<RenameWindowModel>(rig.forms());
     std::vector<std::string> marks;
     RenameWindow window(model, [&marks](const std::string& action) { marks.push_back(action); });
     QTest::keyClicks(window.Text1(), "OP");

@@ -13,10 +13,10 @@
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/launcher_window.h"
-#include "launcher/form6.h"
-#include "mainwin/picture_size_file.h"
-#include "mainwin/settings_files.h"
-#include "sheet/form11.h"
+#include "launcher/launcher_model.h"
+#include "platform/picture_size_file.h"
+#include "platform/settings_files.h"
+#include "sheet/settings_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis::gui {
@@ -39,7 +39,7 @@ struct SettingsWindowFixture : ::testing::Test {
 
     void SetUp() override {
         gui.Attach(rig.forms());
-        rig.forms().form6().Show();
+        rig.forms().launcher().Show();
         launcher = FindWindow<LauncherWindow>();
         ASSERT_NE(launcher, nullptr);
     }
@@ -82,7 +82,7 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     ASSERT_NE(window, nullptr);
     Retype(window->Text(1), QStringLiteral("450"));
     Retype(window->Text(8), QStringLiteral("1,5 cm"));
-    EXPECT_EQ(rig.forms().form11().Text1.Text(), "450");
+    EXPECT_EQ(rig.forms().settings_window().Text1.Text(), "450");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);
     EXPECT_EQ(
         *settings::ReadPictureSizes().sizes,
@@ -106,7 +106,7 @@ TEST_F(SettingsWindowFixture, ClosingUnloadsTheWindowAndTheNextOpeningReadsTheFi
     ASSERT_NE(window, nullptr);
     Retype(window->Text(1), QStringLiteral("999"));  // typed, never saved
     window->close();
-    EXPECT_FALSE(rig.forms().HasForm11());
+    EXPECT_FALSE(rig.forms().HasSettingsWindow());
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
 

@@ -14,10 +14,10 @@
 #include "gui/flex_grid_view.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/form4.h"
-#include "mainwin/tool_assembly_file.h"
+#include "mainwin/main_window_model.h"
+#include "platform/tool_assembly_file.h"
 #include "support/forms_rig.h"
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -36,7 +36,7 @@ struct ToolAssemblyWindowFixture : ::testing::Test {
     void SetUp() override {
         rig.drives().Write(settings::ToolAssemblyFilePath(), kTwoRecords);
         gui.Attach(rig.forms());
-        rig.forms().form4().Show();
+        rig.forms().main_window().Show();
         main = FindWindow<MainWindow>();
         ASSERT_NE(main, nullptr);
     }
@@ -50,7 +50,7 @@ TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
     QTest::mouseClick(main->Command(8), Qt::LeftButton);
     auto* window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kMinimized);
+    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window->Grid()->columnCount(), 16);
     EXPECT_EQ(window->Grid()->rowCount(), 2);
@@ -74,7 +74,7 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
     ASSERT_NE(window, nullptr);
     QTest::keyClicks(window->Text(1), "8");
     QTest::keyClicks(window->Text(16), "1");
-    EXPECT_EQ(rig.forms().form5().Text(1).Text(), "8");
+    EXPECT_EQ(rig.forms().tool_assembly_window().Text(1).Text(), "8");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);  // 저장
     EXPECT_EQ(window->Grid()->rowCount(), 3);
     EXPECT_EQ(window->Grid()->item(2, 0)->text(), QStringLiteral("8"));
@@ -87,8 +87,8 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
     EXPECT_EQ(window->Grid()->rowCount(), 3);
 
     window->close();
-    EXPECT_FALSE(rig.forms().HasForm5());
-    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    EXPECT_FALSE(rig.forms().HasToolAssemblyWindow());
+    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
@@ -97,11 +97,11 @@ TEST_F(ToolAssemblyWindowFixture, TheCheckBoxesRunTheirChecksUnderTheirMarks) {
     ASSERT_TRUE(main->Check1()->isEnabled());
     ASSERT_TRUE(main->Check2()->isEnabled());
     QTest::mouseClick(main->Check2(), Qt::LeftButton);
-    EXPECT_EQ(rig.forms().form4().Check2.Value, 1);
+    EXPECT_EQ(rig.forms().main_window().Check2.Value, 1);
     EXPECT_TRUE(main->Check2()->isChecked());
     QTest::mouseClick(main->Check1(), Qt::LeftButton);
     QTest::mouseClick(main->Check1(), Qt::LeftButton);
-    EXPECT_EQ(rig.forms().form4().Check1.Value, 0);
+    EXPECT_EQ(rig.forms().main_window().Check1.Value, 0);
     EXPECT_FALSE(main->Check1()->isChecked());
     auto transcript = rig.Transcript();
     std::vector<std::string> marks;

@@ -1,12 +1,12 @@
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "launcher/form6.h"
-#include "mainwin/cp949.h"
-#include "mainwin/settings_files.h"
+#include "launcher/launcher_model.h"
+#include "platform/cp949.h"
+#include "platform/settings_files.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -38,9 +38,9 @@ struct MainWindowRig : testing::FormsRig {
     }
 };
 
-TEST(Form4, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
+TEST(MainWindowModel, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
     MainWindowRig rig;
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     EXPECT_EQ(rig.Transcript(), (std::vector<std::string>{
                                     "Connect",
                                     "ToolpathNames",
@@ -65,11 +65,11 @@ TEST(Form4, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
     EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
     EXPECT_EQ(form.Dir1.Subfolders(), std::vector<std::string>{"NCDATA"});
     EXPECT_EQ(form.File1.Items, (std::vector<std::string>{"a.nc", "b.xlsx"}));
-    EXPECT_EQ(form.StatusBar1, Form4::kReady);
-    EXPECT_EQ(&rig.forms().form4(), &form);  // each window exists once
+    EXPECT_EQ(form.StatusBar1, MainWindowModel::kReady);
+    EXPECT_EQ(&rig.forms().main_window(), &form);  // each window exists once
 }
 
-TEST(Form4, OnlyTheLabelOfTheAnsweringVersionShows) {
+TEST(MainWindowModel, OnlyTheLabelOfTheAnsweringVersionShows) {
     struct Case {
         const char* version;
         int label;  // 11 to 16, or 0 for none
@@ -78,7 +78,7 @@ TEST(Form4, OnlyTheLabelOfTheAnsweringVersionShows) {
                           {"8009", 15}, {"9003", 16}, {"10001", 0}, {"0", 0}};
     for (const auto& c : cases) {
         MainWindowRig rig(std::string("version ") + c.version + "\n");
-        Form4& form = rig.forms().form4();
+        MainWindowModel& form = rig.forms().main_window();
         const forms::Label* labels[] = {&form.Label11, &form.Label12, &form.Label13,
                                         &form.Label14, &form.Label15, &form.Label16};
         for (int i = 0; i < 6; ++i) EXPECT_EQ(labels[i]->Visible, c.label == 11 + i) << c.version;
@@ -86,9 +86,9 @@ TEST(Form4, OnlyTheLabelOfTheAnsweringVersionShows) {
     }
 }
 
-TEST(Form4, LoadStepsDoNotDependOnEachOther) {
+TEST(MainWindowModel, LoadStepsDoNotDependOnEachOther) {
     testing::FormsRig rig(kProject);  // no post-processor files, no company
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     EXPECT_EQ(form.List1.ListCount(), 3);
     EXPECT_TRUE(form.Label15.Visible);
     EXPECT_EQ(form.Label9.Caption, "PART-100");
@@ -98,9 +98,9 @@ TEST(Form4, LoadStepsDoNotDependOnEachOther) {
     EXPECT_NE(form.StatusBar1.find("등록된 업체가 없습니다"), std::string::npos);
 }
 
-TEST(Form4, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
+TEST(MainWindowModel, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
     MainWindowRig rig("fail Connect\ntoolpath A\nversion 8009\n");
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     EXPECT_EQ(rig.Transcript(), std::vector<std::string>{"Connect"});
     EXPECT_EQ(form.List1.ListCount(), 0);
     EXPECT_FALSE(form.toolpaths_listed());
@@ -109,21 +109,21 @@ TEST(Form4, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
     EXPECT_EQ(form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u) << form.StatusBar1;
 }
 
-TEST(Form4, ListButtonsMoveToolpathsIntoTheSurveyList) {
+TEST(MainWindowModel, ListButtonsMoveToolpathsIntoTheSurveyList) {
     MainWindowRig rig;
-    Form4& form = rig.forms().form4();
-    form.Command1_Click();
-    form.Command1_Click();  // ">>" twice lists every toolpath twice
+    MainWindowModel& form = rig.forms().main_window();
+    form.ClickAddAll();
+    form.ClickAddAll();  // ">>" twice lists every toolpath twice
     EXPECT_EQ(form.List2.ListCount(), 6);
     EXPECT_EQ(form.List2.List(3), "1-ROUGH");
 
-    form.Command10_Click();
+    form.ClickRemoveAll();
     form.List1.SetSelected(2, true);
     form.List1.SetSelected(0, true);
-    form.Command6_Click();  // ">" takes the selected entries in list order
+    form.ClickAddSelected();  // ">" takes the selected entries in list order
     EXPECT_EQ(form.List2.Items(), (std::vector<std::string>{"1-ROUGH", "3-PENCIL"}));
 
-    form.Command7_Click();  // "<" with nothing selected
+    form.ClickRemoveSelected();  // "<" with nothing selected
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].text, "항목을선택해주세요");
     EXPECT_EQ(rig.interaction().messages[0].title, "경고");
@@ -131,16 +131,16 @@ TEST(Form4, ListButtonsMoveToolpathsIntoTheSurveyList) {
     EXPECT_EQ(form.List2.ListCount(), 2);
 
     form.List2.SetListIndex(1);
-    form.Command7_Click();
+    form.ClickRemoveSelected();
     EXPECT_EQ(form.List2.Items(), std::vector<std::string>{"1-ROUGH"});
     EXPECT_EQ(rig.interaction().messages.size(), 1u);
 }
 
-TEST(Form4, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
+TEST(MainWindowModel, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
     MainWindowRig rig;
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     for (int row = 1; row <= 5; ++row) form.MSFlexGrid1.SetTextMatrix(row, 2, "old");
-    form.Command1_Click();
+    form.ClickAddAll();
     auto names = [&form] {
         std::vector<std::string> column;
         for (int row = 1; row <= 4; ++row) column.push_back(form.MSFlexGrid1.TextMatrix(row, 2));
@@ -158,43 +158,43 @@ TEST(Form4, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
     EXPECT_EQ(form.nc_name_prefix(), "");
 }
 
-TEST(Form4, CreateFolderMakesTheFolderOrSaysWhyNot) {
+TEST(MainWindowModel, CreateFolderMakesTheFolderOrSaysWhyNot) {
     MainWindowRig rig;
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     form.Text7.SetText("OP10");
-    form.Command4_Click();  // the button creates the folder and stays where it is
+    form.ClickCreateFolder();  // the button creates the folder and stays where it is
     EXPECT_TRUE(fs::is_directory(rig.drives().File("C:\\JOBS\\PART-100\\OP10")));
     EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
     EXPECT_EQ(form.new_folder_name(), "OP10");
 
     form.Text7.SetText("OP20");
-    form.Text7_KeyPress(13);  // Enter creates it and opens it
+    form.FolderNameKeyPress(13);  // Enter creates it and opens it
     EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP20");
     EXPECT_EQ(form.File1.Path, form.Dir1.Path);
     EXPECT_TRUE(rig.interaction().messages.empty());
 
-    form.Drive1_Change();  // the drive's current folder is the new one
+    form.DriveChanged();  // the drive's current folder is the new one
     EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP20");
 
     form.Dir1.Path = "C:\\JOBS\\PART-100";
-    form.Dir1_Change();
+    form.FolderChanged();
     const char* refused[] = {"OP10", "", "a/b", "what?", "..", "trailing."};
     for (const char* name : refused) {
         form.Text7.SetText(name);
-        form.Command4_Click();
+        form.ClickCreateFolder();
     }
     EXPECT_EQ(rig.interaction().messages.size(), std::size(refused));
     EXPECT_NE(rig.interaction().messages[0].text.find("이미 있는 폴더"), std::string::npos);
     EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
-    form.Text7_KeyPress('A');  // other keys do nothing
+    form.FolderNameKeyPress('A');  // other keys do nothing
     EXPECT_EQ(rig.interaction().messages.size(), std::size(refused));
 }
 
-TEST(Form4, ListUpdateRefillsTheProjectList) {
+TEST(MainWindowModel, ListUpdateRefillsTheProjectList) {
     MainWindowRig rig;
-    Form4& form = rig.forms().form4();
+    MainWindowModel& form = rig.forms().main_window();
     form.List1.AddItem("stale");
-    form.Command5_Click();
+    form.ClickRefreshToolpaths();
     EXPECT_EQ(form.List1.ListCount(), 3);
     EXPECT_EQ(rig.TranscriptSince("never"),
               (std::vector<std::string>{"Connect", "ToolpathNames", "Version",
@@ -203,15 +203,15 @@ TEST(Form4, ListUpdateRefillsTheProjectList) {
                                         "Connect 0", "ToolpathNames"}));
 }
 
-TEST(Form6, ThePictureButtonConnectsAndShowsTheMainWindowEvenWithoutAHost) {
+TEST(LauncherModel, ThePictureButtonConnectsAndShowsTheMainWindowEvenWithoutAHost) {
     for (const char* script : {"version 8009\n", "fail Connect\n"}) {
         MainWindowRig rig(script);
-        Form6& launcher = rig.forms().form6();
+        LauncherModel& launcher = rig.forms().launcher();
         EXPECT_TRUE(launcher.Topmost());
-        EXPECT_FALSE(rig.forms().HasForm4());
-        launcher.Command1_Click();
-        ASSERT_TRUE(rig.forms().HasForm4());
-        EXPECT_TRUE(rig.forms().form4().Visible());
+        EXPECT_FALSE(rig.forms().HasMainWindow());
+        launcher.ClickMainWindow();
+        ASSERT_TRUE(rig.forms().HasMainWindow());
+        EXPECT_TRUE(rig.forms().main_window().Visible());
         EXPECT_EQ(rig.Transcript().front(), "Connect");
     }
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
@@ -50,7 +50,7 @@ std::string Script(const std::vector<SurveyedToolpath>& toolpaths, const std::st
 
 using Row = std::vector<std::string>;
 
-Row GridRow(const Form4& form, int row) {
+Row GridRow(const MainWindowModel& form, int row) {
     Row cells;
     for (int col = survey::kHostName; col <= survey::kCuttingType; ++col) {
         cells.push_back(form.MSFlexGrid1.TextMatrix(row, col));
@@ -95,23 +95,23 @@ const std::vector<std::string> kClosingCalls = {
 };
 
 struct SurveyRig : testing::FormsRig {
-    explicit SurveyRig(const std::string& script) : FormsRig(script), form(forms().form4()) {}
+    explicit SurveyRig(const std::string& script) : FormsRig(script), form(forms().main_window()) {}
 
     // Presses "불러오기" with the transcript marked, and returns what was sent.
     std::vector<std::string> Survey() {
         forms().session()->Mark("survey");
-        form.Command14_Click();
+        form.ClickSurvey();
         return TranscriptSince("survey");
     }
 
-    Form4& form;
+    MainWindowModel& form;
 };
 
 using testing::Concat;
 
-TEST(Form4Survey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
+TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
     SurveyRig rig(Script({Roughing(), Finishing()}));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     std::vector<int> selections;
     rig.form.Changed = [&] {
         if (selections.empty() || selections.back() != rig.form.List2.ListIndex()) {
@@ -128,27 +128,27 @@ TEST(Form4Survey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
     EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);
     EXPECT_EQ(GridRow(rig.form, 3), Row(13, ""));
     EXPECT_EQ(selections, (std::vector<int>{0, 1, 0}));  // follows the toolpath, ends on entry 0
-    EXPECT_EQ(rig.form.StatusBar1, Form4::kReady);
+    EXPECT_EQ(rig.form.StatusBar1, MainWindowModel::kReady);
     EXPECT_TRUE(rig.form.last_survey().complete());
 }
 
-TEST(Form4Survey, AnEmptySurveyListOnlyGivesTheHostBack) {
+TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
     SurveyRig rig(Script({Roughing()}));
     rig.form.MSFlexGrid1.SetTextMatrix(1, survey::kHostName, "kept");
     EXPECT_EQ(rig.Survey(), Concat(std::vector<std::string>{"Connect"}, kClosingCalls));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "kept");
     EXPECT_EQ(rig.form.List2.ListIndex(), -1);
-    EXPECT_EQ(rig.form.StatusBar1, Form4::kReady);
+    EXPECT_EQ(rig.form.StatusBar1, MainWindowModel::kReady);
 }
 
-TEST(Form4Survey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
+TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
     std::vector<SurveyedToolpath> six;
     for (int i = 1; i <= 6; ++i) {
         six.push_back(i % 2 ? Roughing("R" + std::to_string(i))
                             : Finishing("F" + std::to_string(i)));
     }
     SurveyRig rig(Script(six));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     rig.Survey();
     rig.form.Text8.SetText("N");
     Row row5 = GridRow(rig.form, 5), row6 = GridRow(rig.form, 6);
@@ -166,23 +166,23 @@ TEST(Form4Survey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
     EXPECT_EQ(GridRow(rig.form, 6), row6);
 }
 
-TEST(Form4Survey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBefore) {
+TEST(MainWindowSurvey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBefore) {
     SurveyedToolpath bare;
     bare.name = "3-BARE";
     bare.tool = "";
     bare.time_answer = "0:01:00\r\n";
     bare.lowest_point = "-3";
     SurveyRig rig(Script({Roughing(), bare}));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     rig.Survey();
     EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
     EXPECT_EQ(GridRow(rig.form, 2), (Row{"3-BARE", "3-BARE", "", "", "", "", "-3.0", "0:01:00",
                                          "()", "()", "()", "()", ""}));
 }
 
-TEST(Form4Survey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
+TEST(MainWindowSurvey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
     SurveyRig rig(Script({Roughing(), Finishing()}));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     rig.form.assembly_values["1-ROUGH"] = {"40", "25", "32", "60", "", "45"};
     rig.Survey();
     Row cells = GridRow(rig.form, 1);
@@ -192,7 +192,7 @@ TEST(Form4Survey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
     EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);  // not checked: "()"
 }
 
-TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
+TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     SurveyedToolpath short_time = Finishing(), one_line_size = Finishing(),
                      bad_length = Finishing(), bad_overhang = Finishing(),
                      huge_overhang = Finishing();
@@ -225,7 +225,7 @@ TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     for (const auto& c : cases) {
         SurveyedToolpath third = Roughing("3-LAST");
         SurveyRig rig(Script({Roughing(), c.second, third}, c.extra));
-        rig.form.Command1_Click();
+        rig.form.ClickAddAll();
         rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "earlier");
         auto calls = rig.Survey();
 
@@ -246,7 +246,7 @@ TEST(Form4Survey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     }
 }
 
-TEST(Form4Survey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
+TEST(MainWindowSurvey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
     SurveyRig rig("fail Connect\n");
     rig.form.List2.AddItem("1-ROUGH");
     EXPECT_EQ(rig.Survey(), std::vector<std::string>{"Connect"});
@@ -255,9 +255,9 @@ TEST(Form4Survey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "");
 }
 
-TEST(Form4Survey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
+TEST(MainWindowSurvey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
     SurveyRig rig(Script({Roughing()}, "fail DIALOGS ERROR ON\n"));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     auto calls = rig.Survey();
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
     EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
@@ -266,11 +266,11 @@ TEST(Form4Survey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
     EXPECT_FALSE(rig.form.last_survey().complete());
 }
 
-TEST(Form4Survey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWereNot) {
+TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWereNot) {
     std::vector<SurveyedToolpath> toolpaths;
     for (int i = 1; i <= 62; ++i) toolpaths.push_back(Finishing("T" + std::to_string(i)));
     SurveyRig rig(Script(toolpaths));
-    rig.form.Command1_Click();
+    rig.form.ClickAddAll();
     auto calls = rig.Survey();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath 'T60'"),
               1);

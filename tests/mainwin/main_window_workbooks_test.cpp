@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/form4.h"
-#include "mainwin/picture_size_file.h"
-#include "sheet/form11.h"
+#include "mainwin/main_window_model.h"
+#include "platform/atomic_file.h"
+#include "platform/picture_size_file.h"
+#include "sheet/settings_window_model.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 
@@ -23,8 +23,8 @@ struct WorkbookRig : testing::FormsRig {
                            testing::LineDrawingBmp(64, 48));
         }
         fs::create_directories(drives().File("D:\\JOB\\NCDATA"));
-        Form4& form = forms().form4();
-        form.Command1_Click();
+        MainWindowModel& form = forms().main_window();
+        form.ClickAddAll();
         for (int row = 1; row <= 2; ++row) {
             for (int col = 1; col <= 13; ++col) {
                 form.MSFlexGrid1.SetTextMatrix(
@@ -32,21 +32,22 @@ struct WorkbookRig : testing::FormsRig {
             }
         }
         form.Dir1.Path = "D:\\JOB\\NCDATA";
-        form.Dir1_Change();
+        form.FolderChanged();
     }
-    Form4& form() { return forms().form4(); }
+    MainWindowModel& form() { return forms().main_window(); }
     fs::path Saved(const char* name) {
         return drives().File(std::string("D:\\JOB\\NCDATA\\") + name);
     }
 };
 
-TEST(Form4Workbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
+TEST(MainWindowWorkbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     WorkbookRig rig;
-    EXPECT_FALSE(rig.forms().HasForm11());
+    EXPECT_FALSE(rig.forms().HasSettingsWindow());
     rig.form().Text8.SetText("T");
-    rig.form().Command3_Click();
-    EXPECT_TRUE(rig.forms().HasForm11());  // the sizes come from the settings window, loaded hidden
-    EXPECT_FALSE(rig.forms().form11().Visible());
+    rig.form().ClickSetupSheet();
+    EXPECT_TRUE(
+        rig.forms().HasSettingsWindow());  // the sizes come from the settings window, loaded hidden
+    EXPECT_FALSE(rig.forms().settings_window().Visible());
     EXPECT_TRUE(fs::exists(rig.Saved("T.xlsx")));
     EXPECT_EQ(rig.form().last_workbook(), rig.Saved("T.xlsx").string());
     EXPECT_EQ(rig.interaction().opened, std::vector<std::string>{rig.Saved("T.xlsx").string()});
@@ -56,29 +57,29 @@ TEST(Form4Workbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
-TEST(Form4Workbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
+TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
     WorkbookRig rig;
-    rig.form().Command13_Click();
+    rig.form().ClickPictures();
     ASSERT_TRUE(fs::exists(rig.Saved("IMAGE.xlsx")));
     rig.drives().Write("D:\\JOB\\NCDATA\\IMAGE.xlsx", "the user's own file");
 
-    rig.form().Command13_Click();  // the rig answers no
+    rig.form().ClickPictures();  // the rig answers no
     ASSERT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_EQ(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
     EXPECT_TRUE(rig.form().last_workbook().empty());
     EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);
 
     rig.interaction().confirm_answer = true;
-    rig.form().Command13_Click();
+    rig.form().ClickPictures();
     EXPECT_NE(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
     EXPECT_EQ(rig.form().last_workbook(), rig.Saved("IMAGE.xlsx").string());
 }
 
-TEST(Form4Workbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
+TEST(MainWindowWorkbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
     {
         WorkbookRig rig;
-        rig.forms().form11().Text4.SetText("abc");  // ISO height
-        rig.form().Command3_Click();
+        rig.forms().settings_window().Text4.SetText("abc");  // ISO height
+        rig.form().ClickSetupSheet();
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         EXPECT_NE(rig.interaction().messages[0].text.find("ISO 세로"), std::string::npos);
         EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
@@ -88,7 +89,7 @@ TEST(Form4Workbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
     {
         WorkbookRig rig;
         fs::remove(rig.drives().File("C:\\TARVEL\\ORVALIS\\IMAGE\\Right.bmp"));
-        rig.form().Command3_Click();
+        rig.form().ClickSetupSheet();
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         EXPECT_NE(rig.interaction().messages[0].text.find("Right.bmp"), std::string::npos);
         EXPECT_TRUE(rig.form().last_workbook().empty());
@@ -99,7 +100,7 @@ TEST(Form4Workbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
 
 // A picture-size file edited by hand: the settings window shows what it holds,
 // and the writer refuses a size it cannot use, naming the box and the text.
-TEST(Form4Workbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
+TEST(MainWindowWorkbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
     struct Case {
         const char* file;
         const char* box;
@@ -114,7 +115,7 @@ TEST(Form4Workbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
     for (const auto& c : cases) {
         WorkbookRig rig;
         rig.drives().Write(settings::PictureSizeFilePath(), c.file);
-        rig.form().Command3_Click();
+        rig.form().ClickSetupSheet();
         const auto& messages = rig.interaction().messages;
         ASSERT_EQ(messages.size(), 1u) << c.file;
         EXPECT_NE(messages[0].text.find(c.box), std::string::npos) << messages[0].text;
@@ -124,9 +125,9 @@ TEST(Form4Workbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
                   0);
 
         // The settings window holds the texts as they are and saves them back unchanged.
-        Form11& settings = rig.forms().form11();
+        SettingsWindowModel& settings = rig.forms().settings_window();
         EXPECT_EQ(settings.PictureSizes(), settings::ReadPictureSizes().sizes);
-        settings.Command2_Click();
+        settings.ClickSavePictureSizes();
         EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), c.file);
         EXPECT_EQ(messages.size(), 1u);
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -15,16 +15,16 @@ const std::string kThree =
 struct PostRig : testing::FormsRig {
     explicit PostRig(const std::string& script = kThree) : FormsRig(script) {
         drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
-        form4().Command1_Click();  // every toolpath into the survey list
-        form4().Text8.SetText("T");
+        main_window().ClickAddAll();  // every toolpath into the survey list
+        main_window().Text8.SetText("T");
     }
-    Form4& form4() { return forms().form4(); }
+    MainWindowModel& main_window() { return forms().main_window(); }
 };
 
 TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     PostRig rig;
     rig.forms().session()->Mark("post");
-    rig.form4().Command2_Click();
+    rig.main_window().ClickPostNc();
     std::vector<std::string> expected = {"Connect", "Connect"};
     const char* names[][2] = {{"1-ROUGH", "T1"}, {"2-REST", "T2"}, {"3-FINISH", "T3"}};
     for (auto& [name, nc] : names) {
@@ -47,12 +47,12 @@ TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     expected.push_back("RunCommand DELETE NCPROGRAM ALL");
     expected.push_back("RunCommand DIALOGS MESSAGE ON");
     EXPECT_EQ(rig.TranscriptSince("post"), expected);
-    EXPECT_EQ(rig.form4().List2.ListIndex(), 0);
-    EXPECT_EQ(rig.form4().WindowState(), forms::Window::kNormal);
+    EXPECT_EQ(rig.main_window().List2.ListIndex(), 0);
+    EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
     // The replay host writes no files: the three it was told to write are
     // reported as not written, never passed off as done.
-    EXPECT_TRUE(rig.form4().last_post().written.empty());
-    EXPECT_EQ(rig.form4().last_post().unwritten.size(), 3u);
+    EXPECT_TRUE(rig.main_window().last_post().written.empty());
+    EXPECT_EQ(rig.main_window().last_post().unwritten.size(), 3u);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_NE(rig.interaction().messages[0].text.find("NC 파일을 만들지 않았습니다"),
               std::string::npos);
@@ -74,16 +74,16 @@ TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {
 
 TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
     PostRig rig;
-    rig.form4().MSFlexGrid1.SetTextMatrix(1, 2, "..\\..\\evil");
-    rig.form4().MSFlexGrid1.SetTextMatrix(2, 2, "");
+    rig.main_window().MSFlexGrid1.SetTextMatrix(1, 2, "..\\..\\evil");
+    rig.main_window().MSFlexGrid1.SetTextMatrix(2, 2, "");
     rig.forms().session()->Mark("post");
-    rig.form4().Command2_Click();
+    rig.main_window().ClickPostNc();
     auto sent = rig.TranscriptSince("post");
     EXPECT_EQ(
         std::count_if(sent.begin(), sent.end(),
                       [](const std::string& l) { return l.find("FILENAME") != std::string::npos; }),
         1);
-    EXPECT_EQ(rig.form4().last_post().refused.size(), 2u);
+    EXPECT_EQ(rig.main_window().last_post().refused.size(), 2u);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_NE(rig.interaction().messages[0].text.find("1-ROUGH"), std::string::npos);
     for (const char* bad : {"a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a|b", "", ".."}) {
@@ -94,8 +94,8 @@ TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
 
 TEST(NcPost, AFailingStepStopsAtThatToolpathAndStillCloses) {
     PostRig rig(kThree + "fail EXPLORER SELECT NCProgram '2-REST' NEW\n");
-    rig.form4().Command2_Click();
-    const auto& post = rig.form4().last_post();
+    rig.main_window().ClickPostNc();
+    const auto& post = rig.main_window().last_post();
     EXPECT_EQ(post.unwritten, std::vector<std::string>{"C:\\JOBS\\P1\\T1.nc"});
     ASSERT_TRUE(post.failure);
     EXPECT_NE(post.failure->find("2-REST"), std::string::npos);
@@ -105,30 +105,30 @@ TEST(NcPost, AFailingStepStopsAtThatToolpathAndStillCloses) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "RunCommand NCTOOLPATH ACCEPT"), 1);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-    EXPECT_EQ(rig.form4().WindowState(), forms::Window::kNormal);
+    EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
 }
 
 TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
     testing::FormsRig empty("");
-    empty.forms().form4();
+    empty.forms().main_window();
     empty.forms().session()->Mark("post");
-    empty.forms().form4().Command2_Click();
+    empty.forms().main_window().ClickPostNc();
     EXPECT_EQ(empty.TranscriptSince("post"), (std::vector<std::string>{"Connect", "Connect"}));
     ASSERT_EQ(empty.interaction().messages.size(), 1u);
 
     std::string script;
     for (int i = 1; i <= 62; ++i) script += "toolpath P" + std::to_string(i) + "\n";
     PostRig many(script);
-    many.form4().Command2_Click();
-    EXPECT_EQ(many.form4().last_post().unwritten.size(), 60u);
-    EXPECT_NE(many.form4().StatusBar1.find("2개의 툴패스는"), std::string::npos);
+    many.main_window().ClickPostNc();
+    EXPECT_EQ(many.main_window().last_post().unwritten.size(), 60u);
+    EXPECT_NE(many.main_window().StatusBar1.find("2개의 툴패스는"), std::string::npos);
 }
 
 TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {
     PostRig rig;
-    rig.form4().MSFlexGrid1.SetTextMatrix(3, 2, "T1");
-    rig.form4().Command2_Click();
-    const auto& written = rig.form4().last_post().unwritten;  // the replay host writes none
+    rig.main_window().MSFlexGrid1.SetTextMatrix(3, 2, "T1");
+    rig.main_window().ClickPostNc();
+    const auto& written = rig.main_window().last_post().unwritten;  // the replay host writes none
     ASSERT_EQ(written.size(), 3u);
     EXPECT_EQ(written.front(), written.back());
 }

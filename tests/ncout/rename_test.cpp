@@ -1,8 +1,8 @@
-#include "ncout/form2.h"
+#include "ncout/rename_window_model.h"
 
 #include <gtest/gtest.h>
 
-#include "launcher/form6.h"
+#include "launcher/launcher_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -20,11 +20,11 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     std::string script;
     for (int i = 1; i <= 10; ++i) script += "toolpath old" + std::to_string(i) + "\n";
     testing::FormsRig rig(script);
-    rig.forms().form6().Command2_Click();
-    Form2& window = rig.forms().form2();
+    rig.forms().launcher().ClickRename();
+    RenameWindowModel& window = rig.forms().rename_window();
     EXPECT_TRUE(window.Visible());
     window.Text1.SetText("T-");
-    window.Command5_Click();
+    window.ClickRename();
     auto sent = rig.Transcript();
     EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 3),
               (std::vector<std::string>{"Connect", "Connect 0", "ToolpathNames"}));
@@ -38,17 +38,17 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
 
 TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
     testing::FormsRig rig("toolpath a\n");
-    Form2& window = rig.forms().form2();
+    RenameWindowModel& window = rig.forms().rename_window();
     window.Text1.SetText("O'BRIEN");
-    window.Command5_Click();
+    window.ClickRename();
     EXPECT_TRUE(rig.Transcript().empty());
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
 }
 
 TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
     testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  '2'\n");
-    Form2& window = rig.forms().form2();
-    window.Command5_Click();  // an empty prefix gives 1, 2, 3
+    RenameWindowModel& window = rig.forms().rename_window();
+    window.ClickRename();  // an empty prefix gives 1, 2, 3
     EXPECT_EQ(Renames(rig.Transcript()),
               (std::vector<std::string>{"RENAME Toolpath 'a'  '1'", "RENAME Toolpath 'b'  '2'",
                                         "RENAME Toolpath 'c'  '3'"}));

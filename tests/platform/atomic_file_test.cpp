@@ -1,11 +1,11 @@
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 
-#include "mainwin/file_error.h"
+#include "platform/file_error.h"
 #include "support/temp_folder.h"
 
 namespace orvalis {

@@ -1,4 +1,4 @@
-#include "mainwin/cp949.h"
+#include "platform/cp949.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "mainwin/data_folder.h"
+#include "platform/data_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "mainwin/settings_files.h"
+#include "platform/settings_files.h"
 #include "support/temp_folder.h"
 
 namespace orvalis {

@@ -1,4 +1,4 @@
-#include "mainwin/drive_paths.h"
+#include "platform/drive_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "mainwin/profile_file.h"
+#include "platform/profile_file.h"
 
 #include <gtest/gtest.h>
 
-#include "mainwin/cp949.h"
-#include "mainwin/file_error.h"
+#include "platform/cp949.h"
+#include "platform/file_error.h"
 #include "support/temp_folder.h"
 
 namespace orvalis {

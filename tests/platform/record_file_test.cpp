@@ -1,8 +1,8 @@
-#include "mainwin/record_file.h"
+#include "platform/record_file.h"
 
 #include <gtest/gtest.h>
 
-#include "mainwin/cp949.h"
+#include "platform/cp949.h"
 
 namespace orvalis {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "mainwin/cp949.h"
-#include "mainwin/picture_size_file.h"
-#include "mainwin/settings_files.h"
-#include "mainwin/tool_assembly_file.h"
+#include "platform/cp949.h"
+#include "platform/picture_size_file.h"
+#include "platform/settings_files.h"
+#include "platform/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::settings {

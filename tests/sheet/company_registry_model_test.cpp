@@ -1,13 +1,13 @@
-#include "sheet/company_registry.h"
+#include "sheet/company_registry_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "mainwin/cp949.h"
-#include "mainwin/form4.h"
-#include "mainwin/profile_file.h"
-#include "mainwin/settings_files.h"
+#include "mainwin/main_window_model.h"
+#include "platform/cp949.h"
+#include "platform/profile_file.h"
+#include "platform/settings_files.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -19,14 +19,14 @@ std::string StoredCompany(int slot) {
     return ReadDatas("그룸", settings::CompanyKey(slot), settings::CompanyFilePath());
 }
 
-void Save(CompanyRegistry& dialog, const std::string& name) {
+void Save(CompanyRegistryModel& dialog, const std::string& name) {
     dialog.Text4.SetText(name);
-    dialog.Command1_Click();
+    dialog.ClickSaveCompany();
 }
 
-TEST(CompanyRegistry, LoadShowsThePathAndTheTwentyKeys) {
+TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
     testing::FormsRig rig("");
-    CompanyRegistry& dialog = rig.forms().company_registry();
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
     EXPECT_EQ(dialog.Text3.Text(), "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini");
     ASSERT_EQ(dialog.Combo2.ListCount(), 20);
     EXPECT_EQ(dialog.Combo2.Items().front(), "업체명1");
@@ -37,9 +37,9 @@ TEST(CompanyRegistry, LoadShowsThePathAndTheTwentyKeys) {
     EXPECT_EQ(dialog.Command1.Caption, "업체명 저장 ");
 }
 
-TEST(CompanyRegistry, SavesFillSlotsInTurnAndReopeningCarriesOn) {
+TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     testing::FormsRig rig("");
-    CompanyRegistry& dialog = rig.forms().company_registry();
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
     for (const char* name : {"한국정밀", "ACME", "대한금형"}) Save(dialog, name);
     EXPECT_EQ(settings::LoadCompanyList(),
               (std::vector<std::string>{"한국정밀", "ACME", "대한금형"}));
@@ -50,7 +50,7 @@ TEST(CompanyRegistry, SavesFillSlotsInTurnAndReopeningCarriesOn) {
 
     dialog.Unload();
     EXPECT_FALSE(rig.forms().HasCompanyRegistry());
-    CompanyRegistry& reopened = rig.forms().company_registry();
+    CompanyRegistryModel& reopened = rig.forms().company_registry();
     EXPECT_EQ(reopened.Combo2.ListIndex(), 3);
     Save(reopened, "넷째");
     EXPECT_EQ(StoredCompany(1), "한국정밀");
@@ -59,7 +59,7 @@ TEST(CompanyRegistry, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
-TEST(CompanyRegistry, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
+TEST(CompanyRegistryModel, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
     const std::pair<const char*, int> cases[] = {
         {"", 0},   {"0", 0},  {"7", 7},   {"19", 19},         {"20", 0},
         {"-1", 0}, {"3x", 0}, {"abc", 0}, {"99999999999", 0},
@@ -73,28 +73,28 @@ TEST(CompanyRegistry, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
     }
 }
 
-TEST(CompanyRegistry, FindingListsTheRunOfStoredNamesEachTimeItIsPressed) {
+TEST(CompanyRegistryModel, FindingListsTheRunOfStoredNamesEachTimeItIsPressed) {
     testing::FormsRig rig("");
-    CompanyRegistry& dialog = rig.forms().company_registry();
-    dialog.Command2_Click();
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
+    dialog.ClickFindCompanies();
     EXPECT_EQ(dialog.Combo3.ListCount(), 0);
     EXPECT_EQ(dialog.Combo3.ListIndex(), -1);  // nothing stored, nothing selected
 
     rig.drives().Write(
         settings::CompanyFilePath(),
         Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n업체명4=숨음\r\n"));
-    dialog.Command2_Click();
-    dialog.Command2_Click();
+    dialog.ClickFindCompanies();
+    dialog.ClickFindCompanies();
     EXPECT_EQ(dialog.Combo3.Items(),
               (std::vector<std::string>{"한국정밀", "ACME", "한국정밀", "ACME"}));
     EXPECT_EQ(dialog.Combo3.Text(), "한국정밀");
 }
 
-TEST(CompanyRegistry, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) {
+TEST(CompanyRegistryModel, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) {
     testing::FormsRig rig("");
     rig.drives().Write(settings::ListIndexFilePath(),
                        Utf8ToCp949("[콤보박스]\r\nListIndex=19\r\n"));
-    CompanyRegistry& dialog = rig.forms().company_registry();
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
     Save(dialog, "스무째");
     EXPECT_EQ(StoredCompany(20), "스무째");
     EXPECT_EQ(dialog.Combo2.ListIndex(), 19);
@@ -111,9 +111,9 @@ TEST(CompanyRegistry, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) {
     EXPECT_EQ(rig.forms().company_registry().Combo2.ListIndex(), 0);
 }
 
-TEST(CompanyRegistry, AFailedWriteTellsTheUserAndKeepsTheSlot) {
+TEST(CompanyRegistryModel, AFailedWriteTellsTheUserAndKeepsTheSlot) {
     testing::FormsRig rig("");
-    CompanyRegistry& dialog = rig.forms().company_registry();
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
     fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
     Save(dialog, "한국정밀");
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
@@ -122,13 +122,13 @@ TEST(CompanyRegistry, AFailedWriteTellsTheUserAndKeepsTheSlot) {
     EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
 }
 
-TEST(CompanyRegistry, AKoreanNameReachesTheMainWindowAtItsNextLoad) {
+TEST(CompanyRegistryModel, AKoreanNameReachesTheMainWindowAtItsNextLoad) {
     testing::FormsRig rig("version 8009\n");
-    Form4& main_window = rig.forms().form4();
+    MainWindowModel& main_window = rig.forms().main_window();
     EXPECT_EQ(main_window.Combo2.ListCount(), 0);
     Save(rig.forms().company_registry(), "(주)한국정밀");
     EXPECT_EQ(main_window.Combo2.ListCount(), 0);  // the main window reads only at its load
-    main_window.Form_Load();
+    main_window.Load();
     EXPECT_EQ(main_window.Combo2.Items(), std::vector<std::string>{"(주)한국정밀"});
     EXPECT_EQ(main_window.Combo2.Text(), "(주)한국정밀");
 }

@@ -1,14 +1,14 @@
-#include "sheet/form11.h"
+#include "sheet/settings_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "launcher/form6.h"
-#include "mainwin/atomic_file_seam.h"
-#include "mainwin/picture_size_file.h"
-#include "mainwin/settings_files.h"
-#include "sheet/company_registry.h"
+#include "launcher/launcher_model.h"
+#include "platform/atomic_file_seam.h"
+#include "platform/picture_size_file.h"
+#include "platform/settings_files.h"
+#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -19,7 +19,7 @@ using settings::PictureSizeTexts;
 
 const PictureSizeTexts kNoSizes{};
 
-void TypeSizes(Form11& form, const PictureSizeTexts& sizes) {
+void TypeSizes(SettingsWindowModel& form, const PictureSizeTexts& sizes) {
     forms::TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text3, &form.Text4,
                                &form.Text5, &form.Text6, &form.Text7, &form.Text8};
     for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
@@ -27,13 +27,13 @@ void TypeSizes(Form11& form, const PictureSizeTexts& sizes) {
 
 // Counts what the registry tells its observer about the settings window.
 struct UnloadCounter : forms::FormsObserver {
-    void Created(const std::shared_ptr<Form11>&) override { ++created; }
+    void Created(const std::shared_ptr<SettingsWindowModel>&) override { ++created; }
     void Unloaded(forms::Window&) override { ++unloaded; }
     int created = 0;
     int unloaded = 0;
 };
 
-TEST(Form11, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
+TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
     struct Case {
         const char* file;  // null: no picture-size file
         PictureSizeTexts sizes;
@@ -62,7 +62,7 @@ TEST(Form11, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
         } else {
             fs::remove(rig.drives().File(settings::PictureSizeFilePath()));
         }
-        Form11& form = rig.forms().form11();
+        SettingsWindowModel& form = rig.forms().settings_window();
         EXPECT_EQ(form.PictureSizes(), c.sizes) << name;
         EXPECT_EQ(form.Text9.Text(), c.extension) << name;
         EXPECT_TRUE(form.Topmost()) << name;
@@ -71,26 +71,26 @@ TEST(Form11, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
     }
 }
 
-TEST(Form11, SavedSizesOpenAgainExactly) {
+TEST(SettingsWindowModel, SavedSizesOpenAgainExactly) {
     testing::FormsRig rig("");
-    Form11& form = rig.forms().form11();
+    SettingsWindowModel& form = rig.forms().settings_window();
     const PictureSizeTexts typed = {"320", " 240 ", "1,5", "", "폭 넓게", "x,y z", "0", "-7"};
     TypeSizes(form, typed);
-    form.Command2_Click();
+    form.ClickSavePictureSizes();
     EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()),
               "\"320\",\" 240 \",\"1,5\",\"\",\"\xC6\xF8 \xB3\xD0\xB0\xD4\",\"x,y "
               "z\",\"0\",\"-7\"\r\n");
 
     TypeSizes(form, kNoSizes);
-    form.Command3_Click();
+    form.ClickOpenPictureSizes();
     EXPECT_EQ(form.PictureSizes(), typed);
 
-    rig.forms().UnloadForm11();
-    EXPECT_EQ(rig.forms().form11().PictureSizes(), typed);  // a fresh load too
+    rig.forms().UnloadSettingsWindow();
+    EXPECT_EQ(rig.forms().settings_window().PictureSizes(), typed);  // a fresh load too
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
-TEST(Form11, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
+TEST(SettingsWindowModel, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
     struct Case {
         const char* file;  // null: no picture-size file
         bool told;
@@ -103,7 +103,7 @@ TEST(Form11, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
     const PictureSizeTexts typed = {"1", "2", "3", "4", "5", "6", "7", "8"};
     for (const auto& c : cases) {
         testing::FormsRig rig("");
-        Form11& form = rig.forms().form11();
+        SettingsWindowModel& form = rig.forms().settings_window();
         std::string name = c.file ? c.file : "(missing)";
         if (c.file) {
             rig.drives().Write(settings::PictureSizeFilePath(), c.file);
@@ -111,7 +111,7 @@ TEST(Form11, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
             fs::remove(rig.drives().File(settings::PictureSizeFilePath()));
         }
         TypeSizes(form, typed);
-        form.Command3_Click();
+        form.ClickOpenPictureSizes();
         EXPECT_EQ(form.PictureSizes(), typed) << name;
         ASSERT_EQ(rig.interaction().messages.size(), c.told ? 1u : 0u) << name;
         if (c.told) {
@@ -121,40 +121,41 @@ TEST(Form11, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {
     }
 }
 
-TEST(Form11, SizesLiveWhileTheWindowIsLoadedAndAreReadAgainAfterItCloses) {
+TEST(SettingsWindowModel, SizesLiveWhileTheWindowIsLoadedAndAreReadAgainAfterItCloses) {
     testing::FormsRig rig("");
     UnloadCounter observer;
     rig.forms().SetObserver(&observer);
-    TypeSizes(rig.forms().form11(), {"1", "2", "3", "4", "5", "6", "7", "8"});
-    rig.forms().form11().Show();
-    rig.forms().form11().Hide();
-    EXPECT_EQ(rig.forms().form11().Text8.Text(), "8");  // the writer takes the unsaved texts
+    TypeSizes(rig.forms().settings_window(), {"1", "2", "3", "4", "5", "6", "7", "8"});
+    rig.forms().settings_window().Show();
+    rig.forms().settings_window().Hide();
+    EXPECT_EQ(rig.forms().settings_window().Text8.Text(),
+              "8");  // the writer takes the unsaved texts
     EXPECT_EQ(observer.created, 1);
 
-    rig.forms().form11().Unload();
-    EXPECT_FALSE(rig.forms().HasForm11());
+    rig.forms().settings_window().Unload();
+    EXPECT_FALSE(rig.forms().HasSettingsWindow());
     EXPECT_EQ(observer.unloaded, 1);
-    EXPECT_EQ(rig.forms().form11().Text8.Text(), "200");  // the file's value again
+    EXPECT_EQ(rig.forms().settings_window().Text8.Text(), "200");  // the file's value again
     EXPECT_EQ(observer.created, 2);
 }
 
-TEST(Form11, ExtensionButtonStoresTheWindowsOwnBoxWithoutTheMainWindow) {
+TEST(SettingsWindowModel, ExtensionButtonStoresTheWindowsOwnBoxWithoutTheMainWindow) {
     testing::FormsRig rig("");
-    Form11& form = rig.forms().form11();
+    SettingsWindowModel& form = rig.forms().settings_window();
     form.Text9.SetText("tap");
-    form.Command1_Click();
+    form.ClickSaveExtension();
     EXPECT_EQ(settings::LoadNcExtension(), "tap");
-    EXPECT_FALSE(rig.forms().HasForm4());
+    EXPECT_FALSE(rig.forms().HasMainWindow());
     EXPECT_TRUE(rig.Transcript().empty());  // the host is never reached
 }
 
-TEST(Form11, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
+TEST(SettingsWindowModel, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
     testing::FormsRig rig("");
-    Form11& form = rig.forms().form11();
+    SettingsWindowModel& form = rig.forms().settings_window();
     fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
     form.Text1.SetText("999");
-    form.Command2_Click();
-    form.Command1_Click();
+    form.ClickSavePictureSizes();
+    form.ClickSaveExtension();
     const auto& messages = rig.interaction().messages;
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u)
@@ -167,30 +168,30 @@ TEST(Form11, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
     EXPECT_FALSE(fs::exists(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE")));
 }
 
-TEST(Form11, ASaveInterruptedBeforeTheRenameKeepsTheStoredSizesAndSaysSo) {
+TEST(SettingsWindowModel, ASaveInterruptedBeforeTheRenameKeepsTheStoredSizesAndSaysSo) {
     testing::FormsRig rig("");
-    Form11& form = rig.forms().form11();
+    SettingsWindowModel& form = rig.forms().settings_window();
     auto stored = rig.drives().Read(settings::PictureSizeFilePath());
     TypeSizes(form, {"1", "2", "3", "4", "5", "6", "7", "8"});
     FailNextReplaceBeforeRename();
-    form.Command2_Click();
+    form.ClickSavePictureSizes();
     EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), stored);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
 }
 
-TEST(Form11, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegistry) {
+TEST(SettingsWindowModel, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegistry) {
     testing::FormsRig rig("");
-    rig.forms().form6().Command3_Click();
-    ASSERT_TRUE(rig.forms().HasForm11());
-    EXPECT_TRUE(rig.forms().form11().Visible());
-    EXPECT_FALSE(rig.forms().HasForm4());
+    rig.forms().launcher().ClickSettings();
+    ASSERT_TRUE(rig.forms().HasSettingsWindow());
+    EXPECT_TRUE(rig.forms().settings_window().Visible());
+    EXPECT_FALSE(rig.forms().HasMainWindow());
 
-    rig.forms().form11().Command4_Click();
+    rig.forms().settings_window().ClickCompanies();
     ASSERT_TRUE(rig.forms().HasCompanyRegistry());
     EXPECT_TRUE(rig.forms().company_registry().Visible());
-    EXPECT_TRUE(rig.forms().form11().Visible());  // not modal: both stay open
+    EXPECT_TRUE(rig.forms().settings_window().Visible());  // not modal: both stay open
     EXPECT_TRUE(rig.Transcript().empty());
 }
 

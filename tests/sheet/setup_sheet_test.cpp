@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/data_folder.h"
+#include "platform/data_folder.h"
 #include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_error.h"

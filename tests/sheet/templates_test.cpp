@@ -2,7 +2,7 @@
 
 #include <pugixml.hpp>
 
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "sheet/cell_ref.h"
 #include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"

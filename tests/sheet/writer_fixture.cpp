@@ -1,7 +1,7 @@
 #include "sheet/writer_fixture.h"
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/data_folder.h"
+#include "platform/atomic_file.h"
+#include "platform/data_folder.h"
 #include "sheet/cell_ref.h"
 #include "sheet/package_fixture.h"
 #include "sheet/test_bitmaps.h"

@@ -5,15 +5,15 @@
 #include <limits>
 
 #include "host/host_error.h"
-#include "host/sim/bitmap_canvas.h"
 #include "sheet/bmp_image.h"
+#include "sim/bitmap_canvas.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 constexpr const char* kBitmap = "C:\\OUT\\View.bmp";
 

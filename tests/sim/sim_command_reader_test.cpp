@@ -1,10 +1,10 @@
-#include "host/sim/command_reader.h"
+#include "sim/command_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "host/sim/commands/command_families.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 namespace {
 
 std::vector<std::string> CommandTexts(const std::string& line) {
@@ -149,4 +149,4 @@ TEST(SimCommandReader, ALaterFamilyTakesOverAcceptedCommands) {
 }
 
 }  // namespace
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,4 +1,4 @@
-#include "host/sim/sim_host.h"
+#include "sim/sim_host.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,15 @@
 #include "cli/cli.h"
 #include "host/host_error.h"
 #include "host/session.h"
-#include "host/sim/sim_folder.h"
-#include "mainwin/file_error.h"
+#include "platform/file_error.h"
+#include "sim/sim_folder.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 TEST(SimHost, AnswersTheMainWindowsLoadSequence) {
     SimRig rig(SampleProject());

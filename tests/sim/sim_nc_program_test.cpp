@@ -4,17 +4,17 @@
 #include <filesystem>
 
 #include "host/host_error.h"
-#include "host/sim/nc/nc_job.h"
-#include "host/sim/nc/nc_words.h"
-#include "host/sim/sim_folder.h"
 #include "ncout/nc_post.h"
+#include "sim/nc/nc_job.h"
+#include "sim/nc/nc_words.h"
+#include "sim/sim_folder.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 const std::string kOptionFolder = "C:\\dcam\\config\\ductpost\\";
 

@@ -3,14 +3,14 @@
 #include <cmath>
 
 #include "host/host_error.h"
-#include "host/sim/pattern_file.h"
+#include "sim/pattern_file.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 constexpr double kTolerance = 1e-9;
 

@@ -1,10 +1,10 @@
-#include "host/sim/project_loader.h"
+#include "sim/project_loader.h"
 
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 namespace {
 
 // A valid project, one key per line, that the error cases below break.
@@ -149,4 +149,4 @@ TEST(SimProjectLoader, ReportsAFileThatCannotBeRead) {
 }
 
 }  // namespace
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -4,11 +4,11 @@
 
 #include "host/host_error.h"
 #include "host/session.h"
-#include "host/sim/project_loader.h"
+#include "sim/project_loader.h"
 
 namespace orvalis::testing {
 
-using namespace host::sim;
+using namespace sim;
 
 Project SampleProject() {
     return LoadProjectFile(ORVALIS_TEST_SIM_DIR "/sample-project.json");

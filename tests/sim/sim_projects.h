@@ -4,23 +4,23 @@
 #include <string>
 
 #include "host/channel.h"
-#include "host/sim/project.h"
-#include "host/sim/sim_host.h"
+#include "sim/project.h"
+#include "sim/sim_host.h"
 
 namespace orvalis::testing {
 
 // The bundled sample project, read from the source tree's sim/ folder.
-host::sim::Project SampleProject();
+sim::Project SampleProject();
 
 // A small project: the model 100 x 80 x 30, the tools "D10" (end mill),
 // "D6B" (ball-nosed) and "D10R1" (tip-radiused), one toolpath "TP" on D10.
-host::sim::Project SmallProject();
+sim::Project SmallProject();
 
 // A simulated host behind a connected channel, as a window holds it.
 struct SimRig {
-    explicit SimRig(host::sim::Project project);
+    explicit SimRig(sim::Project project);
 
-    host::sim::SimHost* host;  // owned by the session
+    sim::SimHost* host;  // owned by the session
     std::shared_ptr<host::HostSession> session;
     host::HostChannel pm;
 };

@@ -10,7 +10,7 @@
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 std::string ToolReportOf(SimRig& rig, const std::string& tool) {
     return rig.pm.RunCommandOutput("print entity parameters  tool '" + tool + "'");

@@ -6,7 +6,7 @@
 namespace orvalis::testing {
 namespace {
 
-using namespace host::sim;
+using namespace sim;
 
 const Tool& ToolNamed(SimRig& rig, const std::string& name) {
     for (const Tool& tool : rig.host->project().tools) {

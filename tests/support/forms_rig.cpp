@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "host/replay_script.h"
-#include "mainwin/data_folder.h"
+#include "platform/data_folder.h"
 
 namespace orvalis::testing {
 

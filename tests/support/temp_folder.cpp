@@ -4,8 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/drive_paths.h"
+#include "platform/atomic_file.h"
+#include "platform/drive_paths.h"
 
 namespace orvalis::testing {
 

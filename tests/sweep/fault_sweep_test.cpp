@@ -11,15 +11,15 @@
 #include <iostream>
 #include <map>
 
-#include "mainwin/atomic_file.h"
-#include "mainwin/atomic_file_seam.h"
-#include "mainwin/form4.h"
-#include "mainwin/tool_assembly_file.h"
-#include "ncout/form2.h"
+#include "mainwin/main_window_model.h"
+#include "ncout/rename_window_model.h"
+#include "platform/atomic_file.h"
+#include "platform/atomic_file_seam.h"
+#include "platform/tool_assembly_file.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 
 namespace orvalis {
 namespace {
@@ -102,29 +102,29 @@ std::string CreateProgramCall(const std::string& n) {
 }
 
 void ListBothToolpaths(FormsRig& rig) {
-    Form4& form = rig.forms().form4();
-    form.Command1_Click();
+    MainWindowModel& form = rig.forms().main_window();
+    form.ClickAddAll();
     form.Text8.SetText("T");
 }
 
 const std::vector<Action>& Actions() {
     static const std::vector<Action> actions = {
-        {"load", false, [](FormsRig&) {}, [](FormsRig& rig) { rig.forms().form4(); }, {}},
+        {"load", false, [](FormsRig&) {}, [](FormsRig& rig) { rig.forms().main_window(); }, {}},
         {"survey", false, ListBothToolpaths,
-         [](FormsRig& rig) { rig.forms().form4().Command14_Click(); },
+         [](FormsRig& rig) { rig.forms().main_window().ClickSurvey(); },
          With({{"RunCommand DIALOGS MESSAGE OFF", "RunCommand edit preference seldrawtp yes"}})},
         {"block panel",
          false,
-         [](FormsRig& rig) { rig.forms().form4(); },
-         [](FormsRig& rig) { rig.forms().form4().Command15_Click(); },
+         [](FormsRig& rig) { rig.forms().main_window(); },
+         [](FormsRig& rig) { rig.forms().main_window().ClickCapture(); },
          {},
          false},
         {"capture", false,
          [](FormsRig& rig) {
-             rig.forms().form4().Command15_Click();
-             rig.forms().form1().Text6.SetText("50");
+             rig.forms().main_window().ClickCapture();
+             rig.forms().block_panel().Text6.SetText("50");
          },
-         [](FormsRig& rig) { rig.forms().form1().Command3_Click(); },
+         [](FormsRig& rig) { rig.forms().block_panel().ClickCapture(); },
          With({{"RunCommand UNDRAW TRANSFORM", "RunCommand DRAW TRANSFORM"},
                {"RunCommand EDIT COLOUR PatternInactive 1.00000 1.00000 1.00000",
                 "RunCommand EDIT COLOUR PatternInactive RESET"},
@@ -132,33 +132,33 @@ const std::vector<Action>& Actions() {
                 "RunCommand EDIT COLOUR BlockWireframe RESET"}}),
          true,
          // The block panel closes whatever happened.
-         [](FormsRig& rig) { EXPECT_FALSE(rig.forms().HasForm1()); }},
+         [](FormsRig& rig) { EXPECT_FALSE(rig.forms().HasBlockPanel()); }},
         {"collision", true,
          [](FormsRig& rig) {
              rig.drives().Write(settings::ToolAssemblyFilePath(), kAssemblyTable);
              ListBothToolpaths(rig);
          },
-         [](FormsRig& rig) { rig.forms().form4().Check1_Click(); },
+         [](FormsRig& rig) { rig.forms().main_window().ClickCollisionCheck(); },
          // A clone whose name was read and used must be deleted again.
          With({{"RunCommand EDIT TOOL 'D10_1' LENGTH  75Yes", "RunCommand DELETE TOOL 'D10_1'"},
                {"RunCommand EDIT TOOL 'B6_1' LENGTH  57Yes", "RunCommand DELETE TOOL 'B6_1'"}})},
         {"gouge", false, ListBothToolpaths,
-         [](FormsRig& rig) { rig.forms().form4().Check2_Click(); }, kDialogs},
+         [](FormsRig& rig) { rig.forms().main_window().ClickGougeDisplay(); }, kDialogs},
         {"post", false,
          [](FormsRig& rig) {
              fs::create_directories(rig.drives().File("D:\\JOB\\NCDATA"));
              ListBothToolpaths(rig);
-             rig.forms().form4().Dir1.Path = "D:\\JOB\\NCDATA";
-             rig.forms().form4().Dir1_Change();
+             rig.forms().main_window().Dir1.Path = "D:\\JOB\\NCDATA";
+             rig.forms().main_window().FolderChanged();
          },
-         [](FormsRig& rig) { rig.forms().form4().Command2_Click(); },
+         [](FormsRig& rig) { rig.forms().main_window().ClickPostNc(); },
          // The NC programs made for the output are deleted again.
          With({{CreateProgramCall("1-ROUGH"), "RunCommand DELETE NCPROGRAM ALL"},
                {CreateProgramCall("2-FINISH"), "RunCommand DELETE NCPROGRAM ALL"}})},
         {"rename",
          false,
-         [](FormsRig& rig) { rig.forms().form2().Text1.SetText("T-"); },
-         [](FormsRig& rig) { rig.forms().form2().Command5_Click(); },
+         [](FormsRig& rig) { rig.forms().rename_window().Text1.SetText("T-"); },
+         [](FormsRig& rig) { rig.forms().rename_window().ClickRename(); },
          {}},
     };
     return actions;
@@ -176,7 +176,8 @@ std::map<fs::path, std::optional<std::string>> Snapshot(const fs::path& root) {
 // What the user was told since `first_message`: the main window's status bar
 // and the message boxes shown.
 std::string Told(FormsRig& rig, std::size_t first_message) {
-    std::string told = rig.forms().HasForm4() ? rig.forms().form4().StatusBar1 + "\n" : "";
+    std::string told =
+        rig.forms().HasMainWindow() ? rig.forms().main_window().StatusBar1 + "\n" : "";
     const auto& messages = rig.interaction().messages;
     for (std::size_t i = first_message; i < messages.size(); ++i) told += messages[i].text + "\n";
     return told;
@@ -224,8 +225,8 @@ std::size_t RunWithFailure(const Action& action, std::size_t failing) {
     EXPECT_NE(Told(rig, first_message).find(reason), std::string::npos) << "the user was told:\n"
                                                                         << Told(rig, first_message);
     ExpectObligationsMet(action, calls, failing);
-    if (action.main_window_returns && rig.forms().HasForm4()) {
-        EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    if (action.main_window_returns && rig.forms().HasMainWindow()) {
+        EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
     }
     if (action.expect_after) action.expect_after(rig);
     EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
@@ -252,11 +253,11 @@ TEST(FaultSweep, AnInterruptedWorkbookWriteKeepsTheOldWorkbookAndIsReported) {
     struct Case {
         const char* button;
         const char* file;
-        std::function<void(Form4&)> click;
+        std::function<void(MainWindowModel&)> click;
     };
     const Case cases[] = {
-        {"시트 만들기", "T.xlsx", [](Form4& form) { form.Command3_Click(); }},
-        {"그림", "IMAGE.xlsx", [](Form4& form) { form.Command13_Click(); }},
+        {"시트 만들기", "T.xlsx", [](MainWindowModel& form) { form.ClickSetupSheet(); }},
+        {"그림", "IMAGE.xlsx", [](MainWindowModel& form) { form.ClickPictures(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
@@ -268,9 +269,9 @@ TEST(FaultSweep, AnInterruptedWorkbookWriteKeepsTheOldWorkbookAndIsReported) {
         const std::string old_workbook = std::string("D:\\JOB\\NCDATA\\") + c.file;
         rig.drives().Write(old_workbook, "the workbook of yesterday");
         ListBothToolpaths(rig);
-        Form4& form = rig.forms().form4();
+        MainWindowModel& form = rig.forms().main_window();
         form.Dir1.Path = "D:\\JOB\\NCDATA";
-        form.Dir1_Change();
+        form.FolderChanged();
         rig.interaction().confirm_answer = true;  // replace it
         auto before = Snapshot(rig.drives().root());
         std::size_t calls_before = rig.host().call_count();

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "mainwin/form4.h"
-#include "mainwin/tool_assembly_file.h"
+#include "mainwin/main_window_model.h"
+#include "platform/tool_assembly_file.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -69,12 +69,12 @@ struct CheckRig : testing::FormsRig {
                    ActiveTools(active_tools) + testing::SurveyAnswers({Rough(), Finish()}) +
                    extra) {
         drives().Write(settings::ToolAssemblyFilePath(), kTable);
-        form.Command1_Click();
+        form.ClickAddAll();
     }
 
     Calls Click() {
         forms().session()->Mark("collision");
-        form.Check1_Click();
+        form.ClickCollisionCheck();
         return TranscriptSince("collision");
     }
 
@@ -84,7 +84,7 @@ struct CheckRig : testing::FormsRig {
         return Calls(calls.begin(), std::find(calls.begin(), calls.end(), "Connect"));
     }
 
-    Form4& form = forms().form4();
+    MainWindowModel& form = forms().main_window();
 };
 
 const Calls kRoughPass = {
@@ -188,7 +188,7 @@ const Calls kFinishPass = {
 };
 
 // Columns 10 to 12 of a grid row.
-Calls AssemblyCells(const Form4& form, int row) {
+Calls AssemblyCells(const MainWindowModel& form, int row) {
     return {form.MSFlexGrid1.TextMatrix(row, survey::kShankLength),
             form.MSFlexGrid1.TextMatrix(row, survey::kHolderLength),
             form.MSFlexGrid1.TextMatrix(row, survey::kHolderDiameter)};
@@ -230,7 +230,8 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
               (Calls{"충돌 검사 중 1/2: 1-ROUGH", "충돌 검사 중 2/2: 2-FINISH",
                      "조회 중 1/2: 1-ROUGH", "조회 중 2/2: 2-FINISH", "준비"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
-    EXPECT_FALSE(rig.forms().form5().Visible());  // the table was read from the hidden window
+    EXPECT_FALSE(
+        rig.forms().tool_assembly_window().Visible());  // the table was read from the hidden window
 }
 
 // The lookup of each toolpath's diameter, over one pass.
@@ -380,9 +381,9 @@ TEST(CollisionCheck, AFailingPassStillCleansUpAndEndsWithTheClosingSteps) {
 TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     CheckRig rig;
     rig.Click();
-    rig.form.Command10_Click();  // an empty list: the selection is left alone
+    rig.form.ClickRemoveAll();  // an empty list: the selection is left alone
     rig.forms().session()->Mark("uncheck");
-    rig.form.Check1_Click();
+    rig.form.ClickCollisionCheck();
     Calls calls = rig.TranscriptSince("uncheck");
     EXPECT_EQ(rig.form.Check1.Value, 0);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
@@ -392,7 +393,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
 
     // Checking it over an empty list sends nothing and says why.
     rig.forms().session()->Mark("empty");
-    rig.form.Check1_Click();
+    rig.form.ClickCollisionCheck();
     EXPECT_TRUE(rig.TranscriptSince("empty").empty());
     EXPECT_EQ(rig.form.Check1.Value, 1);
     EXPECT_NE(rig.form.StatusBar1.find("검사할 툴패스가 없습니다"), std::string::npos);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
 
@@ -16,16 +16,16 @@ using testing::kDialogsOn;
 struct GougeRig : testing::FormsRig {
     explicit GougeRig(const std::string& extra = "")
         : FormsRig("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n" + extra) {
-        form.Command1_Click();
+        form.ClickAddAll();
     }
 
     Calls Click() {
         forms().session()->Mark("gouge");
-        form.Check2_Click();
+        form.ClickGougeDisplay();
         return TranscriptSince("gouge");
     }
 
-    Form4& form = forms().form4();
+    MainWindowModel& form = forms().main_window();
 };
 
 Calls GougeCalls(const std::string& name) {

@@ -1,12 +1,12 @@
-#include "tools/form5.h"
+#include "tools/tool_assembly_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "forms/forms.h"
-#include "mainwin/form4.h"
-#include "mainwin/tool_assembly_file.h"
+#include "mainwin/main_window_model.h"
+#include "platform/tool_assembly_file.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -32,18 +32,18 @@ struct TableRig : testing::FormsRig {
     }
     // The tool settings window as "공구설정" opens it, with the material the
     // main window's selector has.
-    Form5& Open(int material = 0) {
-        Form4& main = forms().form4();
+    ToolAssemblyWindowModel& Open(int material = 0) {
+        MainWindowModel& main = forms().main_window();
         main.Combo4.SetListIndex(material);
-        main.Command8_Click();
-        return forms().form5();
+        main.ClickToolSettings();
+        return forms().tool_assembly_window();
     }
     std::string FileText() const {
         return drives().Read(settings::ToolAssemblyFilePath()).value_or("<missing>");
     }
 };
 
-std::vector<std::string> Column(const Form5& window, int col) {
+std::vector<std::string> Column(const ToolAssemblyWindowModel& window, int col) {
     std::vector<std::string> cells;
     for (int row = 0; row < window.MSFlexGrid1.Rows(); ++row) {
         cells.push_back(window.MSFlexGrid1.TextMatrix(row, col));
@@ -51,7 +51,7 @@ std::vector<std::string> Column(const Form5& window, int col) {
     return cells;
 }
 
-TEST(Form5, OpensOnTopOverTheMinimisedMainWindowWithTheHeadingsAndTheFile) {
+TEST(ToolAssemblyWindowModel, OpensOnTopOverTheMinimisedMainWindowWithTheHeadingsAndTheFile) {
     struct Case {
         std::string file;
         int material;
@@ -68,18 +68,18 @@ TEST(Form5, OpensOnTopOverTheMinimisedMainWindowWithTheHeadingsAndTheFile) {
         SCOPED_TRACE(c.file + " / material " + std::to_string(c.material));
         TableRig rig;
         rig.WriteTable(c.file);
-        Form5& window = rig.Open(c.material);
+        ToolAssemblyWindowModel& window = rig.Open(c.material);
         EXPECT_EQ(Column(window, 1), c.keys);
         EXPECT_EQ(window.Option1.Value, c.steel);
         EXPECT_EQ(window.Option2.Value, c.electrode);
         EXPECT_TRUE(window.Visible());
         EXPECT_TRUE(window.Topmost());
-        EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kMinimized);
+        EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
         EXPECT_TRUE(rig.interaction().messages.empty());
     }
     TableRig rig;
     rig.WriteTable(kTenLine + kSixLine);
-    Form5& window = rig.Open();
+    ToolAssemblyWindowModel& window = rig.Open();
     const char* headings[] = {"",          "공구경",    "공구길이",  "샹크(1)하", "샹크(1)상",
                               "샹크(1)길", "샹크(2)하", "샹크(2)상", "샹크(2)길", "홀더(1)하",
                               "홀더(1)상", "홀더(1)길", "홀더(2)하", "홀더(2)상", "홀더(2)길",
@@ -94,27 +94,27 @@ TEST(Form5, OpensOnTopOverTheMinimisedMainWindowWithTheHeadingsAndTheFile) {
                                     "", "", "", "0.3", "1.5"}}));
 }
 
-TEST(Form5, LoadShowsTheFileOnceHoweverOftenItIsPressed) {
+TEST(ToolAssemblyWindowModel, LoadShowsTheFileOnceHoweverOftenItIsPressed) {
     TableRig rig;
     rig.WriteTable(kTenLine + kSixLine + kFourLine);
-    Form5& window = rig.Open();
-    window.Command1_Click();
-    window.Command1_Click();
+    ToolAssemblyWindowModel& window = rig.Open();
+    window.ClickLoadTable();
+    window.ClickLoadTable();
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "6", "4"}));
 
     // Reset keeps the heading and row 1 until the next load.
-    window.Command3_Click();
+    window.ClickClearEntries();
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
     rig.WriteTable(kFourLine);
-    window.Command1_Click();
+    window.ClickLoadTable();
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "4"}));
 }
 
-TEST(Form5, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) {
+TEST(ToolAssemblyWindowModel, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) {
     TableRig rig;
     rig.WriteTable(kTenLine);
-    Form5& window = rig.Open();
-    window.Command2_Click();  // every box empty
+    ToolAssemblyWindowModel& window = rig.Open();
+    window.ClickSaveRecord();  // every box empty
     EXPECT_EQ(rig.FileText(), kTenLine +
                                   "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
                                   "\"\",\"\",\"\",\"\"\r\n");
@@ -123,7 +123,7 @@ TEST(Form5, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) {
     for (int number = 1; number <= 16; ++number) {
         window.Text(number).SetText(number == 1 ? "10" : std::to_string(number * 10));
     }
-    window.Command2_Click();  // a key already stored is appended again
+    window.ClickSaveRecord();  // a key already stored is appended again
     std::string last = rig.FileText().substr(rig.FileText().rfind("\"\"\r\n") + 4);
     EXPECT_EQ(last,
               "\"10\",\"20\",\"30\",\"40\",\"50\",\"60\",\"70\",\"80\",\"90\",\"100\",\"110\","
@@ -134,24 +134,24 @@ TEST(Form5, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) {
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
-TEST(Form5, AFileThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
+TEST(ToolAssemblyWindowModel, AFileThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
     TableRig rig;
     rig.WriteTable(kTenLine);
-    Form5& window = rig.Open();
+    ToolAssemblyWindowModel& window = rig.Open();
 
     // The file turned into a folder: neither readable nor replaceable.
     auto file = rig.drives().File(settings::ToolAssemblyFilePath());
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     window.Text(1).SetText("8");
-    window.Command2_Click();
+    window.ClickSaveRecord();
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
     EXPECT_NE(rig.interaction().messages[0].text.find("저장하지 못했습니다"), std::string::npos);
     EXPECT_EQ(window.Text(1).Text(), "8");  // what was typed stays
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
 
-    window.Command1_Click();
+    window.ClickLoadTable();
     ASSERT_EQ(rig.interaction().messages.size(), 2u);
     EXPECT_NE(rig.interaction().messages[1].text.find("읽지 못했습니다"), std::string::npos);
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
@@ -159,22 +159,22 @@ TEST(Form5, AFileThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
     // A file cut short inside its last record shows the complete ones.
     std::filesystem::remove(file);
     rig.WriteTable(kTenLine + "\"6\",\"57\"\r\n");
-    window.Command1_Click();
+    window.ClickLoadTable();
     ASSERT_EQ(rig.interaction().messages.size(), 3u);
     EXPECT_NE(rig.interaction().messages[2].text.find("레코드 중간에서 끝납니다"),
               std::string::npos);
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
 }
 
-TEST(Form5, ClosingBringsTheMainWindowBackAndTheNextOpeningReadsTheFileAgain) {
+TEST(ToolAssemblyWindowModel, ClosingBringsTheMainWindowBackAndTheNextOpeningReadsTheFileAgain) {
     TableRig rig;
     rig.WriteTable(kTenLine);
-    Form5& window = rig.Open();
-    window.Command3_Click();
+    ToolAssemblyWindowModel& window = rig.Open();
+    window.ClickClearEntries();
     window.MSFlexGrid1.SetTextMatrix(1, 1, "typed over");
-    window.Form_Unload();
-    EXPECT_FALSE(rig.forms().HasForm5());
-    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kNormal);
+    window.Unload();
+    EXPECT_FALSE(rig.forms().HasToolAssemblyWindow());
+    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
     EXPECT_EQ(Column(rig.Open(), 1), (std::vector<std::string>{"공구경", "10"}));
 }
 

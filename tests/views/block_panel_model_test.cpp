@@ -1,8 +1,8 @@
-#include "views/form1.h"
+#include "views/block_panel_model.h"
 
 #include <gtest/gtest.h>
 
-#include "mainwin/form4.h"
+#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -18,12 +18,12 @@ std::vector<std::string> SetCalls(const std::vector<std::string>& transcript) {
     return calls;
 }
 
-TEST(Form1, LoadResetsTheBlockAndShowsItsSixLimits) {
+TEST(BlockPanelModel, LoadResetsTheBlockAndShowsItsSixLimits) {
     testing::FormsRig rig(kBlock);
-    rig.forms().form4();
+    rig.forms().main_window();
     rig.forms().session()->Mark("block");
-    rig.forms().form4().Command15_Click();
-    Form1& panel = rig.forms().form1();
+    rig.forms().main_window().ClickCapture();
+    BlockPanelModel& panel = rig.forms().block_panel();
     EXPECT_EQ(rig.TranscriptSince("block"),
               (std::vector<std::string>{
                   "Connect", "RunCommand DELETE BLOCK", "RunCommand EDIT BLOCK RESET", "FetchBlock",
@@ -39,12 +39,12 @@ TEST(Form1, LoadResetsTheBlockAndShowsItsSixLimits) {
     EXPECT_EQ(panel.Text4.Text(), "0");
     EXPECT_TRUE(panel.Visible());
     EXPECT_TRUE(panel.Topmost());
-    EXPECT_EQ(rig.forms().form4().WindowState(), forms::Window::kMinimized);
+    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
 }
 
-TEST(Form1, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
+TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
     testing::FormsRig rig(kBlock);
-    Form1& panel = rig.forms().form1();
+    BlockPanelModel& panel = rig.forms().block_panel();
     rig.forms().session()->Mark("typing");
     for (const char* text :
          {"-", "-1", "-12", "-12.", "-12.5", "12abc", "", "0.1234567890123456"}) {
@@ -59,12 +59,12 @@ TEST(Form1, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
     EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
 }
 
-TEST(Form1, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
+TEST(BlockPanelModel, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
     testing::FormsRig rig(kBlock);
-    Form1& panel = rig.forms().form1();
+    BlockPanelModel& panel = rig.forms().block_panel();
     panel.Text6.SetText("999");
     rig.forms().session()->Mark("again");
-    panel.Command1_Click();
+    panel.ClickBlock();
     auto since = rig.TranscriptSince("again");
     EXPECT_EQ(std::vector<std::string>(since.begin(), since.begin() + 5),
               (std::vector<std::string>{"Connect", "RunCommand DELETE BLOCK",
@@ -75,13 +75,13 @@ TEST(Form1, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
     EXPECT_EQ(SetCalls(since), std::vector<std::string>{"SetBlockLimit 2 120"});
 }
 
-TEST(Form1, CaptureEndsWithTheMainWindowBackAndThePanelClosed) {
+TEST(BlockPanelModel, CaptureEndsWithTheMainWindowBackAndThePanelClosed) {
     for (const char* failing : {"", "fail ROTATE TRANSFORM FRONT VIEWMILL RESIZEVIEW\n"}) {
         testing::FormsRig rig(kBlock + failing);
-        Form4& main_window = rig.forms().form4();
-        main_window.Command15_Click();
-        rig.forms().form1().Command3_Click();
-        EXPECT_FALSE(rig.forms().HasForm1());
+        MainWindowModel& main_window = rig.forms().main_window();
+        main_window.ClickCapture();
+        rig.forms().block_panel().ClickCapture();
+        EXPECT_FALSE(rig.forms().HasBlockPanel());
         EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
         bool failed = *failing != '\0';
         // The replay host keeps no bitmaps: a run it accepted is still reported as unfinished.
@@ -94,14 +94,14 @@ TEST(Form1, CaptureEndsWithTheMainWindowBackAndThePanelClosed) {
             EXPECT_EQ(rig.Transcript().back(), "RunCommand DIALOGS ERROR ON");
         }
         // The next opening loads a fresh panel.
-        main_window.Command15_Click();
-        EXPECT_EQ(rig.forms().form1().List2.ListCount(), 0);
+        main_window.ClickCapture();
+        EXPECT_EQ(rig.forms().block_panel().List2.ListCount(), 0);
     }
 }
 
-TEST(Form1, AnUnreachableHostIsReportedOnceNotOnEveryKeystroke) {
+TEST(BlockPanelModel, AnUnreachableHostIsReportedOnceNotOnEveryKeystroke) {
     testing::FormsRig rig("fail Connect\n");
-    Form1& panel = rig.forms().form1();
+    BlockPanelModel& panel = rig.forms().block_panel();
     panel.Text3.SetText("1");
     panel.Text3.SetText("12");
     ASSERT_EQ(rig.interaction().messages.size(), 1u);

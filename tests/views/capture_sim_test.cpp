@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "host/sim_projects.h"
-#include "mainwin/atomic_file.h"
-#include "mainwin/data_folder.h"
+#include "platform/atomic_file.h"
+#include "platform/data_folder.h"
 #include "sheet/bmp_image.h"
+#include "sim/sim_projects.h"
 #include "support/temp_folder.h"
 #include "views/extent_annotation.h"
 #include "views/view_capture.h"
@@ -17,8 +17,8 @@
 namespace orvalis::views {
 namespace {
 
-using host::sim::Pattern;
-using host::sim::Point3;
+using sim::Pattern;
+using sim::Point3;
 
 // A simulated host with the sample project and a data folder filled from
 // the shipped files, so the glyph files are where the labels look for them.

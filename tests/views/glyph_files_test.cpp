@@ -4,23 +4,23 @@
 #include <filesystem>
 #include <set>
 
-#include "host/sim/pattern_file.h"
-#include "mainwin/atomic_file.h"
+#include "platform/atomic_file.h"
+#include "sim/pattern_file.h"
 #include "views/extent_annotation.h"
 
 namespace orvalis::views {
 namespace {
 
 namespace fs = std::filesystem;
-using host::sim::Point3;
-using host::sim::Polyline;
+using sim::Point3;
+using sim::Polyline;
 
 const fs::path kFontDir = fs::path(ORVALIS_TEST_DATA_DIR) / "FONT";
 
 std::vector<Polyline> Glyph(const std::string& name) {
     auto bytes = ReadFileBytes(kFontDir / name);
     if (!bytes) throw std::runtime_error("missing " + name);
-    return host::sim::ParsePatternFile(*bytes);
+    return sim::ParsePatternFile(*bytes);
 }
 
 struct Extent {

@@ -1,6 +1,6 @@
-#include "host/sim/commands/command_families.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 void RegisterAcceptedCommands(CommandTable& table) {
     // Entity commands whose families come later: NC programs, tool clones and
@@ -24,4 +24,4 @@ void RegisterAcceptedCommands(CommandTable& table) {
     table.AddTailKeyword("TAPEOPTIONS");
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,8 +1,8 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -53,4 +53,4 @@ void RegisterActivationCommands(CommandTable& table) {
     table.Route("DEACTIVATE", "PATTERN", Deactivate<&Project::active_pattern>);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,7 +1,7 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -55,4 +55,4 @@ void RegisterBlockCommands(CommandTable& table) {
     table.Route("EDIT", "BLOCK", EditBlock);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

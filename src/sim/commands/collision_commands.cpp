@@ -1,12 +1,12 @@
 #include <algorithm>
 
 #include "host/number_text.h"
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -58,7 +58,7 @@ void ApplyCollisionCheck(CommandCall& call) {
     }
     double depth = std::max(0.0, StockTop(project) - toolpath->lowest_z);
     tool->overhang = depth + (tool->holder_ignored ? form.shank_clearance : form.holder_clearance);
-    call.Print(checked + ": overhang adjusted to " + NumberText(tool->overhang));
+    call.Print(checked + ": overhang adjusted to " + host::NumberText(tool->overhang));
 }
 
 // "EDIT COLLISION setting value" and "EDIT COLLISION APPLY".
@@ -119,4 +119,4 @@ void RegisterCollisionCommands(CommandTable& table) {
     table.Route("COLLISION", "ACCEPT", AcceptCollision);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

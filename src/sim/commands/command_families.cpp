@@ -1,6 +1,6 @@
-#include "host/sim/commands/command_families.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 void RegisterCommandFamilies(CommandTable& table) {
     RegisterDialogCommands(table);
@@ -32,4 +32,4 @@ const CommandTable& HostCommands() {
     return table;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

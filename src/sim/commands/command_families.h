@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/sim/command_table.h"
+#include "sim/command_table.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Each family of host commands registers its routes here. A new family is a
 // new file with one Register function, listed in RegisterCommandFamilies.
@@ -37,4 +37,4 @@ void RegisterCommandFamilies(CommandTable& table);
 // Every command the simulated host knows, built once.
 const CommandTable& HostCommands();
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

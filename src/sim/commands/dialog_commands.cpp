@@ -1,6 +1,6 @@
-#include "host/sim/commands/command_families.h"
+#include "sim/commands/command_families.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -24,4 +24,4 @@ void RegisterDialogCommands(CommandTable& table) {
     table.Route("DIALOGS", "", SwitchDialogs);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

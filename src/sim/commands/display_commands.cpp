@@ -1,10 +1,10 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/commands/scene_arguments.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/commands/scene_arguments.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -134,4 +134,4 @@ void RegisterDisplayCommands(CommandTable& table) {
     table.Route("EDIT", "MODEL", EditModel);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

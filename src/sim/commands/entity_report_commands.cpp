@@ -1,9 +1,9 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/reports.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/reports.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -40,4 +40,4 @@ void RegisterEntityReportCommands(CommandTable& table) {
     table.Route("PRINT", "ENTITY", PrintEntityParameters);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,11 +1,11 @@
 #include "host/number_text.h"
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/report_layout.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/report_layout.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -28,7 +28,7 @@ void AreaClearanceStepDown(CommandCall& call) {
     const Toolpath* toolpath = project.FindToolpath(project.active_toolpath);
     if (!toolpath) call.Fail(NothingActive("toolpath"));
     if (!toolpath->stepdown) call.Fail("Toolpath '" + toolpath->name + "' has no step-down");
-    call.Print(NumberText(*toolpath->stepdown));
+    call.Print(host::NumberText(*toolpath->stepdown));
 }
 
 struct FormValue {
@@ -58,4 +58,4 @@ void RegisterFormValueCommands(CommandTable& table) {
     table.Route("PRINT", "FORMVALUE", PrintFormValue);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

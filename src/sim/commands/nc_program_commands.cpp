@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/nc/nc_file.h"
-#include "host/sim/nc/post_options.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/nc/nc_file.h"
+#include "sim/nc/post_options.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -134,4 +134,4 @@ void RegisterNcProgramCommands(CommandTable& table) {
     table.AddTailKeyword("TAPEOPTIONS");
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

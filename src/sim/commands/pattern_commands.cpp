@@ -1,15 +1,15 @@
 #include <algorithm>
 #include <numeric>
 
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/commands/scene_arguments.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/pattern_file.h"
-#include "mainwin/atomic_file.h"
-#include "mainwin/drive_paths.h"
+#include "platform/atomic_file.h"
+#include "platform/drive_paths.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/commands/scene_arguments.h"
+#include "sim/host_texts.h"
+#include "sim/pattern_file.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -113,4 +113,4 @@ void RegisterPatternCommands(CommandTable& table) {
     table.Route("EXPLORER", "SELECT", ExplorerSelect);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

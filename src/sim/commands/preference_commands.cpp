@@ -1,8 +1,8 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -20,4 +20,4 @@ void RegisterPreferenceCommands(CommandTable& table) {
     table.Route("EDIT", "PREFERENCE", EditPreference);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

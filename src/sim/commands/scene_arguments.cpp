@@ -1,9 +1,9 @@
-#include "host/sim/commands/scene_arguments.h"
+#include "sim/commands/scene_arguments.h"
 
-#include "host/sim/command_arguments.h"
-#include "host/sim/host_texts.h"
+#include "sim/command_arguments.h"
+#include "sim/host_texts.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 Pattern& PatternAt(CommandCall& call, std::size_t index) {
     Project& project = call.project();
@@ -34,4 +34,4 @@ void ForgetPattern(HostState& state, const std::string& name) {
     if (state.project.active_pattern == name) state.project.active_pattern.clear();
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

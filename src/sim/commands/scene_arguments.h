@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "host/sim/command_table.h"
+#include "sim/command_table.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The pattern a command names at token `index` (a name, or ";" for the
 // active pattern); refuses the command when the project has no such pattern.
@@ -22,4 +22,4 @@ std::string PathAt(const CommandCall& call, std::size_t index);
 // Forgets what the host shows and holds selected of a pattern that is gone.
 void ForgetPattern(HostState& state, const std::string& name);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,9 +1,9 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/reports.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/reports.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -24,4 +24,4 @@ void RegisterSizeCommands(CommandTable& table) {
     table.Accept("SIZE");
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

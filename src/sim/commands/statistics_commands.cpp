@@ -1,9 +1,9 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -41,4 +41,4 @@ void RegisterStatisticsCommands(CommandTable& table) {
     table.Accept("TOOLPATHSTATS");
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -2,12 +2,12 @@
 #include <charconv>
 #include <cmath>
 
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -144,4 +144,4 @@ void RegisterToolCommands(CommandTable& table) {
     table.Route("DELETE", "TOOL", DeleteTool);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,10 +1,10 @@
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/commands/scene_arguments.h"
-#include "host/sim/pattern_transform.h"
-#include "host/sim/text_case.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/commands/scene_arguments.h"
+#include "sim/pattern_transform.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -99,4 +99,4 @@ void RegisterTransformCommands(CommandTable& table) {
     table.Route("TRANSFORM", "", Transform);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

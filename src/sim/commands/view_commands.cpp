@@ -1,16 +1,16 @@
 #include <filesystem>
 
-#include "host/sim/command_arguments.h"
-#include "host/sim/commands/command_families.h"
-#include "host/sim/commands/scene_arguments.h"
-#include "host/sim/scene_picture.h"
-#include "host/sim/scene_view.h"
-#include "host/sim/text_case.h"
-#include "mainwin/atomic_file.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/file_error.h"
+#include "platform/atomic_file.h"
+#include "platform/drive_paths.h"
+#include "platform/file_error.h"
+#include "sim/command_arguments.h"
+#include "sim/commands/command_families.h"
+#include "sim/commands/scene_arguments.h"
+#include "sim/scene_picture.h"
+#include "sim/scene_view.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -93,4 +93,4 @@ void RegisterViewCommands(CommandTable& table) {
     table.Route("KEEP", "BITMAP", KeepBitmap);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,6 +1,6 @@
-#include "host/sim/nc/nc_dialects.h"
+#include "sim/nc/nc_dialects.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 std::string NcProgramText(const NcJob& job) {
     switch (job.options.dialect) {
@@ -12,4 +12,4 @@ std::string NcProgramText(const NcJob& job) {
     return FanucProgram(job);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/sim/nc/nc_job.h"
+#include "sim/nc/nc_job.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The NC file's text in the dialect the job's options name, lines ended by
 // CR LF as the host writes them.
@@ -19,4 +19,4 @@ std::string FanucProgram(const NcJob& job);
 // and its moves as straight lines (L).
 std::string HeidenhainProgram(const NcJob& job);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

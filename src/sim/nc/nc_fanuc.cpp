@@ -1,10 +1,10 @@
 #include <cstdio>
 
-#include "host/sim/nc/nc_dialects.h"
-#include "host/sim/nc/nc_words.h"
-#include "host/sim/text_case.h"
+#include "sim/nc/nc_dialects.h"
+#include "sim/nc/nc_words.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::string FanucProgram(const NcJob& job) {
     return FanucWriter(job).Write();
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,17 +1,17 @@
-#include "host/sim/nc/nc_file.h"
+#include "sim/nc/nc_file.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "host/sim/command_table.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/nc/nc_dialects.h"
-#include "mainwin/atomic_file.h"
-#include "mainwin/cp949.h"
-#include "mainwin/drive_paths.h"
-#include "mainwin/file_error.h"
+#include "platform/atomic_file.h"
+#include "platform/cp949.h"
+#include "platform/drive_paths.h"
+#include "platform/file_error.h"
+#include "sim/command_table.h"
+#include "sim/host_texts.h"
+#include "sim/nc/nc_dialects.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -42,4 +42,4 @@ void KeepNcFile(const Project& project, const NcProgram& program) {
     }
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // Writes the NC program's file as the host does on "KEEP NCPROGRAM": the
 // program in the dialect of its option file, to its file name (a drive path
@@ -12,4 +12,4 @@ namespace orvalis::host::sim {
 // not exist and a file that cannot be written.
 void KeepNcFile(const Project& project, const NcProgram& program);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

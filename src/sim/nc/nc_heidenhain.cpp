@@ -1,7 +1,7 @@
-#include "host/sim/nc/nc_dialects.h"
-#include "host/sim/nc/nc_words.h"
+#include "sim/nc/nc_dialects.h"
+#include "sim/nc/nc_words.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -102,4 +102,4 @@ std::string HeidenhainProgram(const NcJob& job) {
     return HeidenhainWriter(job).Write();
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,14 +1,14 @@
-#include "host/sim/nc/nc_job.h"
+#include "sim/nc/nc_job.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "host/number_text.h"
-#include "host/sim/command_table.h"
-#include "host/sim/host_texts.h"
+#include "sim/command_table.h"
+#include "sim/host_texts.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -20,14 +20,15 @@ long RoundToTen(double value) {
 }
 
 std::string ToolDescription(const Tool& tool) {
-    std::string diameter = "D" + NumberText(tool.diameter);
+    std::string diameter = "D" + host::NumberText(tool.diameter);
     switch (tool.type) {
         case ToolType::kEndMill:
             return tool.name + " - END MILL " + diameter;
         case ToolType::kBallNosed:
             return tool.name + " - BALL NOSED " + diameter;
         case ToolType::kTipRadiused:
-            return tool.name + " - TIP RADIUSED " + diameter + " R" + NumberText(tool.tip_radius);
+            return tool.name + " - TIP RADIUSED " + diameter + " R" +
+                   host::NumberText(tool.tip_radius);
     }
     return tool.name;
 }
@@ -106,4 +107,4 @@ NcJob MakeNcJob(const Project& project, const NcProgram& program, const PostOpti
     return job;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -4,11 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "host/sim/nc/nc_motion.h"
-#include "host/sim/nc/post_options.h"
-#include "host/sim/project.h"
+#include "sim/nc/nc_motion.h"
+#include "sim/nc/post_options.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // One toolpath of an NC program, ready for a controller's language.
 struct NcOperation {
@@ -45,4 +45,4 @@ std::string ProgramNameOf(std::string_view output_file);
 // ends in no number or in one whose last four digits are all 0.
 int ProgramNumberOf(std::string_view program_name, int fallback);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

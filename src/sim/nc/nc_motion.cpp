@@ -1,9 +1,9 @@
-#include "host/sim/nc/nc_motion.h"
+#include "sim/nc/nc_motion.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -102,4 +102,4 @@ ToolpathMotion MotionOf(const Toolpath& toolpath, const Tool& tool, const Limits
     return ContourMotion(toolpath, tool, stock);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 enum class MoveKind {
     kRapid,   // at the machine's rapid rate
@@ -31,4 +31,4 @@ struct ToolpathMotion {
 // its step-down (half the tool's diameter when it has none).
 ToolpathMotion MotionOf(const Toolpath& toolpath, const Tool& tool, const Limits& stock);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

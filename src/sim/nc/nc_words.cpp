@@ -1,8 +1,8 @@
-#include "host/sim/nc/nc_words.h"
+#include "sim/nc/nc_words.h"
 
 #include <cstdio>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::string ChangedAxes(const Point3& to, AxisTexts& last, NumberFormat format, 
     return words;
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

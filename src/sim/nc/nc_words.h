@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/sim/project.h"
+#include "sim/project.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // A coordinate with at most `decimals` digits after the point and no trailing
 // zeros. Fanuc controls read a number without a point as thousandths, so the
@@ -23,4 +23,4 @@ struct AxisTexts {
 };
 std::string ChangedAxes(const Point3& to, AxisTexts& last, NumberFormat format, int decimals);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,17 +1,17 @@
-#include "host/sim/nc/post_options.h"
+#include "sim/nc/post_options.h"
 
 #include <charconv>
 #include <filesystem>
 #include <system_error>
 
-#include "host/sim/command_table.h"
-#include "host/sim/host_texts.h"
-#include "host/sim/text_case.h"
-#include "mainwin/atomic_file.h"
-#include "mainwin/cp949.h"
-#include "mainwin/drive_paths.h"
+#include "platform/atomic_file.h"
+#include "platform/cp949.h"
+#include "platform/drive_paths.h"
+#include "sim/command_table.h"
+#include "sim/host_texts.h"
+#include "sim/text_case.h"
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 namespace {
 
@@ -98,4 +98,4 @@ PostOptions LoadPostOptions(const std::string& path) {
     return ReadPostOptions(*text, path);
 }
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::host::sim {
+namespace orvalis::sim {
 
 // The controller language an option file asks for.
 enum class NcDialect { kFanuc, kHeidenhain };
@@ -32,4 +32,4 @@ PostOptions ReadPostOptions(std::string_view text, const std::string& path);
 // native one); refuses a file that does not exist.
 PostOptions LoadPostOptions(const std::string& path);
 
-}  // namespace orvalis::host::sim
+}  // namespace orvalis::sim

@@ -1,0 +1,95 @@
+// The main window's two toolpath lists and the numbering of the NC names.
+#include "mainwin/main_window_model.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "forms/forms.h"
+#include "host/host_error.h"
+#include "host/host_messages.h"
+#include "survey/toolpath_grid.h"
+
+namespace orvalis {
+
+namespace {
+
+// The whole number a box holds, blanks around it allowed.
+std::optional<long> WholeNumber(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+void MainWindowModel::ClickAddAll() {
+    for (const auto& name : List1.Items()) List2.AddItem(name);
+    NotifyChanged();
+}
+
+void MainWindowModel::ClickAddSelected() {
+    for (int i = 0; i < List1.ListCount(); ++i) {
+        if (List1.Selected(i)) List2.AddItem(List1.List(i));
+    }
+    NotifyChanged();
+}
+
+void MainWindowModel::ClickRemoveSelected() {
+    if (List2.ListIndex() < 0) {
+        forms().interaction().Message(
+            {"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
+        return;
+    }
+    List2.RemoveItem(List2.ListIndex());
+    List2.SetListIndex(-1);
+    NotifyChanged();
+}
+
+void MainWindowModel::ClickRemoveAll() {
+    List2.Clear();
+    NotifyChanged();
+}
+
+void MainWindowModel::ClickRefreshToolpaths() {
+    List1.Clear();
+    std::vector<std::string> problems;
+    try {
+        PM.Connect(0);
+        PM.Connect(0);
+        ListToolpaths(problems);
+    } catch (const host::HostError& error) {
+        problems.push_back(host::NotConnectedProblem(error));
+    }
+    ReportLoad(problems);
+}
+
+void MainWindowModel::PrefixChanged() {
+    nc_name_prefix_ = Text8.Text();
+    RenumberNcNames(1);
+}
+
+void MainWindowModel::StartNumberChanged() {
+    auto start = WholeNumber(Text10.Text());
+    if (!start) {
+        Status("시작 위치가 숫자가 아닙니다: NC 이름을 바꾸지 않았습니다");
+        return;
+    }
+    RenumberNcNames(static_cast<int>(*start));
+}
+
+void MainWindowModel::RenumberNcNames(int first_number) {
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int i = 0; i < rows; ++i) {
+        MSFlexGrid1.SetTextMatrix(i + 1, survey::kNcName,
+                                  nc_name_prefix_ + std::to_string(first_number + i));
+    }
+    Status(kReady);
+}
+
+}  // namespace orvalis

@@ -1,0 +1,159 @@
+// What the main window hands to the shop: the NC files, the setup sheet, the
+// picture workbook, and the view capture that makes the pictures.
+#include "mainwin/main_window_model.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "forms/forms.h"
+#include "forms/joined.h"
+#include "host/host_error.h"
+#include "host/host_messages.h"
+#include "platform/drive_paths.h"
+#include "platform/file_stamps.h"
+#include "platform/settings_files.h"
+#include "sheet/picture_workbook.h"
+#include "sheet/settings_window_model.h"
+#include "sheet/setup_sheet.h"
+#include "sheet/sheet_error.h"
+#include "sheet/sheet_messages.h"
+#include "survey/toolpath_grid.h"
+#include "views/block_panel_model.h"
+
+namespace orvalis {
+
+namespace fs = std::filesystem;
+
+void MainWindowModel::ClickPostNc() {
+    last_post_ = {};
+    if (List2.ListCount() == 0) {
+        try {
+            PM.Connect();
+            PM.Connect();
+        } catch (const host::HostError& error) {
+            Status(host::NotConnectedProblem(error));
+        }
+        forms().interaction().Message(
+            {"NC로 출력할 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.", "NC POST",
+             forms::MessageIcon::kExclamation});
+        return;
+    }
+    List2.SetListIndex(0);
+    SetWindowState(kMinimized);
+    // Grid row n + 1 holds the NC name of list entry n; the grid has 60 rows.
+    int count = List2.ListCount();
+    int posted = std::min(count, survey::kMaxToolpaths);
+    std::vector<ncout::PostEntry> entries;
+    for (int n = 0; n < posted; ++n) {
+        entries.push_back({List2.List(n), MSFlexGrid1.TextMatrix(n + 1, survey::kNcName)});
+    }
+    std::vector<std::string> planned;
+    for (const auto& entry : entries) {
+        planned.push_back(ncout::OutputFile(Dir1.Path, entry.nc_name, Text3.Text()));
+    }
+    FileStamps before = StampFiles(planned);
+    last_post_ =
+        ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
+                         [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); });
+    // The host writes the files on its own; one it was told to write and did
+    // not must not pass for written.
+    std::vector<std::string> unwritten = UnwrittenFiles(planned, before);
+    auto missing = [&unwritten](const std::string& file) {
+        return std::find(unwritten.begin(), unwritten.end(), file) != unwritten.end();
+    };
+    for (const auto& file : last_post_.written) {
+        if (missing(file)) last_post_.unwritten.push_back(file);
+    }
+    std::erase_if(last_post_.written, missing);
+    List2.SetListIndex(0);
+    SetWindowState(kNormal);
+    File1.Refresh();
+    ReportPost(count - posted);
+}
+
+void MainWindowModel::ReportPost(int not_posted) {
+    std::vector<std::string> lines;
+    if (last_post_.failure) lines.push_back(*last_post_.failure);
+    for (const auto& refusal : last_post_.refused) lines.push_back("건너뜀: " + refusal);
+    for (const auto& file : last_post_.unwritten) {
+        lines.push_back("호스트가 NC 파일을 만들지 않았습니다: " + file);
+    }
+    if (not_posted > 0) {
+        lines.push_back("61번째부터 " + std::to_string(not_posted) +
+                        "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");
+    }
+    std::string written = "NC 파일 " + std::to_string(last_post_.written.size()) + "개를 썼습니다";
+    Status(lines.empty() ? kReady : written + " / " + forms::Joined(lines, " / "));
+    if (lines.empty()) return;
+    forms().interaction().Message(
+        {written + ".\n" + forms::Joined(lines, "\n"), "NC POST",
+         last_post_.failure ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
+}
+
+void MainWindowModel::ClickSetupSheet() {
+    settings::PictureSizeTexts sizes = forms().settings_window().PictureSizes();
+    sheet::SetupSheetInput input;
+    input.picture_sizes = sizes;
+    input.header = {Combo2.Text(), Combo3.Text(), Text1.Text(), Text2.Text(), Label8.Caption};
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int row = 1; row <= rows; ++row) {
+        sheet::ToolpathRow cells;
+        for (int col = 1; col <= 13; ++col) cells[col - 1] = MSFlexGrid1.TextMatrix(row, col);
+        input.rows.push_back(std::move(cells));
+    }
+    input.name_prefix = Text8.Text();
+    input.first_nc_name = MSFlexGrid1.TextMatrix(1, survey::kNcName);
+    input.target_folder = ResolvePath(Dir1.Path).string();
+    SaveWorkbook("시트 만들기", [&input](bool overwrite) {
+        input.overwrite = overwrite;
+        return sheet::WriteSetupSheet(input);
+    });
+}
+
+void MainWindowModel::ClickPictures() {
+    sheet::PictureWorkbookInput input{Text1.Text(), Text2.Text(), ResolvePath(Dir1.Path).string(),
+                                      false};
+    SaveWorkbook("그림", [&input](bool overwrite) {
+        input.overwrite = overwrite;
+        return sheet::WritePictureWorkbook(input);
+    });
+}
+
+void MainWindowModel::SaveWorkbook(const std::string& title,
+                                   const std::function<std::filesystem::path(bool)>& write) {
+    last_workbook_.clear();
+    // The main window steps aside for the workbook; it comes back only when
+    // there is nothing to look at.
+    SetWindowState(kMinimized);
+    try {
+        try {
+            last_workbook_ = write(false).string();
+        } catch (const sheet::SheetError& error) {
+            if (error.kind() != sheet::SheetError::Kind::kWorkbookExists) throw;
+            if (!forms().interaction().Confirm({sheet::ReplaceQuestion(error.subject()), title,
+                                                forms::MessageIcon::kQuestion})) {
+                SetWindowState(kNormal);
+                Status("저장하지 않았습니다: " + error.subject());
+                return;
+            }
+            last_workbook_ = write(true).string();
+        }
+    } catch (const sheet::SheetError& error) {
+        SetWindowState(kNormal);
+        Status(title + " 실패");
+        forms().interaction().Message(
+            {sheet::SheetErrorMessage(error), title, forms::MessageIcon::kCritical});
+        return;
+    }
+    File1.Refresh();
+    Status("저장했습니다: " + last_workbook_);
+    forms().interaction().OpenDocument(last_workbook_);
+}
+
+// The main window steps aside while the panel is open; the panel brings it back.
+void MainWindowModel::ClickCapture() {
+    SetWindowState(kMinimized);
+    forms().block_panel().Show();
+}
+
+}  // namespace orvalis
