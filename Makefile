@@ -59,3 +59,4 @@ package: build
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+-include windows.mk
