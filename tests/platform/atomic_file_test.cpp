@@ -25,6 +25,26 @@ TEST(AtomicFile, ReplacesContentKeepsModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+// The temporary file belongs beside the target: a rename cannot cross file
+// systems, and the system's temporary folder may be another disk or missing.
+TEST(AtomicFile, ReplacesWhereverTheSystemTemporaryFolderIs) {
+    testing::TempFolder folder;
+    fs::path elsewhere = fs::path("/dev/shm") / folder.path().filename();
+    fs::create_directory(elsewhere);
+    for (const fs::path& temporary : {elsewhere, folder.path() / "no such folder"}) {
+        SCOPED_TRACE(temporary.string());
+        testing::ScopedEnv tmpdir("TMPDIR", temporary.string());
+        fs::path file = folder.path() / "SETTING.dat";
+        ReplaceFileAtomically(file, "old");
+        ReplaceFileAtomically(file, "new");
+        EXPECT_EQ(ReadFileBytes(file), "new");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
+                  1);
+    }
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+    fs::remove_all(elsewhere);
+}
+
 TEST(AtomicFile, AFailedReplaceLeavesTheOldFile) {
     testing::TempFolder folder;
     fs::path target = folder.path() / "taken";

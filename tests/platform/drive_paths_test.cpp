@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "support/temp_folder.h"
 
 namespace orvalis {
@@ -32,6 +34,20 @@ TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
     // Native paths are matched the same way.
     EXPECT_EQ(ResolvePath((drives.root() / "C" / "TARVEL").string()),
               drives.root() / "c" / "TARVEL");
+}
+
+TEST(DrivePaths, TheExactNameWinsAmongCaseVariants) {
+    testing::TempDrives drives;
+    fs::path image = drives.root() / "c" / "IMAGE";
+    fs::create_directories(image);
+    for (const char* name : {"top.bmp", "Top.bmp", "TOP.BMP"}) {
+        std::ofstream(image / name) << name;  // not through the resolver, which would merge them
+    }
+    for (const char* name : {"top.bmp", "Top.bmp", "TOP.BMP"}) {
+        EXPECT_EQ(ResolvePath(std::string("C:\\IMAGE\\") + name), image / name);
+    }
+    // A name matching none exactly still finds one of them.
+    EXPECT_EQ(ResolvePath("C:\\image\\ToP.bmp").parent_path(), image);
 }
 
 }  // namespace

@@ -112,6 +112,46 @@ TEST(Workbook, CellsHoldTheirTextAsTextInOrder) {
     EXPECT_FALSE(root.child("sheetData").child("row").attribute("spans"));
 }
 
+std::vector<std::string> CellAddresses(pugi::xml_node row) {
+    std::vector<std::string> addresses;
+    for (pugi::xml_node c : row.children("c")) addresses.emplace_back(c.attribute("r").value());
+    return addresses;
+}
+
+// A shop's own notes in columns Z and AZ of a toolpath row must survive the
+// row being written, in their places and in order.
+TEST(Workbook, NotesPastColumnZKeepTheirPlacesWhenARowIsWritten) {
+    WorkbookFixture fixture;
+    fixture.sheet1 = R"(<dimension ref="A1:AZ12"/><sheetData>)"
+                     R"(<row r="12"><c r="Z12" t="s"><v>0</v></c><c r="AZ12"><v>7</v></c></row>)"
+                     R"(<row r="13"><c r="AZ13"><v>8</v></c></row></sheetData>)";
+    Workbook book(BuildWorkbook(fixture), "template");
+    Worksheet& sheet = book.Sheet(1);
+    const char* toolpath_row[] = {"A12", "D12", "F12", "G12", "H12", "I12",
+                                  "J12", "M12", "N12", "O12", "P12", "R12"};
+    for (const char* cell : toolpath_row) sheet.SetText(cell, cell);
+    sheet.SetText("Z13", "z");
+    sheet.SetText("BA13", "ba");
+
+    std::string saved = book.SaveToBytes();
+    Workbook reopened(saved, "saved");
+    EXPECT_EQ(reopened.Sheet(1).Text("Z12"), "label");
+    EXPECT_EQ(reopened.Sheet(1).Text("AZ12"), "7");
+    EXPECT_EQ(reopened.Sheet(1).Text("R12"), "R12");
+    EXPECT_EQ(reopened.Sheet(1).Text("Z13"), "z");
+    EXPECT_EQ(reopened.Sheet(1).Text("AZ13"), "8");
+
+    auto xml = Xml(ReadPart(saved, "xl/worksheets/sheet1.xml"));
+    pugi::xml_node root = xml->document_element();
+    pugi::xml_node data = root.child("sheetData");
+    EXPECT_EQ(CellAddresses(data.find_child_by_attribute("row", "r", "12")),
+              (std::vector<std::string>{"A12", "D12", "F12", "G12", "H12", "I12", "J12", "M12",
+                                        "N12", "O12", "P12", "R12", "Z12", "AZ12"}));
+    EXPECT_EQ(CellAddresses(data.find_child_by_attribute("row", "r", "13")),
+              (std::vector<std::string>{"Z13", "AZ13", "BA13"}));
+    EXPECT_STREQ(root.child("dimension").attribute("ref").value(), "A1:BA13");
+}
+
 TEST(Workbook, OverwritingCellsDropsTheCalculationChain) {
     WorkbookFixture fixture;
     fixture.sheet1 = R"(<sheetData><row r="1"><c r="C1"><f>A1*2</f><v>0</v></c></row></sheetData>)";
