@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <set>
+#include <string>
 
-#include "host/number_text.h"
-#include "report_columns.h"
 #include "sim_projects.h"
+#include "survey/host_answers.h"
+#include "survey/report_text.h"
+#include "survey/tool_report.h"
+#include "survey/toolpath_report.h"
+#include "tools/collision_check.h"
 
 namespace orvalis::testing {
 namespace {
@@ -20,11 +25,23 @@ std::string ToolpathReportOf(SimRig& rig, const std::string& toolpath) {
     return rig.pm.RunCommandOutput("print entity parameters  toolpath '" + toolpath + "'");
 }
 
-std::function<std::string()> FormStepdown(SimRig& rig, int* asked = nullptr) {
+survey::AskRoughingStepDown FormStepdown(SimRig& rig, int* asked = nullptr) {
     return [&rig, asked] {
         if (asked) ++*asked;
         return rig.pm.RunCommandOutput("PRINT FORMVALUE AreaClear.StepdownFrame.StepDown");
     };
+}
+
+// What the survey reads from a tool report, starting from empty values.
+survey::SurveyValues ReadTool(const std::string& report) {
+    survey::SurveyValues values;
+    survey::ReadToolReport(report, values);
+    return values;
+}
+
+// The report lines' keys as the readers take them: the first 8 characters.
+std::string KeyOf(std::string_view line) {
+    return std::string(survey::TrimBlanks(survey::FirstCharacters(line, 8)));
 }
 
 // Each strategy of the survey's table, read from a report that starts from
@@ -54,7 +71,8 @@ TEST(SimReports, EveryStrategyReadsBackWithBothThicknessStyles) {
         {Strategy::kSpiral, "스파이널", 0.25, {}, "0.25", ""},
         {Strategy::kRotary, "로타리", 0.3, {}, "0.3", ""},
     };
-    const ToolpathReading old{"old", "old", "old", "old", "old", "old"};
+    survey::SurveyValues old;
+    old.strategy_name = old.step_over = old.step_down = old.allowance = "old";
     for (const Case& c : cases) {
         for (bool two_thicknesses : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (two_thicknesses ? " radial/axial" : " single"));
@@ -67,12 +85,13 @@ TEST(SimReports, EveryStrategyReadsBackWithBothThicknessStyles) {
             SimRig rig(std::move(project));
             rig.pm.RunCommandOutput("ACTIVATE Toolpath 'TP'");
             int asked = 0;
-            ToolpathReading reading =
-                ReadToolpathReport(ToolpathReportOf(rig, "TP"), FormStepdown(rig, &asked), old);
-            EXPECT_EQ(reading.strategy, c.name);
-            EXPECT_EQ(reading.stepover, c.expected_stepover);
-            EXPECT_EQ(reading.stepdown, c.expected_stepdown);
-            EXPECT_EQ(reading.allowance, two_thicknesses ? "0.3(0.1)" : "0.3");
+            survey::SurveyValues read = old;
+            survey::ReadToolpathReport(ToolpathReportOf(rig, "TP"), read,
+                                       FormStepdown(rig, &asked));
+            EXPECT_EQ(read.strategy_name, c.name);
+            EXPECT_EQ(read.step_over, c.expected_stepover);
+            EXPECT_EQ(read.step_down, c.expected_stepdown);
+            EXPECT_EQ(read.allowance, two_thicknesses ? "0.3(0.1)" : "0.3");
             EXPECT_EQ(asked, c.strategy == Strategy::kOffset ? 1 : 0);
         }
     }
@@ -94,11 +113,11 @@ TEST(SimReports, ToolReportsGiveTheDescriptionLengthsAndCollisionDiameter) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tool);
         std::string report = ToolReportOf(rig, c.tool);
-        ToolReading reading = ReadToolReport(report);
-        EXPECT_EQ(reading.description, c.description);
-        EXPECT_EQ(reading.length, c.length);
-        EXPECT_EQ(reading.overhang, c.overhang);
-        EXPECT_EQ(ReadCollisionDiameter(report), c.tool == std::string("D6B") ? "6" : "10");
+        survey::SurveyValues read = ReadTool(report);
+        EXPECT_EQ(read.tool_description, c.description);
+        EXPECT_EQ(read.tool_length, c.length);
+        EXPECT_EQ(read.overhang, c.overhang);
+        EXPECT_EQ(tools::DiameterFrom(report), c.tool == std::string("D6B") ? "6" : "10");
     }
 }
 
@@ -111,10 +130,10 @@ TEST(SimReports, ShankAndHolderLinesNeverReachTheReaders) {
     EXPECT_NE(report.find("LOWERDIA 9.5   UPPERDIA 10   LENGTH 20"), std::string::npos);
     // The collision check scans every line from the fifth: the tool's own
     // diameter must come first, and no component line may read as a key.
-    auto lines = SplitAnswer(report);
+    auto lines = survey::SplitLines(report);
     std::size_t overhang_line = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string key = KeyOf(lines[i], 8);
+        std::string key = KeyOf(lines[i]);
         if (key == "OVERHANG") overhang_line = i;
         if (overhang_line && i > overhang_line) {
             EXPECT_NE(key, "DIAMETER");
@@ -125,7 +144,7 @@ TEST(SimReports, ShankAndHolderLinesNeverReachTheReaders) {
         }
     }
     EXPECT_GT(overhang_line, 0u);
-    EXPECT_EQ(ReadToolReport(report).length, "75");
+    EXPECT_EQ(ReadTool(report).tool_length, "75");
 }
 
 TEST(SimReports, TheLowestPointStandsAtCharacter47ForAnyCoordinates) {
@@ -149,35 +168,74 @@ TEST(SimReports, TheLowestPointStandsAtCharacter47ForAnyCoordinates) {
         project.toolpaths[0].points = c.points;
         SimRig rig(std::move(project));
         std::string answer = rig.pm.RunCommandOutput("SIZE TOOLPATH  'TP'");
-        EXPECT_EQ(ReadLowestPoint(answer), c.expected);
-        EXPECT_EQ(SplitAnswer(answer)[1].substr(0, 10), "Minimum  X");
+        EXPECT_EQ(survey::LowestPointFrom(answer), c.expected);
+        EXPECT_EQ(survey::SplitLines(answer)[1].substr(0, 10), "Minimum  X");
     }
 }
 
-std::string Duration(double seconds) {
-    long total = static_cast<long>(seconds + 0.5);
-    char text[32];
-    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", total / 3600, total / 60 % 60,
-                  total % 60);
-    return text;
+// Reports of the small project, written out by hand in the host's layout.
+TEST(SimReports, ReportsAreLaidOutAsTheHostPrintsThem) {
+    Project project = SmallProject();
+    Toolpath& toolpath = project.toolpaths[0];
+    toolpath.strategy = Strategy::kProfile;
+    toolpath.stepover = 0.5;
+    toolpath.stepdown = 1.5;
+    toolpath.thickness = {0.3, 0.1};
+    SimRig rig(std::move(project));
+
+    std::string tool = ToolReportOf(rig, "D10R1");
+    EXPECT_EQ(tool,
+              "ENTITY PARAMETERS\r\n"
+              "Tool 'D10R1'\r\n"
+              "----------------------------------------\r\n"
+              "\r\n"
+              "TYPE  :  TIPRADIUSED\r\n"
+              "NAME      : D10R1\r\n"
+              "DIAMETER  : 10\r\n"
+              "TIP-RADIUS : 1\r\n"
+              "LENGTH    : 100.5\r\n"
+              "OVERHANG  : 35.2\r\n"
+              "SHANK     : 0\r\n"
+              "HOLDER    : 0\r\n");
+    survey::SurveyValues read = ReadTool(tool);
+    EXPECT_EQ(read.type_letter, "F");
+    EXPECT_EQ(read.tip_radius, "1");
+    EXPECT_EQ(read.tool_description, "Ø10F*1R");
+
+    std::string report = ToolpathReportOf(rig, "TP");
+    EXPECT_EQ(report,
+              "ENTITY PARAMETERS\r\n"
+              "Toolpath 'TP'\r\n"
+              "----------------------------------------\r\n"
+              ":dmkMcParAreaClear\r\n"
+              "TYPE  :  PROFILE\r\n"
+              "TOOL      : D10\r\n"
+              "STEPOVER  : 0.5\r\n"
+              "STEPDOWN  : 1.5\r\n"
+              "RADIAL-THICKNESS : 0.3\r\n"
+              "AXIAL-THICKNESS : 0.1\r\n");
+
+    std::string size = rig.pm.RunCommandOutput("SIZE TOOLPATH  'TP'");
+    EXPECT_EQ(size,
+              "Toolpath 'TP'\r\n"
+              "Minimum  X      -50.0000   Y      -40.0000  Z -12.0000\r\n"
+              "Maximum  X       50.0000   Y       40.0000  Z 0.0000\r\n");
 }
 
-std::string ExpectedDescription(const Tool& tool) {
-    std::string letter = tool.type == ToolType::kBallNosed ? "B" : "F";
-    std::string description = "Ø" + host::NumberText(tool.diameter) + letter;
-    if (tool.type == ToolType::kTipRadiused) {
-        description += "*" + host::NumberText(tool.tip_radius) + "R";
-    }
-    return description;
+// Seconds from the host's "hh:mm:ss".
+double SecondsOf(const std::string& time) {
+    int hours = 0, minutes = 0, seconds = 0;
+    EXPECT_EQ(std::sscanf(time.c_str(), "%d:%d:%d", &hours, &minutes, &seconds), 3) << time;
+    return hours * 3600.0 + minutes * 60.0 + seconds;
 }
 
-std::string ExpectedAllowance(const Thickness& thickness) {
-    std::string radial = host::NumberText(thickness.radial);
-    return thickness.axial ? radial + "(" + host::NumberText(*thickness.axial) + ")" : radial;
+double NumberOf(const std::string& text) {
+    return text.empty() ? NAN : std::stod(text);
 }
 
 // The survey's exchange for every toolpath of the sample project, in its
-// order and with its exact command lines.
+// order and with its exact command lines, reads back the numbers the model
+// holds (compared as numbers, so no second formatter decides the text).
 TEST(SimReports, TheSampleProjectSurveysAsTheModelHoldsIt) {
     Project sample = SampleProject();
     SimRig rig(sample);
@@ -193,27 +251,34 @@ TEST(SimReports, TheSampleProjectSurveysAsTheModelHoldsIt) {
         pm.RunCommandOutput("ACTIVATE Toolpath '" + toolpath.name + "'");
         pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE");
         pm.RunCommandOutput("FORM TOOLPATHSTATS TOOLPATHSTATS ESTIMATE");
-        std::string time = pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time");
-        ASSERT_GE(time.size(), 2u);
-        EXPECT_EQ(time.substr(0, time.size() - 2), Duration(toolpath.machining_seconds));
+        std::string time =
+            survey::MachiningTimeFrom(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"));
+        EXPECT_NEAR(SecondsOf(time), toolpath.machining_seconds, 0.5);
         pm.RunCommandOutput("TOOLPATHSTATS CANCEL");
-        std::string size = pm.RunCommandOutput("SIZE TOOLPATH  '" + toolpath.name + "'");
-        char lowest[32];
-        std::snprintf(lowest, sizeof lowest, "%.2f", toolpath.lowest_z);
-        std::string expected_lowest = lowest;
-        if (expected_lowest.back() == '0') expected_lowest.pop_back();
-        EXPECT_EQ(ReadLowestPoint(size), expected_lowest);
+        std::string lowest =
+            survey::LowestPointFrom(pm.RunCommandOutput("SIZE TOOLPATH  '" + toolpath.name + "'"));
+        EXPECT_NEAR(NumberOf(lowest), toolpath.lowest_z, 0.005);
         pm.RunCommand("DIALOGS MESSAGE On");
         std::string tool =
-            SplitAnswer(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"))[0];
+            survey::FirstLineOf(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"));
         EXPECT_EQ(tool, toolpath.tool);
-        ToolReading tool_reading = ReadToolReport(ToolReportOf(rig, tool));
-        EXPECT_EQ(tool_reading.description, ExpectedDescription(*sample.FindTool(tool)));
-        ToolpathReading reading =
-            ReadToolpathReport(ToolpathReportOf(rig, toolpath.name), FormStepdown(rig));
-        EXPECT_EQ(reading.stepover, toolpath.stepover ? host::NumberText(*toolpath.stepover) : "");
-        EXPECT_EQ(reading.stepdown, toolpath.stepdown ? host::NumberText(*toolpath.stepdown) : "");
-        EXPECT_EQ(reading.allowance, ExpectedAllowance(toolpath.thickness));
+        survey::SurveyValues read = ReadTool(ToolReportOf(rig, tool));
+        const Tool& model_tool = *sample.FindTool(tool);
+        EXPECT_EQ(NumberOf(read.diameter), model_tool.diameter);
+        EXPECT_EQ(read.type_letter, model_tool.type == ToolType::kBallNosed ? "B" : "F");
+        survey::ReadToolpathReport(ToolpathReportOf(rig, toolpath.name), read, FormStepdown(rig));
+        EXPECT_FALSE(read.strategy_name.empty());
+        if (toolpath.stepover) {
+            EXPECT_EQ(NumberOf(read.step_over), *toolpath.stepover);
+        }
+        if (toolpath.stepdown) {
+            EXPECT_EQ(NumberOf(read.step_down), *toolpath.stepdown);
+        }
+        EXPECT_EQ(NumberOf(read.radial_thickness.empty() ? read.allowance : read.radial_thickness),
+                  toolpath.thickness.radial);
+        if (toolpath.thickness.axial) {
+            EXPECT_EQ(NumberOf(read.axial_thickness), *toolpath.thickness.axial);
+        }
     }
     EXPECT_TRUE(rig.host->quiet_errors().empty()) << rig.host->quiet_errors().front();
 }
