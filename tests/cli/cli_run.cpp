@@ -1,5 +1,6 @@
 #include "cli/cli_run.h"
 
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -24,6 +25,32 @@ CliRun SimCli::Run(std::vector<std::string> words, const std::string& host) {
 
 std::string SimCli::Transcript() const {
     return ReadFileBytes(transcript).value_or("");
+}
+
+ReplayCli::ReplayCli(const std::string& script_text)
+    : data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR) {
+    WriteScript(script_text);
+}
+
+CliRun ReplayCli::Run(std::vector<std::string> words) const {
+    words.insert(words.begin(),
+                 {"--host", "replay:" + script.string(), "--transcript", transcript.string()});
+    return RunCli(words);
+}
+
+void ReplayCli::WriteScript(const std::string& script_text) const {
+    std::ofstream(script, std::ios::binary | std::ios::trunc) << script_text;
+}
+
+std::vector<std::string> ReplayCli::TranscriptLines() const {
+    return FileLines(transcript);
+}
+
+std::vector<std::string> FileLines(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 }  // namespace orvalis::cli

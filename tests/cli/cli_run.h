@@ -33,4 +33,24 @@ struct SimCli {
     std::filesystem::path transcript = folder.path() / "transcript";
 };
 
+// orvalis-cli on a replay host answering from a script of its own, with
+// drives, the shipped data folder and a transcript.
+struct ReplayCli {
+    explicit ReplayCli(const std::string& script_text);
+
+    // Runs with "--host replay:SCRIPT --transcript FILE" before the words.
+    CliRun Run(std::vector<std::string> words) const;
+    void WriteScript(const std::string& script_text) const;
+    std::vector<std::string> TranscriptLines() const;
+
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data;
+    std::filesystem::path script = folder.path() / "project.replay";
+    std::filesystem::path transcript = folder.path() / "transcript";
+};
+
+// The lines of a text file, without their ends.
+std::vector<std::string> FileLines(const std::filesystem::path& file);
+
 }  // namespace orvalis::cli

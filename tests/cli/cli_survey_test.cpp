@@ -13,45 +13,24 @@
 namespace orvalis::cli {
 namespace {
 
-using testing::ParamLine;
+// orvalis-cli's survey over a replay host answering for two raster toolpaths.
+struct SurveyCli : ReplayCli {
+    explicit SurveyCli(const std::string& extra_script = "")
+        : ReplayCli("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n" +
+                    testing::SurveyAnswers({Rough("1-ROUGH"), Rough("2-FINISH", "-20")}) +
+                    extra_script) {}
 
-// orvalis-cli over a replay host answering for two toolpaths, with a transcript.
-class SurveyCli {
-  public:
-    explicit SurveyCli(const std::string& extra_script = "") {
-        testing::SurveyedToolpath rough, finish;
-        rough.name = "1-ROUGH";
-        rough.tool = "D12";
-        rough.tool_lines = {"TYPE  :  ENDMILL", ParamLine("DIAMETER", "12"),
-                            ParamLine("LENGTH", "80"), ParamLine("OVERHANG", "40")};
-        rough.toolpath_lines = {"TYPE  :  RASTER", ParamLine("STEPOVER", "6"),
-                                ParamLine("THICKNESS", "0.5")};
-        finish = rough;
-        finish.name = "2-FINISH";
-        finish.lowest_point = "-20";
-        std::ofstream(script_) << "version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n"
-                               << testing::SurveyAnswers({rough, finish}) << extra_script;
+    static testing::SurveyedToolpath Rough(const std::string& name,
+                                           const std::string& lowest_point = "-12.3456") {
+        auto t = testing::RasterToolpath(name, "D12", "ENDMILL", "12", "80", "40");
+        t.lowest_point = lowest_point;
+        return t;
     }
 
-    CliRun Run(std::vector<std::string> words) {
-        words.insert(words.begin(), {"--host", "replay:" + script_.string(), "--transcript",
-                                     transcript_.string(), "survey"});
-        return RunCli(words);
+    CliRun Run(std::vector<std::string> words) const {
+        words.insert(words.begin(), "survey");
+        return ReplayCli::Run(words);
     }
-
-    std::vector<std::string> Transcript() const {
-        std::ifstream in(transcript_);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
-  private:
-    testing::TempDrives drives_;
-    testing::TempFolder folder_;
-    testing::ScopedEnv data_{"ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR};
-    std::filesystem::path script_ = folder_.path() / "project.replay";
-    std::filesystem::path transcript_ = folder_.path() / "transcript";
 };
 
 TEST(CliSurvey, PrintsTheSurveyedRowsWithTheTypedNcNames) {
@@ -61,7 +40,7 @@ TEST(CliSurvey, PrintsTheSurveyedRowsWithTheTypedNcNames) {
     EXPECT_EQ(run.out,
               "1-ROUGH\tOP5\tØ12F\t0.5\t\t6\t-12.35\t0:12:30\t40(80)\t()\t()\t()\t라스트\n"
               "2-FINISH\tOP6\tØ12F\t0.5\t\t6\t-20.0\t0:12:30\t40(80)\t()\t()\t()\t라스트\n");
-    auto transcript = cli.Transcript();
+    auto transcript = cli.TranscriptLines();
     ASSERT_FALSE(transcript.empty());
     EXPECT_EQ(transcript.front(), "# load");
     auto survey = std::find(transcript.begin(), transcript.end(), "# survey");
@@ -85,7 +64,7 @@ TEST(CliSurvey, AFailedSurveyPrintsTheRowsItWroteAndExitsWithOne) {
     EXPECT_EQ(run.out.rfind("1-ROUGH\t1-ROUGH\t", 0), 0u) << run.out;  // no renumbering
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
     EXPECT_NE(run.err.find("'2-FINISH'"), std::string::npos) << run.err;
-    EXPECT_EQ(cli.Transcript().back(), "RunCommand edit preference seldrawtp yes");
+    EXPECT_EQ(cli.TranscriptLines().back(), "RunCommand edit preference seldrawtp yes");
 
     SurveyCli bad_start;
     auto numbered = bad_start.Run({"--start", "five"});

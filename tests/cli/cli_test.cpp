@@ -85,25 +85,17 @@ TEST(Cli, ASettingsFileThatCannotBeCreatedIsReportedAsAFailure) {
 }
 
 TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
-    testing::TempDrives drives;
-    testing::TempFolder folder;
-    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
-    auto script = folder.path() / "project.replay";
-    auto transcript = folder.path() / "transcript";
-    std::ofstream(script) << "version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n";
-    auto run = RunCli(
-        {"--host", "replay:" + script.string(), "--transcript", transcript.string(), "toolpaths"});
+    ReplayCli cli("version 8009\ntoolpath 1-ROUGH\ntoolpath 2-FINISH\n");
+    auto run = cli.Run({"toolpaths"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1-ROUGH\n2-FINISH\n");
-    std::ifstream in(transcript);
-    std::string first, second;
-    std::getline(in, first);
-    std::getline(in, second);
-    EXPECT_EQ(first, "# load");
-    EXPECT_EQ(second, "Connect");
+    auto transcript = cli.TranscriptLines();
+    ASSERT_GE(transcript.size(), 2u);
+    EXPECT_EQ(transcript[0], "# load");
+    EXPECT_EQ(transcript[1], "Connect");
 
-    std::ofstream(script) << "fail Connect\n";
-    auto unreachable = RunCli({"--host", "replay:" + script.string(), "toolpaths"});
+    cli.WriteScript("fail Connect\n");
+    auto unreachable = cli.Run({"toolpaths"});
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_EQ(unreachable.out, "");
     EXPECT_NE(unreachable.err.find("파워밀에 연결되지 않았습니다"), std::string::npos);
@@ -116,40 +108,31 @@ namespace orvalis::cli {
 namespace {
 
 TEST(Cli, SheetFromAGridFileAndPicturesLandInTheFolder) {
-    testing::TempDrives drives;
-    testing::TempFolder folder;
-    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    ReplayCli cli("version 8009\n");
     for (const char* view : {"Top", "Front", "Right", "ISO"}) {
-        drives.Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
-                     testing::LineDrawingBmp(32, 24));
+        cli.drives.Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
+                         testing::LineDrawingBmp(32, 24));
     }
-    auto script = folder.path() / "p.replay";
-    std::ofstream(script) << "version 8009\n";
-    auto grid = folder.path() / "grid.tsv";
+    auto grid = cli.folder.path() / "grid.tsv";
     std::ofstream(grid)
         << "1-ROUGH\tT1\tØ10F\t0.3\t1\t5\t-12.0\t00:10:00\t36(100)\t()\t()\t()\t황삭옵셋\n";
-    auto out_folder = folder.path() / "out";
+    auto out_folder = cli.folder.path() / "out";
     std::filesystem::create_directory(out_folder);
-    std::vector<std::string> common = {"--host", "replay:" + script.string()};
-    auto with = [&common](std::vector<std::string> words) {
-        words.insert(words.begin(), common.begin(), common.end());
-        return words;
-    };
-    auto sheet = RunCli(with({"sheet", "--folder", out_folder.string(), "--grid", grid.string(),
-                              "--company", "ACME", "--offset", "G55", "--item", "코어"}));
+    auto sheet = cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string(),
+                          "--company", "ACME", "--offset", "G55", "--item", "코어"});
     EXPECT_EQ(sheet.status, 0) << sheet.err;
     EXPECT_EQ(sheet.out, (out_folder / "T1.xlsx").string() + "\n");
-    auto again = RunCli(with({"sheet", "--folder", out_folder.string(), "--grid", grid.string()}));
+    auto again = cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string()});
     EXPECT_EQ(again.status, 1);  // it exists and --force was not given
     EXPECT_NE(again.err.find("(no)"), std::string::npos) << again.err;
-    auto forced = RunCli(
-        with({"sheet", "--folder", out_folder.string(), "--grid", grid.string(), "--force"}));
+    auto forced =
+        cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string(), "--force"});
     EXPECT_EQ(forced.status, 0) << forced.err;
-    auto pictures = RunCli(with({"pictures", "--folder", out_folder.string()}));
+    auto pictures = cli.Run({"pictures", "--folder", out_folder.string()});
     EXPECT_EQ(pictures.status, 0) << pictures.err;
     EXPECT_TRUE(std::filesystem::exists(out_folder / "IMAGE.xlsx"));
     auto bad_offset =
-        RunCli(with({"sheet", "--folder", "x", "--grid", grid.string(), "--offset", "G60"}));
+        cli.Run({"sheet", "--folder", "x", "--grid", grid.string(), "--offset", "G60"});
     EXPECT_EQ(bad_offset.status, 2);
 }
 

@@ -11,36 +11,10 @@
 namespace orvalis {
 namespace {
 
+using testing::ConstZFinishing;
+using testing::OffsetRoughing;
 using testing::ParamLine;
 using testing::SurveyedToolpath;
-
-SurveyedToolpath Roughing(const std::string& name = "1-ROUGH") {
-    SurveyedToolpath t;
-    t.name = name;
-    t.tool = "D10R1";
-    t.tool_lines = {"TYPE  :  TIPRADIUSED",       ParamLine("NAME", "D10R1"),
-                    ParamLine("DIAMETER", "10"),  ParamLine("TIP-RADIUS", "1"),
-                    ParamLine("LENGTH", "100.5"), ParamLine("OVERHANG", "35.2"),
-                    ParamLine("NUMBER", "3")};
-    t.toolpath_lines = {"TYPE  :  OFFSET", ParamLine("STEPOVER", "5"),
-                        ParamLine("TOLERANCE", "0.1"), ParamLine("RADIAL-THICKNESS", "0.3"),
-                        ParamLine("AXIAL-THICKNESS", "0.1")};
-    t.roughing_step_down = "1.5";
-    return t;
-}
-
-SurveyedToolpath Finishing(const std::string& name = "2-FINISH") {
-    SurveyedToolpath t;
-    t.name = name;
-    t.time_answer = "0:45:10\r\n";
-    t.lowest_point = "5";
-    t.tool = "B6";
-    t.tool_lines = {"TYPE  :  BALLNOSED", ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "60"),
-                    ParamLine("OVERHANG", "25")};
-    t.toolpath_lines = {":dmkMcParConstZ", ParamLine("STEPDOWN", "0.2"),
-                        ParamLine("THICKNESS", "0")};
-    return t;
-}
 
 std::string Script(const std::vector<SurveyedToolpath>& toolpaths, const std::string& extra = "") {
     std::string script = "version 8009\n";
@@ -110,7 +84,7 @@ struct SurveyRig : testing::FormsRig {
 using testing::Concat;
 
 TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
-    SurveyRig rig(Script({Roughing(), Finishing()}));
+    SurveyRig rig(Script({OffsetRoughing(), ConstZFinishing()}));
     rig.form.ClickAddAll();
     std::vector<int> selections;
     rig.form.Changed = [&] {
@@ -133,7 +107,7 @@ TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
 }
 
 TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
-    SurveyRig rig(Script({Roughing()}));
+    SurveyRig rig(Script({OffsetRoughing()}));
     rig.form.MSFlexGrid1.SetTextMatrix(1, survey::kHostName, "kept");
     EXPECT_EQ(rig.Survey(), Concat(std::vector<std::string>{"Connect"}, kClosingCalls));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "kept");
@@ -144,8 +118,8 @@ TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
 TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
     std::vector<SurveyedToolpath> six;
     for (int i = 1; i <= 6; ++i) {
-        six.push_back(i % 2 ? Roughing("R" + std::to_string(i))
-                            : Finishing("F" + std::to_string(i)));
+        six.push_back(i % 2 ? OffsetRoughing("R" + std::to_string(i))
+                            : ConstZFinishing("F" + std::to_string(i)));
     }
     SurveyRig rig(Script(six));
     rig.form.ClickAddAll();
@@ -172,7 +146,7 @@ TEST(MainWindowSurvey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBef
     bare.tool = "";
     bare.time_answer = "0:01:00\r\n";
     bare.lowest_point = "-3";
-    SurveyRig rig(Script({Roughing(), bare}));
+    SurveyRig rig(Script({OffsetRoughing(), bare}));
     rig.form.ClickAddAll();
     rig.Survey();
     EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
@@ -181,7 +155,7 @@ TEST(MainWindowSurvey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBef
 }
 
 TEST(MainWindowSurvey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
-    SurveyRig rig(Script({Roughing(), Finishing()}));
+    SurveyRig rig(Script({OffsetRoughing(), ConstZFinishing()}));
     rig.form.ClickAddAll();
     rig.form.assembly_values["1-ROUGH"] = {"40", "25", "32", "60", "", "45"};
     rig.Survey();
@@ -193,9 +167,9 @@ TEST(MainWindowSurvey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
 }
 
 TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
-    SurveyedToolpath short_time = Finishing(), one_line_size = Finishing(),
-                     bad_length = Finishing(), bad_overhang = Finishing(),
-                     huge_overhang = Finishing();
+    SurveyedToolpath short_time = ConstZFinishing(), one_line_size = ConstZFinishing(),
+                     bad_length = ConstZFinishing(), bad_overhang = ConstZFinishing(),
+                     huge_overhang = ConstZFinishing();
     short_time.time_answer = "5";
     one_line_size.size_answer = "Size of toolpath '2-FINISH'";
     bad_length.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "sixty")};
@@ -208,9 +182,9 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
         const char* last_call;  // the failing toolpath's last call before the closing ones
     };
     const Case cases[] = {
-        {Finishing(), "fail SIZE TOOLPATH  '2-FINISH'\n", "SIZE TOOLPATH  '2-FINISH'",
+        {ConstZFinishing(), "fail SIZE TOOLPATH  '2-FINISH'\n", "SIZE TOOLPATH  '2-FINISH'",
          "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
-        {Finishing(), "fail print entity parameters  toolpath '2-FINISH'\n",
+        {ConstZFinishing(), "fail print entity parameters  toolpath '2-FINISH'\n",
          "print entity parameters  toolpath '2-FINISH'",
          "RunCommandOutput print entity parameters  toolpath '2-FINISH'"},
         {short_time, "", "가공시간", "RunCommandOutput PRINT FORMVALUE ToolpathStats.Time"},
@@ -223,8 +197,8 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
          "RunCommandOutput print entity parameters  tool 'B6'"},
     };
     for (const auto& c : cases) {
-        SurveyedToolpath third = Roughing("3-LAST");
-        SurveyRig rig(Script({Roughing(), c.second, third}, c.extra));
+        SurveyedToolpath third = OffsetRoughing("3-LAST");
+        SurveyRig rig(Script({OffsetRoughing(), c.second, third}, c.extra));
         rig.form.ClickAddAll();
         rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "earlier");
         auto calls = rig.Survey();
@@ -256,7 +230,7 @@ TEST(MainWindowSurvey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
 }
 
 TEST(MainWindowSurvey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
-    SurveyRig rig(Script({Roughing()}, "fail DIALOGS ERROR ON\n"));
+    SurveyRig rig(Script({OffsetRoughing()}, "fail DIALOGS ERROR ON\n"));
     rig.form.ClickAddAll();
     auto calls = rig.Survey();
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
@@ -268,7 +242,7 @@ TEST(MainWindowSurvey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSen
 
 TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWereNot) {
     std::vector<SurveyedToolpath> toolpaths;
-    for (int i = 1; i <= 62; ++i) toolpaths.push_back(Finishing("T" + std::to_string(i)));
+    for (int i = 1; i <= 62; ++i) toolpaths.push_back(ConstZFinishing("T" + std::to_string(i)));
     SurveyRig rig(Script(toolpaths));
     rig.form.ClickAddAll();
     auto calls = rig.Survey();

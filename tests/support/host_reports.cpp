@@ -69,4 +69,45 @@ std::string SurveyAnswers(const std::vector<SurveyedToolpath>& toolpaths) {
     return script;
 }
 
+SurveyedToolpath RasterToolpath(const std::string& name, const std::string& tool,
+                                const std::string& type, const std::string& diameter,
+                                const std::string& length, const std::string& overhang) {
+    SurveyedToolpath t;
+    t.name = name;
+    t.tool = tool;
+    t.tool_lines = {"TYPE  :  " + type, ParamLine("DIAMETER", diameter),
+                    ParamLine("LENGTH", length), ParamLine("OVERHANG", overhang)};
+    t.toolpath_lines = {"TYPE  :  RASTER", ParamLine("STEPOVER", "6"),
+                        ParamLine("THICKNESS", "0.5")};
+    return t;
+}
+
+SurveyedToolpath OffsetRoughing(const std::string& name) {
+    SurveyedToolpath t;
+    t.name = name;
+    t.tool = "D10R1";
+    t.tool_lines = {"TYPE  :  TIPRADIUSED",       ParamLine("NAME", "D10R1"),
+                    ParamLine("DIAMETER", "10"),  ParamLine("TIP-RADIUS", "1"),
+                    ParamLine("LENGTH", "100.5"), ParamLine("OVERHANG", "35.2"),
+                    ParamLine("NUMBER", "3")};
+    t.toolpath_lines = {"TYPE  :  OFFSET", ParamLine("STEPOVER", "5"),
+                        ParamLine("TOLERANCE", "0.1"), ParamLine("RADIAL-THICKNESS", "0.3"),
+                        ParamLine("AXIAL-THICKNESS", "0.1")};
+    t.roughing_step_down = "1.5";
+    return t;
+}
+
+SurveyedToolpath ConstZFinishing(const std::string& name) {
+    SurveyedToolpath t;
+    t.name = name;
+    t.time_answer = "0:45:10\r\n";
+    t.lowest_point = "5";
+    t.tool = "B6";
+    t.tool_lines = {"TYPE  :  BALLNOSED", ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "60"),
+                    ParamLine("OVERHANG", "25")};
+    t.toolpath_lines = {":dmkMcParConstZ", ParamLine("STEPDOWN", "0.2"),
+                        ParamLine("THICKNESS", "0")};
+    return t;
+}
+
 }  // namespace orvalis::testing

@@ -38,4 +38,16 @@ struct SurveyedToolpath {
 // after the other.
 std::string SurveyAnswers(const std::vector<SurveyedToolpath>& toolpaths);
 
+// A raster toolpath (step-over 6, thickness 0.5) on a tool whose report has
+// the type word ("ENDMILL", "BALLNOSED") and the diameter, length and overhang.
+SurveyedToolpath RasterToolpath(const std::string& name, const std::string& tool,
+                                const std::string& type, const std::string& diameter,
+                                const std::string& length, const std::string& overhang);
+
+// An offset roughing on the tip-radiused D10R1 (radial and axial thickness,
+// the step-down asked of the form: 1.5) and a constant-Z finishing on the
+// ball-nosed B6.
+SurveyedToolpath OffsetRoughing(const std::string& name = "1-ROUGH");
+SurveyedToolpath ConstZFinishing(const std::string& name = "2-FINISH");
+
 }  // namespace orvalis::testing

@@ -32,23 +32,11 @@ const std::string kTable =
     "\"1\"\r\n";
 
 testing::SurveyedToolpath Rough() {
-    testing::SurveyedToolpath t;
-    t.name = "1-ROUGH";
-    t.tool = "D10";
-    t.tool_lines = {"TYPE  :  ENDMILL", ParamLine("DIAMETER", "10"), ParamLine("LENGTH", "75"),
-                    ParamLine("OVERHANG", "35")};
-    t.toolpath_lines = {"TYPE  :  RASTER", ParamLine("STEPOVER", "6"),
-                        ParamLine("THICKNESS", "0.5")};
-    return t;
+    return testing::RasterToolpath("1-ROUGH", "D10", "ENDMILL", "10", "75", "35");
 }
 
 testing::SurveyedToolpath Finish() {
-    testing::SurveyedToolpath t = Rough();
-    t.name = "2-FINISH";
-    t.tool = "B6";
-    t.tool_lines = {"TYPE  :  BALLNOSED", ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "57"),
-                    ParamLine("OVERHANG", "25")};
-    return t;
+    return testing::RasterToolpath("2-FINISH", "B6", "BALLNOSED", "6", "57", "25");
 }
 
 // The active tool as the host names it, one answer per question in turn.

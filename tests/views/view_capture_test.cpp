@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/cli.h"
+#include "cli/cli_run.h"
 
 #include "host/channel.h"
 #include "support/forms_rig.h"
@@ -101,28 +101,14 @@ namespace {
 // The expected transcript was checked line by line against the command lines
 // the host must receive; any change to the sequence shows up here.
 TEST(ViewCapture, AWholeRunSendsExactlyTheReviewedTranscript) {
-    testing::TempDrives drives;
-    testing::TempFolder folder;
-    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
-    auto script = folder.path() / "block.replay";
-    auto transcript = folder.path() / "transcript";
-    std::ofstream(script) << "version 8009\nblock -50 120 -40 40 -30 0\n";
-    std::ostringstream out, err;
-    int status = cli::Main({"--host", "replay:" + script.string(), "--transcript",
-                            transcript.string(), "capture", "--limits=-50,50,-40,40,-30,0"},
-                           out, err);
+    cli::ReplayCli cli("version 8009\nblock -50 120 -40 40 -30 0\n");
+    auto run = cli.Run({"capture", "--limits=-50,50,-40,40,-30,0"});
     // The replay host writes no bitmaps, which the run reports as a failure.
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(err.str().find("그림 파일을 만들지 않았습니다"), std::string::npos) << err.str();
-    auto read = [](const std::filesystem::path& path) {
-        std::ifstream in(path);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    };
-    auto expected =
-        read(std::filesystem::path(ORVALIS_TEST_SOURCE_DIR) / "views" / "capture_run.transcript");
-    auto sent = read(transcript);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("그림 파일을 만들지 않았습니다"), std::string::npos) << run.err;
+    auto expected = cli::FileLines(std::filesystem::path(ORVALIS_TEST_SOURCE_DIR) / "views" /
+                                   "capture_run.transcript");
+    auto sent = cli.TranscriptLines();
     ASSERT_EQ(sent.size(), expected.size());
     for (std::size_t i = 0; i < sent.size(); ++i)
         EXPECT_EQ(sent[i], expected[i]) << "line " << i + 1;
