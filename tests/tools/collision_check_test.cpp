@@ -10,6 +10,7 @@
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
+#include "tools/assembly_lookup.h"
 #include "tools/tool_assembly_window_model.h"
 
 namespace orvalis {
@@ -220,6 +221,30 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     EXPECT_TRUE(rig.interaction().messages.empty());
     EXPECT_FALSE(
         rig.forms().tool_assembly_window().Visible());  // the table was read from the hidden window
+}
+
+// Any of fields 2 to 16 goes into a host command line as it is; a quote, a
+// semicolon or a blank inside would end it early and start another command.
+TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
+    struct Case {
+        int field;
+        const char* value;
+        std::optional<int> unsafe;
+    };
+    const Case cases[] = {
+        {tools::kToolLength, " 75 ", std::nullopt},  // blanks around a value are harmless
+        {tools::kToolLength, "7 5", tools::kToolLength},
+        {tools::kShank1Length, "20'", tools::kShank1Length},
+        {tools::kHolder1Lower, "2\"4", tools::kHolder1Lower},
+        {tools::kHolderClearance, "2;DELETE", tools::kHolderClearance},
+        {tools::kHolderClearance, "2", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        tools::AssemblyRecord row;
+        row[0] = "1 0";  // the key is compared, never sent
+        row[static_cast<std::size_t>(c.field - 1)] = c.value;
+        EXPECT_EQ(tools::UnsafeField(row), c.unsafe) << c.value;
+    }
 }
 
 // The lookup of each toolpath's diameter, over one pass.
