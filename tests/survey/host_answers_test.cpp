@@ -57,6 +57,7 @@ TEST(HostAnswers, WholeNumbersForLengthAndOverhang) {
         {"101.5", "102", "102"},
         {"35", "35", "35"},
         {"35.2", "35", "36"},
+        {"35.00000005", "35", "35"},  // the host's float noise over a whole number
         {"-0.5", "0", "0"},
         {"-2.5", "-2", "-2"},
         {"0", "0", "0"},
