@@ -114,8 +114,16 @@ forms::Forms& CommandContext::Forms() {
 MainWindowModel& CommandContext::LoadMainWindow() {
     Session()->Mark("load");
     MainWindowModel& main_window = Forms().main_window();
-    if (main_window.StatusBar1 != MainWindowModel::kReady)
-        err_ << "orvalis-cli: " << main_window.StatusBar1 << "\n";
+    // The load told a missing host in its own message: the rest of the
+    // status bar is what is left to say.
+    std::string status = main_window.StatusBar1;
+    const std::string& unreachable = main_window.connection_problem();
+    if (!unreachable.empty() && status.rfind(unreachable, 0) == 0) {
+        status.erase(0, unreachable.size());
+        if (status.rfind(" / ", 0) == 0) status.erase(0, 3);
+    }
+    if (!status.empty() && status != MainWindowModel::kReady)
+        err_ << "orvalis-cli: " << status << "\n";
     return main_window;
 }
 

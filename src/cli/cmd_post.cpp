@@ -9,15 +9,17 @@ namespace orvalis::cli {
 
 // Surveys, numbers the NC names as given, chooses the folder and the
 // post-processor option, then presses "NC POST"; prints each NC file written.
+// NC files that exist are replaced only with --force.
 int RunPost(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--post", "--prefix", "--start"},
-                               {});
+                               {"--force"});
     auto folder = arguments.Option("--folder");
     if (!folder) throw UsageError("post needs --folder DIR");
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!SurveyAsTyped(context, main_window, arguments)) return 1;
     OpenFolder(main_window, *folder);
     if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
+    context.SetConfirmAnswer(arguments.Flag("--force"));  // NC files that exist
     context.Session()->Mark("post");
     main_window.ClickPostNc();
     const auto& post = main_window.last_post();

@@ -14,6 +14,7 @@ int RunRename(CommandContext& context) {
     MainWindowModel& main_window = context.LoadMainWindow();
     RenameWindowModel& window = context.Forms().rename_window();
     window.Text1.SetText(arguments.operands().front());
+    context.SetConfirmAnswer(true);  // the command line itself is the user's yes
     context.Session()->Mark("rename");
     window.ClickRename();
     bool renamed =

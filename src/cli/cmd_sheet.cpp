@@ -64,8 +64,8 @@ int RunSheet(CommandContext& context) {
         if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
         LoadGrid(main_window, *grid);
         if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
-    } else if (!SurveyAsTyped(context, main_window, arguments)) {
-        return 1;
+    } else if (!SurveyAsTyped(context, main_window, arguments, arguments.Flag("--force"))) {
+        return 1;  // without --force a stopped survey ends here; with it the sheet asks
     }
     TypeHeader(main_window, arguments);
     return Print(context,

@@ -50,16 +50,16 @@ void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
 }
 
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
-                   const CommandArguments& arguments) {
+                   const CommandArguments& arguments, bool keep_incomplete) {
     FillSurveyList(main_window, arguments);
     context.Session()->Mark("survey");
     main_window.ClickSurvey();
+    bool complete = main_window.last_survey().complete();
     if (!main_window.last_survey().problems.empty()) {
         context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
-        return false;
+        if (!keep_incomplete || main_window.last_survey().rows.empty()) return false;
     }
-    return TypeNumbering(main_window, arguments, context.err()) &&
-           main_window.last_survey().complete();
+    return TypeNumbering(main_window, arguments, context.err()) && (complete || keep_incomplete);
 }
 
 bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
@@ -88,7 +88,15 @@ bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
     if (limits) {
         forms::TextBox* boxes[] = {&panel.Text3, &panel.Text6, &panel.Text2,
                                    &panel.Text5, &panel.Text1, &panel.Text4};
-        for (int i = 0; i < 6; ++i) boxes[i]->SetText((*limits)[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < 6; ++i) {
+            const std::string& limit = (*limits)[static_cast<std::size_t>(i)];
+            boxes[i]->SetText(limit);
+            // A box that refused its limit said why; capturing with another would mislabel.
+            if (boxes[i]->Text() != limit) {
+                panel.Unload();
+                return false;
+            }
+        }
     }
     bool kept = false;
     panel.CaptureDone = [&kept](bool succeeded) { kept = succeeded; };

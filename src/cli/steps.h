@@ -20,8 +20,10 @@ namespace orvalis::cli {
 // presses "불러오기" (transcript "# survey"), then types --prefix and --start
 // if given. False, with the window's message on stderr, when the survey or
 // the numbering failed.
+// With `keep_incomplete` a survey that stopped part-way still counts as done
+// (its failure is on stderr all the same), so what follows may ask about it.
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
-                   const CommandArguments& arguments);
+                   const CommandArguments& arguments, bool keep_incomplete = false);
 
 // Grid rows 1..rows, the 13 cells of each separated by one TAB.
 void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);

@@ -106,6 +106,7 @@ struct CheckBox {
 struct Button {
     std::string Caption;
     bool Visible = true;
+    bool Enabled = true;
 };
 
 // An option button of a frame; at most one of a frame's options is set.

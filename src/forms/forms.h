@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "forms/interaction.h"
@@ -80,6 +81,15 @@ class Forms {
     // What the other windows ask of the main window; defined with its model.
     // Brings it back to the normal state when it exists.
     void RestoreMainWindow();
+    // The project's toolpaths were renamed: the main window, if it exists,
+    // lists them again and says `done` in its status bar.
+    void ToolpathsRenamed(const std::string& done);
+    // A company was registered: the main window, if it exists, reads the
+    // company list again.
+    void CompaniesChanged();
+    // Says in the main window's status bar, if it exists, what another
+    // window did for it.
+    void TellMainWindow(const std::string& done);
     // The material the main window's selector shows (Combo4's index),
     // creating the main window when it does not exist yet.
     int MainWindowMaterial();

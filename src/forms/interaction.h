@@ -10,6 +10,8 @@ struct MessageText {
     std::string text;
     std::string title;
     MessageIcon icon = MessageIcon::kInformation;
+    // A question whose safe answer is no starts on "아니요".
+    bool default_no = false;
 };
 
 // How the windows reach the user beyond their own controls: a message box,

@@ -12,6 +12,13 @@ void Window::Hide() {
     NotifyChanged();
 }
 
+void Window::BringToFront() {
+    visible_ = true;
+    window_state_ = kNormal;
+    ++front_requests_;
+    NotifyChanged();
+}
+
 void Window::SetWindowState(int state) {
     window_state_ = state;
     NotifyChanged();

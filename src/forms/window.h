@@ -28,6 +28,12 @@ class Window {
 
     bool Topmost() const { return topmost_; }
 
+    // Shows the window in the normal state, above the others, whatever state
+    // it was left in (minimised by a workbook run, hidden, behind another
+    // window). The view raises it each time the count grows.
+    void BringToFront();
+    int front_requests() const { return front_requests_; }
+
     // Set by the view: called after a handler or another window changed what
     // the window shows.
     std::function<void()> Changed;
@@ -43,6 +49,7 @@ class Window {
     bool visible_ = false;
     int window_state_ = kNormal;
     bool topmost_ = false;
+    int front_requests_ = 0;
 };
 
 }  // namespace orvalis::forms

@@ -37,7 +37,7 @@ void HostChannel::ConnectWith(std::optional<int> argument, const std::string& ca
 void HostChannel::Begin(const std::string& call) {
     session_->BeforeCall(call);
     session_->Record(call);
-    if (!connected_) throw HostError(call, "the host is not connected");
+    if (!connected_) throw HostError(call, "연결되기 전의 호출입니다");
 }
 
 void HostChannel::RunCommand(const std::string& line) {

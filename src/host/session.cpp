@@ -55,7 +55,9 @@ namespace {
 std::map<std::string, BackendMaker>& RegisteredBackends() {
     static std::map<std::string, BackendMaker> makers{
         {"replay", [](const std::string& script) -> std::unique_ptr<HostBackend> {
-             if (script.empty()) throw HostError("Connect", "replay needs a script: replay:SCRIPT");
+             if (script.empty())
+                 throw HostError("Connect",
+                                 "replay 호스트에는 스크립트가 필요합니다: replay:SCRIPT");
              return ReplayBackend::FromFile(script);
          }}};
     return makers;
@@ -74,10 +76,10 @@ std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
     auto& makers = RegisteredBackends();
     if (auto maker = makers.find(name); maker != makers.end()) return maker->second(argument);
     if (spec == "com") {
-        throw HostError("Connect", "the com host exists only in the Windows build");
+        throw HostError("Connect", "com 호스트는 Windows 판에만 있습니다");
     }
-    throw HostError("Connect",
-                    "unknown host '" + spec + "' (use sim, sim:PROJECT.json or replay:SCRIPT)");
+    throw HostError("Connect", "알 수 없는 호스트입니다: '" + spec +
+                                   "' (sim, sim:PROJECT.json, replay:SCRIPT 중 하나)");
 }
 
 std::string DefaultHostSpec() {

@@ -22,7 +22,7 @@ void LauncherModel::ClickMainWindow() {
         // The main window's own load connects again and reports the failure
         // in its status bar; one report is enough.
     }
-    forms().main_window().Show();
+    forms().main_window().BringToFront();
 }
 
 void LauncherModel::ClickSettings() {

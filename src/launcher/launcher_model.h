@@ -22,7 +22,8 @@ class LauncherModel : public forms::Window {
     forms::Button Command3{"등록", true};        // the settings window
 
     void Load();
-    // Connects, then shows the main window. A host that does not answer
+    // Connects, then brings the main window back to the normal state and to
+    // the front, whatever state it is in. A host that does not answer
     // still gets the main window, whose status bar says it is not connected.
     void ClickMainWindow();  // Command1, the picture
     void ClickRename();      // Command2 "이름바꾸기": the rename window

@@ -42,6 +42,8 @@ void MainWindowModel::ClickCollisionCheck() {
     // A cancelled pass leaves the grid as it was: the user asked the host work to stop.
     if (!PM.cancelled()) {
         ClickSurvey();
+        // The NC names the user numbered before the check stay as the boxes say.
+        RepeatNumbering();
         problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
     }
     std::string done;

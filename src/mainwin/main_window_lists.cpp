@@ -30,14 +30,14 @@ std::optional<long> WholeNumber(std::string_view text) {
 
 void MainWindowModel::ClickAddAll() {
     for (const auto& name : List1.Items()) List2.AddItem(name);
-    NotifyChanged();
+    Status(kReady);  // what an earlier action said is no longer news
 }
 
 void MainWindowModel::ClickAddSelected() {
     for (int i = 0; i < List1.ListCount(); ++i) {
         if (List1.Selected(i)) List2.AddItem(List1.List(i));
     }
-    NotifyChanged();
+    Status(kReady);
 }
 
 void MainWindowModel::ClickRemoveSelected() {
@@ -48,12 +48,12 @@ void MainWindowModel::ClickRemoveSelected() {
     }
     List2.RemoveItem(List2.ListIndex());
     List2.SetListIndex(-1);
-    NotifyChanged();
+    Status(kReady);
 }
 
 void MainWindowModel::ClickRemoveAll() {
     List2.Clear();
-    NotifyChanged();
+    Status(kReady);
 }
 
 void MainWindowModel::ClickRefreshToolpaths() {
@@ -67,6 +67,11 @@ void MainWindowModel::ClickRefreshToolpaths() {
         problems.push_back(host::NotConnectedProblem(error));
     }
     ReportLoad(problems);
+}
+
+void MainWindowModel::ShowRenamedToolpaths(const std::string& done) {
+    ClickRefreshToolpaths();
+    Status(StatusBar1 == kReady ? done : done + " / " + StatusBar1);
 }
 
 void MainWindowModel::PrefixChanged() {
@@ -84,12 +89,17 @@ void MainWindowModel::StartNumberChanged() {
 }
 
 void MainWindowModel::RenumberNcNames(int first_number) {
+    numbering_start_ = first_number;
     int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
     for (int i = 0; i < rows; ++i) {
         MSFlexGrid1.SetTextMatrix(i + 1, survey::kNcName,
                                   nc_name_prefix_ + std::to_string(first_number + i));
     }
     Status(kReady);
+}
+
+void MainWindowModel::RepeatNumbering() {
+    if (numbering_start_) RenumberNcNames(*numbering_start_);
 }
 
 }  // namespace orvalis

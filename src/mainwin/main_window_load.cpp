@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "forms/forms.h"
 #include "forms/joined.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
@@ -29,10 +30,12 @@ std::string WithoutLineBreaks(std::string text) {
 void MainWindowModel::Load() {
     MakeTopmost();
     std::vector<std::string> problems;
+    connection_problem_.clear();
     try {
         PM.Connect();
     } catch (const host::HostError& error) {
-        problems.push_back(host::NotConnectedProblem(error));
+        connection_problem_ = host::NotConnectedProblem(error);
+        problems.push_back(connection_problem_);
     }
     ListPostProcessors(problems);
     if (PM.connected()) ListToolpaths(problems);
@@ -41,6 +44,12 @@ void MainWindowModel::Load() {
     LoadSettings(problems);
     if (PM.connected()) ShowProject(problems);
     ReportLoad(problems);
+    // Without the host the window shows nothing of the project: say so
+    // where it cannot be missed; the status bar keeps saying it.
+    if (!connection_problem_.empty()) {
+        forms().interaction().Message(
+            {connection_problem_, "ORVALIS", forms::MessageIcon::kCritical});
+    }
 }
 
 void MainWindowModel::ListPostProcessors(std::vector<std::string>& problems) {
@@ -94,6 +103,22 @@ void MainWindowModel::LoadSettings(std::vector<std::string>& problems) {
         return;
     }
     Combo2.SetListIndex(0);
+}
+
+void MainWindowModel::ReloadCompanies() {
+    std::string shown = Combo2.Text();
+    Combo2.Clear();
+    for (auto& company : settings::LoadCompanyList()) Combo2.AddItem(std::move(company));
+    const auto& companies = Combo2.Items();
+    auto kept = std::find(companies.begin(), companies.end(), shown);
+    if (kept != companies.end()) {
+        Combo2.SetListIndex(static_cast<int>(kept - companies.begin()));
+    } else if (!shown.empty()) {
+        Combo2.SetText(shown);  // a name typed into the box stays as typed
+    } else if (Combo2.ListCount() > 0) {
+        Combo2.SetListIndex(0);
+    }
+    NotifyChanged();
 }
 
 void MainWindowModel::ShowProject(std::vector<std::string>& problems) {

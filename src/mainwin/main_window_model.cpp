@@ -42,6 +42,18 @@ void forms::Forms::RestoreMainWindow() {
     if (main_window_) main_window_->SetWindowState(forms::Window::kNormal);
 }
 
+void forms::Forms::ToolpathsRenamed(const std::string& done) {
+    if (main_window_) main_window_->ShowRenamedToolpaths(done);
+}
+
+void forms::Forms::TellMainWindow(const std::string& done) {
+    if (main_window_) main_window_->ShowDone(done);
+}
+
+void forms::Forms::CompaniesChanged() {
+    if (main_window_) main_window_->ReloadCompanies();
+}
+
 int forms::Forms::MainWindowMaterial() {
     return main_window().Combo4.ListIndex();
 }

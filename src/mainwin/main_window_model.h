@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,13 @@ class MainWindowModel : public forms::Window {
     // What the last collision check and gouge display did.
     const tools::CollisionResult& last_collision() const { return last_collision_; }
     const tools::GougeResult& last_gouge() const { return last_gouge_; }
+    // The survey-list entries (within the grid's rows) whose row does not
+    // hold that toolpath as a finished survey left it: a row of another
+    // toolpath or an empty one, or every entry from the toolpath where the
+    // last survey stopped.
+    std::vector<std::string> UnsurveyedEntries() const;
+    // The problem of the host connection at load; empty when it connected.
+    const std::string& connection_problem() const { return connection_problem_; }
 
     void Load();                             // Form_Load
     void ClickAddAll();                      // Command1 ">>"
@@ -121,6 +129,16 @@ class MainWindowModel : public forms::Window {
     void ClickCollisionCheck();              // Check1 "충돌 간섭": the holder collision check
     void ClickGougeDisplay();                // Check2 "과절삭": the gouge display
 
+    // After the rename window renamed the project's toolpaths: lists them
+    // again and says what was done.
+    void ShowRenamedToolpaths(const std::string& done);
+    // After a company was registered: the company box lists the registry
+    // again, keeping the company shown when it is still there.
+    void ReloadCompanies();
+    // Another window's work done for the main window (the capture): the
+    // status bar says it.
+    void ShowDone(const std::string& done) { Status(done); }
+
     static constexpr const char* kPostFolder = "C:\\dcam\\config\\ductpost\\";
     static constexpr const char* kReady = "준비";
 
@@ -134,6 +152,12 @@ class MainWindowModel : public forms::Window {
     void ReportLoad(const std::vector<std::string>& problems);
 
     void RenumberNcNames(int first_number);
+    // Numbers the NC names again as the last numbering did, if there was one:
+    // a survey gives the rows their toolpath names back.
+    void RepeatNumbering();
+    // Asks before a sheet is written with rows the survey did not fill;
+    // false when the user says no.
+    bool AgreeToUnsurveyedRows();
     // Creates the folder named in Text7 in Dir1's folder; false when it could not.
     bool CreateFolder();
     void ChangeFolder(const std::string& path);
@@ -141,6 +165,8 @@ class MainWindowModel : public forms::Window {
     void ShowProgress(const std::string& work, int index, int count);
     void ReportSurvey();
     void ReportPost(int not_posted);
+    // Asks before NC files that exist are replaced; false when the user says no.
+    bool AgreeToReplaceNcFiles(const std::vector<std::string>& planned);
     // Runs a workbook writer, asking before it replaces a file; `write` takes
     // whether replacing is allowed.
     void SaveWorkbook(const std::string& title,
@@ -153,6 +179,11 @@ class MainWindowModel : public forms::Window {
 
     std::string version_code_;
     std::string nc_name_prefix_;
+    std::optional<int> numbering_start_;  // the first number of the last numbering
+    std::string connection_problem_;
+    // The first survey-list entry the last survey did not reach because it
+    // stopped at a failure; none when it went through.
+    std::optional<int> survey_stopped_at_;
     std::string new_folder_name_;
     bool toolpaths_listed_ = false;
     survey::SurveyResult last_survey_;

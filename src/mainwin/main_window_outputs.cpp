@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 #include "forms/forms.h"
 #include "forms/joined.h"
@@ -40,8 +41,6 @@ void MainWindowModel::ClickPostNc() {
              forms::MessageIcon::kExclamation});
         return;
     }
-    List2.SetListIndex(0);
-    SetWindowState(kMinimized);
     // Grid row n + 1 holds the NC name of list entry n; the grid has 60 rows.
     int count = List2.ListCount();
     int posted = std::min(count, survey::kMaxToolpaths);
@@ -53,6 +52,9 @@ void MainWindowModel::ClickPostNc() {
     for (const auto& entry : entries) {
         planned.push_back(ncout::OutputFile(Dir1.Path, entry.nc_name, Text3.Text()));
     }
+    if (!AgreeToReplaceNcFiles(planned)) return;
+    List2.SetListIndex(0);
+    SetWindowState(kMinimized);
     FileStamps before = StampFiles(planned);
     last_post_ =
         ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
@@ -73,6 +75,48 @@ void MainWindowModel::ClickPostNc() {
     ReportPost(count - posted);
 }
 
+namespace {
+
+// The last component of a drive path (C:\JOBS\T1.nc) or a native one.
+std::string FileNameOf(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The files written, named: the first and, for several, the last.
+std::string WrittenFilesText(const std::vector<std::string>& written) {
+    std::string text = "NC 파일 " + std::to_string(written.size()) + "개를 썼습니다";
+    if (written.empty()) return text;
+    text += ": " + FileNameOf(written.front());
+    if (written.size() > 1) text += " … " + FileNameOf(written.back());
+    return text;
+}
+
+}  // namespace
+
+// NC files of an earlier run may already be on the machine's card: they are
+// replaced only when the user agrees, as workbooks are.
+bool MainWindowModel::AgreeToReplaceNcFiles(const std::vector<std::string>& planned) {
+    std::vector<std::string> existing;
+    for (const auto& file : planned) {
+        std::error_code error;
+        if (fs::exists(ResolvePath(file), error)) existing.push_back(FileNameOf(file));
+    }
+    if (existing.empty()) return true;
+    constexpr std::size_t kNamed = 5;
+    std::vector<std::string> named(existing.begin(),
+                                   existing.begin() + std::min(existing.size(), kNamed));
+    std::string names = forms::Joined(named, ", ");
+    if (existing.size() > kNamed) names += " 외 " + std::to_string(existing.size() - kNamed) + "개";
+    if (forms().interaction().Confirm({"NC 파일 " + std::to_string(existing.size()) +
+                                           "개가 이미 있습니다: " + names + "\n바꾸시겠습니까?",
+                                       "NC POST", forms::MessageIcon::kQuestion})) {
+        return true;
+    }
+    Status("NC 파일을 쓰지 않았습니다: 이미 있는 파일 " + std::to_string(existing.size()) + "개");
+    return false;
+}
+
 void MainWindowModel::ReportPost(int not_posted) {
     std::vector<std::string> lines;
     if (last_post_.failure) lines.push_back(*last_post_.failure);
@@ -84,8 +128,8 @@ void MainWindowModel::ReportPost(int not_posted) {
         lines.push_back("61번째부터 " + std::to_string(not_posted) +
                         "개의 툴패스는 표에 행이 없어 출력하지 않았습니다");
     }
-    std::string written = "NC 파일 " + std::to_string(last_post_.written.size()) + "개를 썼습니다";
-    Status(lines.empty() ? kReady : written + " / " + forms::Joined(lines, " / "));
+    std::string written = WrittenFilesText(last_post_.written);
+    Status(lines.empty() ? written : written + " / " + forms::Joined(lines, " / "));
     if (lines.empty()) return;
     forms().interaction().Message(
         {written + ".\n" + forms::Joined(lines, "\n"), "NC POST",
@@ -93,6 +137,7 @@ void MainWindowModel::ReportPost(int not_posted) {
 }
 
 void MainWindowModel::ClickSetupSheet() {
+    if (!AgreeToUnsurveyedRows()) return;
     settings::PictureSizeTexts sizes = forms().settings_window().PictureSizes();
     sheet::SetupSheetInput input;
     input.picture_sizes = sizes;

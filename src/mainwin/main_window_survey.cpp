@@ -18,6 +18,9 @@ void MainWindowModel::ClickSurvey() {
     for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
         survey::WriteToolpathRow(MSFlexGrid1, static_cast<int>(i) + 1, last_survey_.rows[i]);
     }
+    int surveyed = static_cast<int>(last_survey_.rows.size());
+    survey_stopped_at_.reset();
+    if (!last_survey_.problems.empty() && surveyed < count) survey_stopped_at_ = surveyed;
     // After a failure the list stays on the toolpath that failed.
     if (!last_survey_.failed_entry && List2.ListCount() > 0) List2.SetListIndex(0);
     ReportSurvey();
@@ -33,6 +36,40 @@ void MainWindowModel::ReportSurvey() {
     } else {
         Status(kReady);
     }
+}
+
+std::vector<std::string> MainWindowModel::UnsurveyedEntries() const {
+    std::vector<std::string> missing;
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int i = 0; i < rows; ++i) {
+        bool stopped_before = survey_stopped_at_ && i >= *survey_stopped_at_;
+        if (stopped_before || MSFlexGrid1.TextMatrix(i + 1, survey::kHostName) != List2.List(i)) {
+            missing.push_back(List2.List(i));
+        }
+    }
+    return missing;
+}
+
+// Rows without the survey's tool data would go to the machine looking like
+// finished ones, so the user decides; the safe answer is no.
+bool MainWindowModel::AgreeToUnsurveyedRows() {
+    std::vector<std::string> missing = UnsurveyedEntries();
+    if (missing.empty()) return true;
+    constexpr std::size_t kNamed = 10;
+    std::vector<std::string> named(missing.begin(),
+                                   missing.begin() + std::min(missing.size(), kNamed));
+    std::string names = forms::Joined(named, ", ");
+    if (missing.size() > kNamed) names += " 외 " + std::to_string(missing.size() - kNamed) + "개";
+    std::string question = "툴패스 " + std::to_string(missing.size()) +
+                           "개의 공구 정보를 불러오지 못했습니다: " + names +
+                           "\n이 행들은 공구 정보 없이 시트에 들어갑니다. 그래도 시트를 "
+                           "만드시겠습니까?";
+    forms::MessageText text{question, "시트 만들기", forms::MessageIcon::kQuestion};
+    text.default_no = true;
+    if (forms().interaction().Confirm(text)) return true;
+    Status("시트를 만들지 않았습니다: 불러오지 못한 툴패스 " + std::to_string(missing.size()) +
+           "개");
+    return false;
 }
 
 }  // namespace orvalis

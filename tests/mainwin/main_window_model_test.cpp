@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "launcher/launcher_model.h"
 #include "platform/cp949.h"
 #include "platform/settings_files.h"
+#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -107,6 +110,13 @@ TEST(MainWindowModel, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
     EXPECT_FALSE(form.Label15.Visible);
     EXPECT_EQ(form.Combo2.Text(), "한국정밀");  // the settings files are read all the same
     EXPECT_EQ(form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u) << form.StatusBar1;
+    // Said where it cannot be missed, once, with the reason.
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    const auto& message = rig.interaction().messages[0];
+    EXPECT_EQ(message.text.rfind("파워밀에 연결되지 않았습니다 (", 0), 0u) << message.text;
+    EXPECT_NE(message.text.find("Connect"), std::string::npos) << message.text;
+    EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(form.connection_problem(), message.text);
 }
 
 TEST(MainWindowModel, ListButtonsMoveToolpathsIntoTheSurveyList) {
@@ -214,6 +224,61 @@ TEST(LauncherModel, ThePictureButtonConnectsAndShowsTheMainWindowEvenWithoutAHos
         EXPECT_TRUE(rig.forms().main_window().Visible());
         EXPECT_EQ(rig.Transcript().front(), "Connect");
     }
+}
+
+// However the main window was left (minimised by a workbook that had nothing
+// to open it with, hidden, or only behind another window), the picture
+// button brings it back to the normal state and to the front.
+TEST(LauncherModel, ThePictureButtonBringsTheMainWindowBackFromEveryState) {
+    struct Case {
+        const char* what;
+        std::function<void(MainWindowModel&)> leave;
+    };
+    const Case cases[] = {
+        {"minimised, as a saved workbook leaves it",
+         [](MainWindowModel& form) { form.SetWindowState(forms::Window::kMinimized); }},
+        {"hidden", [](MainWindowModel& form) { form.Hide(); }},
+        {"behind another window", [](MainWindowModel&) {}},
+    };
+    for (const auto& c : cases) {
+        MainWindowRig rig;
+        LauncherModel& launcher = rig.forms().launcher();
+        launcher.ClickMainWindow();
+        MainWindowModel& form = rig.forms().main_window();
+        c.leave(form);
+        int before = form.front_requests();
+        launcher.ClickMainWindow();
+        EXPECT_TRUE(form.Visible()) << c.what;
+        EXPECT_EQ(form.WindowState(), forms::Window::kNormal) << c.what;
+        EXPECT_EQ(form.front_requests(), before + 1) << c.what;
+    }
+}
+
+TEST(MainWindowModel, ACompanyRegisteredMeanwhileIsListedAndTheChoiceKept) {
+    MainWindowRig rig;
+    MainWindowModel& form = rig.forms().main_window();
+    form.Combo2.SetText("대성몰드");  // typed, not registered
+    CompanyRegistryModel& registry = rig.forms().company_registry();
+    registry.Combo2.SetListIndex(1);  // the second slot
+    registry.Text4.SetText("새한금형");
+    registry.ClickSaveCompany();
+    EXPECT_EQ(form.Combo2.Items(), (std::vector<std::string>{"한국정밀", "새한금형"}));
+    EXPECT_EQ(form.Combo2.Text(), "대성몰드");
+    form.Combo2.SetListIndex(1);
+    registry.Text4.SetText("동아정밀");
+    registry.ClickSaveCompany();  // the third slot
+    EXPECT_EQ(form.Combo2.ListCount(), 3);
+    EXPECT_EQ(form.Combo2.Text(), "새한금형");
+    EXPECT_EQ(form.Combo2.ListIndex(), 1);
+}
+
+TEST(MainWindowModel, AfterAnUnrelatedActionTheStatusBarNoLongerShowsOldNews) {
+    MainWindowRig rig;
+    MainWindowModel& form = rig.forms().main_window();
+    form.Text10.SetText("x");  // says the start number is no number
+    ASSERT_NE(form.StatusBar1, MainWindowModel::kReady);
+    form.ClickAddAll();
+    EXPECT_EQ(form.StatusBar1, MainWindowModel::kReady);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "mainwin/main_window_model.h"
 #include "platform/atomic_file.h"
@@ -17,7 +18,8 @@ namespace fs = std::filesystem;
 // A main window with two surveyed-looking rows, the four view bitmaps in the
 // image folder and the folder panel on a folder of its own.
 struct WorkbookRig : testing::FormsRig {
-    WorkbookRig() : FormsRig("toolpath 1-ROUGH\ntoolpath 2-FINISH\n") {
+    explicit WorkbookRig(const std::string& extra = "")
+        : FormsRig("toolpath 1-ROUGH\ntoolpath 2-FINISH\n" + extra) {
         for (const char* view : {"Top", "Front", "Right", "ISO"}) {
             drives().Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
                            testing::LineDrawingBmp(64, 48));
@@ -30,6 +32,8 @@ struct WorkbookRig : testing::FormsRig {
                 form.MSFlexGrid1.SetTextMatrix(
                     row, col, "r" + std::to_string(row) + "c" + std::to_string(col));
             }
+            // Each row holds its own toolpath, as a survey leaves it.
+            form.MSFlexGrid1.SetTextMatrix(row, 1, form.List2.List(row - 1));
         }
         form.Dir1.Path = "D:\\JOB\\NCDATA";
         form.FolderChanged();
@@ -55,6 +59,63 @@ TEST(MainWindowWorkbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     EXPECT_NE(std::find(rig.form().File1.Items.begin(), rig.form().File1.Items.end(), "T.xlsx"),
               rig.form().File1.Items.end());
     EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+// Rows without the survey's tool data would reach the machine looking
+// finished: the sheet asks first, naming them, and "no" is the safe default.
+TEST(MainWindowWorkbooks, RowsTheSurveyDidNotFillAreWrittenOnlyWhenTheUserAgrees) {
+    struct Case {
+        const char* what;
+        std::string extra_script;
+        std::function<void(MainWindowModel&)> act;
+        std::vector<std::string> missing;
+    };
+    const Case cases[] = {
+        {"every row surveyed", "", [](MainWindowModel&) {}, {}},
+        {"an entry added after the survey",
+         "",
+         [](MainWindowModel& form) { form.List2.AddItem("3-DRILL"); },
+         {"3-DRILL"}},
+        {"an entry in another toolpath's row",
+         "",
+         [](MainWindowModel& form) {
+             form.List2.RemoveItem(0);
+             form.List2.AddItem("1-ROUGH");
+         },
+         {"2-FINISH", "1-ROUGH"}},
+        // The rows still show an earlier survey of the same toolpaths.
+        {"a survey that stopped",
+         "fail ACTIVATE Toolpath '1-ROUGH'\n",
+         [](MainWindowModel& form) { form.ClickSurvey(); },
+         {"1-ROUGH", "2-FINISH"}},
+    };
+    for (const auto& c : cases) {
+        for (bool agree : {false, true}) {
+            WorkbookRig rig(c.extra_script);
+            c.act(rig.form());
+            EXPECT_EQ(rig.form().UnsurveyedEntries(), c.missing) << c.what;
+            rig.interaction().confirm_answer = agree;
+            rig.form().Text8.SetText("T");
+            rig.form().ClickSetupSheet();
+            bool asked = !c.missing.empty();
+            ASSERT_EQ(rig.interaction().questions.size(), asked ? 1u : 0u) << c.what;
+            if (asked) {
+                const auto& question = rig.interaction().questions[0];
+                for (const auto& name : c.missing) {
+                    EXPECT_NE(question.text.find(name), std::string::npos) << question.text;
+                }
+                EXPECT_NE(question.text.find("그래도 시트를 만드시겠습니까?"), std::string::npos);
+                EXPECT_TRUE(question.default_no);
+            }
+            bool written = !asked || agree;
+            EXPECT_EQ(fs::exists(rig.Saved("T.xlsx")), written) << c.what << agree;
+            if (!written) {
+                EXPECT_NE(rig.form().StatusBar1.find("시트를 만들지 않았습니다"),
+                          std::string::npos);
+                EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);
+            }
+        }
+    }
 }
 
 TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {

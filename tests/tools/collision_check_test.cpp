@@ -247,6 +247,35 @@ TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
     }
 }
 
+// The survey that ends the pass writes the toolpath names into the NC-name
+// column; the numbering the user typed before is applied again over them.
+TEST(CollisionCheck, TheNcNamesNumberedBeforeThePassStayNumbered) {
+    struct Case {
+        const char* prefix;  // typed into the prefix box, if at all
+        const char* start;   // then typed into the start box, if at all
+        Calls names;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, {"1-ROUGH", "2-FINISH"}},
+        {"T", nullptr, {"T1", "T2"}},
+        {"T", "5", {"T5", "T6"}},
+        {"", nullptr, {"1", "2"}},
+    };
+    for (const auto& c : cases) {
+        CheckRig rig;
+        if (c.prefix) {
+            rig.form.Text8.SetText("x");  // so that an empty prefix is a change too
+            rig.form.Text8.SetText(c.prefix);
+        }
+        if (c.start) rig.form.Text10.SetText(c.start);
+        rig.Click();
+        Calls names = {rig.form.MSFlexGrid1.TextMatrix(1, survey::kNcName),
+                       rig.form.MSFlexGrid1.TextMatrix(2, survey::kNcName)};
+        EXPECT_EQ(names, c.names) << (c.prefix ? c.prefix : "(none)");
+        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "1-ROUGH");
+    }
+}
+
 // The lookup of each toolpath's diameter, over one pass.
 TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) {
     struct Toolpath {
