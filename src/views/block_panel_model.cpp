@@ -51,15 +51,43 @@ void BlockPanelModel::ReloadBlock(bool reset_limit) {
             BoxOf(index).SetText(host::NumberText(pm.BlockLimit(index)));
         }
         host_failure_shown_ = false;
+        Command3.Enabled = true;
     } catch (const host::HostError& error) {
+        // Half a block, or the boxes' design-time names, must not pass for limits.
+        ClearBoxes();
+        Command3.Enabled = false;
         ReportHostFailure("블럭을 읽지 못했습니다", error.what());
     }
     NotifyChanged();
 }
 
+void BlockPanelModel::ClearBoxes() {
+    quiet_ = true;
+    for (int index = 1; index <= 6; ++index) BoxOf(index).SetText("");
+    quiet_ = false;
+    accepted_.fill("");
+}
+
 void BlockPanelModel::LimitChanged(int index) {
+    if (quiet_) return;
+    forms::TextBox& box = BoxOf(index);
+    std::string& accepted = accepted_[static_cast<std::size_t>(index - 1)];
+    if (!views::IsLimitText(box.Text())) {
+        static const char* const kBoxNames[] = {"X 최소", "X 최대", "Y 최소",
+                                                "Y 최대", "Z 최소", "Z 최대"};
+        std::string refused = box.Text();
+        quiet_ = true;
+        box.SetText(accepted);
+        quiet_ = false;
+        NotifyChanged();
+        forms().interaction().Message({std::string(kBoxNames[index - 1]) +
+                                           " 상자에는 숫자만 넣을 수 있습니다: '" + refused + "'",
+                                       "블럭", forms::MessageIcon::kExclamation});
+        return;
+    }
+    accepted = box.Text();
     // What is sent carries at most 15 significant digits, like the number text.
-    double limit = std::stod(host::NumberText(views::LeadingNumber(BoxOf(index).Text())));
+    double limit = std::stod(host::NumberText(views::LeadingNumber(box.Text())));
     try {
         pm.SetBlockLimit(index, limit);
         host_failure_shown_ = false;
@@ -76,6 +104,13 @@ void BlockPanelModel::ReportHostFailure(const std::string& what, const std::stri
 }
 
 void BlockPanelModel::ClickCapture() {
+    if (!Command3.Enabled) {
+        forms().interaction().Message(
+            {"블럭을 읽지 못해 캡처할 수 없습니다. \"블럭\"을 눌러 블럭을 다시 읽어 주세요.",
+             "캡처", forms::MessageIcon::kExclamation});
+        if (CaptureDone) CaptureDone(false);
+        return;
+    }
     std::optional<host::LongWork> work(std::in_place, pm);
     FileStamps before = StampFiles(views::BitmapFiles());
     auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
@@ -98,7 +133,10 @@ void BlockPanelModel::ClickCapture() {
         forms().interaction().Message({text, "캡처", forms::MessageIcon::kCritical});
     }
     work.reset();  // the panel unloads below
-    if (CaptureDone) CaptureDone(!failure && unwritten.empty());
+    bool kept = !failure && unwritten.empty();
+    forms().TellMainWindow(kept ? "캡처: 그림 4개를 저장했습니다 (Top, Front, Right, ISO)"
+                                : "캡처를 마치지 못했습니다");
+    if (CaptureDone) CaptureDone(kept);
     // Whether or not the run succeeded, the main window comes back and the panel closes.
     forms().RestoreMainWindow();
     Unload();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <functional>
+#include <string>
 
 #include "forms/controls.h"
 #include "forms/window.h"
@@ -28,13 +30,14 @@ class BlockPanelModel : public forms::Window {
     forms::TextBox Text1{"Text1"};  // Z minimum, limit 5
     forms::TextBox Text4{"Text4"};  // Z maximum, limit 6
     forms::Button Command1{"블럭", true};
-    forms::Button Command3{"캡처", true};
-    forms::ListBox List2;  // the characters of the label being built
+    forms::Button Command3{"캡처", true, false};  // enabled once a block is read
+    forms::ListBox List2;                         // the characters of the label being built
 
     void Load();
     void ClickBlock();    // Command1 "블럭": recompute the block and reload the boxes
     void ClickCapture();  // Command3 "캡처": label the limits and keep the four bitmaps
-    // Each box sends its leading number as its limit on every change.
+    // Each box sends its number as its limit on every change; a text that is
+    // no number is refused and the box keeps what it held.
     void LimitChanged(int index);
     // Closing the panel brings the main window back.
     void Unload();
@@ -49,6 +52,11 @@ class BlockPanelModel : public forms::Window {
     forms::TextBox& BoxOf(int index);
     void ReloadBlock(bool reset_limit);
     void ReportHostFailure(const std::string& what, const std::string& reason);
+    // Empties the six boxes without sending anything: there is no block to show.
+    void ClearBoxes();
+
+    std::array<std::string, 6> accepted_;  // each box's last text that was a number
+    bool quiet_ = false;                   // boxes being set back or emptied send nothing
 
     bool host_failure_shown_ = false;  // one message, not one per keystroke
 };

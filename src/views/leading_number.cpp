@@ -47,4 +47,25 @@ double LeadingNumber(std::string_view text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
+bool IsLimitText(std::string_view text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return true;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::size_t at = 0;
+    if (text[at] == '-' || text[at] == '+') ++at;
+    std::size_t whole = Digits(text, at);
+    at += whole;
+    std::size_t fraction = 0;
+    if (at < text.size() && text[at] == '.') {
+        fraction = Digits(text, at + 1);
+        at += 1 + fraction;
+    }
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && whole + fraction > 0) {
+        ++at;
+        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+        at += Digits(text, at);
+    }
+    return at == text.size();
+}
+
 }  // namespace orvalis::views

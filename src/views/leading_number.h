@@ -9,4 +9,9 @@ namespace orvalis::views {
 // an empty text or one that does not begin with a number gives 0.
 double LeadingNumber(std::string_view text);
 
+// Whether a box may hold `text` as a limit: a number as LeadingNumber reads
+// it and nothing after it, blanks around it allowed, or the start of one
+// while it is typed ("", "-", "12.", "1E-"). "-12.5mm" and "12abc" are not.
+bool IsLimitText(std::string_view text);
+
 }  // namespace orvalis::views

@@ -46,17 +46,70 @@ TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
     testing::FormsRig rig(kBlock);
     BlockPanelModel& panel = rig.forms().block_panel();
     rig.forms().session()->Mark("typing");
-    for (const char* text :
-         {"-", "-1", "-12", "-12.", "-12.5", "12abc", "", "0.1234567890123456"}) {
+    for (const char* text : {"-", "-1", "-12", "-12.", "-12.5", "", " 37.5", "1E", "1E-", "1E-5",
+                             "0.1234567890123456"}) {
         panel.Text3.SetText(text);
     }
     EXPECT_EQ(SetCalls(rig.TranscriptSince("typing")),
-              (std::vector<std::string>{"SetBlockLimit 1 0", "SetBlockLimit 1 -1",
-                                        "SetBlockLimit 1 -12", "SetBlockLimit 1 -12",
-                                        "SetBlockLimit 1 -12.5", "SetBlockLimit 1 12",
-                                        "SetBlockLimit 1 0", "SetBlockLimit 1 0.123456789012346"}));
+              (std::vector<std::string>{
+                  "SetBlockLimit 1 0", "SetBlockLimit 1 -1", "SetBlockLimit 1 -12",
+                  "SetBlockLimit 1 -12", "SetBlockLimit 1 -12.5", "SetBlockLimit 1 0",
+                  "SetBlockLimit 1 37.5", "SetBlockLimit 1 1", "SetBlockLimit 1 1",
+                  "SetBlockLimit 1 1E-05", "SetBlockLimit 1 0.123456789012346"}));
+    EXPECT_TRUE(rig.interaction().messages.empty());
     panel.Text4.SetText("7");
     EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
+}
+
+// A text that is no number is refused in the box: the box keeps the number
+// it held and the host hears nothing, so the label cannot differ from the block.
+TEST(BlockPanelModel, ATextThatIsNoNumberIsRefusedBeforeItIsSent) {
+    for (const char* refused : {"-12.5mm", "12abc", "1.2.3", "E5", "--1", "1E5x"}) {
+        testing::FormsRig rig(kBlock);
+        BlockPanelModel& panel = rig.forms().block_panel();
+        panel.Text5.SetText("-12.5");
+        rig.forms().session()->Mark("refused");
+        panel.Text5.SetText(refused);
+        EXPECT_EQ(panel.Text5.Text(), "-12.5") << refused;
+        EXPECT_TRUE(SetCalls(rig.TranscriptSince("refused")).empty()) << refused;
+        ASSERT_EQ(rig.interaction().messages.size(), 1u) << refused;
+        EXPECT_NE(rig.interaction().messages[0].text.find("Y 최대"), std::string::npos);
+        EXPECT_NE(rig.interaction().messages[0].text.find(refused), std::string::npos);
+    }
+}
+
+// A block that cannot be read leaves the boxes empty, not with their
+// design-time names or half a block, and "캡처" waits for a block.
+TEST(BlockPanelModel, WithoutABlockTheBoxesStayEmptyAndCaptureWaits) {
+    for (const char* failing : {"fail Connect\n", "fail FetchBlock\n", "fail BlockLimit\n"}) {
+        testing::FormsRig rig(kBlock + failing);
+        BlockPanelModel& panel = rig.forms().block_panel();
+        views::BlockBoxes boxes = panel.Boxes();
+        EXPECT_EQ((std::vector<std::string>{boxes.x_min, boxes.x_max, boxes.y_min, boxes.y_max,
+                                            boxes.z_min, boxes.z_max}),
+                  std::vector<std::string>(6, ""))
+            << failing;
+        EXPECT_FALSE(panel.Command3.Enabled) << failing;
+        EXPECT_TRUE(SetCalls(rig.Transcript()).empty()) << failing;
+        std::size_t told = rig.interaction().messages.size();
+        EXPECT_GE(told, 1u);
+        bool done = true;
+        panel.CaptureDone = [&done](bool kept) { done = kept; };
+        rig.forms().session()->Mark("capture");
+        panel.ClickCapture();
+        EXPECT_TRUE(rig.TranscriptSince("capture").empty()) << failing;
+        EXPECT_FALSE(done);
+        EXPECT_EQ(rig.interaction().messages.size(), told + 1);
+        EXPECT_TRUE(rig.forms().HasBlockPanel());
+    }
+    // Read once, the block enables "캡처"; a later read that fails empties the boxes again.
+    testing::FormsRig rig(kBlock + "fail EDIT BLOCK RESETLIMIT 0\n");
+    BlockPanelModel& panel = rig.forms().block_panel();
+    EXPECT_TRUE(panel.Command3.Enabled);
+    EXPECT_EQ(panel.Text3.Text(), "-50");
+    panel.ClickBlock();
+    EXPECT_FALSE(panel.Command3.Enabled);
+    EXPECT_EQ(panel.Text3.Text(), "");
 }
 
 TEST(BlockPanelModel, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
