@@ -1,5 +1,7 @@
 #include "platform/tool_assembly_file.h"
 
+#include <algorithm>
+
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
@@ -36,6 +38,20 @@ void AppendToolAssembly(const ToolAssemblyRecord& record) {
     if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
     bytes += FormatRecordLine(std::vector<std::string>(record.begin(), record.end()));
     ReplaceFileAtomically(path, bytes);
+}
+
+RemoveOutcome RemoveToolAssembly(const ToolAssemblyRecord& record) {
+    ToolAssemblyRead read = ReadToolAssemblies();
+    if (read.incomplete) return RemoveOutcome::kFileIncomplete;
+    auto found = std::find(read.records.begin(), read.records.end(), record);
+    if (found == read.records.end()) return RemoveOutcome::kNotFound;
+    read.records.erase(found);
+    std::string bytes;
+    for (const auto& kept : read.records) {
+        bytes += FormatRecordLine(std::vector<std::string>(kept.begin(), kept.end()));
+    }
+    ReplaceFileAtomically(ResolvePath(ToolAssemblyFilePath()), bytes);
+    return RemoveOutcome::kRemoved;
 }
 
 }  // namespace orvalis::settings

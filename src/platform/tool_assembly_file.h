@@ -25,4 +25,11 @@ ToolAssemblyRead ReadToolAssemblies();
 // file atomically. Throws FileError.
 void AppendToolAssembly(const ToolAssemblyRecord& record);
 
+enum class RemoveOutcome { kRemoved, kNotFound, kFileIncomplete };
+
+// Removes the first record equal to `record`, writing the others back in
+// their order and format, replacing the file atomically. A file that ends
+// inside a record is left alone. Throws FileError.
+RemoveOutcome RemoveToolAssembly(const ToolAssemblyRecord& record);
+
 }  // namespace orvalis::settings

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +53,11 @@ forms::FlexGrid MakeToolAssemblyGrid();
 
 // The records of grid rows 1 to the last, in row order.
 std::vector<AssemblyRecord> TableRows(const forms::FlexGrid& grid);
+
+// Why a record typed for saving cannot be kept, in Korean, naming the field;
+// nothing when it can. The diameter is the lookup key and must be given; a
+// field that is filled must be a number, as the host takes it as one.
+std::optional<std::string> RecordProblem(const AssemblyRecord& record);
 
 // Appends a record as a new last row.
 void AppendTableRow(forms::FlexGrid& grid, const AssemblyRecord& record);

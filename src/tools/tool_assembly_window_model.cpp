@@ -51,12 +51,17 @@ bool ToolAssemblyWindowModel::LoadTable() {
     return true;
 }
 
-// Nothing is checked before saving: the shop keeps what it typed, and the
-// lookup takes the first row of a key that is stored twice.
+// A record without a diameter can never be found, and a field that is no
+// number would reach the host's tool as typed: both are refused, the boxes
+// keep their text. A key stored twice is kept; the lookup takes the first.
 void ToolAssemblyWindowModel::ClickSaveRecord() {
     tools::AssemblyRecord record;
     for (int number = 1; number <= tools::kFieldCount; ++number) {
         record[static_cast<std::size_t>(number - 1)] = Text(number).Text();
+    }
+    if (auto problem = tools::RecordProblem(record)) {
+        Tell(*problem + "\n저장하지 않았습니다.", forms::MessageIcon::kExclamation);
+        return;
     }
     try {
         settings::AppendToolAssembly(record);
@@ -67,6 +72,44 @@ void ToolAssemblyWindowModel::ClickSaveRecord() {
         return;
     }
     for (auto& box : texts_) box.SetText("");
+    ClickClearEntries();
+    ClickLoadTable();
+}
+
+void ToolAssemblyWindowModel::ClickDeleteRecord() {
+    auto rows = AssemblyRows();
+    if (selected_row_ < 1 || selected_row_ > static_cast<int>(rows.size()) ||
+        tools::FieldOf(rows[static_cast<std::size_t>(selected_row_ - 1)], tools::kDiameter)
+            .empty()) {
+        Tell("삭제할 레코드를 표에서 골라 주세요.", forms::MessageIcon::kExclamation);
+        return;
+    }
+    const tools::AssemblyRecord& record = rows[static_cast<std::size_t>(selected_row_ - 1)];
+    forms::MessageText question{"공구경 " + tools::FieldOf(record, tools::kDiameter) +
+                                    " 레코드를 공구 설정 파일에서 삭제하시겠습니까?",
+                                "공구설정", forms::MessageIcon::kQuestion};
+    question.default_no = true;
+    if (!forms().interaction().Confirm(question)) return;
+    settings::RemoveOutcome outcome;
+    try {
+        outcome = settings::RemoveToolAssembly(record);
+    } catch (const FileError& error) {
+        Tell("공구 설정 파일을 고치지 못했습니다. 파일은 그대로 있습니다.\n" + error.path() + "\n" +
+                 error.what(),
+             forms::MessageIcon::kCritical);
+        return;
+    }
+    if (outcome == settings::RemoveOutcome::kFileIncomplete) {
+        Tell("공구 설정 파일이 레코드 중간에서 끝나 삭제하지 않았습니다.\n" +
+                 settings::ToolAssemblyFilePath(),
+             forms::MessageIcon::kExclamation);
+        return;
+    }
+    if (outcome == settings::RemoveOutcome::kNotFound) {
+        Tell("이 레코드는 공구 설정 파일에 없습니다. 표를 다시 불러옵니다.",
+             forms::MessageIcon::kExclamation);
+    }
+    selected_row_ = 0;
     ClickClearEntries();
     ClickLoadTable();
 }

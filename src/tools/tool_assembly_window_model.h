@@ -33,6 +33,7 @@ class ToolAssemblyWindowModel : public forms::Window {
     forms::Button Command1{"불러오기"};
     forms::Button Command2{"저장"};
     forms::Button Command3{"초기화"};
+    forms::Button DeleteButton{"삭제"};  // removes the chosen row's record from the file
     // Frame1: the material the main window's selector showed at the opening;
     // shown only, never read back.
     forms::OptionButton Option1{"스틸용"};
@@ -46,6 +47,12 @@ class ToolAssemblyWindowModel : public forms::Window {
     void ClickLoadTable();     // Command1 불러오기
     void ClickSaveRecord();    // Command2 저장
     void ClickClearEntries();  // Command3 초기화
+    // The grid row the user chose (the grid's current row); 0 for none.
+    int SelectedRow() const { return selected_row_; }
+    void SelectRow(int row) { selected_row_ = row; }
+    // 삭제: asks, then removes the chosen row's record from the file and
+    // shows the file again.
+    void ClickDeleteRecord();
     // The user closed the window: the main window comes back and the registry
     // drops this one, so the model may be gone when this returns.
     void Unload();
@@ -57,6 +64,7 @@ class ToolAssemblyWindowModel : public forms::Window {
     void Tell(const std::string& text, forms::MessageIcon icon);
 
     std::array<forms::TextBox, tools::kFieldCount> texts_;
+    int selected_row_ = 0;
 };
 
 }  // namespace orvalis

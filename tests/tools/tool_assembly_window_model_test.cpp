@@ -114,24 +114,84 @@ TEST(ToolAssemblyWindowModel, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) 
     TableRig rig;
     rig.WriteTable(kTenLine);
     ToolAssemblyWindowModel& window = rig.Open();
-    window.ClickSaveRecord();  // every box empty
-    EXPECT_EQ(rig.FileText(), kTenLine +
-                                  "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
-                                  "\"\",\"\",\"\",\"\"\r\n");
-    EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", ""}));
-
     for (int number = 1; number <= 16; ++number) {
         window.Text(number).SetText(number == 1 ? "10" : std::to_string(number * 10));
     }
+    window.Text(7).SetText("");  // no second shank section
+    window.Text(3).SetText(" 5.80");
     window.ClickSaveRecord();  // a key already stored is appended again
-    std::string last = rig.FileText().substr(rig.FileText().rfind("\"\"\r\n") + 4);
-    EXPECT_EQ(last,
-              "\"10\",\"20\",\"30\",\"40\",\"50\",\"60\",\"70\",\"80\",\"90\",\"100\",\"110\","
-              "\"120\",\"130\",\"140\",\"150\",\"160\"\r\n");
-    EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "", "10"}));
-    EXPECT_EQ(window.MSFlexGrid1.TextMatrix(3, 16), "160");
+    EXPECT_EQ(rig.FileText(),
+              kTenLine +
+                  "\"10\",\"20\",\" 5.80\",\"40\",\"50\",\"60\",\"\",\"80\",\"90\",\"100\",\"110\","
+                  "\"120\",\"130\",\"140\",\"150\",\"160\"\r\n");
+    EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "10"}));
+    EXPECT_EQ(window.MSFlexGrid1.TextMatrix(2, 16), "160");
     for (int number = 1; number <= 16; ++number) EXPECT_EQ(window.Text(number).Text(), "");
     EXPECT_TRUE(rig.interaction().messages.empty());
+}
+
+// A record without its key can never be found, and a field that is no
+// number would reach the host's tool as typed: the window says which and
+// keeps the file and the boxes as they were.
+TEST(ToolAssemblyWindowModel, ARecordWithoutDiameterOrWithAFieldThatIsNoNumberIsRefused) {
+    struct Case {
+        int field;
+        const char* text;
+        const char* says;
+    };
+    const Case cases[] = {
+        {1, "", "공구경이 비어 있습니다"},
+        {1, "  ", "공구경이 비어 있습니다"},
+        {2, "75mm", "공구길이 값이 숫자가 아닙니다: '75mm'"},
+        {9, "1,5", "홀더(1)하 값이 숫자가 아닙니다: '1,5'"},
+        {16, "x", "홀더오버 값이 숫자가 아닙니다: 'x'"},
+    };
+    for (const auto& c : cases) {
+        TableRig rig;
+        rig.WriteTable(kTenLine);
+        ToolAssemblyWindowModel& window = rig.Open();
+        window.Text(1).SetText("8");
+        window.Text(2).SetText("60");
+        window.Text(c.field).SetText(c.text);
+        window.ClickSaveRecord();
+        EXPECT_EQ(rig.FileText(), kTenLine) << c.says;
+        ASSERT_EQ(rig.interaction().messages.size(), 1u) << c.says;
+        EXPECT_NE(rig.interaction().messages[0].text.find(c.says), std::string::npos)
+            << rig.interaction().messages[0].text;
+        EXPECT_EQ(window.Text(c.field).Text(), c.text);
+        EXPECT_EQ(window.Text(2).Text(), c.field == 2 ? c.text : "60");
+    }
+}
+
+TEST(ToolAssemblyWindowModel, DeleteRemovesTheChosenRecordFromTheFileAfterAsking) {
+    TableRig rig;
+    rig.WriteTable(kTenLine + kSixLine + kFourLine);
+    ToolAssemblyWindowModel& window = rig.Open();
+
+    window.ClickDeleteRecord();  // nothing chosen
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_TRUE(rig.interaction().questions.empty());
+
+    window.SelectRow(2);
+    window.ClickDeleteRecord();  // the rig answers no
+    ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_NE(rig.interaction().questions[0].text.find("공구경 6"), std::string::npos);
+    EXPECT_TRUE(rig.interaction().questions[0].default_no);
+    EXPECT_EQ(rig.FileText(), kTenLine + kSixLine + kFourLine);
+
+    rig.interaction().confirm_answer = true;
+    window.ClickDeleteRecord();
+    EXPECT_EQ(rig.FileText(), kTenLine + kFourLine);  // the others as they were
+    EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "4"}));
+    EXPECT_EQ(window.SelectedRow(), 0);
+
+    // A file cut short inside a record is not rewritten.
+    rig.WriteTable(kTenLine + "\"6\",\"57\"\r\n");
+    window.SelectRow(1);
+    window.ClickDeleteRecord();
+    EXPECT_EQ(rig.FileText(), kTenLine + "\"6\",\"57\"\r\n");
+    EXPECT_NE(rig.interaction().messages.back().text.find("레코드 중간에서 끝나"),
+              std::string::npos);
 }
 
 TEST(ToolAssemblyWindowModel, AFileThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
