@@ -29,6 +29,14 @@ void RenameWindowModel::ClickRename() {
     renamed_ = 0;
     refused_.clear();
     const std::string prefix = Text1.Text();
+    // Bare numbers as toolpath names say nothing on the shop floor and are
+    // easily typed by mistake: a prefix is needed.
+    if (prefix.find_first_not_of(' ') == std::string::npos) {
+        forms().interaction().Message(
+            {"바꿀 이름(접두어)을 넣어 주세요. 아무것도 바꾸지 않았습니다.", "이름바꾸기",
+             forms::MessageIcon::kExclamation});
+        return;
+    }
     // A quote would end the quoted name early and break the command line.
     if (prefix.find('\'') != std::string::npos) {
         forms().interaction().Message(
@@ -48,25 +56,40 @@ void RenameWindowModel::ClickRename() {
         return;
     }
     NotifyChanged();
+    if (!AgreeToRename(prefix)) {
+        List1.Clear();
+        NotifyChanged();
+        return;
+    }
     // A name the host refuses is its own affair; the others are still renamed.
-    host::LongWork work(pm);
     int not_done = 0;
-    for (int n = 0; n < List1.ListCount(); ++n) {
-        List1.SetListIndex(n);
-        const std::string old_name = List1.List(n);
-        const std::string new_name = prefix + std::to_string(n + 1);
-        try {
-            pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
-            ++renamed_;
-        } catch (const host::Cancelled&) {
-            not_done = List1.ListCount() - n;
-            break;
-        } catch (const host::HostError& error) {
-            refused_.push_back(old_name + " → " + new_name + ": " + error.what());
+    {
+        host::LongWork work(
+            pm);  // only the renaming: the main window's listing after it is not cancelled
+        for (int n = 0; n < List1.ListCount(); ++n) {
+            List1.SetListIndex(n);
+            const std::string old_name = List1.List(n);
+            const std::string new_name = prefix + std::to_string(n + 1);
+            try {
+                pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
+                ++renamed_;
+            } catch (const host::Cancelled&) {
+                not_done = List1.ListCount() - n;
+                break;
+            } catch (const host::HostError& error) {
+                refused_.push_back(old_name + " → " + new_name + ": " + error.what());
+            }
         }
     }
+    int count = List1.ListCount();
     List1.Clear();
     NotifyChanged();
+    std::string done = "툴패스 " + std::to_string(renamed_) + "개의 이름을 바꿨습니다: " + prefix +
+                       "1" + (count > 1 ? " … " + prefix + std::to_string(count) : std::string());
+    if (not_done > 0) done += " / 취소: " + std::to_string(not_done) + "개는 바꾸지 않았습니다";
+    if (!refused_.empty())
+        done += " / " + std::to_string(refused_.size()) + "개는 바꾸지 못했습니다";
+    forms().ToolpathsRenamed(done);
     if (not_done > 0) {
         std::string text = "취소했습니다: " + std::to_string(renamed_) +
                            "개의 툴패스 이름을 바꿨고 " + std::to_string(not_done) +
@@ -77,6 +100,25 @@ void RenameWindowModel::ClickRename() {
         forms().interaction().Message(
             {RenameReport(refused_, renamed_), "이름바꾸기", forms::MessageIcon::kExclamation});
     }
+}
+
+// Renaming touches every toolpath of the project: the user sees the first
+// names as they will be and agrees first.
+bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
+    int count = List1.ListCount();
+    if (count == 0) {
+        forms().interaction().Message(
+            {"프로젝트에 툴패스가 없습니다.", "이름바꾸기", forms::MessageIcon::kInformation});
+        return false;
+    }
+    constexpr int kShown = 3;
+    std::string text = "툴패스 " + std::to_string(count) + "개의 이름을 바꿉니다:";
+    for (int n = 0; n < count && n < kShown; ++n) {
+        text += "\n" + List1.List(n) + " → " + prefix + std::to_string(n + 1);
+    }
+    if (count > kShown) text += "\n…";
+    text += "\n바꾸시겠습니까?";
+    return forms().interaction().Confirm({text, "이름바꾸기", forms::MessageIcon::kQuestion});
 }
 
 // The registry's slot for the rename window.

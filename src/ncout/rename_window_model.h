@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "forms/controls.h"
 #include "forms/window.h"
 #include "host/channel.h"
@@ -21,8 +24,12 @@ class RenameWindowModel : public forms::Window {
     forms::ListBox List1;  // the names, only while renaming
     forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
 
-    void Load() {}
-    void ClickRename();  // Command5 "TOOLPATH 이름 바꾸기"
+    // Topmost like the main window, which would otherwise cover it.
+    void Load() { MakeTopmost(); }
+    // Command5 "TOOLPATH 이름 바꾸기": refuses an empty prefix, shows the
+    // first old → new names and asks, renames, and has the main window list
+    // the project's toolpaths again.
+    void ClickRename();
 
     // How many toolpaths the last click renamed, and the lines about those
     // the host refused.
@@ -30,6 +37,8 @@ class RenameWindowModel : public forms::Window {
     const std::vector<std::string>& refused() const { return refused_; }
 
   private:
+    bool AgreeToRename(const std::string& prefix);
+
     int renamed_ = 0;
     std::vector<std::string> refused_;
 };

@@ -48,6 +48,8 @@ void CompanyRegistryModel::ClickSaveCompany() {
         Fail("업체명을 저장하지 못했습니다.", error.path(), error.what());
         return;
     }
+    // The main window's company box shows the new name without a restart.
+    forms().CompaniesChanged();
     if (position + 1 >= settings::kCompanySlots) {
         RecordFollowingPosition(position + 1);
         NotifyChanged();

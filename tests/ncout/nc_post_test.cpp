@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
 
@@ -56,6 +58,29 @@ TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_NE(rig.interaction().messages[0].text.find("NC 파일을 만들지 않았습니다"),
               std::string::npos);
+}
+
+// NC files of an earlier run are replaced only when the user agrees, as the
+// workbooks are; "no" sends nothing to the host.
+TEST(NcPost, NcFilesThatExistAreReplacedOnlyWhenTheUserAgrees) {
+    PostRig rig;
+    rig.drives().Write("C:\\JOBS\\P1\\T2.nc", "the machine's program");
+    rig.forms().session()->Mark("post");
+    rig.main_window().ClickPostNc();
+    ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_EQ(rig.interaction().questions[0].text,
+              "NC 파일 1개가 이미 있습니다: T2.nc\n바꾸시겠습니까?");
+    EXPECT_TRUE(rig.TranscriptSince("post").empty());
+    EXPECT_EQ(rig.main_window().StatusBar1, "NC 파일을 쓰지 않았습니다: 이미 있는 파일 1개");
+    EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
+
+    rig.interaction().confirm_answer = true;
+    rig.forms().session()->Mark("again");
+    rig.main_window().ClickPostNc();
+    auto calls = rig.TranscriptSince("again");
+    EXPECT_NE(std::find(calls.begin(), calls.end(),
+                        "RunCommand EDIT NCPROGRAM '2-REST' FILENAME C:\\JOBS\\P1\\T2.nc"),
+              calls.end());
 }
 
 TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/launcher_model.h"
+#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
 
 namespace orvalis {
@@ -24,7 +25,13 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     RenameWindowModel& window = rig.forms().rename_window();
     EXPECT_TRUE(window.Visible());
     window.Text1.SetText("T-");
+    rig.interaction().confirm_answer = true;
     window.ClickRename();
+    ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    // The user sees the first names as they will be before agreeing.
+    EXPECT_EQ(rig.interaction().questions[0].text,
+              "툴패스 10개의 이름을 바꿉니다:\nold1 → T-1\nold2 → T-2\nold3 → T-3\n…\n"
+              "바꾸시겠습니까?");
     auto sent = rig.Transcript();
     EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 3),
               (std::vector<std::string>{"Connect", "Connect 0", "ToolpathNames"}));
@@ -45,17 +52,55 @@ TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
 }
 
-TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
-    testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  '2'\n");
+TEST(Rename, AnEmptyPrefixOrANoIsRefusedBeforeAnythingIsRenamed) {
+    for (const char* prefix : {"", "  "}) {
+        testing::FormsRig rig("toolpath a\n");
+        RenameWindowModel& window = rig.forms().rename_window();
+        window.Text1.SetText(prefix);
+        rig.interaction().confirm_answer = true;
+        window.ClickRename();
+        EXPECT_TRUE(rig.Transcript().empty());
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        EXPECT_NE(rig.interaction().messages[0].text.find("이름(접두어)을 넣어 주세요"),
+                  std::string::npos);
+    }
+    testing::FormsRig rig("toolpath a\ntoolpath b\n");
     RenameWindowModel& window = rig.forms().rename_window();
-    window.ClickRename();  // an empty prefix gives 1, 2, 3
+    window.Text1.SetText("T");
+    window.ClickRename();  // the rig answers no
+    EXPECT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_TRUE(Renames(rig.Transcript()).empty());
+    EXPECT_EQ(window.List1.ListCount(), 0);
+}
+
+TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
+    testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'N2'\n");
+    RenameWindowModel& window = rig.forms().rename_window();
+    window.Text1.SetText("N");
+    rig.interaction().confirm_answer = true;
+    window.ClickRename();
     EXPECT_EQ(Renames(rig.Transcript()),
-              (std::vector<std::string>{"RENAME Toolpath 'a'  '1'", "RENAME Toolpath 'b'  '2'",
-                                        "RENAME Toolpath 'c'  '3'"}));
+              (std::vector<std::string>{"RENAME Toolpath 'a'  'N1'", "RENAME Toolpath 'b'  'N2'",
+                                        "RENAME Toolpath 'c'  'N3'"}));
     EXPECT_EQ(window.renamed(), 2);
     ASSERT_EQ(window.refused().size(), 1u);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
-    EXPECT_NE(rig.interaction().messages[0].text.find("b → 2"), std::string::npos);
+    EXPECT_NE(rig.interaction().messages[0].text.find("b → N2"), std::string::npos);
+}
+
+// The main window lists the new names at once and says what was done.
+TEST(Rename, TheMainWindowListsTheNewNamesAndSaysSo) {
+    testing::FormsRig rig("version 8009\ntoolpath a\ntoolpath b\ntoolpath c\n");
+    MainWindowModel& main_window = rig.forms().main_window();
+    RenameWindowModel& window = rig.forms().rename_window();
+    window.Text1.SetText("P");
+    rig.interaction().confirm_answer = true;
+    rig.forms().session()->Mark("rename");
+    window.ClickRename();
+    auto calls = rig.TranscriptSince("rename");
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
+              (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
+    EXPECT_EQ(main_window.StatusBar1, "툴패스 3개의 이름을 바꿨습니다: P1 … P3");
 }
 
 }  // namespace
