@@ -1,22 +1,40 @@
 #include "gui/block_panel_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QValidator>
 
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
 #include "views/block_panel_model.h"
+#include "views/leading_number.h"
 
 namespace orvalis::gui {
 
 namespace {
 
-// The panel's layout is given in twips; 15 twips make a pixel at 96 dpi.
+// The panel's layout is given in twips; 15 twips make a pixel at 96 dpi. The
+// controls keep their arrangement, moved right and down by the room the
+// axis and column labels take.
+constexpr int kLabelWidth = 22;
+constexpr int kLabelHeight = 18;
+
 QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+    return QRect(left / 15 + kLabelWidth, top / 15 + kLabelHeight, width / 15, height / 15);
 }
+
+// Refuses, keystroke by keystroke, a text that is no limit ("-12.5mm"), so
+// the host never gets a value the box does not show.
+class LimitValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        return views::IsLimitText(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
 
 forms::TextBox& BoxOf(BlockPanelModel& model, int index) {
     forms::TextBox* boxes[] = {&model.Text3, &model.Text6, &model.Text2,
@@ -42,24 +60,29 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
     // Left column the minima, right column the maxima, one row per axis.
     const Place places[] = {{240, 240, "X 최소"},  {1560, 240, "X 최대"}, {240, 840, "Y 최소"},
                             {1560, 840, "Y 최대"}, {240, 1440, "Z 최소"}, {1560, 1440, "Z 최대"}};
+    auto* validator = new LimitValidator(this);
     for (int index = 1; index <= 6; ++index) {
         const Place& place = places[index - 1];
         auto* box = new QLineEdit(this);
         box->setGeometry(Twips(place.left, place.top, 975, 375));
         box->setToolTip(QString::fromUtf8(place.tip));
         box->setFont(ListFont());
+        box->setValidator(validator);
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
             BoxOf(*model_, index).SetText(text.toStdString());
         });
         boxes_[static_cast<std::size_t>(index - 1)] = box;
     }
+    AddLabels();
     command1_->setGeometry(Twips(2880, 240, 1335, 495));
     command3_->setGeometry(Twips(2880, 1320, 1335, 495));
     for (QPushButton* button : {command1_, command3_}) button->setFont(ButtonFont());
     // Scratch storage for the label being built; it lies under "캡처" and is not shown.
     list2_->setGeometry(Twips(2880, 1440, 975, 240));
     list2_->hide();
-    setFixedSize(Twips(0, 0, 2880 + 1335 + 240, 1440 + 375 + 240).size());
+    setFixedSize(Twips(0, 0, 2880 + 1335 + 240, 1440 + 375 + 240).size() +
+                 QSize(kLabelWidth, kLabelHeight));
+    PlaceOnScreen(*this);
 
     connect(command1_, &QPushButton::clicked, this, [this] { model_->ClickBlock(); });
     connect(command3_, &QPushButton::clicked, this, [this] {
@@ -71,12 +94,31 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
     Refresh();
 }
 
+// Which box is which: the axis beside each row, 최소 / 최대 above the columns.
+void BlockPanelWindow::AddLabels() {
+    auto label = [this](const char* text, QRect place) {
+        auto* shown = new QLabel(QString::fromUtf8(text), this);
+        shown->setFont(ListFont());
+        shown->setAlignment(Qt::AlignCenter);
+        shown->setGeometry(place);
+    };
+    const std::pair<const char*, int> axes[] = {{"X", 240}, {"Y", 840}, {"Z", 1440}};
+    for (auto [axis, top] : axes) {
+        label(axis, QRect(2, Twips(0, top, 0, 375).top(), kLabelWidth - 4, 375 / 15));
+    }
+    const std::pair<const char*, int> columns[] = {{"최소", 240}, {"최대", 1560}};
+    for (auto [column, left] : columns) {
+        label(column, QRect(Twips(left, 0, 975, 0).left(), 16, 975 / 15, kLabelHeight));
+    }
+}
+
 void BlockPanelWindow::Refresh() {
     for (int index = 1; index <= 6; ++index) {
         QString text = QString::fromStdString(BoxOf(*model_, index).Text());
         QLineEdit* box = boxes_[static_cast<std::size_t>(index - 1)];
         if (box->text() != text) box->setText(text);
     }
+    command3_->setEnabled(model_->Command3.Enabled);
     list2_->clear();
     for (const auto& item : model_->List2.Items()) list2_->addItem(QString::fromStdString(item));
     ApplyWindowModel(*this, *model_);

@@ -35,6 +35,8 @@ class BlockPanelWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void AddLabels();
+
     MarkAction mark_;
     std::shared_ptr<BlockPanelModel> model_;
     std::array<QLineEdit*, 6> boxes_{};

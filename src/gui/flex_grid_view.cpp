@@ -1,5 +1,6 @@
 #include "gui/flex_grid_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -10,10 +11,10 @@
 namespace orvalis::gui {
 
 FlexGridView::FlexGridView(QWidget* parent) : QTableWidget(parent) {
-    setFont(ListFont());
+    setFont(GridFont());
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setDefaultSectionSize(QFontMetrics(GridFont()).height() + 6);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 }
@@ -23,13 +24,24 @@ void FlexGridView::ShowGrid(const forms::FlexGrid& grid) {
     setRowCount(grid.Rows() - 1);
     setColumnCount(grid.Cols() - 1);
     QStringList headings;
-    heading_widths_.clear();
+    std::vector<int> heading_widths, least_widths;
+    const QFontMetrics& heading_metrics = horizontalHeader()->fontMetrics();
+    constexpr int kPadding = 14;
     for (int col = 1; col < grid.Cols(); ++col) {
         QString heading = QString::fromStdString(grid.TextMatrix(0, col));
-        heading_widths_.push_back(horizontalHeader()->fontMetrics().horizontalAdvance(heading) +
-                                  12);
+        int least = heading_metrics.horizontalAdvance(heading.trimmed());
+        for (int row = 1; row < grid.Rows(); ++row) {
+            least = std::max(least, fontMetrics().horizontalAdvance(
+                                        QString::fromStdString(grid.TextMatrix(row, col))));
+        }
+        least_widths.push_back(least + kPadding);
+        heading_widths.push_back(std::max(heading_metrics.horizontalAdvance(heading), least) +
+                                 kPadding);
         headings << heading.trimmed();
     }
+    if (heading_widths != heading_widths_ || least_widths != least_widths_) resized = true;
+    heading_widths_ = std::move(heading_widths);
+    least_widths_ = std::move(least_widths);
     QStringList numbers;
     for (int row = 1; row < grid.Rows(); ++row) {
         numbers << QString::fromStdString(grid.TextMatrix(row, 0));
@@ -57,13 +69,24 @@ void FlexGridView::resizeEvent(QResizeEvent* event) {
 }
 
 void FlexGridView::FitColumns() {
-    int natural = 0;
-    for (int width : heading_widths_) natural += width;
     int room = viewport()->width();
-    if (natural <= 0 || room <= 0) return;
-    double scale = std::max(1.0, static_cast<double>(room) / natural);
-    for (std::size_t col = 0; col < heading_widths_.size(); ++col) {
-        setColumnWidth(static_cast<int>(col), static_cast<int>(heading_widths_[col] * scale));
+    int wanted = 0, least = 0;
+    for (int width : heading_widths_) wanted += width;
+    for (int width : least_widths_) least += width;
+    if (wanted <= 0 || room <= 0) return;
+    std::vector<int> widths = wanted <= room ? heading_widths_ : least_widths_;
+    int used = wanted <= room ? wanted : least;
+    // The blanks of the headings shrink in step, down to what the texts need.
+    if (wanted > room && least < room) {
+        double give = static_cast<double>(room - least) / (wanted - least);
+        for (std::size_t col = 0; col < widths.size(); ++col) {
+            widths[col] += static_cast<int>((heading_widths_[col] - least_widths_[col]) * give);
+        }
+        used = room;
+    }
+    double scale = used < room ? static_cast<double>(room) / used : 1.0;
+    for (std::size_t col = 0; col < widths.size(); ++col) {
+        setColumnWidth(static_cast<int>(col), static_cast<int>(widths[col] * scale));
     }
 }
 

@@ -21,11 +21,14 @@ class FlexGridView : public QTableWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    // Widens the columns in proportion to their headings (whose blanks give
-    // the widths) until they fill the table.
+    // Gives each column the width its heading asks for (the blanks give it)
+    // or its widest text, whichever is more, so names show whole; when that
+    // is more than the table holds, the headings' blanks give way first, and
+    // room to spare is shared out.
     void FitColumns();
 
-    std::vector<int> heading_widths_;
+    std::vector<int> heading_widths_;  // the padded headings
+    std::vector<int> least_widths_;    // the trimmed heading or the widest text
 };
 
 }  // namespace orvalis::gui

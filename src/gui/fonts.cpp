@@ -28,4 +28,15 @@ QFont ListFont() {
     return WithFallbacks(QStringLiteral("굴림"), 9);
 }
 
+QFont GridFont() {
+    QFont font;
+    // Hangul falls through to the Korean fonts further down the list.
+    font.setFamilies(QStringList{QStringLiteral("NanumGothicCoding"), QStringLiteral("D2Coding"),
+                                 QStringLiteral("Consolas"), QStringLiteral("DejaVu Sans Mono"),
+                                 QStringLiteral("NanumGothic"), QStringLiteral("Malgun Gothic"),
+                                 QStringLiteral("굴림체")});
+    font.setPointSize(10);
+    return font;
+}
+
 }  // namespace orvalis::gui

@@ -1,5 +1,6 @@
 #include "gui/gui_forms.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -37,6 +38,19 @@ QMessageBox::Icon IconOf(forms::MessageIcon icon) {
             break;
     }
     return QMessageBox::Information;
+}
+
+// The standard buttons in Korean whether or not Qt's own translation loaded.
+void KoreanButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
+        {QMessageBox::Ok, "확인"},
+        {QMessageBox::Yes, "예"},
+        {QMessageBox::No, "아니요"},
+        {QMessageBox::Cancel, "취소"},
+    };
+    for (auto [button, text] : texts) {
+        if (QAbstractButton* shown = box.button(button)) shown->setText(QString::fromUtf8(text));
+    }
 }
 
 }  // namespace
@@ -107,6 +121,7 @@ void GuiForms::Message(const forms::MessageText& message) {
     QMessageBox box(IconOf(message.icon), QString::fromStdString(message.title),
                     QString::fromStdString(message.text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    KoreanButtons(box);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
@@ -124,6 +139,9 @@ bool GuiForms::Confirm(const forms::MessageText& question) {
     QMessageBox box(IconOf(question.icon), QString::fromStdString(question.title),
                     QString::fromStdString(question.text), QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    KoreanButtons(box);
+    box.setDefaultButton(question.default_no ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,5 +1,9 @@
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "forms/forms.h"
@@ -17,7 +21,9 @@
 namespace {
 
 void Warn(const QString& text) {
-    QMessageBox::warning(nullptr, QStringLiteral("ORVALIS"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ORVALIS"), text, QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
+    box.exec();
 }
 
 // The host chosen by ORVALIS_HOST; one that cannot start still lets the
@@ -29,10 +35,11 @@ std::unique_ptr<orvalis::host::HostBackend> ChosenHost() {
     } catch (const orvalis::host::HostError& error) {
         return std::make_unique<orvalis::host::UnreachableBackend>(error.what());
     } catch (const orvalis::host::ReplayScriptError& error) {
-        return std::make_unique<orvalis::host::UnreachableBackend>(error.what());
+        return std::make_unique<orvalis::host::UnreachableBackend>(
+            "호스트 스크립트를 읽지 못했습니다: " + std::string(error.what()));
     } catch (const orvalis::FileError& error) {
-        return std::make_unique<orvalis::host::UnreachableBackend>(error.path() + ": " +
-                                                                   error.what());
+        return std::make_unique<orvalis::host::UnreachableBackend>(
+            "호스트 파일을 읽지 못했습니다: " + error.path() + ": " + error.what());
     }
 }
 
@@ -48,6 +55,16 @@ std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
     }
 }
 
+// Qt's own dialogs and edit menus speak Korean with Qt's translation; the
+// message boxes set their button texts themselves where it is missing.
+void LoadQtTranslation(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +72,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
+    LoadQtTranslation(app);
     try {
         orvalis::EnsureDataFolder();
     } catch (const orvalis::FileError& error) {

@@ -63,6 +63,7 @@ MainWindow::MainWindow(std::shared_ptr<MainWindowModel> model, MarkAction mark, 
     BuildStatusBar();
     ConnectEdits();
     resize(1360, 900);
+    PlaceOnScreen(*this);
     model_->Changed = [this] { Refresh(); };
     Refresh();
 }

@@ -32,6 +32,7 @@ RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction 
     layout->addWidget(command5_, 0, 2);
     layout->addWidget(list1_, 1, 0, 1, 3);
     resize(420, 300);
+    PlaceOnScreen(*this);
 
     connect(text1_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->Text1.SetText(text.toStdString()); });

@@ -40,6 +40,7 @@ ToolAssemblyWindow::ToolAssemblyWindow(std::shared_ptr<ToolAssemblyWindowModel> 
     layout->addWidget(BuildButtonRow());
     ConnectEdits();
     resize(1200, 520);
+    PlaceOnScreen(*this);
     model_->Changed = [this] { Refresh(); };
     Refresh();
 }
@@ -103,6 +104,12 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
         layout->addWidget(button);
         commands_[i] = button;
     }
+    delete_button_ = new QPushButton(FromStd(model_->DeleteButton.Caption), row);
+    delete_button_->setFont(ButtonFont());
+    delete_button_->setMinimumSize(100, 34);
+    delete_button_->setToolTip(QStringLiteral("표에서 고른 레코드를 공구 설정 파일에서 지웁니다"));
+    layout->addSpacing(24);
+    layout->addWidget(delete_button_);
     return row;
 }
 
@@ -114,6 +121,9 @@ void ToolAssemblyWindow::ConnectEdits() {
     connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
     connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSaveRecord(); });
     connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickClearEntries(); });
+    connect(delete_button_, &QPushButton::clicked, this, [&m] { m.ClickDeleteRecord(); });
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [&m](int row, int /*column*/, int, int) { m.SelectRow(row + 1); });
     for (int number : {1, 2}) {
         connect(Option(number), &QRadioButton::clicked, this, [this, number] {
             model_->Option1.Value = number == 1;

@@ -31,9 +31,10 @@ class ToolAssemblyWindow : public QWidget {
 
     // For tests: the controls under their window names.
     FlexGridView* Grid() const { return grid_; }
-    QLineEdit* Text(int number) const;       // Text1 .. Text16
-    QPushButton* Command(int number) const;  // Command1 .. Command3
-    QRadioButton* Option(int number) const;  // Option1, Option2
+    QLineEdit* Text(int number) const;                            // Text1 .. Text16
+    QPushButton* Command(int number) const;                       // Command1 .. Command3
+    QRadioButton* Option(int number) const;                       // Option1, Option2
+    QPushButton* DeleteButton() const { return delete_button_; }  // 삭제
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +49,7 @@ class ToolAssemblyWindow : public QWidget {
     std::array<QLineEdit*, 16> texts_{};
     std::array<QPushButton*, 3> commands_{};
     std::array<QRadioButton*, 2> options_{};
+    QPushButton* delete_button_ = nullptr;
 };
 
 }  // namespace orvalis::gui

@@ -1,6 +1,10 @@
 #include "gui/window_sync.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVariant>
 #include <QWidget>
+#include <algorithm>
 
 #include "forms/window.h"
 
@@ -13,12 +17,34 @@ void ApplyWindowModel(QWidget& widget, const forms::Window& model) {
         widget.hide();
         return;
     }
+    const char* const kFrontRequests = "orvalisFrontRequests";
+    if (widget.property(kFrontRequests).toInt() != model.front_requests()) {
+        widget.setProperty(kFrontRequests, model.front_requests());
+        widget.showNormal();
+        widget.raise();
+        widget.activateWindow();
+        return;
+    }
     if (model.WindowState() == forms::Window::kMinimized) {
         if (!widget.isMinimized()) widget.showMinimized();
     } else if (widget.isHidden() || widget.isMinimized()) {
         widget.showNormal();
         widget.raise();
     }
+}
+
+void PlaceOnScreen(QWidget& window) {
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect room = screen->availableGeometry();
+    // The title bar and borders the desktop adds around the window.
+    const QSize frame(16, 40);
+    QSize fitting = window.size().boundedTo(room.size() - frame);
+    fitting = fitting.expandedTo(window.minimumSize());
+    window.resize(fitting);
+    int left = room.left() + std::max(0, (room.width() - fitting.width() - frame.width()) / 2);
+    int top = room.top() + std::max(0, (room.height() - fitting.height() - frame.height()) / 2);
+    window.move(left, top);
 }
 
 }  // namespace orvalis::gui

@@ -12,4 +12,8 @@ namespace orvalis::gui {
 // topmost flag on the Qt window that views it.
 void ApplyWindowModel(QWidget& widget, const forms::Window& model);
 
+// Fits a new window into the screen it opens on (a 1280 × 720 screen
+// included) and centres it there, so no part of it starts off the screen.
+void PlaceOnScreen(QWidget& window);
+
 }  // namespace orvalis::gui

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +59,32 @@ TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
     panel->close();
     EXPECT_FALSE(rig.forms().HasBlockPanel());
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
+}
+
+// Which box is which is written beside them; a text that is no number never
+// gets into a box; without a block "캡처" cannot be pressed.
+TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock) {
+    for (bool block_read : {true, false}) {
+        testing::FormsRig rig(std::string("block -50 120 -40 40 -30 0\n") +
+                              (block_read ? "" : "fail FetchBlock\n"));
+        GuiForms gui;
+        gui.Attach(rig.forms());
+        rig.forms().main_window().ClickCapture();
+        BlockPanelWindow* panel = OpenPanel();
+        ASSERT_NE(panel, nullptr);
+        QStringList labels;
+        for (QLabel* label : panel->findChildren<QLabel*>()) labels << label->text();
+        labels.sort();
+        EXPECT_EQ(labels, (QStringList{"X", "Y", "Z", "최대", "최소"}));
+        EXPECT_EQ(panel->Command3()->isEnabled(), block_read);
+        EXPECT_EQ(panel->LimitBox(1)->text(), block_read ? QStringLiteral("-50") : QString());
+
+        panel->LimitBox(4)->clear();
+        QTest::keyClicks(panel->LimitBox(4), "-12.5mm");
+        EXPECT_EQ(panel->LimitBox(4)->text(), QStringLiteral("-12.5"));
+        EXPECT_EQ(rig.forms().block_panel().Text5.Text(), "-12.5");
+        panel->close();
+    }
 }
 
 }  // namespace

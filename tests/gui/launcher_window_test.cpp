@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/find_window.h"
 #include "gui/gui_forms.h"
+#include "gui/main_window.h"
 #include "launcher/launcher_model.h"
 #include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
@@ -30,6 +32,30 @@ TEST(LauncherWindow, ThePictureButtonOpensTheMainWindow) {
     ASSERT_TRUE(rig.forms().HasMainWindow());
     EXPECT_TRUE(rig.forms().main_window().Visible());
     EXPECT_EQ(rig.Transcript().front(), "# load");
+}
+
+// The main window left minimised (a saved workbook with no program to show
+// it) or hidden comes back normal and in front from the launcher.
+TEST(LauncherWindow, ThePictureButtonBringsTheMainWindowBackFromAnyState) {
+    testing::FormsRig rig("version 8009\ntoolpath A\n");
+    GuiForms gui;
+    gui.Attach(rig.forms());
+    rig.forms().launcher().Show();
+    LauncherWindow* launcher = FindWindow<LauncherWindow>();
+    ASSERT_NE(launcher, nullptr);
+    QTest::mouseClick(launcher->Command1(), Qt::LeftButton);
+    MainWindow* main = FindWindow<MainWindow>();
+    ASSERT_NE(main, nullptr);
+    for (int leave = 0; leave < 3; ++leave) {
+        MainWindowModel& model = rig.forms().main_window();
+        if (leave == 0) model.SetWindowState(forms::Window::kMinimized);
+        if (leave == 1) main->showMinimized();  // by the user, past the model
+        if (leave == 2) model.Hide();
+        QTest::mouseClick(launcher->Command1(), Qt::LeftButton);
+        EXPECT_TRUE(main->isVisible()) << leave;
+        EXPECT_FALSE(main->isMinimized()) << leave;
+        EXPECT_EQ(model.WindowState(), forms::Window::kNormal) << leave;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "gui/find_window.h"
@@ -91,6 +92,31 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ToolAssemblyWindowFixture, DeleteRemovesTheRowChosenInTheGrid) {
+    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    ToolAssemblyWindow* window = FindWindow<ToolAssemblyWindow>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->DeleteButton()->text(), QStringLiteral("삭제"));
+    window->Grid()->setCurrentCell(1, 0);  // the 6 record
+    rig.interaction().confirm_answer = true;
+    QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
+    ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_NE(rig.interaction().questions[0].text.find("공구경 6"), std::string::npos);
+    EXPECT_EQ(window->Grid()->rowCount(), 1);
+    EXPECT_EQ(window->Grid()->item(0, 0)->text(), QStringLiteral("10"));
+    window->close();
+}
+
+// At 1280 × 720 the windows open whole on the screen.
+TEST_F(ToolAssemblyWindowFixture, WindowsOpenWithinTheScreen) {
+    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    ToolAssemblyWindow* window = FindWindow<ToolAssemblyWindow>();
+    ASSERT_NE(window, nullptr);
+    QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->geometry())) << screen.width() << "x" << screen.height();
+    window->close();
 }
 
 TEST_F(ToolAssemblyWindowFixture, TheCheckBoxesRunTheirChecksUnderTheirMarks) {

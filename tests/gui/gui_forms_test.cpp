@@ -1,0 +1,98 @@
+#include "gui/gui_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "forms/controls.h"
+#include "gui/flex_grid_view.h"
+#include "gui/fonts.h"
+
+namespace orvalis::gui {
+namespace {
+
+// What a message box showed before the test pressed one of its buttons.
+struct Shown {
+    QStringList buttons;
+    QString default_button;
+};
+
+// Presses `press` on the next message box once it is up, noting what it showed.
+void PressWhenShown(Shown& shown, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [&shown, press] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible()) continue;
+            for (QAbstractButton* button : box->buttons()) shown.buttons << button->text();
+            shown.buttons.sort();
+            if (box->defaultButton()) shown.default_button = box->defaultButton()->text();
+            box->button(press)->click();
+            return;
+        }
+        ADD_FAILURE() << "no message box was shown";
+    });
+}
+
+TEST(GuiForms, MessageBoxesAndQuestionsAnswerInKorean) {
+    GuiForms gui;
+    Shown message;
+    PressWhenShown(message, QMessageBox::Ok);
+    gui.Message({"파워밀에 연결되지 않았습니다", "ORVALIS", forms::MessageIcon::kCritical});
+    EXPECT_EQ(message.buttons, QStringList{QStringLiteral("확인")});
+
+    struct Case {
+        bool default_no;
+        QMessageBox::StandardButton press;
+        const char* default_text;
+        bool answer;
+    };
+    for (const Case& c : {Case{true, QMessageBox::Yes, "아니요", true},
+                          Case{false, QMessageBox::No, "예", false}}) {
+        Shown question;
+        PressWhenShown(question, c.press);
+        forms::MessageText text{"바꾸시겠습니까?", "NC POST", forms::MessageIcon::kQuestion};
+        text.default_no = c.default_no;
+        EXPECT_EQ(gui.Confirm(text), c.answer);
+        EXPECT_EQ(question.buttons, (QStringList{QStringLiteral("아니요"), QStringLiteral("예")}));
+        EXPECT_EQ(question.default_button, QString::fromUtf8(c.default_text));
+    }
+}
+
+// At the grid's size a decimal point must not pass for a comma: the comma
+// reaches below the line the point sits on.
+TEST(FlexGridView, ThePointAndTheCommaOfTheGridFontDiffer) {
+    QFontMetrics metrics(GridFont());
+    QRect point = metrics.tightBoundingRect(QStringLiteral("."));
+    QRect comma = metrics.tightBoundingRect(QStringLiteral(","));
+    EXPECT_GE(comma.bottom() - point.bottom(), 2)
+        << "comma " << comma.bottom() << " point " << point.bottom();
+    EXPECT_GE(comma.height(), point.height() + 2);
+}
+
+// Names show whole: the name columns take the room the headings' blanks
+// would have had when the grid is narrow.
+TEST(FlexGridView, NameColumnsShowWholeNames) {
+    forms::FlexGrid grid(3, 4);
+    grid.SetTextMatrix(0, 1, "이름        ");
+    grid.SetTextMatrix(0, 2, "여유량            ");
+    grid.SetTextMatrix(0, 3, "시간                ");
+    grid.SetTextMatrix(1, 1, "02-REST-PROFILE-D10");
+    grid.SetTextMatrix(2, 1, "10-ENGRAVE-PATTERN-D2B");
+    FlexGridView view;
+    view.resize(420, 200);
+    view.show();
+    view.ShowGrid(grid);
+    QApplication::processEvents();
+    int name = view.fontMetrics().horizontalAdvance(QStringLiteral("10-ENGRAVE-PATTERN-D2B"));
+    EXPECT_GE(view.columnWidth(0), name);
+    int total = view.columnWidth(0) + view.columnWidth(1) + view.columnWidth(2);
+    EXPECT_LE(total, view.viewport()->width() + 3);
+}
+
+}  // namespace
+}  // namespace orvalis::gui
