@@ -47,6 +47,7 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
     QApplication::processEvents();
     EXPECT_EQ(OpenPanel(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
@@ -59,6 +60,7 @@ TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
     panel->close();
     EXPECT_FALSE(rig.forms().HasBlockPanel());
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Which box is which is written beside them; a text that is no number never
@@ -84,6 +86,7 @@ TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock)
         EXPECT_EQ(panel->LimitBox(4)->text(), QStringLiteral("-12.5"));
         EXPECT_EQ(rig.forms().block_panel().Text5.Text(), "-12.5");
         panel->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

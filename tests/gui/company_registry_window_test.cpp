@@ -60,7 +60,7 @@ TEST_F(RegistryWindowFixture, ShowsThePathTheHiddenKeyListAndTheWholeHelpText) {
     EXPECT_GE(help->height(), help->heightForWidth(help->width()));  // no line cut off
 }
 
-TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtItsNextLoad) {
+TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtOnce) {
     MainWindowModel& main_model = rig.forms().main_window();
     auto* main_window = FindWindow<MainWindow>(false);  // loaded hidden
     ASSERT_NE(main_window, nullptr);
@@ -71,8 +71,7 @@ TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtItsNextL
     QTest::mouseClick(window->Command1(), Qt::LeftButton);
     EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명2"));
     EXPECT_EQ(settings::LoadCompanyList(), std::vector<std::string>{"한국정밀"});
-
-    main_model.Load();
+    EXPECT_EQ(main_model.Combo2.Items(), std::vector<std::string>{"한국정밀"});
     EXPECT_EQ(main_window->Combo2()->currentText(), QStringLiteral("한국정밀"));
 }
 

@@ -19,7 +19,9 @@ TEST(RenameWindow, TypedPrefixAndButtonReachTheModel) {
     RenameWindow window(model, [&marks](const std::string& action) { marks.push_back(action); });
     QTest::keyClicks(window.Text1(), "OP");
     EXPECT_EQ(model->Text1.Text(), "OP");
+    rig.interaction().confirm_answer = true;
     QTest::mouseClick(window.Command5(), Qt::LeftButton);
+    EXPECT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_EQ(marks, std::vector<std::string>{"rename"});
     EXPECT_EQ(rig.Transcript().back(), "RunCommand RENAME Toolpath 'b'  'OP2'");
 }

@@ -157,7 +157,10 @@ const std::vector<Action>& Actions() {
                {CreateProgramCall("2-FINISH"), "RunCommand DELETE NCPROGRAM ALL"}})},
         {"rename",
          false,
-         [](FormsRig& rig) { rig.forms().rename_window().Text1.SetText("T-"); },
+         [](FormsRig& rig) {
+             rig.forms().rename_window().Text1.SetText("T-");
+             rig.interaction().confirm_answer = true;  // the user agrees to the renaming
+         },
          [](FormsRig& rig) { rig.forms().rename_window().ClickRename(); },
          {}},
     };
