@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_run.h"
+#include "sheet/test_bitmaps.h"
 #include "support/host_reports.h"
 #include "support/temp_folder.h"
 
@@ -27,9 +28,16 @@ struct SurveyCli : ReplayCli {
         return t;
     }
 
-    CliRun Run(std::vector<std::string> words) const {
-        words.insert(words.begin(), "survey");
+    CliRun Run(std::vector<std::string> words, const std::string& command = "survey") const {
+        words.insert(words.begin(), command);
         return ReplayCli::Run(words);
+    }
+    // The four view pictures a capture would have kept.
+    void KeepViews() const {
+        for (const char* view : {"Top", "Front", "Right", "ISO"}) {
+            drives.Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
+                         testing::LineDrawingBmp(64, 48));
+        }
     }
 };
 
@@ -72,6 +80,25 @@ TEST(CliSurvey, AFailedSurveyPrintsTheRowsItWroteAndExitsWithOne) {
     EXPECT_NE(numbered.err.find("숫자가 아닙니다"), std::string::npos) << numbered.err;
 
     EXPECT_EQ(bad_start.Run({"--start"}).status, 2);
+}
+
+// A survey that stopped at a toolpath leaves rows without tool data: the
+// sheet is written from them only when --force says so.
+TEST(CliSurvey, ASheetFromAStoppedSurveyIsWrittenOnlyWithForce) {
+    SurveyCli cli("fail SIZE TOOLPATH  '2-FINISH'\n");
+    cli.KeepViews();
+    std::string folder = cli.folder.path().string();
+    auto refused = cli.Run({"--folder", folder, "--prefix", "T"}, "sheet");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("'2-FINISH'"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(cli.folder.path() / "T.xlsx"));
+
+    auto forced = cli.Run({"--folder", folder, "--prefix", "T", "--force"}, "sheet");
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_NE(forced.err.find("공구 정보를 불러오지 못했습니다: 2-FINISH"), std::string::npos)
+        << forced.err;
+    EXPECT_NE(forced.err.find("(yes)"), std::string::npos) << forced.err;
+    EXPECT_TRUE(std::filesystem::exists(cli.folder.path() / "T.xlsx"));
 }
 
 }  // namespace
