@@ -64,8 +64,8 @@ void RenameWindowModel::ClickRename() {
     // A name the host refuses is its own affair; the others are still renamed.
     int not_done = 0;
     {
-        host::LongWork work(
-            pm);  // only the renaming: the main window's listing after it is not cancelled
+        // Only the renaming may be cancelled, not the main window's listing after it.
+        host::LongWork work(pm);
         for (int n = 0; n < List1.ListCount(); ++n) {
             List1.SetListIndex(n);
             const std::string old_name = List1.List(n);
