@@ -8,6 +8,7 @@
 #include "host/host_error.h"
 #include "host/replay_script.h"
 #include "host/session.h"
+#include "host/system_backends.h"
 #include "host/unreachable_backend.h"
 #include "launcher/launcher_model.h"
 #include "platform/data_folder.h"
@@ -52,6 +53,7 @@ std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
 
 int main(int argc, char** argv) {
     orvalis::sim::RegisterSimBackend();
+    orvalis::host::RegisterSystemBackends();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
