@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <oaidl.h>
+
 #include <string>
 
 #include "host/host_error.h"
