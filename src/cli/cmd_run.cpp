@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
@@ -24,10 +26,19 @@ struct Written {
     }
 };
 
+using Clock = std::chrono::steady_clock;
+
+// The summary ends with the host's cost: the calls and the waiting the host
+// channel measured, and the rest of the run's time as ORVALIS's own.
 int Finish(CommandContext& context, const MainWindowModel& main_window, const Written& written,
-           bool ok) {
+           Clock::time_point started, bool ok) {
     int toolpaths = static_cast<int>(main_window.last_survey().rows.size());
-    context.out() << RunSummary(main_window.MSFlexGrid1, toolpaths, written.files.size()) << '\n';
+    const host::HostCost& cost = context.Session()->cost();
+    std::chrono::duration<double> run = Clock::now() - started;
+    std::chrono::duration<double> waiting = cost.waiting;
+    double own = std::max(0.0, run.count() - waiting.count());
+    context.out() << RunSummary(main_window.MSFlexGrid1, toolpaths, written.files.size()) << ", "
+                  << HostCostSummary(cost.calls, waiting.count(), own) << '\n';
     return ok ? 0 : 1;
 }
 
@@ -48,24 +59,18 @@ int RunTypicalRun(CommandContext& context) {
     std::filesystem::create_directories(ResolvePath(folder), error);
     if (error) throw UsageError("cannot create the folder " + folder + ": " + error.message());
     bool force = arguments.Flag("--force");
+    Clock::time_point started = Clock::now();
 
     MainWindowModel& main_window = context.LoadMainWindow();
     Written written{context.out(), {}};
-    bool surveyed = SurveyAsTyped(context, main_window, arguments);
-    // The collision check ends with a survey of its own, which gives the NC
-    // names back their toolpath names: the prefix is typed again after it.
-    if (surveyed && arguments.Flag("--collision")) {
-        surveyed = CheckCollisions(context, main_window);
-        if (auto prefix = arguments.Option("--prefix"); prefix && surveyed) {
-            main_window.Text8.SetText("");
-            main_window.Text8.SetText(*prefix);
-        }
-    }
+    bool surveyed = arguments.Flag("--collision")
+                        ? CheckCollisionsAsTyped(context, main_window, arguments)
+                        : SurveyAsTyped(context, main_window, arguments);
     PrintGridRows(context.out(), main_window.MSFlexGrid1,
                   static_cast<int>(main_window.last_survey().rows.size()));
-    if (!surveyed) return Finish(context, main_window, written, false);
+    if (!surveyed) return Finish(context, main_window, written, started, false);
     if (!CaptureViews(context, main_window, std::nullopt))
-        return Finish(context, main_window, written, false);
+        return Finish(context, main_window, written, started, false);
     for (const auto& bitmap : BitmapPaths()) written.Add(bitmap);
 
     OpenFolder(main_window, folder);
@@ -73,7 +78,7 @@ int RunTypicalRun(CommandContext& context) {
     for (auto [action, press] : {std::pair{"sheet", &MainWindowModel::ClickSetupSheet},
                                  std::pair{"pictures", &MainWindowModel::ClickPictures}}) {
         auto saved = PressWorkbook(context, main_window, action, press, force, false);
-        if (!saved) return Finish(context, main_window, written, false);
+        if (!saved) return Finish(context, main_window, written, started, false);
         written.Add(*saved);
     }
     context.Session()->Mark("post");
@@ -82,7 +87,7 @@ int RunTypicalRun(CommandContext& context) {
     const auto& post = main_window.last_post();
     bool posted = !post.failure && post.refused.empty();
     if (!posted) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
-    return Finish(context, main_window, written, posted);
+    return Finish(context, main_window, written, started, posted);
 }
 
 }  // namespace orvalis::cli

@@ -49,4 +49,11 @@ std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t f
     return summary + ", " + std::to_string(files) + " files";
 }
 
+std::string HostCostSummary(long calls, double waiting_seconds, double own_seconds) {
+    char seconds[64];
+    std::snprintf(seconds, sizeof seconds, "호스트 대기 %.2f s, 자체 처리 %.2f s", waiting_seconds,
+                  own_seconds);
+    return "호스트 호출 " + std::to_string(calls) + "회, " + seconds;
+}
+
 }  // namespace orvalis::cli

@@ -19,4 +19,9 @@ std::optional<long> MachiningSeconds(std::string_view text);
 // run. Times that cannot be read are left out of the total and counted.
 std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t files);
 
+// "호스트 호출 1234회, 호스트 대기 21.50 s, 자체 처리 0.19 s": what the host
+// cost a run against what ORVALIS took itself (the run's time less the
+// waiting).
+std::string HostCostSummary(long calls, double waiting_seconds, double own_seconds);
+
 }  // namespace orvalis::cli

@@ -30,6 +30,15 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
     return false;
 }
 
+// The operands (default: the whole project list) into the survey list.
+void FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments) {
+    if (arguments.operands().empty()) {
+        main_window.ClickAddAll();
+    } else {
+        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
+    }
+}
+
 }  // namespace
 
 void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
@@ -43,11 +52,7 @@ void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
 
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
                    const CommandArguments& arguments) {
-    if (arguments.operands().empty()) {
-        main_window.ClickAddAll();
-    } else {
-        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
-    }
+    FillSurveyList(main_window, arguments);
     context.Session()->Mark("survey");
     main_window.ClickSurvey();
     if (!main_window.last_survey().problems.empty()) {
@@ -61,11 +66,19 @@ bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
 bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
     context.Session()->Mark("collision");
     main_window.ClickCollisionCheck();
-    if (!main_window.last_collision().problems.empty()) {
+    if (!main_window.last_collision().problems.empty() ||
+        !main_window.last_survey().problems.empty()) {
         context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
         return false;
     }
     return main_window.last_survey().complete();
+}
+
+bool CheckCollisionsAsTyped(CommandContext& context, MainWindowModel& main_window,
+                            const CommandArguments& arguments) {
+    FillSurveyList(main_window, arguments);
+    return CheckCollisions(context, main_window) &&
+           TypeNumbering(main_window, arguments, context.err());
 }
 
 bool CaptureViews(CommandContext& context, MainWindowModel& main_window,

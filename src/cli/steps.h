@@ -30,6 +30,15 @@ void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);
 // which ends with a survey. True when the pass and the survey finished.
 bool CheckCollisions(CommandContext& context, MainWindowModel& main_window);
 
+// The collision pass in the survey's place, for a run that checks the
+// holders: the operands go into the survey list as for SurveyAsTyped, the
+// pass's closing survey fills the grid, then --prefix and --start are typed.
+// The slowest host work of a run, the machining-time estimate, is so done
+// once per toolpath. True when the pass, the survey and the numbering
+// finished.
+bool CheckCollisionsAsTyped(CommandContext& context, MainWindowModel& main_window,
+                            const CommandArguments& arguments);
+
 // Opens the block limits panel (transcript "# block"), types the six limits
 // if given, presses "캡처" ("# capture"). True when the four bitmaps were kept.
 bool CaptureViews(CommandContext& context, MainWindowModel& main_window,

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "gui/block_panel_window.h"
+#include "gui/busy_work.h"
 #include "gui/company_registry_window.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
@@ -50,6 +51,7 @@ GuiForms::~GuiForms() = default;
 void GuiForms::Attach(forms::Forms& forms) {
     forms_ = &forms;
     forms.SetObserver(this);
+    busy_ = std::make_unique<BusyWork>(*forms.session());
 }
 
 void GuiForms::Own(const forms::Window& model, std::unique_ptr<QWidget> window) {
@@ -61,7 +63,12 @@ void GuiForms::Created(const std::shared_ptr<LauncherModel>& window) {
 }
 
 void GuiForms::Created(const std::shared_ptr<MainWindowModel>& window) {
-    Own(*window, std::make_unique<MainWindow>(window, mark_));
+    auto view = std::make_unique<MainWindow>(window, mark_);
+    if (busy_) {
+        busy_->AddCancelButton(view->CancelButton());
+        busy_->AddBlockedWidget(view->centralWidget());
+    }
+    Own(*window, std::move(view));
 }
 
 void GuiForms::Created(const std::shared_ptr<BlockPanelModel>& window) {

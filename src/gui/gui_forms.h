@@ -13,6 +13,8 @@
 
 namespace orvalis::gui {
 
+class BusyWork;
+
 // Builds the Qt window for each window model the registry creates, owns those
 // windows, and shows the models' messages and questions as dialogs.
 class GuiForms : public forms::FormsObserver, public forms::Interaction {
@@ -38,6 +40,7 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
 
   private:
     forms::Forms* forms_ = nullptr;
+    std::unique_ptr<BusyWork> busy_;  // the host work of every window
     MarkAction mark_;
     void Own(const forms::Window& model, std::unique_ptr<QWidget> window);
 

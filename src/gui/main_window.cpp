@@ -217,6 +217,9 @@ QWidget* MainWindow::BuildLowerFrame() {
 void MainWindow::BuildStatusBar() {
     status_panel_ = new QLabel(this);
     statusBar()->addWidget(status_panel_, 1);
+    cancel_ = new QPushButton(QStringLiteral("취소"), this);
+    cancel_->setEnabled(false);
+    statusBar()->addPermanentWidget(cancel_);
     for (const char* key : {"INS", "NUM", "CAPS"}) {
         auto* panel = new QLabel(QString::fromUtf8(key), this);
         panel->setEnabled(false);  // the lock keys' state cannot be read here

@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow {
     FolderPanelView* FolderPanel() const { return folder_panel_; }
     QCheckBox* Check1() const { return check1_; }
     QCheckBox* Check2() const { return check2_; }
+    // "취소": stops long host work; enabled only while it runs (see BusyWork).
+    QPushButton* CancelButton() const { return cancel_; }
 
   private:
     QWidget* BuildSheetFrame();
@@ -81,6 +83,7 @@ class MainWindow : public QMainWindow {
     QComboBox* combo1_ = nullptr;
     FlexGridView* grid_ = nullptr;
     QLabel* status_panel_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     std::array<QPushButton*, 16> commands_{};  // Command1 .. Command15 by number
 };
 

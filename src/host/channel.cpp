@@ -7,6 +7,17 @@ namespace orvalis::host {
 
 HostChannel::HostChannel(std::shared_ptr<HostSession> session) : session_(std::move(session)) {}
 
+template <typename Call>
+auto HostChannel::Timed(Call call) -> decltype(call()) {
+    // Counted whether the host answers or fails: a refusal is waited for too.
+    struct Stopwatch {
+        HostSession& session;
+        std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+        ~Stopwatch() { session.AddCall(std::chrono::steady_clock::now() - start); }
+    } stopwatch{*session_};
+    return call();
+}
+
 void HostChannel::Connect() {
     ConnectWith(std::nullopt, "Connect");
 }
@@ -15,51 +26,53 @@ void HostChannel::Connect(int argument) {
     ConnectWith(argument, "Connect " + std::to_string(argument));
 }
 
+// Connecting opens the work; it is never the call a cancel refuses.
 void HostChannel::ConnectWith(std::optional<int> argument, const std::string& call) {
     session_->Record(call);
     connected_ = false;
-    session_->backend().Connect(argument);
+    Timed([&] { session_->backend().Connect(argument); });
     connected_ = true;
 }
 
 void HostChannel::Begin(const std::string& call) {
+    session_->BeforeCall(call);
     session_->Record(call);
     if (!connected_) throw HostError(call, "the host is not connected");
 }
 
 void HostChannel::RunCommand(const std::string& line) {
     Begin("RunCommand " + line);
-    session_->backend().RunCommand(line);
+    Timed([&] { session_->backend().RunCommand(line); });
 }
 
 std::string HostChannel::RunCommandOutput(const std::string& line) {
     Begin("RunCommandOutput " + line);
-    return session_->backend().RunCommandOutput(line);
+    return Timed([&] { return session_->backend().RunCommandOutput(line); });
 }
 
 long HostChannel::Version() {
     Begin("Version");
-    return session_->backend().Version();
+    return Timed([&] { return session_->backend().Version(); });
 }
 
 std::vector<std::string> HostChannel::ToolpathNames() {
     Begin("ToolpathNames");
-    return session_->backend().ToolpathNames();
+    return Timed([&] { return session_->backend().ToolpathNames(); });
 }
 
 void HostChannel::FetchBlock() {
     Begin("FetchBlock");
-    session_->backend().FetchBlock();
+    Timed([&] { session_->backend().FetchBlock(); });
 }
 
 double HostChannel::BlockLimit(int index) {
     Begin("BlockLimit " + std::to_string(index));
-    return session_->backend().BlockLimit(index);
+    return Timed([&] { return session_->backend().BlockLimit(index); });
 }
 
 void HostChannel::SetBlockLimit(int index, double value) {
     Begin("SetBlockLimit " + std::to_string(index) + " " + NumberText(value));
-    session_->backend().SetBlockLimit(index, value);
+    Timed([&] { session_->backend().SetBlockLimit(index, value); });
 }
 
 }  // namespace orvalis::host

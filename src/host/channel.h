@@ -11,8 +11,10 @@ namespace orvalis::host {
 
 // One window's automation control (the `PM` / `pm` of a window). It reaches
 // the session's host, writes each call to the transcript before making it,
-// and refuses every call until Connect has succeeded on it, as the real
-// control does.
+// counts it and the time its answer took in the session's cost, and refuses
+// every call until Connect has succeeded on it, as the real control does.
+// During long work each call is preceded by the front end's turn and may be
+// refused as Cancelled (see LongWork).
 class HostChannel {
   public:
     explicit HostChannel(std::shared_ptr<HostSession> session);
@@ -28,11 +30,18 @@ class HostChannel {
     void SetBlockLimit(int index, double value);
 
     bool connected() const { return connected_; }
+    HostSession& session() { return *session_; }
+    // Whether the user cancelled the running (or the last) long work.
+    bool cancelled() const { return session_->cancelled(); }
 
   private:
     void ConnectWith(std::optional<int> argument, const std::string& call);
-    // Records the call and throws HostError when the channel is not connected.
+    // Gives the front end its turn, records the call and throws HostError
+    // when the channel is not connected (Cancelled after a cancel).
     void Begin(const std::string& call);
+    // Makes the backend call, counting it and its waiting time.
+    template <typename Call>
+    auto Timed(Call call) -> decltype(call());
 
     std::shared_ptr<HostSession> session_;
     bool connected_ = false;

@@ -21,6 +21,36 @@ void HostSession::Record(const std::string& call) {
     if (transcript_) transcript_->Write(call);
 }
 
+void HostSession::AddCall(std::chrono::steady_clock::duration waited) {
+    ++cost_.calls;
+    cost_.waiting += waited;
+}
+
+void HostSession::BeginWork() {
+    if (work_depth_++ > 0) return;
+    cancel_requested_ = false;
+    cancel_delivered_ = false;
+    if (watcher_) watcher_->WorkStarted();
+}
+
+void HostSession::EndWork() {
+    if (--work_depth_ > 0) return;
+    if (watcher_) watcher_->WorkEnded();
+}
+
+void HostSession::RequestCancel() {
+    if (work_depth_ > 0) cancel_requested_ = true;
+}
+
+void HostSession::BeforeCall(const std::string& call) {
+    if (work_depth_ == 0) return;
+    if (watcher_) watcher_->BetweenCalls();
+    if (cancel_requested_ && !cancel_delivered_) {
+        cancel_delivered_ = true;
+        throw Cancelled(call);
+    }
+}
+
 namespace {
 
 std::map<std::string, BackendMaker>& RegisteredBackends() {

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "host/backend.h"
+#include "host/host_work.h"
 #include "host/transcript.h"
 
 namespace orvalis::host {
+
+// What the host has cost so far: the calls made and the time spent waiting
+// for their answers.
+struct HostCost {
+    long calls = 0;
+    std::chrono::steady_clock::duration waiting{};
+};
 
 // The one host of a process and its optional transcript. Every window's
 // channel object is made from the same session, so they all reach the same
@@ -22,9 +31,33 @@ class HostSession {
     // Writes one call line when a transcript is kept.
     void Record(const std::string& call);
 
+    const HostCost& cost() const { return cost_; }
+    // Counts one call of every channel and the time its answer took.
+    void AddCall(std::chrono::steady_clock::duration waited);
+
+    // The front end told about long work; nullptr for none.
+    void SetWatcher(WorkWatcher* watcher) { watcher_ = watcher; }
+    // Long work begins and ends (see LongWork); a new work is not cancelled.
+    void BeginWork();
+    void EndWork();
+    bool working() const { return work_depth_ > 0; }
+    // Asks the running work to stop after the host call under way; ignored
+    // when no work runs.
+    void RequestCancel();
+    // Whether the running (or the last) work was cancelled.
+    bool cancelled() const { return cancel_requested_; }
+    // Before each call: the watcher's turn, then, once after a cancel, the
+    // refusal (throws Cancelled naming `call`).
+    void BeforeCall(const std::string& call);
+
   private:
     std::unique_ptr<HostBackend> backend_;
     std::unique_ptr<Transcript> transcript_;
+    HostCost cost_;
+    WorkWatcher* watcher_ = nullptr;
+    int work_depth_ = 0;
+    bool cancel_requested_ = false;
+    bool cancel_delivered_ = false;
 };
 
 // Makes a backend from the text after "NAME:" in a host spec (empty for a

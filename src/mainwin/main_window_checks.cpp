@@ -3,6 +3,7 @@
 
 #include "forms/forms.h"
 #include "forms/joined.h"
+#include "host/host_work.h"
 #include "mainwin/main_window_model.h"
 #include "tools/assembly_lookup.h"
 #include "tools/tool_assembly_window_model.h"
@@ -26,6 +27,7 @@ void MainWindowModel::ClickToolSettings() {
 // the host back. Either way the main window returns and the survey shows the
 // tools as the host now holds them.
 void MainWindowModel::ClickCollisionCheck() {
+    host::LongWork work(PM);
     Check1.Value = Check1.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_collision_ = {};
@@ -37,8 +39,11 @@ void MainWindowModel::ClickCollisionCheck() {
     }
     if (List2.ListCount() > 0) List2.SetListIndex(0);
     SetWindowState(kNormal);
-    ClickSurvey();
-    problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
+    // A cancelled pass leaves the grid as it was: the user asked the host work to stop.
+    if (!PM.cancelled()) {
+        ClickSurvey();
+        problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
+    }
     std::string done;
     if (Check1.Value == 1) {
         done =
@@ -78,6 +83,7 @@ void MainWindowModel::KeepAssemblies(const tools::CollisionResult& result) {
 }
 
 void MainWindowModel::ClickGougeDisplay() {
+    host::LongWork work(PM);
     Check2.Value = Check2.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_gouge_ = {};

@@ -9,6 +9,7 @@
 #include "forms/joined.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/host_work.h"
 #include "platform/drive_paths.h"
 #include "platform/file_stamps.h"
 #include "platform/native_path.h"
@@ -26,6 +27,7 @@ namespace orvalis {
 namespace fs = std::filesystem;
 
 void MainWindowModel::ClickPostNc() {
+    host::LongWork work(PM);
     last_post_ = {};
     if (List2.ListCount() == 0) {
         try {

@@ -4,11 +4,13 @@
 #include "forms/forms.h"
 #include "forms/joined.h"
 #include "host/host_messages.h"
+#include "host/host_work.h"
 #include "survey/toolpath_grid.h"
 
 namespace orvalis {
 
 void MainWindowModel::ClickSurvey() {
+    host::LongWork work(PM);
     int count = std::min(List2.ListCount(), survey::kMaxToolpaths);
     last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this, count](int index) {
         ShowProgress("조회 중", index, count);

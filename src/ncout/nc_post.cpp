@@ -3,6 +3,7 @@
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/host_work.h"
 #include "host/send_each.h"
 #include "platform/drive_paths.h"
 
@@ -80,6 +81,11 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
             for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
                 pm.RunCommand(line);
             }
+        } catch (const host::Cancelled&) {
+            result.failure = "취소했습니다: " + std::to_string(n + 1) + "번째 툴패스 '" +
+                             entry.toolpath + "'부터 " + std::to_string(entries.size() - n) +
+                             "개의 NC 파일은 만들지 않았습니다";
+            break;
         } catch (const host::HostError& error) {
             result.failure = std::to_string(n + 1) + "번째 툴패스 '" + entry.toolpath +
                              "'에서 멈췄습니다: " + error.command() + " (" + error.what() + ")";

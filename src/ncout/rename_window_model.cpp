@@ -3,6 +3,7 @@
 #include "forms/forms.h"
 #include "forms/window_slot.h"
 #include "host/host_error.h"
+#include "host/host_work.h"
 
 namespace orvalis {
 
@@ -48,6 +49,8 @@ void RenameWindowModel::ClickRename() {
     }
     NotifyChanged();
     // A name the host refuses is its own affair; the others are still renamed.
+    host::LongWork work(pm);
+    int not_done = 0;
     for (int n = 0; n < List1.ListCount(); ++n) {
         List1.SetListIndex(n);
         const std::string old_name = List1.List(n);
@@ -55,13 +58,22 @@ void RenameWindowModel::ClickRename() {
         try {
             pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
             ++renamed_;
+        } catch (const host::Cancelled&) {
+            not_done = List1.ListCount() - n;
+            break;
         } catch (const host::HostError& error) {
             refused_.push_back(old_name + " → " + new_name + ": " + error.what());
         }
     }
     List1.Clear();
     NotifyChanged();
-    if (!refused_.empty()) {
+    if (not_done > 0) {
+        std::string text = "취소했습니다: " + std::to_string(renamed_) +
+                           "개의 툴패스 이름을 바꿨고 " + std::to_string(not_done) +
+                           "개는 바꾸지 않았습니다.";
+        if (!refused_.empty()) text += "\n" + RenameReport(refused_, renamed_);
+        forms().interaction().Message({text, "이름바꾸기", forms::MessageIcon::kExclamation});
+    } else if (!refused_.empty()) {
         forms().interaction().Message(
             {RenameReport(refused_, renamed_), "이름바꾸기", forms::MessageIcon::kExclamation});
     }

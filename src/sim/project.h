@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "sim/latency_model.h"
+
 namespace orvalis::sim {
 
 struct Point3 {
@@ -118,6 +120,7 @@ struct Project {
     std::string active_nc_program;
     DialogSwitches dialogs;
     std::map<std::string, std::string> preferences;  // lower-case name -> value as sent
+    LatencyModel latency;                            // "latency_ms": how slowly the host answers
 
     Tool* FindTool(const std::string& tool_name);
     Toolpath* FindToolpath(const std::string& toolpath_name);

@@ -1,6 +1,7 @@
 #include "sim/project_loader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "platform/atomic_file.h"
@@ -164,9 +165,25 @@ void ReadSwitches(const Field& root, Project& project) {
     }
 }
 
+constexpr double kLongestDelay = 600000;
+
+// Delays in milliseconds by command beginning or operation name, "*" for the
+// rest.
+void ReadLatency(const Field& root, Project& project) {
+    auto latency = root.OptionalMember("latency_ms");
+    if (!latency) return;
+    for (const auto& [key, delay] : latency->Members()) {
+        if (key.find_first_not_of(" \t") == std::string::npos)
+            delay.Fail("the key must not be empty");
+        double milliseconds = delay.NumberAtLeast(0);
+        if (milliseconds > kLongestDelay) delay.Fail("must be at most 600000 (ten minutes)");
+        project.latency.Set(key, std::chrono::milliseconds(std::lround(milliseconds)));
+    }
+}
+
 Project ReadProject(const Field& root) {
     root.ExpectObject({"project", "version", "model", "block", "tools", "toolpaths", "patterns",
-                       "nc_programs", "active", "dialogs", "preferences"});
+                       "nc_programs", "active", "dialogs", "preferences", "latency_ms"});
     Project project;
     ReadIdentity(root, project);
     ReadModel(root, project);
@@ -178,6 +195,7 @@ Project ReadProject(const Field& root) {
     CheckReferences(root, project);
     ReadActive(root, project);
     ReadSwitches(root, project);
+    ReadLatency(root, project);
     return project;
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/session.h"
 #include "platform/drive_paths.h"
+#include "sim/latency_model.h"
 #include "sim/project_loader.h"
 #include "sim/sim_folder.h"
 #include "sim/sim_host.h"
@@ -13,7 +14,8 @@ std::unique_ptr<host::HostBackend> MakeSimBackend(const std::string& project_pat
         project_path.empty() ? SampleProjectFile() : ResolvePath(project_path);
     Project project = LoadProjectFile(file);
     PrepareHostFolders(project.path);
-    return std::make_unique<SimHost>(std::move(project));
+    LatencyModel latency = LatencyFromEnvironment(project.latency);
+    return WithLatency(std::make_unique<SimHost>(std::move(project)), std::move(latency));
 }
 
 void RegisterSimBackend() {

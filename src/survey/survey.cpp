@@ -4,6 +4,7 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/host_work.h"
 #include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_error.h"
@@ -65,6 +66,14 @@ void SendClosingCommands(host::HostChannel& pm, SurveyResult& result) {
     }
 }
 
+// A cancel names where the survey stopped and how many toolpaths it left.
+void RecordCancel(SurveyResult& result, int index, int count, const std::string& name) {
+    result.failed_entry = index;
+    result.problems.push_back("취소했습니다: '" + name + "' 툴패스(" + std::to_string(index + 1) +
+                              "번째)부터 " + std::to_string(count - index) +
+                              "개는 불러오지 않았습니다");
+}
+
 void RecordFailure(SurveyResult& result, int index, const std::string& name,
                    const std::string& what) {
     result.failed_entry = index;
@@ -105,6 +114,9 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
         if (starting) starting(i);
         try {
             result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
+        } catch (const host::Cancelled&) {
+            RecordCancel(result, i, count, name);
+            break;
         } catch (const host::HostError& error) {
             RecordFailure(result, i, name, host::HostProblem(error));
             break;

@@ -5,6 +5,7 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/host_work.h"
 #include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
@@ -173,6 +174,12 @@ CollisionResult RunCollisionCheck(host::HostChannel& pm, const std::vector<std::
             } else {
                 result.problems.push_back(SkipProblem(turn.check));
             }
+        } catch (const host::Cancelled&) {
+            result.failed_entry = index;
+            result.problems.push_back("취소했습니다: '" + turn.check.toolpath + "' 툴패스(" +
+                                      std::to_string(index + 1) + "번째)부터 " +
+                                      std::to_string(toolpaths.size() - n) +
+                                      "개는 충돌 검사를 하지 않았습니다");
         } catch (const host::HostError& error) {
             result.failed_entry = index;
             result.problems.push_back(FailureProblem(turn, index, host::HostProblem(error)));

@@ -1,10 +1,12 @@
 #include "views/block_panel_model.h"
 
+#include <optional>
 #include <string>
 
 #include "forms/forms.h"
 #include "forms/window_slot.h"
 #include "host/host_error.h"
+#include "host/host_work.h"
 #include "host/number_text.h"
 #include "platform/file_stamps.h"
 #include "views/leading_number.h"
@@ -74,6 +76,7 @@ void BlockPanelModel::ReportHostFailure(const std::string& what, const std::stri
 }
 
 void BlockPanelModel::ClickCapture() {
+    std::optional<host::LongWork> work(std::in_place, pm);
     FileStamps before = StampFiles(views::BitmapFiles());
     auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
         List2.Clear();
@@ -94,6 +97,7 @@ void BlockPanelModel::ClickCapture() {
         for (const auto& file : unwritten) text += "\n" + file;
         forms().interaction().Message({text, "캡처", forms::MessageIcon::kCritical});
     }
+    work.reset();  // the panel unloads below
     if (CaptureDone) CaptureDone(!failure && unwritten.empty());
     // Whether or not the run succeeded, the main window comes back and the panel closes.
     forms().RestoreMainWindow();

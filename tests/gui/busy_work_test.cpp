@@ -1,0 +1,110 @@
+#include "gui/busy_work.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "forms/forms.h"
+#include "gui/main_window.h"
+#include "host/session.h"
+#include "mainwin/main_window_model.h"
+#include "platform/atomic_file.h"
+#include "sim/sim_backend.h"
+#include "support/forms_rig.h"
+#include "support/temp_folder.h"
+
+namespace orvalis::gui {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+// The main window over the simulated host's sample project, whose estimates
+// take 200 ms each, with the program's busy-work guard.
+struct SlowHostFixture : ::testing::Test {
+    testing::TempDrives drives;
+    testing::TempFolder folder;
+    testing::ScopedEnv data{"ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR};
+    testing::ScopedEnv latency{"ORVALIS_SIM_LATENCY", "TOOLPATHSTATS ESTIMATE=200"};
+    std::string transcript = (folder.path() / "transcript").string();
+    std::shared_ptr<host::HostSession> session = std::make_shared<host::HostSession>(
+        sim::MakeSimBackend(""), std::make_unique<host::Transcript>(transcript));
+    testing::RecordingInteraction interaction;
+    forms::Forms forms{session, interaction};
+    std::shared_ptr<MainWindowModel> model = std::make_shared<MainWindowModel>(forms);
+    MainWindow window{model, [this](const std::string& action) { session->Mark(action); }};
+    BusyWork busy{*session};
+
+    void SetUp() override {
+        busy.AddCancelButton(window.CancelButton());
+        busy.AddBlockedWidget(window.centralWidget());
+        model->Load();
+        QTest::mouseClick(window.Command(1), Qt::LeftButton);  // ">>": every toolpath
+    }
+};
+
+TEST_F(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurrentCall) {
+    ASSERT_EQ(model->List2.ListCount(), 12);
+    EXPECT_FALSE(window.CancelButton()->isEnabled());
+    std::vector<QString> statuses;
+    long calls_at_cancel = -1;
+    bool other_button_blocked = false;
+    bool cancel_enabled = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QString status = window.StatusPanel()->text();
+        if (statuses.empty() || statuses.back() != status) statuses.push_back(status);
+        if (calls_at_cancel >= 0 || !status.startsWith(QStringLiteral("조회 중 3/12"))) return;
+        // While the host works, "<<" does nothing; "취소" is taken.
+        QTest::mouseClick(window.Command(10), Qt::LeftButton);
+        other_button_blocked = model->List2.ListCount() == 12;
+        cancel_enabled = window.CancelButton()->isEnabled();
+        calls_at_cancel = session->cost().calls;
+        QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
+    });
+    watch.start(20);
+    QTest::mouseClick(window.Command(14), Qt::LeftButton);  // "불러오기"
+    watch.stop();
+
+    ASSERT_GE(calls_at_cancel, 0) << "the survey ran without the window's events being handled";
+    EXPECT_TRUE(other_button_blocked);
+    EXPECT_TRUE(cancel_enabled);
+    EXPECT_FALSE(window.CancelButton()->isEnabled());
+    EXPECT_TRUE(window.centralWidget()->isEnabled());
+    std::vector<QString> progress;
+    for (const QString& status : statuses) {
+        if (status.startsWith(QStringLiteral("조회 중"))) progress.push_back(status);
+    }
+    ASSERT_GE(progress.size(), 2u);
+    EXPECT_TRUE(progress[0].startsWith(QStringLiteral("조회 중 1/12: 01-ROUGH-D16R1")))
+        << progress[0].toStdString();
+
+    // After the click only the closing commands reached the host.
+    EXPECT_EQ(session->cost().calls - calls_at_cancel, 3);
+    auto lines = Lines(ReadFileBytes(transcript).value_or(""));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(
+        std::vector<std::string>(lines.end() - 3, lines.end()),
+        (std::vector<std::string>{"RunCommand DIALOGS MESSAGE ON", "RunCommand DIALOGS ERROR ON",
+                                  "RunCommand edit preference seldrawtp yes"}));
+    // The rows surveyed so far stay; the user reads what was not surveyed.
+    EXPECT_EQ(model->last_survey().rows.size(), 2u);
+    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(2, 1), "02-REST-PROFILE-D10");
+    EXPECT_EQ(model->StatusBar1,
+              "취소했습니다: '03-WALL-ZLEVEL-D10R0.5' 툴패스(3번째)부터 10개는 불러오지 "
+              "않았습니다");
+    EXPECT_EQ(window.StatusPanel()->text().toStdString(), model->StatusBar1);
+}
+
+}  // namespace
+}  // namespace orvalis::gui
