@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "platform/command_line.h"
 #include "sim/sim_backend.h"
 
 int main(int argc, char** argv) {
+    orvalis::UseUtf8Output();
     orvalis::sim::RegisterSimBackend();
-    std::vector<std::string> words(argv + 1, argv + argc);
+    std::vector<std::string> words = orvalis::CommandLineWords(argc, argv);
     return orvalis::cli::Main(words, std::cout, std::cerr);
 }

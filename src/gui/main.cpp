@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QMessageBox>
-#include <cstdlib>
 
 #include "forms/forms.h"
 #include "gui/gui_forms.h"
@@ -12,6 +11,7 @@
 #include "launcher/launcher_model.h"
 #include "platform/data_folder.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 #include "sim/sim_backend.h"
 
 namespace {
@@ -37,10 +37,10 @@ std::unique_ptr<orvalis::host::HostBackend> ChosenHost() {
 }
 
 std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
-    const char* path = std::getenv("ORVALIS_TRANSCRIPT");
-    if (!path || !*path) return nullptr;
+    auto path = orvalis::EnvironmentText("ORVALIS_TRANSCRIPT");  // UTF-16 on Windows
+    if (!path) return nullptr;
     try {
-        return std::make_unique<orvalis::host::Transcript>(path);
+        return std::make_unique<orvalis::host::Transcript>(*path);
     } catch (const orvalis::FileError& error) {
         Warn(QStringLiteral("기록 파일을 열 수 없습니다: %1")
                  .arg(QString::fromStdString(error.path())));

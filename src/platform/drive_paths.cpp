@@ -1,7 +1,11 @@
 #include "platform/drive_paths.h"
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
+
+#include "platform/drive_paths_seam.h"
+#include "platform/native_path.h"
 
 namespace orvalis {
 
@@ -28,10 +32,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // The entry of `folder` named `name`, or one that differs only in letter case.
 fs::path FindEntry(const fs::path& folder, const std::string& name) {
     std::error_code error;
-    fs::path exact = folder / name;
+    fs::path exact = folder / NativePath(name);
     if (fs::exists(fs::symlink_status(exact, error))) return exact;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string candidate = it->path().filename().string();
+        std::string candidate = Utf8(it->path().filename());
         if (EqualsIgnoringAsciiCase(candidate, name)) return it->path();
     }
     return exact;
@@ -52,7 +56,7 @@ fs::path AppendMatching(fs::path base, std::string_view relative) {
             } else {
                 std::error_code error;
                 matching = matching && fs::is_directory(base, error);
-                base = matching ? FindEntry(base, part) : base / part;
+                base = matching ? FindEntry(base, part) : base / NativePath(part);
             }
         }
         start = end + 1;
@@ -60,12 +64,27 @@ fs::path AppendMatching(fs::path base, std::string_view relative) {
     return base;
 }
 
+// A drive path mapped into DrivesRoot(): "X:\a\b" is DrivesRoot()/x/a/b.
+fs::path MapDrivePath(const fs::path& root, std::string_view path) {
+    return AppendMatching(root / std::string(1, LowerAscii(path[0])), path.substr(2));
+}
+
+std::optional<fs::path>& DrivesForTests() {
+    static std::optional<fs::path> root;
+    return root;
+}
+
 }  // namespace
 
+void MapDrivesForTests(std::optional<fs::path> root) {
+    DrivesForTests() = std::move(root);
+}
+
 fs::path DrivesRoot() {
-    if (const char* drives = std::getenv("ORVALIS_DRIVES"); drives && *drives) return drives;
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : "/tmp") / ".local/share/orvalis/drives";
+    if (DrivesForTests()) return *DrivesForTests();
+    if (auto drives = EnvironmentText("ORVALIS_DRIVES")) return NativePath(*drives);
+    auto home = EnvironmentText("HOME");
+    return NativePath(home ? *home : "/tmp") / ".local/share/orvalis/drives";
 }
 
 bool IsDrivePath(std::string_view path) {
@@ -75,12 +94,11 @@ bool IsDrivePath(std::string_view path) {
 
 fs::path ResolvePath(std::string_view path) {
 #ifdef _WIN32
-    return fs::path(std::string(path));
+    // Drive paths are real here; only the tests map them into a folder.
+    if (IsDrivePath(path) && DrivesForTests()) return MapDrivePath(*DrivesForTests(), path);
+    return NativePath(path);
 #else
-    if (IsDrivePath(path)) {
-        fs::path drive = DrivesRoot() / std::string(1, LowerAscii(path[0]));
-        return AppendMatching(drive, path.substr(2));
-    }
+    if (IsDrivePath(path)) return MapDrivePath(DrivesRoot(), path);
     if (!path.empty() && path[0] == '/') return AppendMatching("/", path.substr(1));
     return AppendMatching(".", path);
 #endif
