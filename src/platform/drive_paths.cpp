@@ -74,6 +74,26 @@ std::optional<fs::path>& DrivesForTests() {
     return root;
 }
 
+#ifdef _WIN32
+// Under the test seam, a drive path inside the system's temporary folder is
+// a test's own native folder (temporary folders are drive paths on Windows)
+// and is used as it is.
+bool IsInTemporaryFolder(std::string_view path) {
+    static const std::string temporary = [] {
+        std::error_code error;
+        std::string folder = Utf8(fs::temp_directory_path(error));
+        while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+        return folder + "\\";
+    }();
+    if (path.size() < temporary.size()) return false;
+    for (std::size_t i = 0; i < temporary.size(); ++i) {
+        char a = path[i] == '/' ? '\\' : LowerAscii(path[i]);
+        if (a != LowerAscii(temporary[i])) return false;
+    }
+    return true;
+}
+#endif
+
 }  // namespace
 
 void MapDrivesForTests(std::optional<fs::path> root) {
@@ -95,7 +115,9 @@ bool IsDrivePath(std::string_view path) {
 fs::path ResolvePath(std::string_view path) {
 #ifdef _WIN32
     // Drive paths are real here; only the tests map them into a folder.
-    if (IsDrivePath(path) && DrivesForTests()) return MapDrivePath(*DrivesForTests(), path);
+    if (IsDrivePath(path) && DrivesForTests() && !IsInTemporaryFolder(path)) {
+        return MapDrivePath(*DrivesForTests(), path);
+    }
     return NativePath(path);
 #else
     if (IsDrivePath(path)) return MapDrivePath(DrivesRoot(), path);

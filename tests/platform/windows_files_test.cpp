@@ -91,17 +91,20 @@ TEST(WindowsFiles, AFailedReplaceKeepsTheOldFileAndCleansUp) {
     fs::path file = NativePath(Utf8(temp.path()) + "\\세팅.dat");
     ReplaceFileAtomically(file, "old");
 
-    // MoveFileExW cannot replace a read-only file.
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    // Another program holds the file open without sharing it for deletion
+    // (as Excel holds an open workbook): MoveFileExW cannot replace it.
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     try {
         ReplaceFileAtomically(file, "new");
-        ADD_FAILURE() << "a read-only file was replaced";
+        ADD_FAILURE() << "a file held open was replaced";
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), Utf8(file));
         EXPECT_NE(std::string(error.what()).find("cannot replace the file"), std::string::npos)
             << error.what();
     }
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(file), "old");
     EXPECT_EQ(WideNames(temp.path()), std::vector<std::wstring>{L"세팅.dat"});
 
