@@ -30,6 +30,9 @@ set(CPACK_NSIS_PACKAGE_NAME "ORVALIS ${PROJECT_VERSION}")
 set(CPACK_NSIS_DISPLAY_NAME "ORVALIS")
 if(ORVALIS_WINDOWS_ARCH STREQUAL win64)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # A 64-bit installer (NSIS' amd64 stub) for the 64-bit program: it also
+    # installs where only 64-bit programs run (64-bit Wine without wine32).
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 endif()
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL OFF)
 set(CPACK_NSIS_MODIFY_PATH OFF)
@@ -41,7 +44,9 @@ if(ORVALIS_BUILD_GUI)
     set(CPACK_PACKAGE_EXECUTABLES "orvalis" "ORVALIS")
 endif()
 set(CPACK_NSIS_MENU_LINKS "${CMAKE_INSTALL_DOCDIR}/windows.md" "ORVALIS on Windows")
+# The command prompt starts in the program folder: a shortcut's working
+# folder is the installer's output folder when it is made.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\ORVALIS command line.lnk' '$SYSDIR\\\\cmd.exe' '/k cd /d \"$INSTDIR\\\\${CMAKE_INSTALL_BINDIR}\"'")
+    "SetOutPath '$INSTDIR\\${CMAKE_INSTALL_BINDIR}'\nCreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\ORVALIS command line.lnk' '$SYSDIR\\cmd.exe' '/k'")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA
     "Delete '$SMPROGRAMS\\\\$START_MENU\\\\ORVALIS command line.lnk'")

@@ -12,6 +12,12 @@
 # The com backend (src/host/com_*.cpp) is added in src/host/CMakeLists.txt.
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+# GCC 12 warns falsely of overlapping copies inside std::string when it
+# inlines string concatenation at -O2 (GCC bug 105651); Debian's MinGW-w64 is
+# GCC 12.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    add_compile_options(-Wno-restrict)
+endif()
 if(MSVC)
     # UTF-8 sources and execution character set: the Korean texts are UTF-8.
     add_compile_options(/utf-8 /W4 /permissive- /Zc:__cplusplus)
