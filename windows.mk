@@ -2,11 +2,20 @@
 # under Wine. Included at the end of the Makefile.
 #   make windows-deps              64-bit libraries in build-windows/x86_64/prefix
 #   make windows-deps ARCH=i686    32-bit ones (compiled only: no 32-bit Wine)
+#   make windows                   orvalis-cli.exe and the test programs
+#   make windows ARCH=i686         the 32-bit program (compiled only)
+#   make windows-test              the tests under Wine (scripts/windows-test)
+#   make windows-package           the NSIS installer ORVALIS-<version>-win64.exe
 ARCH ?= x86_64
 WINDOWS_DIR ?= build-windows
 WINDOWS_JOBS ?= 2
+WINDOWS_BUILD ?= $(WINDOWS_DIR)/$(ARCH)/build
+WINDOWS_BUILD_TYPE ?= Release
+# A unity build: several times faster on CI's 2 cores (file-local name
+# clashes are listed in cmake/unity-exclusions.cmake).
+WINDOWS_UNITY ?= ON
 
-.PHONY: setup-windows windows-deps clean-windows
+.PHONY: setup-windows windows-deps windows windows-test windows-package clean-windows
 
 setup-windows:
 	scripts/setup-windows
@@ -17,8 +26,33 @@ windows-deps: setup-windows
 	WINDOWS_BUILD_DIR=$(WINDOWS_DIR) JOBS=$(WINDOWS_JOBS) scripts/windows-deps $(ARCH)
 	ORVALIS_WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine scripts/wine-run --init
 
-# To come: windows (the programs with cmake/mingw-w64-$(ARCH).cmake),
-# windows-test (ctest through scripts/wine-run) and windows-package (NSIS).
+# The programs with the MinGW-w64 toolchain file; the Qt program is left out
+# (no Qt for Windows here). Configured once, then only rebuilt.
+windows: windows-deps
+	@if [ ! -f $(WINDOWS_BUILD)/build.ninja ]; then \
+		cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
+			-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-$(ARCH).cmake \
+			-DORVALIS_WINDOWS_PREFIX=$(abspath $(WINDOWS_DIR))/$(ARCH)/prefix \
+			-DCMAKE_BUILD_TYPE=$(WINDOWS_BUILD_TYPE) \
+			-DCMAKE_UNITY_BUILD=$(WINDOWS_UNITY) -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 \
+			-DORVALIS_BUILD_GUI=OFF -DORVALIS_BUILD_BENCH=OFF; \
+	fi
+	cmake --build $(WINDOWS_BUILD) -j $(WINDOWS_JOBS)
+
+# Under Wine in the prefix build-windows/wine: the core test program, then
+# the checks of scripts/windows-test.
+windows-test: windows
+	WINDOWS_BUILD=$(WINDOWS_BUILD) ORVALIS_WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine \
+		scripts/windows-test
+
+# The installer, made by CPack's NSIS generator, then installed silently
+# under Wine into a prefix of its own and its orvalis-cli.exe run.
+windows-package: windows
+	cd $(WINDOWS_BUILD) && cpack -G NSIS
+	@if [ "$(ARCH)" = x86_64 ]; then \
+		WINDOWS_BUILD=$(WINDOWS_BUILD) ORVALIS_WINEPREFIX=$(abspath $(WINDOWS_DIR))/wine \
+			scripts/windows-package-check; \
+	else echo "windows-package: no 32-bit Wine here; the installer is not tried"; fi
 
 clean-windows:
 	rm -rf $(WINDOWS_DIR)

@@ -4,6 +4,7 @@
 #include "cli/steps.h"
 #include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 
 namespace orvalis::cli {
 
@@ -24,7 +25,7 @@ int RunPost(CommandContext& context) {
     main_window.ClickPostNc();
     const auto& post = main_window.last_post();
     for (const auto& file : post.written) {
-        context.out() << ResolvePath(file).string() << '\n';
+        context.out() << Utf8(ResolvePath(file)) << '\n';
     }
     bool clean = !post.failure && post.refused.empty() && !post.written.empty();
     if (!clean) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';

@@ -9,6 +9,7 @@
 #include "cli/steps.h"
 #include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 
 namespace orvalis::cli {
 
@@ -82,8 +83,7 @@ int RunTypicalRun(CommandContext& context) {
     }
     context.Session()->Mark("post");
     main_window.ClickPostNc();
-    for (const auto& file : main_window.last_post().written)
-        written.Add(ResolvePath(file).string());
+    for (const auto& file : main_window.last_post().written) written.Add(Utf8(ResolvePath(file)));
     const auto& post = main_window.last_post();
     bool posted = !post.failure && post.refused.empty();
     if (!posted) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';

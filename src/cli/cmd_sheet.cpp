@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/steps.h"
 #include "mainwin/main_window_model.h"
+#include "platform/native_path.h"
 #include "survey/toolpath_grid.h"
 
 namespace orvalis::cli {
@@ -18,7 +19,7 @@ const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
 // Fills the survey list and the grid from a file of rows, 13 TAB-separated
 // cells each, as if a survey had written them.
 void LoadGrid(MainWindowModel& main_window, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (!in) throw UsageError("cannot read the grid file " + path);
     main_window.ClickRemoveAll();
     int row = 0;

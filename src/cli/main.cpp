@@ -3,10 +3,14 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "host/system_backends.h"
+#include "platform/command_line.h"
 #include "sim/sim_backend.h"
 
 int main(int argc, char** argv) {
+    orvalis::UseUtf8Output();
     orvalis::sim::RegisterSimBackend();
-    std::vector<std::string> words(argv + 1, argv + argc);
+    orvalis::host::RegisterSystemBackends();
+    std::vector<std::string> words = orvalis::CommandLineWords(argc, argv);
     return orvalis::cli::Main(words, std::cout, std::cerr);
 }

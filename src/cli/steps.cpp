@@ -5,6 +5,7 @@
 
 #include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 #include "survey/toolpath_grid.h"
 #include "views/block_panel_model.h"
 #include "views/view_capture.h"
@@ -107,7 +108,7 @@ bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
 
 std::vector<std::string> BitmapPaths() {
     std::vector<std::string> paths;
-    for (const auto& file : views::BitmapFiles()) paths.push_back(ResolvePath(file).string());
+    for (const auto& file : views::BitmapFiles()) paths.push_back(Utf8(ResolvePath(file)));
     return paths;
 }
 

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
-#include <cstdlib>
 
 #include "forms/forms.h"
 #include "gui/gui_forms.h"
@@ -12,10 +11,12 @@
 #include "host/host_error.h"
 #include "host/replay_script.h"
 #include "host/session.h"
+#include "host/system_backends.h"
 #include "host/unreachable_backend.h"
 #include "launcher/launcher_model.h"
 #include "platform/data_folder.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 #include "sim/sim_backend.h"
 
 namespace {
@@ -44,10 +45,10 @@ std::unique_ptr<orvalis::host::HostBackend> ChosenHost() {
 }
 
 std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
-    const char* path = std::getenv("ORVALIS_TRANSCRIPT");
-    if (!path || !*path) return nullptr;
+    auto path = orvalis::EnvironmentText("ORVALIS_TRANSCRIPT");  // UTF-16 on Windows
+    if (!path) return nullptr;
     try {
-        return std::make_unique<orvalis::host::Transcript>(path);
+        return std::make_unique<orvalis::host::Transcript>(*path);
     } catch (const orvalis::FileError& error) {
         Warn(QStringLiteral("기록 파일을 열 수 없습니다: %1")
                  .arg(QString::fromStdString(error.path())));
@@ -69,6 +70,7 @@ void LoadQtTranslation(QApplication& app) {
 
 int main(int argc, char** argv) {
     orvalis::sim::RegisterSimBackend();
+    orvalis::host::RegisterSystemBackends();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());

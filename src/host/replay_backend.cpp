@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "host/host_error.h"
+#include "platform/native_path.h"
 
 namespace orvalis::host {
 
@@ -11,7 +12,7 @@ ReplayBackend::ReplayBackend(ReplayScript script)
     : script_(std::move(script)), block_(script_.block) {}
 
 std::unique_ptr<ReplayBackend> ReplayBackend::FromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (!in) throw ReplayScriptError(path + ": cannot read the replay script");
     std::ostringstream text;
     text << in.rdbuf();

@@ -5,6 +5,7 @@
 
 #include "host/host_error.h"
 #include "host/replay_backend.h"
+#include "host/system_backends.h"
 
 namespace orvalis::host {
 
@@ -84,7 +85,7 @@ std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
 
 std::string DefaultHostSpec() {
     const char* env = std::getenv("ORVALIS_HOST");
-    return env && *env ? std::string(env) : std::string("sim");
+    return env && *env ? std::string(env) : std::string(SystemDefaultHost());
 }
 
 }  // namespace orvalis::host

@@ -74,7 +74,8 @@ void RegisterBackend(const std::string& name, BackendMaker maker);
 // this build has; the message says which specs are valid.
 std::unique_ptr<HostBackend> MakeBackend(const std::string& spec);
 
-// The host to use when the command line names none: $ORVALIS_HOST, else "sim".
+// The host to use when the command line names none: $ORVALIS_HOST, else "com"
+// on Windows and "sim" elsewhere.
 std::string DefaultHostSpec();
 
 }  // namespace orvalis::host

@@ -1,11 +1,12 @@
 #include "host/transcript.h"
 
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 
 namespace orvalis::host {
 
 Transcript::Transcript(const std::string& path)
-    : path_(path), out_(path, std::ios::binary | std::ios::app) {
+    : path_(path), out_(NativePath(path), std::ios::binary | std::ios::app) {
     if (!out_) throw FileError(path, "cannot open the transcript for appending");
 }
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 
 namespace orvalis {
 
@@ -29,7 +30,7 @@ std::vector<std::string> ListFolder(std::string_view path, Keep keep) {
     std::error_code error;
     for (fs::directory_iterator it(ResolvePath(path), error), end; !error && it != end;
          it.increment(error)) {
-        std::string name = it->path().filename().string();
+        std::string name = Utf8(it->path().filename());
         if (keep(*it, name)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(),
@@ -76,7 +77,7 @@ std::vector<std::string> AvailableDrives() {
     std::error_code error;
     for (fs::directory_iterator it(DrivesRoot(), error), end; !error && it != end;
          it.increment(error)) {
-        std::string name = Lower(it->path().filename().string());
+        std::string name = Lower(Utf8(it->path().filename()));
         if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z' && name != "c" &&
             it->is_directory(error)) {
             drives.push_back(name + ":");

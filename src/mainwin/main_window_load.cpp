@@ -11,6 +11,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 #include "platform/settings_files.h"
 
 namespace orvalis {
@@ -58,7 +59,7 @@ void MainWindowModel::ListPostProcessors(std::vector<std::string>& problems) {
     std::vector<std::string> names;
     for (fs::directory_iterator it(ResolvePath(kPostFolder), error), end; !error && it != end;
          it.increment(error)) {
-        names.push_back(it->path().filename().string());
+        names.push_back(Utf8(it->path().filename()));
     }
     std::sort(names.begin(), names.end());
     for (auto& name : names) Combo1.AddItem(std::move(name));

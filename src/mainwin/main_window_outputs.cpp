@@ -13,6 +13,7 @@
 #include "host/host_work.h"
 #include "platform/drive_paths.h"
 #include "platform/file_stamps.h"
+#include "platform/native_path.h"
 #include "platform/settings_files.h"
 #include "sheet/picture_workbook.h"
 #include "sheet/settings_window_model.h"
@@ -150,7 +151,7 @@ void MainWindowModel::ClickSetupSheet() {
     }
     input.name_prefix = Text8.Text();
     input.first_nc_name = MSFlexGrid1.TextMatrix(1, survey::kNcName);
-    input.target_folder = ResolvePath(Dir1.Path).string();
+    input.target_folder = Utf8(ResolvePath(Dir1.Path));
     SaveWorkbook("시트 만들기", [&input](bool overwrite) {
         input.overwrite = overwrite;
         return sheet::WriteSetupSheet(input);
@@ -158,7 +159,7 @@ void MainWindowModel::ClickSetupSheet() {
 }
 
 void MainWindowModel::ClickPictures() {
-    sheet::PictureWorkbookInput input{Text1.Text(), Text2.Text(), ResolvePath(Dir1.Path).string(),
+    sheet::PictureWorkbookInput input{Text1.Text(), Text2.Text(), Utf8(ResolvePath(Dir1.Path)),
                                       false};
     SaveWorkbook("그림", [&input](bool overwrite) {
         input.overwrite = overwrite;
@@ -174,7 +175,7 @@ void MainWindowModel::SaveWorkbook(const std::string& title,
     SetWindowState(kMinimized);
     try {
         try {
-            last_workbook_ = write(false).string();
+            last_workbook_ = Utf8(write(false));
         } catch (const sheet::SheetError& error) {
             if (error.kind() != sheet::SheetError::Kind::kWorkbookExists) throw;
             if (!forms().interaction().Confirm({sheet::ReplaceQuestion(error.subject()), title,
@@ -183,7 +184,7 @@ void MainWindowModel::SaveWorkbook(const std::string& title,
                 Status("저장하지 않았습니다: " + error.subject());
                 return;
             }
-            last_workbook_ = write(true).string();
+            last_workbook_ = Utf8(write(true));
         }
     } catch (const sheet::SheetError& error) {
         SetWindowState(kNormal);

@@ -1,9 +1,14 @@
 #include "platform/atomic_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -11,6 +16,7 @@
 
 #include "platform/atomic_file_seam.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 
 namespace orvalis {
 
@@ -35,6 +41,86 @@ std::optional<std::string> ReadFileBytes(const fs::path& path) {
 namespace {
 
 std::atomic<bool> fail_next_before_rename{false};
+
+#ifdef _WIN32
+
+// The system's own description of a Windows error, in UTF-8.
+std::string WindowsErrorText(DWORD code) {
+    wchar_t* text = nullptr;
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = length ? std::wstring(text, length) : std::wstring();
+    if (text) LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
+                                message.back() == L' ' || message.back() == L'.')) {
+        message.pop_back();
+    }
+    std::string result = message.empty() ? std::string() : Utf8(fs::path(message));
+    return result.empty() ? "Windows error " + std::to_string(code) : result;
+}
+
+// Owns the temporary file until it has been moved into place: written
+// through CreateFileW, flushed with FlushFileBuffers, then moved over the
+// old file with MoveFileExW (replace, write through).
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(const fs::path& target) {
+        for (unsigned attempt = 0; attempt < 100; ++attempt) {
+            name_ = target.parent_path() / (L"." + target.filename().wstring() + L"." +
+                                            std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                            std::to_wstring(GetTickCount64() + attempt) + L".tmp");
+            handle_ = CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) break;
+        }
+        if (handle_ == INVALID_HANDLE_VALUE) Fail(target, "cannot create a temporary file");
+    }
+    ~TemporaryFile() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        if (!renamed_) DeleteFileW(name_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    void Write(const fs::path& target, std::string_view bytes) {
+        const char* data = bytes.data();
+        std::size_t left = bytes.size();
+        while (left > 0) {
+            DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 30));
+            DWORD written = 0;
+            if (!WriteFile(handle_, data, chunk, &written, nullptr) || written == 0) {
+                Fail(target, "cannot write");
+            }
+            data += written;
+            left -= written;
+        }
+        if (!FlushFileBuffers(handle_)) Fail(target, "cannot flush to disk");
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        if (!CloseHandle(handle)) Fail(target, "cannot close");
+    }
+
+    void RenameTo(const fs::path& target) {
+        if (!MoveFileExW(name_.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            Fail(target, "cannot replace the file");
+        }
+        renamed_ = true;
+    }
+
+  private:
+    [[noreturn]] static void Fail(const fs::path& target, const std::string& what) {
+        DWORD code = GetLastError();
+        throw FileError(Utf8(target), what + ": " + WindowsErrorText(code));
+    }
+
+    fs::path name_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool renamed_ = false;
+};
+
+#else
 
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
@@ -88,6 +174,8 @@ class TemporaryFile {
     bool renamed_ = false;
 };
 
+#endif
+
 }  // namespace
 
 void FailNextReplaceBeforeRename() {
@@ -98,7 +186,7 @@ void ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     TemporaryFile temporary(path);
     temporary.Write(path, bytes);
     if (fail_next_before_rename.exchange(false)) {
-        throw FileError(path.string(), "interrupted before the file was replaced");
+        throw FileError(Utf8(path), "interrupted before the file was replaced");
     }
     temporary.RenameTo(path);
 }

@@ -3,8 +3,13 @@
 #include <cstdlib>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 
 #ifndef ORVALIS_SOURCE_DATA_DIR
 #define ORVALIS_SOURCE_DATA_DIR "data"
@@ -21,10 +26,35 @@ std::string DataPath(std::string_view relative) {
     return std::string(kDataFolder) + std::string(relative);
 }
 
+namespace {
+
+// The running program's own file.
+fs::path ProgramFile(std::error_code& error) {
+#ifdef _WIN32
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) {
+            error = std::error_code(static_cast<int>(GetLastError()), std::system_category());
+            return {};
+        }
+        if (length < name.size()) {
+            name.resize(length);
+            return fs::path(name);
+        }
+        name.resize(name.size() * 2);
+    }
+#else
+    return fs::read_symlink("/proc/self/exe", error);
+#endif
+}
+
+}  // namespace
+
 fs::path ShippedFolder(const char* variable, const fs::path& installed, const fs::path& source) {
-    if (const char* dir = std::getenv(variable); dir && *dir) return dir;
+    if (auto dir = EnvironmentText(variable)) return NativePath(*dir);
     std::error_code error;
-    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    fs::path exe = ProgramFile(error);
     if (!error) {
         fs::path beside = exe.parent_path() / installed;
         if (fs::is_directory(beside, error)) return beside.lexically_normal();
@@ -39,17 +69,17 @@ fs::path ShippedDataDir() {
 void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
     std::error_code error;
     if (!fs::is_directory(from, error)) {
-        throw FileError(from.string(), "the shipped data folder is missing");
+        throw FileError(Utf8(from), "the shipped data folder is missing");
     }
     std::string target(to_drive_path);
     if (!target.empty() && target.back() != '\\') target += '\\';
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end;
          it.increment(error)) {
-        std::string relative = it->path().lexically_relative(from).generic_string();
+        std::string relative = Utf8(it->path().lexically_relative(from));
         fs::path destination = ResolvePath(target + relative);
         if (it->is_directory()) {
             fs::create_directories(destination, error);
-            if (error) throw FileError(destination.string(), "cannot create the folder");
+            if (error) throw FileError(Utf8(destination), "cannot create the folder");
             continue;
         }
         if (it->path().filename() == ".gitkeep") continue;  // keeps empty folders in git
@@ -57,10 +87,10 @@ void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
         fs::create_directories(destination.parent_path(), error);
         if (!fs::copy_file(it->path(), destination, fs::copy_options::skip_existing, error) &&
             error) {
-            throw FileError(destination.string(), "cannot copy " + it->path().string());
+            throw FileError(Utf8(destination), "cannot copy " + Utf8(it->path()));
         }
     }
-    if (error) throw FileError(from.string(), "cannot list the shipped files: " + error.message());
+    if (error) throw FileError(Utf8(from), "cannot list the shipped files: " + error.message());
 }
 
 void EnsureDataFolder() {

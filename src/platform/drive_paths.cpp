@@ -1,7 +1,11 @@
 #include "platform/drive_paths.h"
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
+
+#include "platform/drive_paths_seam.h"
+#include "platform/native_path.h"
 
 namespace orvalis {
 
@@ -28,10 +32,10 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // The entry of `folder` named `name`, or one that differs only in letter case.
 fs::path FindEntry(const fs::path& folder, const std::string& name) {
     std::error_code error;
-    fs::path exact = folder / name;
+    fs::path exact = folder / NativePath(name);
     if (fs::exists(fs::symlink_status(exact, error))) return exact;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string candidate = it->path().filename().string();
+        std::string candidate = Utf8(it->path().filename());
         if (EqualsIgnoringAsciiCase(candidate, name)) return it->path();
     }
     return exact;
@@ -52,7 +56,7 @@ fs::path AppendMatching(fs::path base, std::string_view relative) {
             } else {
                 std::error_code error;
                 matching = matching && fs::is_directory(base, error);
-                base = matching ? FindEntry(base, part) : base / part;
+                base = matching ? FindEntry(base, part) : base / NativePath(part);
             }
         }
         start = end + 1;
@@ -60,12 +64,47 @@ fs::path AppendMatching(fs::path base, std::string_view relative) {
     return base;
 }
 
+// A drive path mapped into DrivesRoot(): "X:\a\b" is DrivesRoot()/x/a/b.
+fs::path MapDrivePath(const fs::path& root, std::string_view path) {
+    return AppendMatching(root / std::string(1, LowerAscii(path[0])), path.substr(2));
+}
+
+std::optional<fs::path>& DrivesForTests() {
+    static std::optional<fs::path> root;
+    return root;
+}
+
+#ifdef _WIN32
+// Under the test seam, a drive path inside the system's temporary folder is
+// a test's own native folder (temporary folders are drive paths on Windows)
+// and is used as it is.
+bool IsInTemporaryFolder(std::string_view path) {
+    static const std::string temporary = [] {
+        std::error_code error;
+        std::string folder = Utf8(fs::temp_directory_path(error));
+        while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+        return folder + "\\";
+    }();
+    if (path.size() < temporary.size()) return false;
+    for (std::size_t i = 0; i < temporary.size(); ++i) {
+        char a = path[i] == '/' ? '\\' : LowerAscii(path[i]);
+        if (a != LowerAscii(temporary[i])) return false;
+    }
+    return true;
+}
+#endif
+
 }  // namespace
 
+void MapDrivesForTests(std::optional<fs::path> root) {
+    DrivesForTests() = std::move(root);
+}
+
 fs::path DrivesRoot() {
-    if (const char* drives = std::getenv("ORVALIS_DRIVES"); drives && *drives) return drives;
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : "/tmp") / ".local/share/orvalis/drives";
+    if (DrivesForTests()) return *DrivesForTests();
+    if (auto drives = EnvironmentText("ORVALIS_DRIVES")) return NativePath(*drives);
+    auto home = EnvironmentText("HOME");
+    return NativePath(home ? *home : "/tmp") / ".local/share/orvalis/drives";
 }
 
 bool IsDrivePath(std::string_view path) {
@@ -75,12 +114,13 @@ bool IsDrivePath(std::string_view path) {
 
 fs::path ResolvePath(std::string_view path) {
 #ifdef _WIN32
-    return fs::path(std::string(path));
-#else
-    if (IsDrivePath(path)) {
-        fs::path drive = DrivesRoot() / std::string(1, LowerAscii(path[0]));
-        return AppendMatching(drive, path.substr(2));
+    // Drive paths are real here; only the tests map them into a folder.
+    if (IsDrivePath(path) && DrivesForTests() && !IsInTemporaryFolder(path)) {
+        return MapDrivePath(*DrivesForTests(), path);
     }
+    return NativePath(path);
+#else
+    if (IsDrivePath(path)) return MapDrivePath(DrivesRoot(), path);
     if (!path.empty() && path[0] == '/') return AppendMatching("/", path.substr(1));
     return AppendMatching(".", path);
 #endif

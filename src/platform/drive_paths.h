@@ -6,14 +6,16 @@
 namespace orvalis {
 
 // The folder that stands for the drive letters off Windows:
-// $ORVALIS_DRIVES, else ~/.local/share/orvalis/drives.
+// $ORVALIS_DRIVES, else ~/.local/share/orvalis/drives. (Not used on Windows,
+// where drive paths are real.)
 std::filesystem::path DrivesRoot();
 
 // True for a Windows drive path such as "C:\TARVEL\ORVALIS\SETTING.dat".
 bool IsDrivePath(std::string_view path);
 
 // The file that a path names on this machine. Every file access goes through
-// here. Off Windows a drive path "X:\a\b" is the folder DrivesRoot()/x/a/b;
+// here. On Windows every path is used as it is (UTF-8 to UTF-16). Off
+// Windows a drive path "X:\a\b" is the folder DrivesRoot()/x/a/b;
 // any other path is taken as a native path. Each component that exists with
 // other letter case is found ("top.bmp" finds "Top.bmp"); components that do
 // not exist are kept as written, so the result can also name a new file.

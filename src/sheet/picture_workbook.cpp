@@ -2,6 +2,7 @@
 
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 #include "sheet/sheet_output.h"
 
 namespace orvalis::sheet {
@@ -36,7 +37,7 @@ fs::path WritePictureWorkbook(const PictureWorkbookInput& input) {
     RefuseToReplace(target, input.overwrite);
 
     Workbook book = OpenTemplate(kTemplate);
-    EditTemplate(ResolvePath(PictureWorkbookTemplateFile()).string(), [&] {
+    EditTemplate(Utf8(ResolvePath(PictureWorkbookTemplateFile())), [&] {
         Worksheet& sheet = book.Sheet(1);
         PlaceViews(sheet);
         sheet.SetText("C1", input.item);

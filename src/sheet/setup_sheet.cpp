@@ -2,6 +2,7 @@
 
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_output.h"
 
@@ -91,7 +92,7 @@ fs::path WriteSetupSheet(const SetupSheetInput& input) {
     RefuseToReplace(target, input.overwrite);
 
     Workbook book = OpenTemplate(kTemplate);
-    std::string template_file = ResolvePath(SetupSheetTemplateFile()).string();
+    std::string template_file = Utf8(ResolvePath(SetupSheetTemplateFile()));
     EditTemplate(template_file, [&] {
         if (book.SheetCount() < 2) {
             throw WorkbookError(template_file, "the template has no continuation page");

@@ -5,6 +5,7 @@
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
+#include "platform/native_path.h"
 #include "sheet/bmp_image.h"
 #include "sheet/picture_size.h"
 #include "sheet/png_encode.h"
@@ -59,12 +60,12 @@ fs::path WorkbookTarget(const std::string& folder, const std::string& name,
     }
     std::string file = name;
     if (!EndsWithIgnoringCase(file, extension)) file += extension;
-    return fs::path(folder) / file;
+    return NativePath(folder) / NativePath(file);
 }
 
 void RefuseToReplace(const fs::path& target, bool overwrite) {
     if (!overwrite && Exists(target)) {
-        throw SheetError(SheetError::Kind::kWorkbookExists, target.string(),
+        throw SheetError(SheetError::Kind::kWorkbookExists, Utf8(target),
                          "the workbook exists already");
     }
 }
@@ -74,7 +75,7 @@ Workbook OpenTemplate(std::string_view data_file) {
     try {
         return Workbook::Open(file);
     } catch (const WorkbookError& error) {
-        throw SheetError(SheetError::Kind::kTemplate, file.string(), error.what());
+        throw SheetError(SheetError::Kind::kTemplate, Utf8(file), error.what());
     }
 }
 
@@ -83,10 +84,10 @@ void PlacePicture(Worksheet& sheet, const PicturePlacement& placement) {
     std::string png;
     try {
         auto bytes = ReadFileBytes(file);
-        if (!bytes) throw WorkbookError(file.string(), "the picture is missing");
-        png = EncodePng(DecodeBmp(*bytes, file.string()), file.string());
+        if (!bytes) throw WorkbookError(Utf8(file), "the picture is missing");
+        png = EncodePng(DecodeBmp(*bytes, Utf8(file)), Utf8(file));
     } catch (const WorkbookError& error) {
-        throw SheetError(SheetError::Kind::kBitmap, file.string(), error.what());
+        throw SheetError(SheetError::Kind::kBitmap, Utf8(file), error.what());
     }
     PictureFrame frame;
     frame.left = RoundHalfEven(sheet.CellLeft(placement.anchor) + placement.offset_x);
@@ -101,7 +102,7 @@ void SaveWorkbook(Workbook& book, const fs::path& target, bool overwrite) {
     try {
         book.SaveAs(target);
     } catch (const WorkbookError& error) {
-        throw SheetError(SheetError::Kind::kSave, target.string(), error.what());
+        throw SheetError(SheetError::Kind::kSave, Utf8(target), error.what());
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 #include "sheet/content_types.h"
 #include "sheet/ooxml_names.h"
 #include "sheet/relationships.h"
@@ -40,11 +41,10 @@ std::string TargetOfType(PartStore& store, const std::string& part, std::string_
 
 Workbook Workbook::Open(const fs::path& file) {
     std::error_code error;
-    if (!fs::is_regular_file(file, error))
-        throw WorkbookError(file.string(), "the file is missing");
+    if (!fs::is_regular_file(file, error)) throw WorkbookError(Utf8(file), "the file is missing");
     auto bytes = ReadFileBytes(file);
-    if (!bytes) throw WorkbookError(file.string(), "the file cannot be read");
-    return Workbook(std::move(*bytes), file.string());
+    if (!bytes) throw WorkbookError(Utf8(file), "the file cannot be read");
+    return Workbook(std::move(*bytes), Utf8(file));
 }
 
 Workbook::Workbook(std::string bytes, std::string origin)
@@ -162,7 +162,7 @@ void Workbook::SaveAs(const fs::path& file) {
     try {
         ReplaceFileAtomically(file, bytes);
     } catch (const FileError& error) {
-        throw WorkbookError(file.string(), error.what());
+        throw WorkbookError(Utf8(file), error.what());
     }
 }
 

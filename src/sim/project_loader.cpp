@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/atomic_file.h"
+#include "platform/native_path.h"
 #include "sim/project_sections.h"
 #include "sim/text_case.h"
 
@@ -215,8 +216,8 @@ Project ParseProject(std::string_view text, const std::string& file) {
 
 Project LoadProjectFile(const std::filesystem::path& file) {
     auto text = ReadFileBytes(file);
-    if (!text) throw ProjectFileError(file.string(), 0, "cannot read the project file");
-    return ParseProject(*text, file.string());
+    if (!text) throw ProjectFileError(Utf8(file), 0, "cannot read the project file");
+    return ParseProject(*text, Utf8(file));
 }
 
 }  // namespace orvalis::sim

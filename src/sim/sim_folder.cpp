@@ -5,6 +5,7 @@
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
+#include "platform/native_path.h"
 
 #ifndef ORVALIS_SOURCE_SIM_DIR
 #define ORVALIS_SOURCE_SIM_DIR "sim"
@@ -29,7 +30,7 @@ void PrepareHostFolders(const std::string& project_path) {
     fs::path project_folder = ResolvePath(project_path);
     std::error_code error;
     fs::create_directories(project_folder, error);
-    if (error) throw FileError(project_folder.string(), "cannot create the project folder");
+    if (error) throw FileError(Utf8(project_folder), "cannot create the project folder");
     FillMissingFiles(ShippedSimDir() / "ductpost", kPostOptionFolder);
 }
 

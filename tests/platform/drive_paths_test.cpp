@@ -23,6 +23,9 @@ TEST(DrivePaths, DrivePathsLiveUnderTheDrivesFolder) {
 }
 
 TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows finds files without regard to case itself";
+#endif
     testing::TempDrives drives;
     fs::create_directories(drives.root() / "c" / "TARVEL" / "ORVALIS" / "IMAGE");
     drives.Write("C:\\TARVEL\\ORVALIS\\IMAGE\\Top.bmp", "BM");

@@ -2,19 +2,32 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 #include "platform/atomic_file.h"
 #include "platform/drive_paths.h"
+#include "platform/drive_paths_seam.h"
+#include "platform/native_path.h"
 
 namespace orvalis::testing {
 
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "orvalis-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    static std::mt19937_64 random{std::random_device{}()};
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "orvalis-test-";
+        for (int i = 0; i < 8; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+        fs::path candidate = fs::temp_directory_path() / name;
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -22,20 +35,46 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, error);
 }
 
+namespace {
+
+// Sets (or with nothing, removes) an environment variable; UTF-8 values.
+void SetEnvironment(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    std::wstring wide_name = NativePath(name).wstring();
+    std::wstring wide_value = value ? NativePath(*value).wstring() : std::wstring();
+    _wputenv_s(wide_name.c_str(), wide_value.c_str());  // empty removes it
+#else
+    if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+    } else {
+        unsetenv(name.c_str());
+    }
+#endif
+}
+
+}  // namespace
+
 ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
+    old_ = EnvironmentText(name);
+    SetEnvironment(name_, value);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (old_) {
-        setenv(name_.c_str(), old_->c_str(), 1);
-    } else {
-        unsetenv(name_.c_str());
-    }
+    SetEnvironment(name_, old_);
 }
 
-TempDrives::TempDrives() : env_("ORVALIS_DRIVES", folder_.path().string()) {}
+// On Windows drive paths are real; the test seam maps them into the folder.
+TempDrives::TempDrives() : env_("ORVALIS_DRIVES", Utf8(folder_.path())) {
+#ifdef _WIN32
+    MapDrivesForTests(folder_.path());
+#endif
+}
+
+TempDrives::~TempDrives() {
+#ifdef _WIN32
+    MapDrivesForTests(std::nullopt);
+#endif
+}
 
 fs::path TempDrives::File(const std::string& drive_path) const {
     return ResolvePath(drive_path);

@@ -38,6 +38,9 @@ class ScopedEnv {
 class TempDrives {
   public:
     TempDrives();
+    ~TempDrives();
+    TempDrives(const TempDrives&) = delete;
+    TempDrives& operator=(const TempDrives&) = delete;
 
     const std::filesystem::path& root() const { return folder_.path(); }
     // The file a drive path stands for.

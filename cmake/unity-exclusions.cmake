@@ -1,0 +1,14 @@
+# The MinGW cross build is a unity build (`make windows`: 2 cores compile the
+# Windows program several times faster so). These files define file-local
+# helpers under the same names as others of their target and are compiled on
+# their own. A new clash shows as "redefinition of ... {anonymous}": add the
+# file here.
+set(ORVALIS_UNITY_EXCLUDED
+    src/views/view_capture.cpp
+    src/sheet/setup_sheet.cpp
+    src/sim/nc/nc_heidenhain.cpp
+    tests/views/view_capture_test.cpp)
+list(TRANSFORM ORVALIS_UNITY_EXCLUDED PREPEND ${PROJECT_SOURCE_DIR}/)
+set_source_files_properties(${ORVALIS_UNITY_EXCLUDED}
+    DIRECTORY ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/sim ${PROJECT_SOURCE_DIR}/tests
+    PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
