@@ -45,6 +45,30 @@ TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
 }
 
+// "Not connected" is said only when the host could not be reached.
+TEST(Rename, AHostThatCannotListIsNotCalledUnreachable) {
+    struct Case {
+        const char* script;
+        const char* says;
+        const char* never;
+    };
+    const Case cases[] = {
+        {"fail Connect\n", "파워밀에 연결되지 않았습니다", "툴패스 목록"},
+        {"toolpath a\nfail ToolpathNames\n", "툴패스 목록을 읽지 못했습니다", "연결되지"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        testing::FormsRig rig(c.script);
+        RenameWindowModel& window = rig.forms().rename_window();
+        window.ClickRename();
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        const std::string& text = rig.interaction().messages[0].text;
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.never), std::string::npos) << text;
+        EXPECT_TRUE(Renames(rig.Transcript()).empty());
+    }
+}
+
 TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
     testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  '2'\n");
     RenameWindowModel& window = rig.forms().rename_window();
