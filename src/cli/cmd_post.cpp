@@ -19,13 +19,15 @@ int RunPost(CommandContext& context) {
     OpenFolder(main_window, *folder);
     if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
     context.Session()->Mark("post");
+    int shown = context.MessagesShown();
     main_window.ClickPostNc();
     const auto& post = main_window.last_post();
     for (const auto& file : post.written) {
         context.out() << ResolvePath(file).string() << '\n';
     }
     bool clean = !post.failure && post.refused.empty() && !post.written.empty();
-    if (!clean) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    if (!clean && context.MessagesShown() == shown)
+        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
     return clean ? 0 : 1;
 }
 
