@@ -40,7 +40,9 @@ TEST(SimNcMotion, RapidsStayAboveTheStockWhereverTheFirstCutIs) {
         ASSERT_FALSE(motion.moves.empty());
         EXPECT_GE(motion.entry.z, 10.0);
         for (const NcMove& move : motion.moves) {
-            if (move.kind == MoveKind::kRapid) EXPECT_GE(move.to.z, 5.0);
+            if (move.kind == MoveKind::kRapid) {
+                EXPECT_GE(move.to.z, 5.0);
+            }
         }
         // The first move that reaches the cut level is a plunge.
         const NcMove& into = motion.moves[motion.moves[0].kind == MoveKind::kRapid ? 1 : 0];
