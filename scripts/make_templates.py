@@ -150,15 +150,17 @@ class Styles:
 class SharedStrings:
     def __init__(self):
         self.texts = []
+        self.references = 0  # cells that use a string: the sst's count
 
     def index(self, text):
+        self.references += 1
         if text not in self.texts:
             self.texts.append(text)
         return self.texts.index(text)
 
     def xml(self):
         items = "".join(f"<si><t>{escape(text)}</t></si>" for text in self.texts)
-        return (DECLARATION + f'<sst xmlns="{MAIN_NS}" count="{len(self.texts)}"'
+        return (DECLARATION + f'<sst xmlns="{MAIN_NS}" count="{self.references}"'
                 f' uniqueCount="{len(self.texts)}">{items}</sst>')
 
 
@@ -191,6 +193,7 @@ class Sheet:
     def merge(self, cell_range):
         first, _, last = cell_range.partition(":")
         assert last and last != first, "the spreadsheet repairs a merge of one cell"
+        assert cell_range not in self.merges, "the spreadsheet repairs a range merged twice"
         self.merges.append(cell_range)
 
     def box(self, cell_range, text=None, merge=True, border=THIN, **format_args):
@@ -281,9 +284,12 @@ SECOND_PAGE_TABLE = [("NC 이름", "A", "C"), ("공구", "D", "E"), ("여유량"
                      ("홀더길이", "M", "M"), ("홀더경", "N", "O"), ("절삭타입", "P", "P")]
 
 
-def table(sheet, columns, heading_row, rows, bordered=True):
+def table(sheet, columns, heading_row, rows, bordered=True, headings=True):
+    """The headings in heading_row (once per sheet: a range merged twice makes
+    the spreadsheet repair the file), then the rows of each field."""
     for heading, first, last in columns:
-        sheet.box(f"{first}{heading_row}:{last}{heading_row}", heading, **HEADING)
+        if headings:
+            sheet.box(f"{first}{heading_row}:{last}{heading_row}", heading, **HEADING)
         for row in rows:
             cell_range = f"{first}{row}:{last}{row}"
             if bordered:
@@ -347,7 +353,7 @@ def second_page(styles, strings):
     sheet.style("D41:O41", sides=dict(top=THIN, bottom=THIN), **BODY)
     sheet.style("P41", sides=dict(top=THIN, bottom=THIN, right=THIN), **BODY)
     # Toolpaths 56 to 60 run on below it.
-    table(sheet, SECOND_PAGE_TABLE, 5, range(42, 47), bordered=False)
+    table(sheet, SECOND_PAGE_TABLE, 5, range(42, 47), bordered=False, headings=False)
     return sheet
 
 

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <new>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -9,6 +10,7 @@
 #include "platform/data_folder.h"
 #include "platform/file_error.h"
 #include "platform/open_document.h"
+#include "platform/text_encoding.h"
 
 namespace orvalis::cli {
 
@@ -79,7 +81,9 @@ int Dispatch(const GlobalOptions& options, std::ostream& out, std::ostream& err)
         err << "orvalis-cli: " << options.command << ": not available yet\n";
         return 2;
     }
-    EnsureDataFolder();
+    if (std::string warning = EnsureDataFolder(); !warning.empty()) {
+        err << "orvalis-cli: 경고: " << warning << "\n";
+    }
     CommandContext context(options, out, err);
     return command->function(context);
 }
@@ -90,6 +94,7 @@ CommandContext::CommandContext(GlobalOptions options, std::ostream& out, std::os
     : options_(std::move(options)), out_(out), err_(err), interaction_(err) {}
 
 void CommandContext::CliInteraction::Message(const forms::MessageText& message) {
+    ++messages_shown;
     err << "orvalis-cli: " << message.title << ": " << message.text << "\n";
 }
 
@@ -140,8 +145,24 @@ std::shared_ptr<host::HostSession> CommandContext::Session() {
     return session_;
 }
 
-int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+namespace {
+
+// Text typed on the command line goes into workbooks and host commands as
+// it is, so it must be UTF-8; a terminal set to another code page would put
+// broken text into the sheet.
+void RefuseNonUtf8(const std::vector<std::string>& words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!IsValidUtf8(words[i])) {
+            throw UsageError(std::to_string(i + 1) +
+                             "번째 인수가 UTF-8 글자가 아니어서 받지 않습니다 (터미널의 문자 "
+                             "인코딩을 UTF-8로 맞춰 주세요)");
+        }
+    }
+}
+
+int RunCaught(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     try {
+        RefuseNonUtf8(words);
         return Dispatch(ParseGlobalOptions(words), out, err);
     } catch (const UsageError& error) {
         err << "orvalis-cli: " << error.what() << "\n";
@@ -152,8 +173,27 @@ int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream&
         err << "orvalis-cli: " << error.what() << "\n";
     } catch (const FileError& error) {
         err << "orvalis-cli: 파일 오류 (" << error.path() << "): " << error.what() << "\n";
+    } catch (const std::bad_alloc&) {
+        err << "orvalis-cli: 메모리가 모자라 작업을 끝내지 못했습니다\n";
+    } catch (const std::exception& error) {
+        err << "orvalis-cli: 예기치 못한 오류로 작업을 끝내지 못했습니다 (" << error.what()
+            << ")\n";
     }
     return 1;
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    int status = RunCaught(words, out, err);
+    // Output that did not arrive (a full disk, a closed pipe) is a failure
+    // even when the action itself succeeded.
+    out.flush();
+    if (!out) {
+        err << "orvalis-cli: 표준 출력에 쓰지 못했습니다\n";
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 }  // namespace orvalis::cli

@@ -39,6 +39,9 @@ class CommandContext {
     void SetConfirmAnswer(bool answer) { interaction_.confirm_answer = answer; }
     // Whether saved workbooks are opened with the desktop's program (--show).
     void SetShowDocuments(bool show) { interaction_.show_documents = show; }
+    // How many message boxes went to stderr so far: a command prints the
+    // status bar only when the window showed no box, so nothing is said twice.
+    int MessagesShown() const { return interaction_.messages_shown; }
 
   private:
     // Message boxes go to stderr; questions get the answer the options gave.
@@ -50,6 +53,7 @@ class CommandContext {
         std::ostream& err;
         bool confirm_answer = false;
         bool show_documents = false;
+        int messages_shown = 0;
     };
 
     GlobalOptions options_;

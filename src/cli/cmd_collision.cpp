@@ -46,7 +46,7 @@ int RunCollision(CommandContext& context) {
     PrintGridRows(context.out(), main_window.MSFlexGrid1,
                   static_cast<int>(main_window.last_survey().rows.size()));
     bool clean =
-        main_window.last_collision().problems.empty() && main_window.last_survey().complete();
+        main_window.last_collision().problems.empty() && main_window.last_survey().succeeded();
     return clean ? 0 : 1;
 }
 

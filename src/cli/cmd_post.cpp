@@ -22,13 +22,15 @@ int RunPost(CommandContext& context) {
     if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
     context.SetConfirmAnswer(arguments.Flag("--force"));  // NC files that exist
     context.Session()->Mark("post");
+    int shown = context.MessagesShown();
     main_window.ClickPostNc();
     const auto& post = main_window.last_post();
     for (const auto& file : post.written) {
         context.out() << Utf8(ResolvePath(file)) << '\n';
     }
     bool clean = !post.failure && post.refused.empty() && !post.written.empty();
-    if (!clean) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    if (!clean && context.MessagesShown() == shown)
+        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
     return clean ? 0 : 1;
 }
 

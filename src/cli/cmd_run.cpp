@@ -57,7 +57,10 @@ int RunTypicalRun(CommandContext& context) {
     std::string folder = arguments.Option("--folder").value_or("./orvalis-out");
     std::error_code error;
     std::filesystem::create_directories(ResolvePath(folder), error);
-    if (error) throw UsageError("cannot create the folder " + folder + ": " + error.message());
+    if (error || !std::filesystem::is_directory(ResolvePath(folder))) {
+        context.err() << "orvalis-cli: 폴더를 만들 수 없습니다: " << folder << '\n';
+        return 1;
+    }
     bool force = arguments.Flag("--force");
     Clock::time_point started = Clock::now();
 
@@ -82,11 +85,13 @@ int RunTypicalRun(CommandContext& context) {
         written.Add(*saved);
     }
     context.Session()->Mark("post");
+    int shown = context.MessagesShown();
     main_window.ClickPostNc();
     for (const auto& file : main_window.last_post().written) written.Add(Utf8(ResolvePath(file)));
     const auto& post = main_window.last_post();
     bool posted = !post.failure && post.refused.empty();
-    if (!posted) context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    if (!posted && context.MessagesShown() == shown)
+        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
     return Finish(context, main_window, written, started, posted);
 }
 

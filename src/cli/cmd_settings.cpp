@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/tab_text.h"
 #include "forms/forms.h"
 #include "host/unreachable_backend.h"
 #include "platform/settings_files.h"
@@ -14,7 +15,7 @@ namespace {
 template <typename Texts>
 void PrintRow(std::ostream& out, const char* label, const Texts& texts) {
     out << label;
-    for (const auto& text : texts) out << '\t' << text;
+    for (const auto& text : texts) out << '\t' << TabField(text);
     out << '\n';
 }
 
@@ -51,8 +52,9 @@ int RunSettings(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
     if (!arguments.operands().empty()) throw UsageError("settings takes no arguments");
     std::ostream& out = context.out();
-    out << "extension\t" << settings::LoadNcExtension() << '\n';
-    for (const auto& company : settings::LoadCompanyList()) out << "company\t" << company << '\n';
+    out << "extension\t" << TabField(settings::LoadNcExtension()) << '\n';
+    for (const auto& company : settings::LoadCompanyList())
+        out << "company\t" << TabField(company) << '\n';
     HostlessForms windows(context.err());
     // The eight size boxes as the settings window holds them after its load,
     // the way the workbook writer takes them.

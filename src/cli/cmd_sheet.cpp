@@ -1,11 +1,13 @@
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
 #include "cli/commands.h"
 #include "cli/steps.h"
+#include "cli/tab_text.h"
 #include "mainwin/main_window_model.h"
 #include "platform/native_path.h"
+#include "platform/atomic_file.h"
+#include "platform/text_encoding.h"
 #include "survey/toolpath_grid.h"
 
 namespace orvalis::cli {
@@ -17,23 +19,25 @@ const std::vector<std::string> kSheetOptions = {"--folder", "--grid", "--company
 const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
 
 // Fills the survey list and the grid from a file of rows, 13 TAB-separated
-// cells each, as if a survey had written them.
+// cells each (escaped as `survey` prints them), as if a survey had written
+// them. The file may be UTF-8 or, as Korean Windows saves it, code page 949.
 void LoadGrid(MainWindowModel& main_window, const std::string& path) {
-    std::ifstream in(NativePath(path), std::ios::binary);
-    if (!in) throw UsageError("cannot read the grid file " + path);
+    auto bytes = ReadFileChecked(NativePath(path));  // a folder or FIFO is refused here
+    if (!bytes) throw UsageError("그리드 파일을 읽을 수 없습니다: " + path);
+    std::string text = DecodeIncomingText(*bytes);
     main_window.ClickRemoveAll();
     int row = 0;
-    for (std::string line; std::getline(in, line);) {
+    std::stringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
-        if (++row > survey::kMaxToolpaths) throw UsageError(path + ": more than 60 rows");
-        std::vector<std::string> cells;
-        std::stringstream fields(line);
-        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
-        if (!line.empty() && line.back() == '\t') cells.emplace_back();
+        if (++row > survey::kMaxToolpaths) {
+            throw UsageError(path + ": 행이 60개를 넘습니다");
+        }
+        std::vector<std::string> cells = SplitTabLine(line);
         if (cells.size() != 13) {
-            throw UsageError(path + ": row " + std::to_string(row) + " has " +
-                             std::to_string(cells.size()) + " cells, not 13");
+            throw UsageError(path + ": " + std::to_string(row) + "번째 행의 칸이 13개가 아니라 " +
+                             std::to_string(cells.size()) + "개입니다");
         }
         main_window.List2.AddItem(cells[0]);
         for (int col = 1; col <= 13; ++col)

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/tab_text.h"
 #include "host/host_error.h"
 #include "mainwin/main_window_model.h"
 
@@ -12,7 +13,7 @@ int RunToolpaths(CommandContext& context) {
     if (!arguments.operands().empty()) throw UsageError("toolpaths takes no arguments");
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!main_window.toolpaths_listed()) return 1;  // the load said why on stderr
-    for (const auto& name : main_window.List1.Items()) context.out() << name << '\n';
+    for (const auto& name : main_window.List1.Items()) context.out() << TabField(name) << '\n';
     return 0;
 }
 

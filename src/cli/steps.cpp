@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/tab_text.h"
 #include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
@@ -30,13 +31,17 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
     return false;
 }
 
-// The operands (default: the whole project list) into the survey list.
-void FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments) {
+// The operands (default: the whole project list) into the survey list. False
+// when there is no project list to take: an empty survey must not pass for a
+// done one (the load said why).
+bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments) {
     if (arguments.operands().empty()) {
+        if (!main_window.toolpaths_listed()) return false;
         main_window.ClickAddAll();
     } else {
         for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
     }
+    return true;
 }
 
 }  // namespace
@@ -44,7 +49,8 @@ void FillSurveyList(MainWindowModel& main_window, const CommandArguments& argume
 void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
     for (int row = 1; row <= rows; ++row) {
         for (int column = survey::kHostName; column <= survey::kCuttingType; ++column) {
-            out << (column == survey::kHostName ? "" : "\t") << grid.TextMatrix(row, column);
+            out << (column == survey::kHostName ? "" : "\t")
+                << TabField(grid.TextMatrix(row, column));
         }
         out << '\n';
     }
@@ -52,15 +58,17 @@ void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
 
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
                    const CommandArguments& arguments, bool keep_incomplete) {
-    FillSurveyList(main_window, arguments);
+    if (!FillSurveyList(main_window, arguments)) return false;
     context.Session()->Mark("survey");
     main_window.ClickSurvey();
-    bool complete = main_window.last_survey().complete();
     if (!main_window.last_survey().problems.empty()) {
         context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
         if (!keep_incomplete || main_window.last_survey().rows.empty()) return false;
     }
-    return TypeNumbering(main_window, arguments, context.err()) && (complete || keep_incomplete);
+    // Toolpaths past the grid's 60 rows were named in the window's message;
+    // the first 60 go on to the sheet and the NC files.
+    return TypeNumbering(main_window, arguments, context.err()) &&
+           (main_window.last_survey().succeeded() || keep_incomplete);
 }
 
 bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
@@ -71,12 +79,12 @@ bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
         context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
         return false;
     }
-    return main_window.last_survey().complete();
+    return main_window.last_survey().succeeded();
 }
 
 bool CheckCollisionsAsTyped(CommandContext& context, MainWindowModel& main_window,
                             const CommandArguments& arguments) {
-    FillSurveyList(main_window, arguments);
+    if (!FillSurveyList(main_window, arguments)) return false;
     return CheckCollisions(context, main_window) &&
            TypeNumbering(main_window, arguments, context.err());
 }

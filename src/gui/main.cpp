@@ -4,6 +4,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <new>
 
 #include "forms/forms.h"
 #include "gui/gui_forms.h"
@@ -66,17 +70,49 @@ void LoadQtTranslation(QApplication& app) {
     }
 }
 
-}  // namespace
 
-int main(int argc, char** argv) {
+// Says in Korean why the program must stop, instead of the abort an escaped
+// exception would end in.
+void Fatal(const QString& why) {
+    QMessageBox::critical(nullptr, QStringLiteral("ORVALIS"),
+                          QStringLiteral("%1\n프로그램을 닫습니다.").arg(why));
+}
+
+QString FatalText(const std::exception& error) {
+    if (dynamic_cast<const std::bad_alloc*>(&error)) {
+        return QStringLiteral("메모리가 모자라 작업을 끝내지 못했습니다.");
+    }
+    return QStringLiteral("예기치 못한 오류로 작업을 끝내지 못했습니다 (%1).")
+        .arg(QString::fromStdString(error.what()));
+}
+
+// An exception that escapes a window's handler reaches the event loop here;
+// the user is told and the program ends with status 1.
+class GuardedApplication : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            Fatal(FatalText(error));
+        }
+        QApplication::exit(1);
+        return false;
+    }
+};
+
+int Run(int argc, char** argv) {
     orvalis::sim::RegisterSimBackend();
     orvalis::host::RegisterSystemBackends();
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
     LoadQtTranslation(app);
     try {
-        orvalis::EnsureDataFolder();
+        if (std::string warning = orvalis::EnsureDataFolder(); !warning.empty()) {
+            Warn(QString::fromStdString(warning));
+        }
     } catch (const orvalis::FileError& error) {
         Warn(QStringLiteral("데이터 폴더를 만들 수 없습니다.\n%1\n%2")
                  .arg(QString::fromStdString(error.path()), QString::fromStdString(error.what())));
@@ -87,4 +123,16 @@ int main(int argc, char** argv) {
     gui.Attach(forms);
     forms.launcher().Show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        // The application may be gone: stderr is all that is sure to work.
+        std::fprintf(stderr, "orvalis: %s\n", FatalText(error).toLocal8Bit().constData());
+    }
+    return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "host/host_error.h"
 #include "host/number_text.h"
+#include "platform/text_encoding.h"
 
 namespace orvalis::host {
 
@@ -47,7 +48,7 @@ void HostChannel::RunCommand(const std::string& line) {
 
 std::string HostChannel::RunCommandOutput(const std::string& line) {
     Begin("RunCommandOutput " + line);
-    return Timed([&] { return session_->backend().RunCommandOutput(line); });
+    return DecodeIncomingText(Timed([&] { return session_->backend().RunCommandOutput(line); }));
 }
 
 long HostChannel::Version() {
@@ -57,7 +58,9 @@ long HostChannel::Version() {
 
 std::vector<std::string> HostChannel::ToolpathNames() {
     Begin("ToolpathNames");
-    return Timed([&] { return session_->backend().ToolpathNames(); });
+    std::vector<std::string> names = Timed([&] { return session_->backend().ToolpathNames(); });
+    for (auto& name : names) name = DecodeIncomingText(name);
+    return names;
 }
 
 void HostChannel::FetchBlock() {

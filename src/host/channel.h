@@ -15,6 +15,8 @@ namespace orvalis::host {
 // every call until Connect has succeeded on it, as the real control does.
 // During long work each call is preceded by the front end's turn and may be
 // refused as Cancelled (see LongWork).
+// Text the host answers is always handed on as UTF-8 (DecodeIncomingText),
+// whatever code page the host wrote it in.
 class HostChannel {
   public:
     explicit HostChannel(std::shared_ptr<HostSession> session);

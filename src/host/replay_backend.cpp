@@ -1,10 +1,8 @@
 #include "host/replay_backend.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "host/host_error.h"
 #include "platform/native_path.h"
+#include "platform/atomic_file.h"
 
 namespace orvalis::host {
 
@@ -12,11 +10,10 @@ ReplayBackend::ReplayBackend(ReplayScript script)
     : script_(std::move(script)), block_(script_.block) {}
 
 std::unique_ptr<ReplayBackend> ReplayBackend::FromFile(const std::string& path) {
-    std::ifstream in(NativePath(path), std::ios::binary);
-    if (!in) throw ReplayScriptError(path + ": cannot read the replay script");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::make_unique<ReplayBackend>(ParseReplayScript(text.str(), path));
+    // A folder, FIFO or device in its place is refused by the bounded read.
+    auto text = ReadFileChecked(NativePath(path));
+    if (!text) throw ReplayScriptError(path + ": 재생 스크립트를 읽을 수 없습니다");
+    return std::make_unique<ReplayBackend>(ParseReplayScript(*text, path));
 }
 
 void ReplayBackend::Count(const std::string& key, const std::string& call) {

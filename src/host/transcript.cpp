@@ -7,13 +7,13 @@ namespace orvalis::host {
 
 Transcript::Transcript(const std::string& path)
     : path_(path), out_(NativePath(path), std::ios::binary | std::ios::app) {
-    if (!out_) throw FileError(path, "cannot open the transcript for appending");
+    if (!out_) throw FileError(path, "기록 파일을 열 수 없습니다");
 }
 
 void Transcript::Write(const std::string& line) {
     out_ << line << '\n';
     out_.flush();
-    if (!out_) throw FileError(path_, "cannot write to the transcript");
+    if (!out_) throw FileError(path_, "기록 파일에 쓸 수 없습니다");
 }
 
 void Transcript::Mark(const std::string& action) {

@@ -30,7 +30,12 @@ void MainWindowModel::ReportSurvey() {
     if (!last_survey_.problems.empty()) {
         Status(forms::Joined(last_survey_.problems, " / "));
     } else if (last_survey_.not_surveyed > 0) {
-        std::string text = survey::NotSurveyedMessage(last_survey_.not_surveyed);
+        const auto& entries = List2.Items();
+        std::vector<std::string> left_out(
+            entries.begin() + std::min<std::ptrdiff_t>(survey::kMaxToolpaths,
+                                                       static_cast<std::ptrdiff_t>(entries.size())),
+            entries.end());
+        std::string text = survey::NotSurveyedMessage(left_out);
         Status(text);
         forms().interaction().Message({text, "경고", forms::MessageIcon::kCritical});
     } else {

@@ -15,14 +15,36 @@ std::string OutputFile(const std::string& folder, const std::string& nc_name,
     return folder + separator + nc_name + "." + extension;
 }
 
+namespace {
+
+bool HasForbiddenCharacter(const std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string NcNameProblem(const std::string& nc_name) {
     if (nc_name.empty()) return "NC 이름이 비어 있습니다";
     if (nc_name == "." || nc_name == "..") return "NC 이름으로 쓸 수 없는 이름입니다";
-    for (char c : nc_name) {
-        if (static_cast<unsigned char>(c) < 0x20 ||
-            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
-            return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
-        }
+    if (HasForbiddenCharacter(nc_name)) return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
+    return "";
+}
+
+std::string NcExtensionProblem(const std::string& extension) {
+    const std::string setting = "NC 확장자 설정(SETTING.dat의 TYPE)";
+    if (extension.empty()) return setting + "이 비어 있어 NC 파일을 쓰지 않았습니다";
+    // Windows drops a trailing dot or blank, so such a name is not the one asked for.
+    if (HasForbiddenCharacter(extension) || extension.find("..") != std::string::npos ||
+        extension.back() == '.' || extension.back() == ' ') {
+        return setting + " '" + extension +
+               "'은(는) 파일 이름에 쓸 수 없어 NC 파일을 쓰지 않았습니다 (\\ / : * ? \" < > |, "
+               "..은 쓸 수 없습니다)";
     }
     return "";
 }
@@ -61,6 +83,10 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
                      const std::string& option_file, const std::string& folder,
                      const std::string& extension, const PostStarting& starting) {
     PostResult result;
+    if (std::string problem = NcExtensionProblem(extension); !problem.empty()) {
+        result.failure = problem;
+        return result;
+    }
     try {
         pm.Connect();
         pm.Connect();

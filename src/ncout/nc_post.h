@@ -30,6 +30,12 @@ std::string OutputFile(const std::string& folder, const std::string& nc_name,
 // Why an NC name cannot name a file in the chosen folder, or empty when it can.
 std::string NcNameProblem(const std::string& nc_name);
 
+// Why the NC file extension setting (SETTING.dat, TYPE) cannot end a file
+// name in the chosen folder, or empty when it can: it must not be empty nor
+// hold a path separator, "..", a control character or a character Windows
+// forbids in file names, so every NC file lands in the folder as named.
+std::string NcExtensionProblem(const std::string& extension);
+
 // The command lines that write one toolpath's NC file through an NC program
 // of its own name.
 std::vector<std::string> PostCommands(const std::string& toolpath, const std::string& option_file,
@@ -45,7 +51,8 @@ struct PostResult {
 // Told before each toolpath with its index, so the window can select it.
 using PostStarting = std::function<void(int index)>;
 
-// Connects twice, then posts each entry. An entry whose NC name is refused
+// Connects twice, then posts each entry; an extension NcExtensionProblem
+// refuses stops the run before the host is called. An entry whose NC name is refused
 // is skipped; a failing call stops the run at that toolpath. In every case the
 // NC programs are deleted and the host's messages switched back on at the end.
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,

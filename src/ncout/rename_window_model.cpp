@@ -44,15 +44,18 @@ void RenameWindowModel::ClickRename() {
              forms::MessageIcon::kExclamation});
         return;
     }
+    // "Not connected" only when the host could not be reached; a host that
+    // answers but cannot list its toolpaths is told as that.
+    const char* failed = "파워밀에 연결되지 않았습니다.";
     try {
         pm.Connect();
         pm.Connect(0);
+        failed = "툴패스 목록을 읽지 못했습니다. 아무것도 바꾸지 않았습니다.";
         for (auto& name : pm.ToolpathNames()) List1.AddItem(std::move(name));
     } catch (const host::HostError& error) {
         List1.Clear();
-        forms().interaction().Message(
-            {std::string("파워밀에 연결되지 않았습니다.\n(") + error.what() + ")", "이름바꾸기",
-             forms::MessageIcon::kCritical});
+        forms().interaction().Message({std::string(failed) + "\n(" + error.what() + ")",
+                                       "이름바꾸기", forms::MessageIcon::kCritical});
         return;
     }
     NotifyChanged();

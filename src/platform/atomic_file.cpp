@@ -22,21 +22,107 @@ namespace orvalis {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadFileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // Reserving the size first keeps a view bitmap of a few megabytes from
-    // being copied over and over as the text grows.
-    std::string bytes;
-    std::error_code error;
-    if (auto size = fs::file_size(path, error); !error) bytes.reserve(size);
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+namespace {
+
+std::atomic<unsigned long> file_reads{0};
+
+#ifndef _WIN32
+// Closes the descriptor however the read ends.
+struct Descriptor {
+    int value;
+    ~Descriptor() {
+        if (value >= 0) close(value);
     }
-    if (in.bad()) return std::nullopt;
+};
+#endif
+
+}  // namespace
+
+unsigned long FileReadCount() {
+    return file_reads;
+}
+
+std::optional<std::string> ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+    try {
+        return ReadFileChecked(path, limit);
+    } catch (const FileError&) {
+        return std::nullopt;  // the callers read such a file as a missing one
+    }
+}
+
+#ifdef _WIN32
+
+std::optional<std::string> ReadFileChecked(const fs::path& path, std::uintmax_t limit) {
+    ++file_reads;
+    std::error_code error;
+    fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) return std::nullopt;
+    if (error) throw FileError(Utf8(path), "읽을 수 없습니다: " + error.message());
+    if (status.type() != fs::file_type::regular) {
+        throw FileError(Utf8(path), "일반 파일이 아니어서 읽지 않았습니다");
+    }
+    std::uintmax_t size = fs::file_size(path, error);
+    if (error) throw FileError(Utf8(path), "읽을 수 없습니다: " + error.message());
+    if (size > limit) {
+        throw FileError(Utf8(path), "파일이 너무 커서 읽지 않았습니다 (" +
+                                        std::to_string(limit / (1024 * 1024)) + " MB까지)");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError(Utf8(path), "읽을 수 없습니다");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) throw FileError(Utf8(path), "읽을 수 없습니다");
     return bytes;
 }
+
+#else
+
+std::optional<std::string> ReadFileChecked(const fs::path& path, std::uintmax_t limit) {
+    ++file_reads;
+    // Opened without blocking, so a FIFO with no writer cannot hold the
+    // program; it is refused below like any other non-file.
+    Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.value < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        throw FileError(path.string(), std::string("읽을 수 없습니다: ") + std::strerror(errno));
+    }
+    struct stat status {};
+    if (fstat(file.value, &status) != 0) {
+        throw FileError(path.string(), std::string("읽을 수 없습니다: ") + std::strerror(errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw FileError(path.string(), "일반 파일이 아니어서 읽지 않았습니다");
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > limit) {
+        throw FileError(path.string(), "파일이 너무 커서 읽지 않았습니다 (" +
+                                           std::to_string(limit / (1024 * 1024)) + " MB까지)");
+    }
+    // Read to the size fstat gave, plus whatever was appended meanwhile up
+    // to the limit; a file that grows past it is refused as well.
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() >= limit + 1) {
+                throw FileError(path.string(), "파일이 읽는 동안 너무 커졌습니다");
+            }
+            bytes.resize(std::min<std::uintmax_t>(bytes.size() + (1 << 16), limit + 1));
+        }
+        ssize_t got = read(file.value, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            throw FileError(path.string(),
+                            std::string("읽을 수 없습니다: ") + std::strerror(errno));
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+#endif
 
 namespace {
 
@@ -74,7 +160,7 @@ class TemporaryFile {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) break;
         }
-        if (handle_ == INVALID_HANDLE_VALUE) Fail(target, "cannot create a temporary file");
+        if (handle_ == INVALID_HANDLE_VALUE) Fail(target, "임시 파일을 만들 수 없습니다");
     }
     ~TemporaryFile() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
@@ -90,21 +176,34 @@ class TemporaryFile {
             DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 30));
             DWORD written = 0;
             if (!WriteFile(handle_, data, chunk, &written, nullptr) || written == 0) {
-                Fail(target, "cannot write");
+                Fail(target, "쓸 수 없습니다");
             }
             data += written;
             left -= written;
         }
-        if (!FlushFileBuffers(handle_)) Fail(target, "cannot flush to disk");
+        if (!FlushFileBuffers(handle_)) Fail(target, "디스크에 기록할 수 없습니다");
         HANDLE handle = handle_;
         handle_ = INVALID_HANDLE_VALUE;
-        if (!CloseHandle(handle)) Fail(target, "cannot close");
+        if (!CloseHandle(handle)) Fail(target, "파일을 닫을 수 없습니다");
+    }
+
+    // Puts the file into place only where no file of that name is: without
+    // MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
+    void LinkTo(const fs::path& target) {
+        if (!MoveFileExW(name_.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            DWORD code = GetLastError();
+            if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) {
+                throw FileExistsError(Utf8(target), "같은 이름의 파일이 이미 있습니다");
+            }
+            Fail(target, "파일을 만들 수 없습니다");
+        }
+        renamed_ = true;
     }
 
     void RenameTo(const fs::path& target) {
         if (!MoveFileExW(name_.c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            Fail(target, "cannot replace the file");
+            Fail(target, "파일을 바꿀 수 없습니다");
         }
         renamed_ = true;
     }
@@ -122,13 +221,31 @@ class TemporaryFile {
 
 #else
 
+// The longest name a folder entry may have on the file systems the shop's
+// files live on.
+constexpr std::size_t kMaxNameBytes = 255;
+
+// ".NAME.XXXXXX" beside the target, with NAME cut short (never inside a
+// character) where the whole would be longer than a name may be, so a target
+// whose own name is legal always gets its temporary file.
+std::string TemporaryName(const std::string& target_name) {
+    constexpr std::string_view kSuffix = ".XXXXXX";
+    std::size_t room = kMaxNameBytes - 1 - kSuffix.size();
+    std::size_t keep = std::min(target_name.size(), room);
+    while (keep > 0 && keep < target_name.size() &&
+           (static_cast<unsigned char>(target_name[keep]) & 0xC0) == 0x80) {
+        --keep;
+    }
+    return "." + target_name.substr(0, keep) + std::string(kSuffix);
+}
+
 // Owns the temporary file until it has been renamed into place.
 class TemporaryFile {
   public:
     explicit TemporaryFile(const fs::path& target)
-        : name_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
+        : name_((target.parent_path() / TemporaryName(target.filename().string())).string()) {
         descriptor_ = mkstemp(name_.data());
-        if (descriptor_ < 0) Fail(target, "cannot create a temporary file");
+        if (descriptor_ < 0) Fail(target, "임시 파일을 만들 수 없습니다");
         // mkstemp makes the file private; the replacement keeps the old file's mode.
         struct stat old {};
         mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
@@ -147,20 +264,42 @@ class TemporaryFile {
         while (left > 0) {
             ssize_t written = write(descriptor_, data, left);
             if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) Fail(target, "cannot write");
+            if (written <= 0) Fail(target, "쓸 수 없습니다");
             data += written;
             left -= static_cast<std::size_t>(written);
         }
-        if (fsync(descriptor_) != 0) Fail(target, "cannot flush to disk");
+        if (fsync(descriptor_) != 0) Fail(target, "디스크에 기록할 수 없습니다");
         if (close(descriptor_) != 0) {
             descriptor_ = -1;
-            Fail(target, "cannot close");
+            Fail(target, "파일을 닫을 수 없습니다");
         }
         descriptor_ = -1;
     }
 
+    // Puts the file into place only where no file of that name is: a link
+    // fails when the name is taken, so no check-then-write gap is left.
+    void LinkTo(const fs::path& target) {
+        if (link(name_.c_str(), target.c_str()) == 0)
+            return;  // the destructor drops the temporary name
+        int link_error = errno;
+        if (link_error == EEXIST) {
+            throw FileExistsError(target.string(), "같은 이름의 파일이 이미 있습니다");
+        }
+        // File systems without hard links (FAT drives, some network shares)
+        // can still rename without replacing.
+        if (renameat2(AT_FDCWD, name_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+            renamed_ = true;
+            return;
+        }
+        if (errno == EEXIST) {
+            throw FileExistsError(target.string(), "같은 이름의 파일이 이미 있습니다");
+        }
+        errno = link_error;
+        Fail(target, "파일을 만들 수 없습니다");
+    }
+
     void RenameTo(const fs::path& target) {
-        if (rename(name_.c_str(), target.c_str()) != 0) Fail(target, "cannot replace the file");
+        if (rename(name_.c_str(), target.c_str()) != 0) Fail(target, "파일을 바꿀 수 없습니다");
         renamed_ = true;
     }
 
@@ -180,6 +319,15 @@ class TemporaryFile {
 
 void FailNextReplaceBeforeRename() {
     fail_next_before_rename = true;
+}
+
+void CreateFileAtomically(const fs::path& path, std::string_view bytes) {
+    TemporaryFile temporary(path);
+    temporary.Write(path, bytes);
+    if (fail_next_before_rename.exchange(false)) {
+        throw FileError(Utf8(path), "interrupted before the file was replaced");
+    }
+    temporary.LinkTo(path);
 }
 
 void ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {

@@ -8,4 +8,8 @@ namespace orvalis {
 // failure per call; the calls after it work again.
 void FailNextReplaceBeforeRename();
 
+// For tests of how often files are read: the number of ReadFileBytes calls
+// made so far in this process.
+unsigned long FileReadCount();
+
 }  // namespace orvalis

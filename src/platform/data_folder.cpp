@@ -66,35 +66,49 @@ fs::path ShippedDataDir() {
     return ShippedFolder("ORVALIS_DATA_DIR", ORVALIS_INSTALLED_DATA_DIR, ORVALIS_SOURCE_DATA_DIR);
 }
 
-void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
+void FillMissingFiles(const fs::path& from, std::string_view to_drive_path,
+                      std::vector<std::string>* unfilled) {
     std::error_code error;
     if (!fs::is_directory(from, error)) {
-        throw FileError(Utf8(from), "the shipped data folder is missing");
+        throw FileError(Utf8(from), "설치된 데이터 폴더가 없습니다");
     }
+    auto cannot = [unfilled](const fs::path& destination, const std::string& why) {
+        if (!unfilled) throw FileError(Utf8(destination), why);
+        unfilled->push_back(Utf8(destination));
+    };
     std::string target(to_drive_path);
     if (!target.empty() && target.back() != '\\') target += '\\';
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end;
          it.increment(error)) {
         std::string relative = Utf8(it->path().lexically_relative(from));
         fs::path destination = ResolvePath(target + relative);
+        std::error_code step;
         if (it->is_directory()) {
-            fs::create_directories(destination, error);
-            if (error) throw FileError(Utf8(destination), "cannot create the folder");
+            fs::create_directories(destination, step);
+            if (step) cannot(destination, "폴더를 만들 수 없습니다");
             continue;
         }
         if (it->path().filename() == ".gitkeep") continue;  // keeps empty folders in git
-        if (fs::exists(destination, error)) continue;
-        fs::create_directories(destination.parent_path(), error);
-        if (!fs::copy_file(it->path(), destination, fs::copy_options::skip_existing, error) &&
-            error) {
-            throw FileError(Utf8(destination), "cannot copy " + Utf8(it->path()));
+        if (fs::exists(destination, step)) continue;
+        fs::create_directories(destination.parent_path(), step);
+        if (!fs::copy_file(it->path(), destination, fs::copy_options::skip_existing, step) &&
+            step) {
+            cannot(destination, "설치된 파일을 복사할 수 없습니다: " + Utf8(it->path()));
         }
     }
-    if (error) throw FileError(Utf8(from), "cannot list the shipped files: " + error.message());
+    if (error) {
+        throw FileError(Utf8(from), "설치된 파일 목록을 읽을 수 없습니다: " + error.message());
+    }
 }
 
-void EnsureDataFolder() {
-    FillMissingFiles(ShippedDataDir(), kDataFolder);
+std::string EnsureDataFolder() {
+    std::vector<std::string> unfilled;
+    FillMissingFiles(ShippedDataDir(), kDataFolder, &unfilled);
+    if (unfilled.empty()) return "";
+    std::string warning =
+        "데이터 폴더에 파일을 만들 수 없어 없는 설정은 빈 것으로 읽습니다: " + unfilled.front();
+    if (unfilled.size() > 1) warning += " 외 " + std::to_string(unfilled.size() - 1) + "개";
+    return warning;
 }
 
 }  // namespace orvalis

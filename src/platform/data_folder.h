@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvalis {
 
@@ -26,11 +27,16 @@ std::filesystem::path ShippedDataDir();
 
 // Copies every file of `from` that `to_drive_path` lacks (matched without
 // regard to letter case), creating folders as needed. Never overwrites a
-// file that exists, so the user's settings survive. Throws FileError when a
-// file cannot be copied.
-void FillMissingFiles(const std::filesystem::path& from, std::string_view to_drive_path);
+// file that exists, so the user's settings survive. Throws FileError when
+// `from` is missing, and when a file cannot be copied unless `unfilled` is
+// given: each such file is then added to it and the others are still copied.
+void FillMissingFiles(const std::filesystem::path& from, std::string_view to_drive_path,
+                      std::vector<std::string>* unfilled = nullptr);
 
-// Fills the data folder from the shipped files on start.
-void EnsureDataFolder();
+// Fills the data folder from the shipped files on start. A data folder that
+// cannot be written still serves: what could not be created reads as a
+// missing file does, and the Korean warning returned (empty when everything
+// is there) says so once. Throws FileError when the shipped files are missing.
+std::string EnsureDataFolder();
 
 }  // namespace orvalis

@@ -18,4 +18,11 @@ class FileError : public std::runtime_error {
     std::string path_;
 };
 
+// The file to be created was there already when it was to take its place:
+// another program or run wrote it first, and it was left as it is.
+class FileExistsError : public FileError {
+  public:
+    using FileError::FileError;
+};
+
 }  // namespace orvalis

@@ -105,13 +105,18 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+std::string ProfileValueIn(std::string_view file, const std::string& section,
+                           const std::string& key, std::size_t max_bytes) {
+    auto value = ProfileLookup(file, Utf8ToCp949(section), Utf8ToCp949(key));
+    if (!value) return "";
+    return Cp949ToUtf8(value->substr(0, Cp949CutLength(*value, max_bytes)));
+}
+
 std::string ReadProfileValue(const std::string& section, const std::string& key,
                              const std::string& path, std::size_t max_bytes) {
     auto file = ReadFileBytes(ResolvePath(path));
     if (!file) return "";
-    auto value = ProfileLookup(*file, Utf8ToCp949(section), Utf8ToCp949(key));
-    if (!value) return "";
-    return Cp949ToUtf8(value->substr(0, Cp949CutLength(*value, max_bytes)));
+    return ProfileValueIn(*file, section, key, max_bytes);
 }
 
 }  // namespace
@@ -175,6 +180,18 @@ std::string ReadDatas(const std::string& Section, const std::string& KeyNames,
     return ReadProfileValue(Section, KeyNames, Path, 254);
 }
 
+std::vector<std::string> ReadDatasEach(const std::string& Section,
+                                       const std::vector<std::string>& KeyNames,
+                                       const std::string& Path) {
+    std::vector<std::string> values(KeyNames.size());
+    auto file = ReadFileBytes(ResolvePath(Path));
+    if (!file) return values;
+    for (std::size_t i = 0; i < KeyNames.size(); ++i) {
+        values[i] = ProfileValueIn(*file, Section, KeyNames[i], 254);
+    }
+    return values;
+}
+
 std::string ReadSetting(const std::string& Section, const std::string& Key,
                         const std::string& Path) {
     return ReadProfileValue(Section, Key, Path, 1023);
@@ -183,7 +200,9 @@ std::string ReadSetting(const std::string& Section, const std::string& Key,
 void WriteSetting(const std::string& Section, const std::string& Key, const std::string& Value,
                   const std::string& Path) {
     auto resolved = ResolvePath(Path);
-    std::string file = ReadFileBytes(resolved).value_or("");
+    // A file that is there but cannot be read is not replaced by one that
+    // holds only the new value.
+    std::string file = ReadFileChecked(resolved).value_or("");
     ReplaceFileAtomically(
         resolved, ProfileStore(file, Utf8ToCp949(Section), Utf8ToCp949(Key), Utf8ToCp949(Value)));
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvalis {
 
@@ -18,6 +19,11 @@ namespace orvalis {
 // page; empty when the file, section or key is missing.
 std::string ReadDatas(const std::string& Section, const std::string& KeyNames,
                       const std::string& Path);
+
+// ReadDatas of each key of one section, the file read once.
+std::vector<std::string> ReadDatasEach(const std::string& Section,
+                                       const std::vector<std::string>& KeyNames,
+                                       const std::string& Path);
 
 // The same lookup, with room for 1023 bytes of value.
 std::string ReadSetting(const std::string& Section, const std::string& Key,

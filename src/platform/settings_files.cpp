@@ -1,5 +1,7 @@
 #include "platform/settings_files.h"
 
+#include <algorithm>
+
 #include "platform/data_folder.h"
 #include "platform/profile_file.h"
 
@@ -30,12 +32,12 @@ std::string CompanyKey(int slot) {
 }
 
 std::vector<std::string> LoadCompanyList() {
-    std::vector<std::string> companies;
-    for (int slot = 1; slot <= kCompanySlots; ++slot) {
-        std::string name = ReadDatas(kCompanySection, CompanyKey(slot), CompanyFilePath());
-        if (name.empty()) break;
-        companies.push_back(std::move(name));
-    }
+    std::vector<std::string> keys;
+    for (int slot = 1; slot <= kCompanySlots; ++slot) keys.push_back(CompanyKey(slot));
+    // One read for all twenty slots: a slow or shared drive is asked once.
+    std::vector<std::string> companies = ReadDatasEach(kCompanySection, keys, CompanyFilePath());
+    auto first_empty = std::find(companies.begin(), companies.end(), std::string());
+    companies.erase(first_empty, companies.end());
     return companies;
 }
 

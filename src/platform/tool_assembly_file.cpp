@@ -33,7 +33,9 @@ ToolAssemblyRead ReadToolAssemblies() {
 
 void AppendToolAssembly(const ToolAssemblyRecord& record) {
     auto path = ResolvePath(ToolAssemblyFilePath());
-    std::string bytes = ReadFileBytes(path).value_or("");
+    // A table that is there but cannot be read (too large, not a file) is
+    // never replaced by the one new record.
+    std::string bytes = ReadFileChecked(path).value_or("");
     // A file whose last line lost its end still gets the new record on a line of its own.
     if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
     bytes += FormatRecordLine(std::vector<std::string>(record.begin(), record.end()));

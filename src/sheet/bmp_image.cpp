@@ -66,7 +66,7 @@ class Reader {
     }
     std::uint32_t Byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
     void Need(std::size_t end) const {
-        if (end > bytes_.size()) Fail("the bitmap is cut short");
+        if (end > bytes_.size()) Fail("비트맵이 중간에 끊겼습니다");
     }
     [[noreturn]] void Fail(const std::string& reason) const {
         throw WorkbookError(origin_, reason);
@@ -129,7 +129,7 @@ void CheckLayout(const Reader& in, Layout& layout) {
     if (!known) in.Fail("bitmaps of " + std::to_string(layout.bits) + " bits are not supported");
     std::int64_t height = layout.height < 0 ? -std::int64_t(layout.height) : layout.height;
     if (layout.width <= 0 || height == 0 || layout.width * height > kMaxPixels) {
-        in.Fail("the bitmap has no usable size");
+        in.Fail("비트맵의 크기를 쓸 수 없습니다");
     }
     if (layout.bits <= 8) {
         std::size_t full = std::size_t(1) << layout.bits;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/text_encoding.h"
 #include "sheet/xml_part.h"
 
 namespace orvalis::sheet {
@@ -42,9 +43,18 @@ void AppendRunText(pugi::xml_node run, std::string& text) {
     }
 }
 
+// U+FFFE and U+FFFF are valid UTF-8 but no XML character.
+bool IsNonCharacterAt(std::string_view text, std::size_t at) {
+    return at + 2 < text.size() && text[at] == '\xEF' && text[at + 1] == '\xBF' &&
+           (text[at + 2] == '\xBE' || text[at + 2] == '\xBF');
+}
+
 }  // namespace
 
-std::string EscapeCellText(std::string_view text) {
+std::string EscapeCellText(std::string_view unchecked) {
+    // The host's answers and the grid file are decoded where they come in;
+    // this keeps anything that slipped past from breaking the sheet's XML.
+    const std::string text = RepairUtf8(unchecked);
     std::string stored;
     stored.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -53,6 +63,9 @@ std::string EscapeCellText(std::string_view text) {
             char code[8];
             std::snprintf(code, sizeof code, "_x%04X_", c);
             stored += code;
+        } else if (IsNonCharacterAt(text, i)) {
+            stored += text[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_";
+            i += 2;
         } else if (IsCodeAt(text, i)) {
             stored += "_x005F_";
         } else {

@@ -35,6 +35,7 @@ fs::path WritePictureWorkbook(const PictureWorkbookInput& input) {
     fs::path target =
         WorkbookTarget(input.target_folder, kPictureWorkbookName, ExtensionOf(kTemplate));
     RefuseToReplace(target, input.overwrite);
+    RefuseOverlongText({input.item, input.part_name});
 
     Workbook book = OpenTemplate(kTemplate);
     EditTemplate(Utf8(ResolvePath(PictureWorkbookTemplateFile())), [&] {

@@ -25,7 +25,7 @@ std::string EncodePng(const RgbImage& image, const std::string& origin) {
     if (!png_image_write_to_memory(&png, buffer.get(), &size, 0, image.pixels.data(), 0, nullptr)) {
         std::string reason = png.message;
         png_image_free(&png);
-        throw WorkbookError(origin, "cannot convert the picture: " + reason);
+        throw WorkbookError(origin, "그림을 변환할 수 없습니다: " + reason);
     }
     return std::string(buffer.get(), size);
 }

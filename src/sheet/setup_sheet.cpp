@@ -90,12 +90,18 @@ fs::path WriteSetupSheet(const SetupSheetInput& input) {
         WorkbookTarget(input.target_folder, SetupSheetName(input.name_prefix, input.first_nc_name),
                        ExtensionOf(kTemplate));
     RefuseToReplace(target, input.overwrite);
+    const SheetHeader& header = input.header;
+    RefuseOverlongText(
+        {header.company, header.work_offset, header.item, header.part_name, header.file_location});
+    for (const ToolpathRow& row : input.rows) {
+        for (const std::string& text : row) RefuseOverlongText({text});
+    }
 
     Workbook book = OpenTemplate(kTemplate);
     std::string template_file = Utf8(ResolvePath(SetupSheetTemplateFile()));
     EditTemplate(template_file, [&] {
         if (book.SheetCount() < 2) {
-            throw WorkbookError(template_file, "the template has no continuation page");
+            throw WorkbookError(template_file, "템플릿에 두 번째 시트가 없습니다");
         }
         PlaceViews(book.Sheet(1), sizes);
         WriteHeader(book.Sheet(1), kFirstPageHeader, input.header);

@@ -16,6 +16,7 @@ class SheetError : public std::runtime_error {
         kTemplate,        // the template is missing or damaged
         kBitmap,          // a view bitmap is missing or unreadable
         kSave,            // the workbook could not be written
+        kCellText,        // a text is longer than a cell holds; subject() is its start
     };
 
     // `subject` is the file for the file kinds, the name for kWorkbookName

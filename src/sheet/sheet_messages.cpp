@@ -29,6 +29,9 @@ std::string SheetErrorMessage(const SheetError& error) {
         case SheetError::Kind::kBitmap:
             return "그림 파일이 없거나 읽을 수 없습니다: " + subject + " (" + error.what() +
                    "). 먼저 뷰 캡처를 해 주세요.";
+        case SheetError::Kind::kCellText:
+            return "글이 너무 길어 시트에 쓰지 않았습니다 (한 칸에 32,767자까지): '" + subject +
+                   "…'";
         case SheetError::Kind::kSave:
             break;
     }

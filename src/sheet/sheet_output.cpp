@@ -6,6 +6,7 @@
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
+#include "platform/file_error.h"
 #include "sheet/bmp_image.h"
 #include "sheet/picture_size.h"
 #include "sheet/png_encode.h"
@@ -54,9 +55,9 @@ std::string ExtensionOf(std::string_view file_name) {
 fs::path WorkbookTarget(const std::string& folder, const std::string& name,
                         std::string_view extension) {
     if (!CanBeFileName(name)) {
-        throw SheetError(
-            SheetError::Kind::kWorkbookName, name,
-            name.empty() ? "the workbook has no name" : "\"" + name + "\" cannot be a file name");
+        throw SheetError(SheetError::Kind::kWorkbookName, name,
+                         name.empty() ? "파일 이름이 비어 있습니다"
+                                      : "\"" + name + "\"은(는) 파일 이름으로 쓸 수 없습니다");
     }
     std::string file = name;
     if (!EndsWithIgnoringCase(file, extension)) file += extension;
@@ -66,7 +67,43 @@ fs::path WorkbookTarget(const std::string& folder, const std::string& name,
 void RefuseToReplace(const fs::path& target, bool overwrite) {
     if (!overwrite && Exists(target)) {
         throw SheetError(SheetError::Kind::kWorkbookExists, Utf8(target),
-                         "the workbook exists already");
+                         "같은 이름의 파일이 이미 있습니다");
+    }
+}
+
+namespace {
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The length a spreadsheet counts: UTF-16 units, so a character past U+FFFF
+// counts twice.
+std::size_t SpreadsheetLength(std::string_view text) {
+    std::size_t length = 0;
+    for (char c : text) {
+        if (!IsContinuationByte(c)) length += static_cast<unsigned char>(c) >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}
+
+// The first `characters` characters of `text`, to name it in a message.
+std::string Opening(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (std::size_t seen = 0; end < text.size(); ++end) {
+        if (!IsContinuationByte(text[end]) && seen++ == characters) break;
+    }
+    return std::string(text.substr(0, end));
+}
+
+}  // namespace
+
+void RefuseOverlongText(std::initializer_list<std::string_view> texts) {
+    for (std::string_view text : texts) {
+        if (SpreadsheetLength(text) > kMaxCellText) {
+            throw SheetError(SheetError::Kind::kCellText, Opening(text, 20),
+                             "한 칸에 들어가지 않는 긴 글입니다");
+        }
     }
 }
 
@@ -84,7 +121,7 @@ void PlacePicture(Worksheet& sheet, const PicturePlacement& placement) {
     std::string png;
     try {
         auto bytes = ReadFileBytes(file);
-        if (!bytes) throw WorkbookError(Utf8(file), "the picture is missing");
+        if (!bytes) throw WorkbookError(Utf8(file), "그림 파일이 없습니다");
         png = EncodePng(DecodeBmp(*bytes, Utf8(file)), Utf8(file));
     } catch (const WorkbookError& error) {
         throw SheetError(SheetError::Kind::kBitmap, Utf8(file), error.what());
@@ -100,7 +137,11 @@ void PlacePicture(Worksheet& sheet, const PicturePlacement& placement) {
 void SaveWorkbook(Workbook& book, const fs::path& target, bool overwrite) {
     RefuseToReplace(target, overwrite);
     try {
-        book.SaveAs(target);
+        // Without consent the file is only created, never replaced: one that
+        // appeared since the question (another run, another program) stays.
+        book.SaveAs(target, overwrite);
+    } catch (const FileExistsError& error) {
+        throw SheetError(SheetError::Kind::kWorkbookExists, Utf8(target), error.what());
     } catch (const WorkbookError& error) {
         throw SheetError(SheetError::Kind::kSave, Utf8(target), error.what());
     }

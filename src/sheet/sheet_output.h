@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,14 @@ std::filesystem::path WorkbookTarget(const std::string& folder, const std::strin
 
 // Throws kWorkbookExists when `target` exists and may not be replaced.
 void RefuseToReplace(const std::filesystem::path& target, bool overwrite);
+
+// The most characters a spreadsheet cell holds; a longer text would be cut
+// or make the spreadsheet repair the file.
+inline constexpr std::size_t kMaxCellText = 32767;
+
+// Throws kCellText for the first text longer than a cell holds, before
+// anything is written.
+void RefuseOverlongText(std::initializer_list<std::string_view> texts);
 
 // Opens a template of the data folder ("ORVALIS.xlsx"). Throws kTemplate.
 Workbook OpenTemplate(std::string_view data_file);

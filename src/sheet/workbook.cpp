@@ -41,9 +41,9 @@ std::string TargetOfType(PartStore& store, const std::string& part, std::string_
 
 Workbook Workbook::Open(const fs::path& file) {
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) throw WorkbookError(Utf8(file), "the file is missing");
+    if (!fs::is_regular_file(file, error)) throw WorkbookError(Utf8(file), "파일이 없습니다");
     auto bytes = ReadFileBytes(file);
-    if (!bytes) throw WorkbookError(Utf8(file), "the file cannot be read");
+    if (!bytes) throw WorkbookError(Utf8(file), "파일을 읽을 수 없습니다");
     return Workbook(std::move(*bytes), Utf8(file));
 }
 
@@ -51,7 +51,7 @@ Workbook::Workbook(std::string bytes, std::string origin)
     : store_(std::make_unique<PartStore>(std::move(bytes), std::move(origin))) {
     workbook_part_ = TargetOfType(*store_, "", ooxml::kOfficeDocumentRel);
     if (workbook_part_.empty() || !store_->Has(workbook_part_)) {
-        throw WorkbookError(store_->origin(), "not a workbook: it has no main part");
+        throw WorkbookError(store_->origin(), "통합 문서가 아닙니다 (주 파트가 없습니다)");
     }
     ReadWorkbookPart();
 }
@@ -63,11 +63,11 @@ Workbook::~Workbook() = default;
 void Workbook::ReadWorkbookPart() {
     pugi::xml_node root = store_->Read(workbook_part_).document_element();
     if (std::string_view(root.name()) != "workbook") {
-        throw WorkbookError(store_->origin(), "the workbook part has a form it cannot edit");
+        throw WorkbookError(store_->origin(), "통합 문서 파트를 고칠 수 없는 형식입니다");
     }
     std::string rels_part = RelationshipsPartOf(workbook_part_);
     if (!store_->Has(rels_part))
-        throw WorkbookError(store_->origin(), "the workbook lists no sheets");
+        throw WorkbookError(store_->origin(), "통합 문서에 시트가 없습니다");
     const pugi::xml_document& rels = store_->Read(rels_part);
     FontMetrics font = ReadDefaultFont(TargetOfType(*store_, workbook_part_, ooxml::kStylesRel));
     std::string shared = TargetOfType(*store_, workbook_part_, ooxml::kSharedStringsRel);
@@ -78,13 +78,13 @@ void Workbook::ReadWorkbookPart() {
         if (relationship && relationship->type == ooxml::kWorksheetRel) {
             std::string part = ResolveTarget(workbook_part_, relationship->target);
             if (!store_->Has(part)) {
-                throw WorkbookError(store_->origin(), "the sheet part " + part + " is missing");
+                throw WorkbookError(store_->origin(), "시트 파트 " + part + "이(가) 없습니다");
             }
             sheets_.push_back({tab, std::make_unique<Worksheet>(*store_, part, shared, font)});
         }
         ++tab;
     }
-    if (sheets_.empty()) throw WorkbookError(store_->origin(), "the workbook has no worksheet");
+    if (sheets_.empty()) throw WorkbookError(store_->origin(), "통합 문서에 워크시트가 없습니다");
 }
 
 FontMetrics Workbook::ReadDefaultFont(const std::string& styles_part) {
@@ -157,10 +157,16 @@ std::string Workbook::SaveToBytes() {
     return store_->Save();
 }
 
-void Workbook::SaveAs(const fs::path& file) {
+void Workbook::SaveAs(const fs::path& file, bool replace) {
     std::string bytes = SaveToBytes();
     try {
-        ReplaceFileAtomically(file, bytes);
+        if (replace) {
+            ReplaceFileAtomically(file, bytes);
+        } else {
+            CreateFileAtomically(file, bytes);
+        }
+    } catch (const FileExistsError&) {
+        throw;
     } catch (const FileError& error) {
         throw WorkbookError(Utf8(file), error.what());
     }

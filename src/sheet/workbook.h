@@ -37,8 +37,9 @@ class Workbook {
 
     std::string SaveToBytes();
     // Writes a temporary file beside `file` and renames it, so the file is
-    // either the whole new workbook or untouched. Throws WorkbookError.
-    void SaveAs(const std::filesystem::path& file);
+    // either the whole new workbook or untouched. Throws WorkbookError; when
+    // `replace` is false and the file exists by then, FileExistsError.
+    void SaveAs(const std::filesystem::path& file, bool replace = true);
 
   private:
     struct SheetEntry {

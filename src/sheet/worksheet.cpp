@@ -97,7 +97,8 @@ Worksheet::Worksheet(PartStore& store, std::string part, std::string shared_stri
 pugi::xml_node Worksheet::ReadRoot() {
     pugi::xml_node root = store_.Read(part_).document_element();
     if (std::string_view(root.name()) != "worksheet") {
-        throw WorkbookError(store_.origin(), "the part " + part_ + " is no worksheet it can edit");
+        throw WorkbookError(store_.origin(),
+                            "파트 " + part_ + "은(는) 고칠 수 있는 워크시트가 아닙니다");
     }
     return root;
 }
@@ -178,7 +179,7 @@ std::string Worksheet::DrawingPart() {
     auto relationship =
         store_.Has(rels) ? FindRelationshipById(store_.Read(rels), id) : std::nullopt;
     if (!relationship) {
-        throw WorkbookError(store_.origin(), "the drawing of " + part_ + " cannot be found");
+        throw WorkbookError(store_.origin(), part_ + "의 그림 파트를 찾을 수 없습니다");
     }
     drawing_part_ = ResolveTarget(part_, relationship->target);
     return *drawing_part_;

@@ -16,10 +16,11 @@ std::unique_ptr<pugi::xml_document> ParseXml(std::string_view bytes, const std::
     pugi::xml_parse_result result =
         document->load_buffer(bytes.data(), bytes.size(), kOptions, pugi::encoding_auto);
     if (!result) {
-        throw WorkbookError(origin, "the part " + part + " is damaged: " + result.description());
+        throw WorkbookError(origin,
+                            "파트 " + part + "이(가) 손상되었습니다: " + result.description());
     }
     if (!document->document_element()) {
-        throw WorkbookError(origin, "the part " + part + " is empty");
+        throw WorkbookError(origin, "파트 " + part + "이(가) 비어 있습니다");
     }
     return document;
 }

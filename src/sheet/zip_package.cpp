@@ -50,7 +50,7 @@ SourceHandle BufferSource(const void* data, std::size_t size, const std::string&
     if (!source) {
         std::string reason = ErrorText(&error);
         zip_error_fini(&error);
-        throw WorkbookError(origin, "cannot hold the workbook in memory: " + reason);
+        throw WorkbookError(origin, "통합 문서를 메모리에 담을 수 없습니다: " + reason);
     }
     return SourceHandle(source);
 }
@@ -58,7 +58,7 @@ SourceHandle BufferSource(const void* data, std::size_t size, const std::string&
 std::string ReadSource(zip_source_t* source, const std::string& origin) {
     if (zip_source_open(source) < 0) {
         throw WorkbookError(
-            origin, "cannot read the new workbook back: " + ErrorText(zip_source_error(source)));
+            origin, "새 통합 문서를 다시 읽을 수 없습니다: " + ErrorText(zip_source_error(source)));
     }
     zip_source_seek(source, 0, SEEK_END);
     zip_int64_t size = zip_source_tell(source);
@@ -67,7 +67,7 @@ std::string ReadSource(zip_source_t* source, const std::string& origin) {
     zip_int64_t read = bytes.empty() ? 0 : zip_source_read(source, bytes.data(), bytes.size());
     zip_source_close(source);
     if (read != static_cast<zip_int64_t>(bytes.size())) {
-        throw WorkbookError(origin, "cannot read the new workbook back");
+        throw WorkbookError(origin, "새 통합 문서를 다시 읽을 수 없습니다");
     }
     return bytes;
 }
@@ -98,15 +98,15 @@ std::string ZipPackage::Read(std::string_view name) const {
     zip_stat_init(&stat);
     if (!Has(name) || zip_stat(reader_, key.c_str(), 0, &stat) != 0 ||
         !(stat.valid & ZIP_STAT_SIZE)) {
-        throw WorkbookError(origin_, "the workbook has no part " + key);
+        throw WorkbookError(origin_, "통합 문서에 파트 " + key + "이(가) 없습니다");
     }
     std::unique_ptr<zip_file_t, FileClose> file(zip_fopen(reader_, key.c_str(), 0));
-    if (!file) throw WorkbookError(origin_, "cannot open the part " + key);
+    if (!file) throw WorkbookError(origin_, "파트 " + key + "을(를) 열 수 없습니다");
     std::string bytes(static_cast<std::size_t>(stat.size), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         zip_int64_t read = zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
-        if (read <= 0) throw WorkbookError(origin_, "the part " + key + " is damaged");
+        if (read <= 0) throw WorkbookError(origin_, "파트 " + key + "이(가) 손상되었습니다");
         done += static_cast<std::size_t>(read);
     }
     return bytes;
@@ -145,26 +145,26 @@ std::string ZipPackage::Save() const {
         zip_int64_t index = zip_name_locate(archive.get(), name.c_str(), 0);
         if (change.removed) {
             if (index >= 0 && zip_delete(archive.get(), static_cast<zip_uint64_t>(index)) != 0) {
-                fail("cannot remove " + name);
+                fail("파트 " + name + "을(를) 뺄 수 없습니다");
             }
             continue;
         }
         zip_source_t* data =
             zip_source_buffer(archive.get(), change.bytes.data(), change.bytes.size(), 0);
-        if (!data) fail("cannot add " + name);
+        if (!data) fail("파트 " + name + "을(를) 넣을 수 없습니다");
         index =
             zip_file_add(archive.get(), name.c_str(), data, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(data);
-            fail("cannot add " + name);
+            fail("파트 " + name + "을(를) 넣을 수 없습니다");
         }
         zip_int32_t method = change.compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
         if (zip_set_file_compression(archive.get(), static_cast<zip_uint64_t>(index), method, 0) !=
             0) {
-            fail("cannot set the compression of " + name);
+            fail("파트 " + name + "의 압축을 정할 수 없습니다");
         }
     }
-    if (zip_close(archive.get()) != 0) fail("cannot build the workbook");
+    if (zip_close(archive.get()) != 0) fail("통합 문서를 만들 수 없습니다");
     (void)archive.release();  // zip_close freed it
     return ReadSource(source.get(), origin_);
 }

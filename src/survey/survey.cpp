@@ -150,10 +150,12 @@ SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& to
         starting);
 }
 
-std::string NotSurveyedMessage(int not_surveyed) {
+std::string NotSurveyedMessage(const std::vector<std::string>& left_out) {
+    std::string names;
+    for (const auto& name : left_out) names += (names.empty() ? "" : ", ") + name;
     return "툴패스 표는 " + std::to_string(kMaxToolpaths) + "줄까지입니다: 앞의 " +
-           std::to_string(kMaxToolpaths) + "개만 불러오고 나머지 " + std::to_string(not_surveyed) +
-           "개는 불러오지 않았습니다";
+           std::to_string(kMaxToolpaths) + "개만 불러오고 나머지 " +
+           std::to_string(left_out.size()) + "개는 불러오지 않았습니다 (" + names + ")";
 }
 
 }  // namespace orvalis::survey

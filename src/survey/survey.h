@@ -26,6 +26,9 @@ struct SurveyResult {
     int not_surveyed = 0;
 
     bool complete() const { return problems.empty() && not_surveyed == 0; }
+    // Nothing went wrong; toolpaths past the grid's last row may have been
+    // left out, which the user is told but which fails nothing.
+    bool succeeded() const { return problems.empty(); }
 };
 
 // The survey: connects `pm`, then for each toolpath of the survey list (up to
@@ -44,7 +47,8 @@ SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& to
 // ReportError.
 SurveyValues SurveyToolpath(host::HostChannel& pm, const std::string& name);
 
-// Tells the user that the survey list had more entries than the grid has rows.
-std::string NotSurveyedMessage(int not_surveyed);
+// Tells the user that the survey list had more entries than the grid has
+// rows, naming the toolpaths left out.
+std::string NotSurveyedMessage(const std::vector<std::string>& left_out);
 
 }  // namespace orvalis::survey

@@ -10,6 +10,7 @@
 #include "platform/settings_files.h"
 #include "sheet/test_bitmaps.h"
 #include "support/temp_folder.h"
+#include "support/workbook_check.h"
 
 namespace orvalis::cli {
 namespace {
@@ -130,7 +131,8 @@ TEST(Cli, SheetFromAGridFileAndPicturesLandInTheFolder) {
     EXPECT_EQ(forced.status, 0) << forced.err;
     auto pictures = cli.Run({"pictures", "--folder", out_folder.string()});
     EXPECT_EQ(pictures.status, 0) << pictures.err;
-    EXPECT_TRUE(std::filesystem::exists(out_folder / "IMAGE.xlsx"));
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(out_folder / "IMAGE.xlsx"));
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(out_folder / "T1.xlsx"));
     auto bad_offset =
         cli.Run({"sheet", "--folder", "x", "--grid", grid.string(), "--offset", "G60"});
     EXPECT_EQ(bad_offset.status, 2);

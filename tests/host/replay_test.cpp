@@ -161,3 +161,27 @@ TEST(Replay, MakeBackendReadsReplayFilesAndRejectsUnknownSpecs) {
 
 }  // namespace
 }  // namespace orvalis::host
+
+namespace orvalis::host {
+namespace {
+
+// The host on Korean Windows answers in code page 949, and a damaged answer
+// may hold bytes of no code page at all; what reaches the program is UTF-8.
+TEST(Replay, AnswersThatAreNotUtf8ReachTheProgramAsUtf8) {
+    auto session = std::make_shared<HostSession>(std::make_unique<ReplayBackend>(ParseReplayScript(
+                                                     "toolpath 1-\xC8\xB2\xBB\xE8\n"
+                                                     "toolpath 2-\xFF\xFE\n"
+                                                     "toolpath 3-FINISH\n"
+                                                     "answer PRINT FORMVALUE ToolToolBar.Active\n"
+                                                     "| \xB1\xDD\xC7\xFC D10\n",
+                                                     "test")),
+                                                 nullptr);
+    HostChannel pm(session);
+    pm.Connect();
+    EXPECT_EQ(pm.ToolpathNames(),
+              (std::vector<std::string>{"1-황삭", "2-\xEF\xBF\xBD\xEF\xBF\xBD", "3-FINISH"}));
+    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "금형 D10\r\n");
+}
+
+}  // namespace
+}  // namespace orvalis::host

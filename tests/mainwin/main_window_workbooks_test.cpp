@@ -9,6 +9,7 @@
 #include "sheet/settings_window_model.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
+#include "support/workbook_check.h"
 
 namespace orvalis {
 namespace {
@@ -52,7 +53,7 @@ TEST(MainWindowWorkbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     EXPECT_TRUE(
         rig.forms().HasSettingsWindow());  // the sizes come from the settings window, loaded hidden
     EXPECT_FALSE(rig.forms().settings_window().Visible());
-    EXPECT_TRUE(fs::exists(rig.Saved("T.xlsx")));
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(rig.Saved("T.xlsx")));
     EXPECT_EQ(rig.form().last_workbook(), rig.Saved("T.xlsx").string());
     EXPECT_EQ(rig.interaction().opened, std::vector<std::string>{rig.Saved("T.xlsx").string()});
     EXPECT_EQ(rig.form().WindowState(), forms::Window::kMinimized);
@@ -133,6 +134,7 @@ TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
     rig.interaction().confirm_answer = true;
     rig.form().ClickPictures();
     EXPECT_NE(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(rig.Saved("IMAGE.xlsx")));
     EXPECT_EQ(rig.form().last_workbook(), rig.Saved("IMAGE.xlsx").string());
 }
 

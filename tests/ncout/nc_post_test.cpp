@@ -117,6 +117,30 @@ TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
     EXPECT_TRUE(ncout::NcNameProblem("T-01 황삭").empty());
 }
 
+// The extension ends every NC file's name; one that holds a separator or
+// ".." would put the files outside the chosen folder.
+TEST(NcPost, AnExtensionThatIsNoFileNameEndingIsRefusedBeforeTheHostIsCalled) {
+    for (const char* bad : {"", "nc/../../../escaped", "..", "nc\\x", "nc:x", "n*c", "nc\"", "n?c",
+                            "n<c", "n>c", "n|c", "nc\t", "nc.", "nc "}) {
+        SCOPED_TRACE(bad);
+        PostRig rig;
+        rig.main_window().Text3.SetText(bad);
+        rig.forms().session()->Mark("post");
+        rig.main_window().ClickPostNc();
+        EXPECT_TRUE(rig.TranscriptSince("post").empty());
+        const auto& post = rig.main_window().last_post();
+        ASSERT_TRUE(post.failure.has_value());
+        EXPECT_NE(post.failure->find("NC 확장자 설정(SETTING.dat의 TYPE)"), std::string::npos)
+            << *post.failure;
+        EXPECT_TRUE(post.written.empty());
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        EXPECT_NE(rig.interaction().messages[0].text.find("SETTING.dat"), std::string::npos);
+    }
+    for (const char* good : {"nc", "NC", "tap", "h", "nc1", "a.b", "엔씨"}) {
+        EXPECT_EQ(ncout::NcExtensionProblem(good), "") << good;
+    }
+}
+
 TEST(NcPost, AFailingStepStopsAtThatToolpathAndStillCloses) {
     PostRig rig(kThree + "fail EXPLORER SELECT NCProgram '2-REST' NEW\n");
     rig.main_window().ClickPostNc();

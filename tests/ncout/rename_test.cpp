@@ -88,6 +88,31 @@ TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
     EXPECT_NE(rig.interaction().messages[0].text.find("b → N2"), std::string::npos);
 }
 
+// "Not connected" is said only when the host could not be reached.
+TEST(Rename, AHostThatCannotListIsNotCalledUnreachable) {
+    struct Case {
+        const char* script;
+        const char* says;
+        const char* never;
+    };
+    const Case cases[] = {
+        {"fail Connect\n", "파워밀에 연결되지 않았습니다", "툴패스 목록"},
+        {"toolpath a\nfail ToolpathNames\n", "툴패스 목록을 읽지 못했습니다", "연결되지"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        testing::FormsRig rig(c.script);
+        RenameWindowModel& window = rig.forms().rename_window();
+        window.Text1.SetText("T");
+        window.ClickRename();
+        ASSERT_EQ(rig.interaction().messages.size(), 1u);
+        const std::string& text = rig.interaction().messages[0].text;
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.never), std::string::npos) << text;
+        EXPECT_TRUE(Renames(rig.Transcript()).empty());
+    }
+}
+
 // The main window lists the new names at once and says what was done.
 TEST(Rename, TheMainWindowListsTheNewNamesAndSaysSo) {
     testing::FormsRig rig("version 8009\ntoolpath a\ntoolpath b\ntoolpath c\n");

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <vector>
+#include <thread>
 
 #include "platform/file_error.h"
 #include "support/temp_folder.h"
@@ -59,6 +61,73 @@ TEST(AtomicFile, AFailedReplaceLeavesTheOldFile) {
     EXPECT_EQ(ReadFileBytes(target / "inside"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
     EXPECT_FALSE(ReadFileBytes(folder.path() / "missing"));
+}
+
+// Without consent a file is only created: of two writers racing for one
+// name, exactly one wins and the other's bytes never replace the winner's.
+TEST(AtomicFile, CreatingNeverReplacesEvenUnderARace) {
+    testing::TempFolder folder;
+    fs::path file = folder.path() / "T.xlsx";
+    CreateFileAtomically(file, "first");
+    EXPECT_THROW(CreateFileAtomically(file, "second"), FileExistsError);
+    EXPECT_EQ(ReadFileBytes(file), "first");
+
+    for (int round = 0; round < 20; ++round) {
+        fs::path raced = folder.path() / ("raced" + std::to_string(round));
+        std::atomic<int> won{0}, refused{0};
+        auto writer = [&](const char* bytes) {
+            try {
+                CreateFileAtomically(raced, bytes);
+                ++won;
+            } catch (const FileExistsError&) {
+                ++refused;
+            }
+        };
+        std::thread a(writer, "from a"), b(writer, "from b");
+        a.join();
+        b.join();
+        EXPECT_EQ(won, 1);
+        EXPECT_EQ(refused, 1);
+    }
+    // Only the files themselves are left, no temporary ones.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 21);
+}
+
+// The temporary file beside a target must not need a longer name than the
+// target's own, which may be as long as a name can be.
+TEST(AtomicFile, TheLongestLegalNamesCanBeWritten) {
+    testing::TempFolder folder;
+    std::string korean;
+    for (int i = 0; i < 83; ++i) korean += "가";  // 249 bytes
+    for (const std::string& name :
+         {std::string(250, 'a') + ".xlsx", std::string(255, 'b'), korean + ".xlsx"}) {
+        SCOPED_TRACE(name.size());
+        fs::path file = folder.path() / name;
+        ReplaceFileAtomically(file, "replaced");
+        EXPECT_EQ(ReadFileBytes(file), "replaced");
+        fs::remove(file);
+        CreateFileAtomically(file, "created");
+        EXPECT_EQ(ReadFileBytes(file), "created");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 3);
+}
+
+// Something other than a file where a file should be is refused at once.
+TEST(AtomicFile, ReadsRefuseWhatIsNoFileAndWhatIsTooLarge) {
+    testing::TempFolder folder;
+    fs::path fifo = folder.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    fs::path big = folder.path() / "big";
+    std::ofstream(big) << "0123456789";
+    for (const fs::path& path : {fifo, fs::path("/dev/zero"), folder.path()}) {
+        EXPECT_THROW(ReadFileChecked(path), FileError) << path;
+        EXPECT_EQ(ReadFileBytes(path), std::nullopt) << path;
+    }
+    EXPECT_THROW(ReadFileChecked(big, 9), FileError);
+    EXPECT_EQ(ReadFileBytes(big, 9), std::nullopt);
+    EXPECT_EQ(ReadFileChecked(big, 10), "0123456789");
+    EXPECT_EQ(ReadFileChecked(folder.path() / "missing"), std::nullopt);
+    EXPECT_EQ(kMaxReadBytes, 16u * 1024 * 1024);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/atomic_file.h"
+#include "platform/atomic_file_seam.h"
 #include "platform/cp949.h"
+#include "platform/file_error.h"
 #include "platform/picture_size_file.h"
 #include "platform/settings_files.h"
 #include "platform/tool_assembly_file.h"
@@ -20,8 +25,10 @@ TEST(SettingsFiles, CompanyListIsTheRunOfSlotsFromSlotOne) {
     for (int slot = 1; slot <= 21; ++slot)
         full += CompanyKey(slot) + "=C" + std::to_string(slot) + "\r\n";
     drives.Write(CompanyFilePath(), Utf8ToCp949(full));
+    unsigned long reads_before = FileReadCount();
     auto companies = LoadCompanyList();
-    ASSERT_EQ(companies.size(), 20u);  // slot 21 is never read
+    EXPECT_EQ(FileReadCount() - reads_before, 1u);  // one read for the twenty slots
+    ASSERT_EQ(companies.size(), 20u);               // slot 21 is never read
     EXPECT_EQ(companies.back(), "C20");
 }
 
@@ -65,6 +72,19 @@ TEST(PictureSizeFile, SavedTextsReadBackExactly) {
     auto read = ReadPictureSizes();
     EXPECT_TRUE(read.complete);
     EXPECT_EQ(*read.sizes, sizes);
+}
+
+// A table too large to read is not replaced by the one record added.
+TEST(ToolAssemblyFile, ATableThatCannotBeReadIsNeverReplaced) {
+    testing::TempDrives drives;
+    drives.Write(ToolAssemblyFilePath(), "\"10\"\r\n");
+    auto file = drives.File(ToolAssemblyFilePath());
+    std::filesystem::resize_file(file, kMaxReadBytes + 1);
+    ToolAssemblyRecord record;
+    record.fill("1");
+    EXPECT_THROW(AppendToolAssembly(record), FileError);
+    EXPECT_EQ(std::filesystem::file_size(file), kMaxReadBytes + 1);
+    EXPECT_FALSE(ReadToolAssemblies().found);
 }
 
 TEST(ToolAssemblyFile, ReadsRecordsAndAppendsNewOnes) {

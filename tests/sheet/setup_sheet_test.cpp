@@ -6,6 +6,7 @@
 #include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_error.h"
+#include "sheet/sheet_messages.h"
 #include "sheet/writer_fixture.h"
 
 namespace orvalis::sheet {
@@ -178,6 +179,72 @@ TEST(SetupSheet, AnExistingWorkbookIsReplacedOnlyWhenAllowed) {
     EXPECT_EQ(WriteSetupSheet(input), target);
     EXPECT_EQ(testing::SavedWorkbook(target).Text(1, "A12"), "r1c2");
     EXPECT_EQ(fixture.OutputFiles(), std::vector<std::string>{"T.xlsx"});
+}
+
+// Text that slipped past the decoding at the boundary must still leave a
+// sheet every spreadsheet opens; a LibreOffice that meets a bad byte drops
+// every row after it.
+TEST(SetupSheet, HostileTextStillGivesASoundSheet) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(3);
+    input.header.company = "\xB4\xEB\xC7\xD1";  // code page 949, not decoded
+    input.rows[0][12] = "\xFF\xFE cut";         // no code page at all
+    input.rows[1][12] = std::string("bell\x07 nul") + '\0' + "end";
+    input.rows[2][12] = "\xEF\xBF\xBE\xEF\xBF\xBF";       // valid UTF-8, no XML character
+    testing::SavedWorkbook book(WriteSetupSheet(input));  // checks the whole package
+    EXPECT_EQ(book.Text(1, "C2"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(book.Text(1, "R12"), "\xEF\xBF\xBD\xEF\xBF\xBD cut");
+    EXPECT_EQ(book.Text(1, "R13"), std::string("bell\x07 nul") + '\0' + "end");
+    EXPECT_EQ(book.Text(1, "R14"), "\xEF\xBF\xBE\xEF\xBF\xBF");
+    EXPECT_EQ(book.Text(1, "R15"), "");  // the rows after them are all there
+    EXPECT_EQ(book.Text(1, "A14"), "r3c2");
+}
+
+// A cell holds 32,767 characters; a longer text is refused, not cut or
+// written for the spreadsheet to repair.
+TEST(SetupSheet, TextLongerThanACellHoldsIsRefusedBeforeAnythingIsWritten) {
+    testing::WriterFixture fixture;
+    const std::string longest(32767, 'x');
+    SetupSheetInput fits = fixture.Input(2);
+    fits.rows[1][12] = longest;
+    fits.header.item = std::string(32767 / 3, 'x') + "금형";  // 10,924 characters
+    testing::SavedWorkbook book(WriteSetupSheet(fits));
+    EXPECT_EQ(book.Text(1, "R13"), longest);
+
+    const std::string too_long = longest + "x";
+    struct Case {
+        const char* where;
+        void (*spoil)(SetupSheetInput&, const std::string&);
+    };
+    const Case cases[] = {
+        {"toolpath cell", [](SetupSheetInput& in, const std::string& t) { in.rows[1][5] = t; }},
+        {"company", [](SetupSheetInput& in, const std::string& t) { in.header.company = t; }},
+        {"file location",
+         [](SetupSheetInput& in, const std::string& t) { in.header.file_location = t; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        testing::WriterFixture empty;
+        SetupSheetInput input = empty.Input(2);
+        c.spoil(input, too_long);
+        try {
+            WriteSetupSheet(input);
+            ADD_FAILURE() << "written";
+        } catch (const SheetError& error) {
+            EXPECT_EQ(error.kind(), SheetError::Kind::kCellText);
+            EXPECT_EQ(SheetErrorMessage(error),
+                      "글이 너무 길어 시트에 쓰지 않았습니다 (한 칸에 32,767자까지): "
+                      "'xxxxxxxxxxxxxxxxxxxx…'");
+        }
+        EXPECT_TRUE(empty.OutputFiles().empty());
+    }
+    // Korean counts as one character each, as the spreadsheet counts it.
+    SetupSheetInput korean = fixture.Input(1);
+    korean.name_prefix = "K";
+    std::string hangul;
+    for (int i = 0; i < 32767; ++i) hangul += "가";
+    korean.rows[0][3] = hangul;
+    EXPECT_NO_THROW(WriteSetupSheet(korean));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"
 #include "sheet/workbook.h"
+#include "support/workbook_check.h"
 
 namespace orvalis::sheet {
 namespace {
@@ -78,6 +79,13 @@ std::vector<std::string> TableCells(const std::vector<const char*>& columns, int
         for (const char* column : columns) cells.push_back(column + std::to_string(row));
     }
     return cells;
+}
+
+// Excel answers a range merged twice with "Removed Records: Merge cells".
+TEST(Templates, TheShippedTemplatesOpenWithoutRepair) {
+    for (const char* name : {"ORVALIS.xlsx", "IMAGE.xlsx"}) {
+        EXPECT_TRUE(testing::IsSoundWorkbook(TemplateBytes(name))) << name;
+    }
 }
 
 TEST(Templates, TheSetupSheetFitsItsPicturesAndCellMap) {

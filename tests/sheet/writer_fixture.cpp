@@ -5,6 +5,7 @@
 #include "sheet/cell_ref.h"
 #include "sheet/package_fixture.h"
 #include "sheet/test_bitmaps.h"
+#include "support/workbook_check.h"
 
 namespace orvalis::testing {
 
@@ -46,7 +47,9 @@ sheet::SetupSheetInput WriterFixture::Input(int rows) const {
 
 SavedWorkbook::SavedWorkbook(const fs::path& file)
     : bytes_(ReadFileBytes(file).value_or("")),
-      book_(std::make_unique<sheet::Workbook>(bytes_, file.string())) {}
+      book_(std::make_unique<sheet::Workbook>(bytes_, file.string())) {
+    EXPECT_TRUE(IsSoundWorkbook(bytes_)) << file;
+}
 
 std::unique_ptr<pugi::xml_document> SavedWorkbook::Xml(const std::string& part) const {
     auto document = std::make_unique<pugi::xml_document>();

@@ -60,7 +60,7 @@ TEST(SimNcPrograms, KeepWritesTheToolpathInTheDialectTheOptionFileNames) {
               "G00 G90 G54 X-45. Y-35.\r\n"
               "S4770 M03\r\n"
               "G43 Z10. H1 M08\r\n"
-              "Z-7.\r\n"
+              "Z5.\r\n"
               "G01 Z-12. F380\r\n"
               "X45. F1140\r\n"
               "Y35.\r\n"
@@ -86,7 +86,7 @@ TEST(SimNcPrograms, KeepWritesTheToolpathInTheDialectTheOptionFileNames) {
               "8 TOOL CALL 1 Z S4770\r\n"
               "9 L Z+10 R0 FMAX M3\r\n"
               "10 L X-45 Y-35 R0 FMAX M8\r\n"
-              "11 L Z-7 FMAX\r\n"
+              "11 L Z+5 FMAX\r\n"
               "12 L Z-12 F380\r\n"
               "13 L X+45 F1140\r\n"
               "14 L Y+35\r\n"
@@ -120,7 +120,7 @@ TEST(SimNcPrograms, MovesFollowTheToolpathsPointsElseCutLevelByLevel) {
     nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\P.nc");
     std::string points = nc.Read("C:\\NC\\P.nc");
     EXPECT_NE(points.find("G00 G90 G54 X0. Y0.\r\nS4770 M03\r\nG43 Z10. H1 M08\r\n"
-                          "Z4.\r\nG01 Z-1. F380\r\nX10. F1140\r\nY5. Z-2.5\r\n"
+                          "Z5.\r\nG01 Z-1. F380\r\nX10. F1140\r\nY5. Z-2.5\r\n"
                           "Z-3. F380\r\nG00 Z10.\r\n"),
               std::string::npos)
         << points;

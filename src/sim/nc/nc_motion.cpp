@@ -15,10 +15,11 @@ bool SamePoint(const Point3& a, const Point3& b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
-// Rapid down to just above `first`, then plunge onto it.
-void EnterAt(ToolpathMotion& motion, const Point3& first) {
+// Rapid down to just above `first`, never below the clearance above the
+// stock's top (a rapid into the material breaks the tool), then plunge onto it.
+void EnterAt(ToolpathMotion& motion, const Point3& first, double stock_top) {
     motion.entry = {first.x, first.y, motion.safe_z};
-    double start_z = std::min(first.z + kStartClearance, motion.safe_z);
+    double start_z = std::min(std::max(first.z, stock_top) + kStartClearance, motion.safe_z);
     if (start_z < motion.safe_z) {
         motion.moves.push_back({MoveKind::kRapid, {first.x, first.y, start_z}});
     }
@@ -35,7 +36,7 @@ ToolpathMotion PointMotion(const std::vector<Point3>& points, double stock_top) 
     double highest = stock_top;
     for (const Point3& point : points) highest = std::max(highest, point.z);
     motion.safe_z = highest + kSafeClearance;
-    EnterAt(motion, points.front());
+    EnterAt(motion, points.front(), stock_top);
     for (std::size_t i = 1; i < points.size(); ++i) {
         const Point3& from = points[i - 1];
         const Point3& to = points[i];
@@ -76,13 +77,15 @@ std::pair<double, double> Inside(double low, double high, double inset) {
 }
 
 ToolpathMotion ContourMotion(const Toolpath& toolpath, const Tool& tool, const Limits& stock) {
-    double inset = tool.diameter / 2 + std::max(toolpath.thickness.radial, 0.0);
+    // A negative allowance (an electrode's spark gap) cuts past the stock's
+    // faces by that much.
+    double inset = tool.diameter / 2 + toolpath.thickness.radial;
     auto [x0, x1] = Inside(stock[0], stock[1], inset);
     auto [y0, y1] = Inside(stock[2], stock[3], inset);
     std::vector<double> levels = ContourLevels(toolpath, tool, stock[5]);
     ToolpathMotion motion;
     motion.safe_z = std::max(stock[5], toolpath.lowest_z) + kSafeClearance;
-    EnterAt(motion, {x0, y0, levels.front()});
+    EnterAt(motion, {x0, y0, levels.front()}, stock[5]);
     for (std::size_t k = 0; k < levels.size(); ++k) {
         double z = levels[k];
         if (k > 0) motion.moves.push_back({MoveKind::kPlunge, {x0, y0, z}});

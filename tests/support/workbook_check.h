@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvalis::testing {
+
+// What a spreadsheet program would repair, refuse or silently drop in an
+// .xlsx package, one line per fault (empty when the workbook is sound):
+// - every XML part well-formed: valid UTF-8, only characters XML allows;
+// - every part has a content type, every override names a part;
+// - every internal relationship target is a part of the package;
+// - in every worksheet: rows ascending, cells ascending and in their row,
+//   merged ranges neither repeated, overlapping nor a single cell, and the
+//   mergeCells count right;
+// - cell text at most 32,767 characters;
+// - shared strings: every index in range, count and uniqueCount right.
+std::vector<std::string> WorkbookProblems(const std::string& package);
+
+// For EXPECT_TRUE / ASSERT_TRUE: the workbook (bytes or file) is sound, or
+// the problems, one a line.
+::testing::AssertionResult IsSoundWorkbook(const std::string& package);
+::testing::AssertionResult IsSoundWorkbookFile(const std::filesystem::path& file);
+
+// The faults of one XML text taken alone: bad UTF-8, characters XML does not
+// allow, or what the parser refuses. Empty when well-formed.
+std::string XmlProblem(const std::string& text);
+
+}  // namespace orvalis::testing
