@@ -5,8 +5,8 @@
 #include "cli/steps.h"
 #include "cli/tab_text.h"
 #include "mainwin/main_window_model.h"
-#include "platform/native_path.h"
 #include "platform/atomic_file.h"
+#include "platform/native_path.h"
 #include "platform/text_encoding.h"
 #include "survey/toolpath_grid.h"
 

@@ -70,7 +70,6 @@ void LoadQtTranslation(QApplication& app) {
     }
 }
 
-
 // Says in Korean why the program must stop, instead of the abort an escaped
 // exception would end in.
 void Fatal(const QString& why) {

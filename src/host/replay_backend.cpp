@@ -1,8 +1,8 @@
 #include "host/replay_backend.h"
 
 #include "host/host_error.h"
-#include "platform/native_path.h"
 #include "platform/atomic_file.h"
+#include "platform/native_path.h"
 
 namespace orvalis::host {
 
