@@ -153,9 +153,11 @@ class TemporaryFile {
   public:
     explicit TemporaryFile(const fs::path& target) {
         for (unsigned attempt = 0; attempt < 100; ++attempt) {
-            name_ = target.parent_path() / (L"." + target.filename().wstring() + L"." +
-                                            std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                            std::to_wstring(GetTickCount64() + attempt) + L".tmp");
+            // A short name of its own, so a target whose name is as long as
+            // Windows allows still gets its temporary file beside it.
+            name_ = target.parent_path() /
+                    (L".orvalis-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                     std::to_wstring(GetTickCount64() + attempt) + L".tmp");
             handle_ = CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) break;

@@ -40,6 +40,9 @@ TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
 }
 
 TEST(DrivePaths, TheExactNameWinsAmongCaseVariants) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps one file for names that differ only in case";
+#endif
     testing::TempDrives drives;
     fs::path image = drives.root() / "c" / "IMAGE";
     fs::create_directories(image);

@@ -101,7 +101,7 @@ TEST(WindowsFiles, AFailedReplaceKeepsTheOldFileAndCleansUp) {
         ADD_FAILURE() << "a file held open was replaced";
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), Utf8(file));
-        EXPECT_NE(std::string(error.what()).find("cannot replace the file"), std::string::npos)
+        EXPECT_NE(std::string(error.what()).find("파일을 바꿀 수 없습니다"), std::string::npos)
             << error.what();
     }
     CloseHandle(held);
