@@ -99,6 +99,9 @@ TEST(AtomicFile, CreatingNeverReplacesEvenUnderARace) {
 // The temporary file beside a target must not need a longer name than the
 // target's own, which may be as long as a name can be.
 TEST(AtomicFile, TheLongestLegalNamesCanBeWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows limits the whole path (260 characters) before the name";
+#endif
     testing::TempFolder folder;
     std::string korean;
     for (int i = 0; i < 83; ++i) korean += "가";  // 249 bytes

@@ -63,16 +63,32 @@ ScopedEnv::~ScopedEnv() {
     SetEnvironment(name_, old_);
 }
 
+#ifdef _WIN32
+namespace {
+
+// The folder the drive paths stand for now; a nested TempDrives gives the
+// outer one its mapping back, as ScopedEnv gives ORVALIS_DRIVES back.
+std::optional<fs::path>& MappedRoot() {
+    static std::optional<fs::path> root;
+    return root;
+}
+
+}  // namespace
+#endif
+
 // On Windows drive paths are real; the test seam maps them into the folder.
 TempDrives::TempDrives() : env_("ORVALIS_DRIVES", Utf8(folder_.path())) {
 #ifdef _WIN32
+    previous_root_ = MappedRoot();
+    MappedRoot() = folder_.path();
     MapDrivesForTests(folder_.path());
 #endif
 }
 
 TempDrives::~TempDrives() {
 #ifdef _WIN32
-    MapDrivesForTests(std::nullopt);
+    MappedRoot() = previous_root_;
+    MapDrivesForTests(previous_root_);
 #endif
 }
 

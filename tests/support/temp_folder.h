@@ -53,6 +53,7 @@ class TempDrives {
   private:
     TempFolder folder_;
     ScopedEnv env_;
+    std::optional<std::filesystem::path> previous_root_;  // Windows: the outer mapping
 };
 
 }  // namespace orvalis::testing
