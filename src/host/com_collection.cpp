@@ -150,38 +150,6 @@ std::vector<std::string> ComCollection::Texts() const {
     return texts;
 }
 
-HRESULT ComCollection::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ComCollection::AddRef() {
-    return ++references_;
-}
-
-ULONG ComCollection::Release() {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
-HRESULT ComCollection::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT ComCollection::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT ComCollection::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     struct Member {

@@ -9,13 +9,15 @@
 
 #include "host/com_ref.h"
 
+#include "host/com_dispatch_object.h"
+
 namespace orvalis::host {
 
 // A collection that answers as a Visual Basic collection does: Add (item,
 // and optionally key, before, after), Count, Item (the default member, by
 // 1-based position or by key), Remove and _NewEnum for For Each. The host's
 // control fills the one handed to ToolpathNames.
-class ComCollection final : public IDispatch {
+class ComCollection final : public host::DispatchObject {
   public:
     // A new, empty collection with one reference for the caller.
     static ComRef<ComCollection> Create();
@@ -25,12 +27,6 @@ class ComCollection final : public IDispatch {
     std::vector<std::string> Texts() const;
     std::size_t size() const { return items_.size(); }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
@@ -44,7 +40,7 @@ class ComCollection final : public IDispatch {
     };
 
     ComCollection() = default;
-    virtual ~ComCollection();
+    ~ComCollection() override;
 
     HRESULT Add(DISPPARAMS* params, EXCEPINFO* exception);
     HRESULT Item(DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception);
@@ -53,7 +49,6 @@ class ComCollection final : public IDispatch {
     // The 0-based position an index or key argument names, or -1.
     long Find(const VARIANT& where) const;
 
-    ULONG references_ = 1;
     std::vector<Entry> items_;
 };
 

@@ -1,11 +1,11 @@
 #include "host/session.h"
 
-#include <cstdlib>
 #include <map>
 
 #include "host/host_error.h"
 #include "host/replay_backend.h"
 #include "host/system_backends.h"
+#include "platform/native_path.h"
 
 namespace orvalis::host {
 
@@ -84,8 +84,8 @@ std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
 }
 
 std::string DefaultHostSpec() {
-    const char* env = std::getenv("ORVALIS_HOST");
-    return env && *env ? std::string(env) : std::string(SystemDefaultHost());
+    // Read as UTF-16 on Windows, so a project path with Korean letters survives.
+    return EnvironmentText("ORVALIS_HOST").value_or(std::string(SystemDefaultHost()));
 }
 
 }  // namespace orvalis::host

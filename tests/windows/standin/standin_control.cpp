@@ -224,38 +224,6 @@ StandInControl::~StandInControl() {
     InterlockedDecrement(&g_objects);
 }
 
-HRESULT StandInControl::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG StandInControl::AddRef() {
-    return ++references_;
-}
-
-ULONG StandInControl::Release() {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
-HRESULT StandInControl::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT StandInControl::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
-
 HRESULT StandInControl::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
