@@ -71,7 +71,7 @@ class SheetJob {
 void BM_SetupSheetWith60RowsAndFourViews(benchmark::State& state) {
     SheetJob job;
     fs::path saved;
-    for (auto _ : state) saved = orvalis::sheet::WriteSetupSheet(job.input());
+    for (auto _ : state) saved = orvalis::sheet::WriteSetupSheet(job.input()).file;
     std::uintmax_t size = fs::file_size(saved);
     state.counters["file_kB"] = static_cast<double>(size) / 1024;
     if (size >= kMegabyte) state.SkipWithError("the setup sheet weighs 1 MB or more");

@@ -11,8 +11,10 @@ The writers fill fixed cells of these templates, so the cell map below must
 not move: first page C2 company, M2 work offset, C3 item, M3 part name, D33
 file location, pictures anchored at B5, L5, B8, L8 (+30/+40 points to the
 right), toolpaths in rows 12 to 30 (headings in row 11) in the columns A D F G
-H I J M N O P R; second page C2, K2, C3, K3, C41, toolpaths from row 6
-(headings in row 5) in A D F G H I J K L M N P. Picture workbook: item C1,
+H I J M N O P R, totals in D34 (caption "총 가공시간" in A34) and J34
+("공구 수" in G34), removed toolpaths listed in A36; second page C2, K2, C3,
+K3, C41, toolpaths from row 6 (headings in row 5) in A D F G H I J K L M N P,
+removed toolpaths listed in A48. Picture workbook: item C1,
 part name B4, pictures at E1, G1, E12, G12 (+5 right, +25 down), 300 x 200.
 
 Column widths and row heights are chosen so that four pictures of 300 x 200
@@ -318,19 +320,32 @@ def header(sheet, title, last, left_label, left_value, right_label, right_value)
         sheet.box(in_row(right_value, row), **VALUE)
 
 
+def note(sheet, cell_range):
+    """The row below a page's table where a replacing sheet lists the
+    toolpaths that disappeared; empty in the template."""
+    sheet.style(cell_range, size=10, horizontal="left", vertical="top", wrap=True, indent=1)
+    sheet.merge(cell_range)
+
+
 def first_page(styles, strings):
     widths = dict(A=48, B=18, C=30, D=54, E=18, F=40.5, G=40.5, H=40.5, I=40.5, J=33, K=15,
                   L=15, M=57, N=57, O=57, P=42, Q=15, R=114)
-    heights = {1: 36, 2: 24, 3: 24, 4: 6, 11: 30, 31: 6, 32: 6, 33: 24}
+    heights = {1: 36, 2: 24, 3: 24, 4: 6, 11: 30, 31: 6, 32: 6, 33: 24, 34: 24, 35: 6, 36: 30}
     heights.update({row: 72 for row in range(5, 11)})  # two rows of pictures, 216 pt each
     heights.update({row: 19.5 for row in range(12, 31)})
-    sheet = Sheet("작업지시서", styles, strings, widths, heights, "$A$1:$R$33")
+    sheet = Sheet("작업지시서", styles, strings, widths, heights, "$A$1:$R$36")
     # C2 company, M2 work offset, C3 item, M3 part name.
     header(sheet, "작업 지시서", "R", "A:B", "C:I", "J:L", "M:R")
     sheet.frame("A5:R10")
     table(sheet, FIRST_PAGE_TABLE, 11, range(12, 31))
     sheet.box("A33:C33", "파일 위치", **LABEL)
     sheet.box("D33:R33", **VALUE)  # file location
+    sheet.box("A34:C34", "총 가공시간", **LABEL)
+    sheet.box("D34:F34", **VALUE)  # total machining time
+    sheet.box("G34:I34", "공구 수", **LABEL)
+    sheet.box("J34:L34", **VALUE)  # number of distinct tools
+    sheet.box("M34:R34", **VALUE)
+    note(sheet, "A36:R36")
     return sheet
 
 
@@ -340,7 +355,8 @@ def second_page(styles, strings):
     heights = {1: 36, 2: 24, 3: 24, 4: 6, 5: 30, 41: 24}
     heights.update({row: 19.5 for row in range(6, 41)})
     heights.update({row: 19.5 for row in range(42, 47)})
-    sheet = Sheet("작업지시서 (2)", styles, strings, widths, heights, "$A$1:$P$46")
+    heights.update({47: 6, 48: 30})
+    sheet = Sheet("작업지시서 (2)", styles, strings, widths, heights, "$A$1:$P$48")
     # C2 company, K2 work offset, C3 item, K3 part name.
     header(sheet, "작업 지시서 (계속)", "P", "A:B", "C:I", "J", "K:P")
     table(sheet, SECOND_PAGE_TABLE, 5, range(6, 41))
@@ -354,6 +370,7 @@ def second_page(styles, strings):
     sheet.style("P41", sides=dict(top=THIN, bottom=THIN, right=THIN), **BODY)
     # Toolpaths 56 to 60 run on below it.
     table(sheet, SECOND_PAGE_TABLE, 5, range(42, 47), bordered=False, headings=False)
+    note(sheet, "A48:P48")
     return sheet
 
 

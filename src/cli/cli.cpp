@@ -36,6 +36,7 @@ constexpr CommandEntry kCommands[] = {
     {"rename", RunRename, "rename every toolpath to PREFIX1, PREFIX2, ..."},
     {"run", RunTypicalRun, "the typical run: survey, capture, sheets and NC files"},
     {"settings", RunSettings, "print the stored settings"},
+    {"compare", RunCompare, "what changed between two setup sheets (OLD.xlsx NEW.xlsx)"},
 };
 
 void PrintHelp(std::ostream& out) {

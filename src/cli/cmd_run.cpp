@@ -52,7 +52,7 @@ int Finish(CommandContext& context, const MainWindowModel& main_window, const Wr
 int RunTypicalRun(CommandContext& context) {
     CommandArguments arguments(context.arguments(),
                                {"--folder", "--company", "--offset", "--item", "--prefix"},
-                               {"--collision", "--force"});
+                               {"--collision", "--force", "--no-marks"});
     if (!arguments.operands().empty()) throw UsageError("run takes no operands");
     std::string folder = arguments.Option("--folder").value_or("./orvalis-out");
     std::error_code error;
@@ -65,6 +65,7 @@ int RunTypicalRun(CommandContext& context) {
     Clock::time_point started = Clock::now();
 
     MainWindowModel& main_window = context.LoadMainWindow();
+    if (arguments.Flag("--no-marks")) main_window.mark_changes_check.Value = 0;
     Written written{context.out(), {}};
     bool surveyed = arguments.Flag("--collision")
                         ? CheckCollisionsAsTyped(context, main_window, arguments)
@@ -83,6 +84,9 @@ int RunTypicalRun(CommandContext& context) {
         auto saved = PressWorkbook(context, main_window, action, press, force, false);
         if (!saved) return Finish(context, main_window, written, started, false);
         written.Add(*saved);
+        if (press == &MainWindowModel::ClickSetupSheet) {
+            PrintReplacedSheetChanges(context.out(), main_window);
+        }
     }
     context.Session()->Mark("post");
     int shown = context.MessagesShown();

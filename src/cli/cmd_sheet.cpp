@@ -17,6 +17,7 @@ namespace {
 const std::vector<std::string> kSheetOptions = {"--folder", "--grid", "--company", "--offset",
                                                 "--item",   "--part", "--prefix",  "--start"};
 const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
+const std::vector<std::string> kSheetFlags = {"--force", "--show", "--no-marks"};
 
 // Fills the survey list and the grid from a file of rows, 13 TAB-separated
 // cells each (escaped as `survey` prints them), as if a survey had written
@@ -62,8 +63,9 @@ int Print(CommandContext& context, const std::optional<std::string>& saved) {
 // Fills the grid by a survey (or from --grid), sets the header boxes and the
 // folder, and presses "시트 만들기".
 int RunSheet(CommandContext& context) {
-    CommandArguments arguments(context.arguments(), kSheetOptions, kWorkbookFlags);
+    CommandArguments arguments(context.arguments(), kSheetOptions, kSheetFlags);
     MainWindowModel& main_window = context.LoadMainWindow();
+    if (arguments.Flag("--no-marks")) main_window.mark_changes_check.Value = 0;
     OpenFolder(main_window, FolderOption(arguments));
     if (auto grid = arguments.Option("--grid")) {
         if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
@@ -73,9 +75,11 @@ int RunSheet(CommandContext& context) {
         return 1;  // without --force a stopped survey ends here; with it the sheet asks
     }
     TypeHeader(main_window, arguments);
-    return Print(context,
-                 PressWorkbook(context, main_window, "sheet", &MainWindowModel::ClickSetupSheet,
+    int status = Print(
+        context, PressWorkbook(context, main_window, "sheet", &MainWindowModel::ClickSetupSheet,
                                arguments.Flag("--force"), arguments.Flag("--show")));
+    PrintReplacedSheetChanges(context.out(), main_window);
+    return status;
 }
 
 // Presses "그림": the picture workbook IMAGE in the folder.

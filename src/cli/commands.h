@@ -17,5 +17,6 @@ int RunPictures(CommandContext& context);
 int RunTypicalRun(CommandContext& context);
 int RunCollision(CommandContext& context);
 int RunGouge(CommandContext& context);
+int RunCompare(CommandContext& context);
 
 }  // namespace orvalis::cli

@@ -11,10 +11,6 @@ class FlexGrid;
 
 namespace orvalis::cli {
 
-// The seconds of a machining time as the host prints it: "H:MM:SS",
-// "MM:SS" or whole seconds; nothing for any other text.
-std::optional<long> MachiningSeconds(std::string_view text);
-
 // "12 toolpaths, machining time 5:53:23, 18 files": the one-line end of a
 // run. Times that cannot be read are left out of the total and counted.
 std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t files);

@@ -7,6 +7,7 @@
 #include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
+#include "sheet/setup_sheet_reader.h"
 #include "survey/toolpath_grid.h"
 #include "views/block_panel_model.h"
 #include "views/view_capture.h"
@@ -147,6 +148,17 @@ std::optional<std::string> PressWorkbook(CommandContext& context, MainWindowMode
     (main_window.*press)();
     if (main_window.last_workbook().empty()) return std::nullopt;
     return main_window.last_workbook();
+}
+
+void PrintSheetChanges(std::ostream& out, const sheet::SheetComparison& comparison) {
+    for (const std::string& line : sheet::ChangeLines(comparison.changes, comparison.after)) {
+        out << line << '\n';
+    }
+}
+
+void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_window) {
+    const auto& written = main_window.last_sheet();
+    if (written && written->comparison) PrintSheetChanges(out, *written->comparison);
 }
 
 }  // namespace orvalis::cli

@@ -14,7 +14,18 @@ class FlexGrid;
 }
 }  // namespace orvalis
 
+namespace orvalis::sheet {
+struct SheetComparison;
+}
+
 namespace orvalis::cli {
+
+// "변경: 3 toolpaths, 2 new, 1 removed", then a line per change.
+void PrintSheetChanges(std::ostream& out, const sheet::SheetComparison& comparison);
+
+// After "시트 만들기": what changed since the sheet it replaced, when it
+// replaced one and could compare.
+void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_window);
 
 // Puts the operands (default: the whole project list) into the survey list,
 // presses "불러오기" (transcript "# survey"), then types --prefix and --start

@@ -202,6 +202,11 @@ QWidget* MainWindow::BuildLowerFrame() {
     row->addWidget(combo1_);
     row->addWidget(AddButton(2, QStringLiteral("NC POST")));
     row->addWidget(AddButton(3, QStringLiteral("시트 만들기")));
+    mark_changes_ = new QCheckBox(FromStd(model_->mark_changes_check.Caption), frame);
+    mark_changes_->setToolTip(
+        QStringLiteral("같은 이름의 시트를 바꿀 때, 그 뒤로 바뀐 칸과 새 "
+                       "툴패스를 색으로 표시하고 지워진 툴패스를 적습니다"));
+    row->addWidget(mark_changes_);
     row->addWidget(AddButton(13, QStringLiteral("그림")));
     QPushButton* capture = AddButton(15, QString());
     capture->setIcon(CaptureIcon());
@@ -268,6 +273,8 @@ void MainWindow::ConnectEdits() {
             marked("collision", &MainWindowModel::ClickCollisionCheck));
     connect(check2_, &QCheckBox::clicked, this,
             marked("gouge", &MainWindowModel::ClickGougeDisplay));
+    connect(mark_changes_, &QCheckBox::toggled, this,
+            [&m](bool checked) { m.mark_changes_check.Value = checked ? 1 : 0; });
 
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
         for (int i = 0; i < list1_->count(); ++i)
@@ -313,6 +320,10 @@ void MainWindow::Refresh() {
     ShowList(*list2_, m.List2);
     check1_->setChecked(m.Check1.Value == 1);
     check2_->setChecked(m.Check2.Value == 1);
+    {
+        const QSignalBlocker blocker(mark_changes_);
+        mark_changes_->setChecked(m.mark_changes_check.Value == 1);
+    }
     label9_->setText(FromStd(m.Label9.Caption));
     label8_->setText(FromStd(m.Label8.Caption));
     folder_panel_->Refresh();

@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow {
     FolderPanelView* FolderPanel() const { return folder_panel_; }
     QCheckBox* Check1() const { return check1_; }
     QCheckBox* Check2() const { return check2_; }
+    QCheckBox* MarkChangesCheck() const { return mark_changes_; }
     // "취소": stops long host work; enabled only while it runs (see BusyWork).
     QPushButton* CancelButton() const { return cancel_; }
 
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow {
     QComboBox* combo4_ = nullptr;
     QCheckBox* check1_ = nullptr;
     QCheckBox* check2_ = nullptr;
+    QCheckBox* mark_changes_ = nullptr;  // beside "시트 만들기"
     QComboBox* combo2_ = nullptr;
     QComboBox* combo3_ = nullptr;
     QLineEdit* text1_ = nullptr;

@@ -12,6 +12,7 @@
 #include "host/channel.h"
 #include "mainwin/folder_panel.h"
 #include "ncout/nc_post.h"
+#include "sheet/setup_sheet.h"
 #include "survey/assembly_values.h"
 #include "survey/survey.h"
 #include "tools/collision_check.h"
@@ -76,6 +77,8 @@ class MainWindowModel : public forms::Window {
     forms::ComboBox Combo1;  // post-processor option files
     forms::Button Command2{"NC POST", true};
     forms::Button Command3{"시트 만들기", true};
+    // Beside "시트 만들기": a sheet that replaces one marks what changed since.
+    forms::CheckBox mark_changes_check{"변경 표시", 1};
     forms::Button Command13{"그림", true};
     forms::Button Command15;  // a picture: view capture
     forms::FlexGrid MSFlexGrid1;
@@ -97,6 +100,9 @@ class MainWindowModel : public forms::Window {
     const ncout::PostResult& last_post() const { return last_post_; }
     // The workbook the last "시트 만들기" or "그림" saved; empty when it saved none.
     const std::string& last_workbook() const { return last_workbook_; }
+    // What the last "시트 만들기" said about the sheet it replaced; nothing
+    // when it saved none.
+    const std::optional<sheet::SetupSheetResult>& last_sheet() const { return last_sheet_; }
     // What the last collision check and gouge display did.
     const tools::CollisionResult& last_collision() const { return last_collision_; }
     const tools::GougeResult& last_gouge() const { return last_gouge_; }
@@ -165,6 +171,8 @@ class MainWindowModel : public forms::Window {
     void ShowProgress(const std::string& work, int index, int count);
     void ReportSurvey();
     void ReportPost(int not_posted);
+    // Says what changed since the replaced sheet, or why that is not marked.
+    void ReportSheetChanges(const sheet::SetupSheetResult& written);
     // Asks before NC files that exist are replaced; false when the user says no.
     bool AgreeToReplaceNcFiles(const std::vector<std::string>& planned);
     // Runs a workbook writer, asking before it replaces a file; `write` takes
@@ -189,6 +197,7 @@ class MainWindowModel : public forms::Window {
     survey::SurveyResult last_survey_;
     ncout::PostResult last_post_;
     std::string last_workbook_;
+    std::optional<sheet::SetupSheetResult> last_sheet_;
     tools::CollisionResult last_collision_;
     tools::GougeResult last_gouge_;
     std::map<std::string, std::string> current_folders_;  // per drive, as the last ChDir left it

@@ -138,6 +138,7 @@ void MainWindowModel::ReportPost(int not_posted) {
 }
 
 void MainWindowModel::ClickSetupSheet() {
+    last_sheet_.reset();
     if (!AgreeToUnsurveyedRows()) return;
     settings::PictureSizeTexts sizes = forms().settings_window().PictureSizes();
     sheet::SetupSheetInput input;
@@ -152,10 +153,30 @@ void MainWindowModel::ClickSetupSheet() {
     input.name_prefix = Text8.Text();
     input.first_nc_name = MSFlexGrid1.TextMatrix(1, survey::kNcName);
     input.target_folder = Utf8(ResolvePath(Dir1.Path));
-    SaveWorkbook("시트 만들기", [&input](bool overwrite) {
+    input.mark_changes = mark_changes_check.Value == 1;
+    std::optional<sheet::SetupSheetResult> written;
+    SaveWorkbook("시트 만들기", [&input, &written](bool overwrite) {
         input.overwrite = overwrite;
-        return sheet::WriteSetupSheet(input);
+        written = sheet::WriteSetupSheet(input);
+        return written->file;
     });
+    if (!written || last_workbook_.empty()) return;
+    last_sheet_ = std::move(written);
+    ReportSheetChanges(*last_sheet_);
+}
+
+void MainWindowModel::ReportSheetChanges(const sheet::SetupSheetResult& written) {
+    if (!written.marks_skipped.empty()) {
+        Status("저장했습니다: " + last_workbook_ + " (변경 표시 없음)");
+        forms().interaction().Message({written.marks_skipped + "\n" + last_workbook_, "시트 만들기",
+                                       forms::MessageIcon::kExclamation});
+        return;
+    }
+    if (!written.comparison) return;
+    const sheet::SheetChanges& changes = written.comparison->changes;
+    Status("저장했습니다: " + last_workbook_ + " (" +
+           (changes.None() ? std::string("바뀐 툴패스 없음") : sheet::ChangeSummary(changes)) +
+           ")");
 }
 
 void MainWindowModel::ClickPictures() {

@@ -31,6 +31,16 @@ inline constexpr std::string_view kDrawingRel =
 inline constexpr std::string_view kImageRel =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
 
+inline constexpr std::string_view kCustomXmlRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/customXml";
+inline constexpr std::string_view kCustomXmlPropertiesRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/customXmlProps";
+inline constexpr std::string_view kCustomXmlNs =
+    "http://schemas.openxmlformats.org/officeDocument/2006/customXml";
+
+inline constexpr std::string_view kXmlContentType = "application/xml";
+inline constexpr std::string_view kCustomXmlPropertiesContentType =
+    "application/vnd.openxmlformats-officedocument.customXmlProperties+xml";
 inline constexpr std::string_view kDrawingContentType =
     "application/vnd.openxmlformats-officedocument.drawing+xml";
 inline constexpr std::string_view kRelationshipsContentType =

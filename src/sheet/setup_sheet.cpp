@@ -1,10 +1,16 @@
 #include "sheet/setup_sheet.h"
 
+#include <system_error>
+
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "sheet/picture_size.h"
+#include "sheet/setup_sheet_layout.h"
+#include "sheet/sheet_marks.h"
 #include "sheet/sheet_output.h"
+#include "sheet/sheet_row_names.h"
+#include "sheet/sheet_totals.h"
 
 namespace orvalis::sheet {
 
@@ -13,24 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kTemplate = "ORVALIS.xlsx";
-
-// Toolpaths 1 to 19 fill the first page's rows 12 to 30; the 20th and later
-// go to the continuation page from row 6 on.
-constexpr std::size_t kFirstPageRows = 19;
-constexpr int kFirstPageRowBefore = 11;
-constexpr int kSecondPageRowShift = 14;
-
-// Where each written grid column goes; the host's toolpath name (column 1)
-// goes nowhere. The pages differ from column K on.
-struct ToolpathColumn {
-    int grid_column;
-    const char* first_page;
-    const char* second_page;
-};
-constexpr ToolpathColumn kToolpathColumns[] = {
-    {2, "A", "A"}, {3, "D", "D"}, {4, "F", "F"},  {5, "G", "G"},  {6, "H", "H"},  {7, "I", "I"},
-    {8, "J", "J"}, {9, "M", "K"}, {10, "N", "L"}, {11, "O", "M"}, {12, "P", "N"}, {13, "R", "P"},
-};
 
 struct HeaderCells {
     const char* company;
@@ -60,17 +48,69 @@ void PlaceViews(Worksheet& sheet, const std::array<int, 8>& sizes) {
     for (const PicturePlacement& placement : placements) PlacePicture(sheet, placement);
 }
 
-void WriteToolpaths(Workbook& book, const std::vector<ToolpathRow>& rows) {
-    for (std::size_t written = 0; written < rows.size(); ++written) {
-        int toolpath = static_cast<int>(written) + 1;
-        bool first_page = written < kFirstPageRows;
-        Worksheet& sheet = book.Sheet(first_page ? 1 : 2);
-        int row = first_page ? kFirstPageRowBefore + toolpath : toolpath - kSecondPageRowShift;
-        for (const ToolpathColumn& column : kToolpathColumns) {
-            std::string cell =
-                (first_page ? column.first_page : column.second_page) + std::to_string(row);
-            sheet.SetText(cell, rows[written][static_cast<std::size_t>(column.grid_column - 1)]);
+// The grid rows as the sheet will hold them, with their host names.
+std::vector<SheetRow> SheetRowsOf(const std::vector<ToolpathRow>& rows) {
+    std::vector<SheetRow> sheet_rows;
+    for (const ToolpathRow& row : rows) {
+        SheetRow sheet_row;
+        sheet_row.toolpath = row[0];
+        std::copy(row.begin() + 1, row.end(), sheet_row.cells.begin());
+        sheet_rows.push_back(std::move(sheet_row));
+    }
+    return sheet_rows;
+}
+
+void WriteToolpaths(Workbook& book, const std::vector<SheetRow>& rows) {
+    std::vector<std::string> names;
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        for (std::size_t column = 0; column < kWrittenColumns; ++column) {
+            ToolpathCell cell =
+                ToolpathCellOf(index + 1, kFirstWrittenColumn + static_cast<int>(column));
+            book.Sheet(cell.page).SetText(cell.address, rows[index].cells[column]);
         }
+        names.push_back(rows[index].toolpath);
+    }
+    RecordRowNames(book, names);
+}
+
+// The sheet that `target` replaces, read before it is gone. Nothing when
+// there is none; `skipped` says why one that is there cannot be compared.
+std::optional<Workbook> OpenReplacedSheet(const fs::path& target, std::string& skipped) {
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(target, error))) return std::nullopt;
+    try {
+        return Workbook::Open(target);
+    } catch (const WorkbookError& failure) {
+        skipped =
+            "바꾼 시트를 읽을 수 없어 변경 표시 없이 썼습니다: " + std::string(failure.what());
+        return std::nullopt;
+    }
+}
+
+// The replaced sheet's rows against the new ones; nothing, with `skipped`
+// saying why, when the old sheet is damaged or from another template.
+std::optional<SheetComparison> CompareWithReplaced(Workbook& replaced, Workbook& template_book,
+                                                   const fs::path& target,
+                                                   const std::vector<SheetRow>& rows,
+                                                   std::string& skipped) {
+    try {
+        RequireSameLayout(template_book, replaced, Utf8(target));
+        SheetComparison comparison{ReadSheetRows(replaced), rows, {}};
+        comparison.changes = CompareSheetRows(comparison.before, comparison.after);
+        return comparison;
+    } catch (const WorkbookError& failure) {
+        skipped =
+            "바꾼 시트와 비교할 수 없어 변경 표시 없이 썼습니다: " + std::string(failure.what());
+        return std::nullopt;
+    }
+}
+
+void RefuseOverlongInput(const SetupSheetInput& input) {
+    const SheetHeader& header = input.header;
+    RefuseOverlongText(
+        {header.company, header.work_offset, header.item, header.part_name, header.file_location});
+    for (const ToolpathRow& row : input.rows) {
+        for (const std::string& text : row) RefuseOverlongText({text});
     }
 }
 
@@ -84,20 +124,23 @@ std::string SetupSheetName(const std::string& name_prefix, const std::string& fi
     return name_prefix.empty() ? first_nc_name : name_prefix;
 }
 
-fs::path WriteSetupSheet(const SetupSheetInput& input) {
+SetupSheetResult WriteSetupSheet(const SetupSheetInput& input) {
     std::array<int, 8> sizes = PictureSizesInPoints(input.picture_sizes);
-    fs::path target =
+    SetupSheetResult result;
+    result.file =
         WorkbookTarget(input.target_folder, SetupSheetName(input.name_prefix, input.first_nc_name),
                        ExtensionOf(kTemplate));
-    RefuseToReplace(target, input.overwrite);
-    const SheetHeader& header = input.header;
-    RefuseOverlongText(
-        {header.company, header.work_offset, header.item, header.part_name, header.file_location});
-    for (const ToolpathRow& row : input.rows) {
-        for (const std::string& text : row) RefuseOverlongText({text});
-    }
+    RefuseToReplace(result.file, input.overwrite);
+    RefuseOverlongInput(input);
+    std::vector<SheetRow> rows = SheetRowsOf(input.rows);
 
     Workbook book = OpenTemplate(kTemplate);
+    if (input.overwrite && input.mark_changes) {
+        if (auto replaced = OpenReplacedSheet(result.file, result.marks_skipped)) {
+            result.comparison =
+                CompareWithReplaced(*replaced, book, result.file, rows, result.marks_skipped);
+        }
+    }
     std::string template_file = Utf8(ResolvePath(SetupSheetTemplateFile()));
     EditTemplate(template_file, [&] {
         if (book.SheetCount() < 2) {
@@ -106,14 +149,16 @@ fs::path WriteSetupSheet(const SetupSheetInput& input) {
         PlaceViews(book.Sheet(1), sizes);
         WriteHeader(book.Sheet(1), kFirstPageHeader, input.header);
         book.Select(1, "A12");
-        WriteToolpaths(book, input.rows);
+        WriteToolpaths(book, rows);
         if (input.rows.size() >= kFirstPageRows) {
             WriteHeader(book.Sheet(2), kSecondPageHeader, input.header);
             book.Select(1, "C2");
         }
+        WriteTotals(book.Sheet(1), TotalsOf(rows));
+        if (result.comparison) MarkChanges(book, result.comparison->changes, rows.size());
     });
-    SaveWorkbook(book, target, input.overwrite);
-    return target;
+    SaveWorkbook(book, result.file, input.overwrite);
+    return result;
 }
 
 }  // namespace orvalis::sheet

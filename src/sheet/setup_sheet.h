@@ -2,10 +2,12 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/picture_size_file.h"
+#include "sheet/setup_sheet_reader.h"
 
 namespace orvalis::sheet {
 
@@ -31,6 +33,17 @@ struct SetupSheetInput {
     std::string first_nc_name;      // the grid's row 1 NC name, named after when no prefix
     std::string target_folder;      // the folder panel's folder (a path of this machine)
     bool overwrite = false;         // an existing workbook of that name may be replaced
+    bool mark_changes = true;       // mark what changed since the workbook it replaces
+};
+
+// What a written setup sheet says about the one it replaced.
+struct SetupSheetResult {
+    std::filesystem::path file;
+    // What changed since the replaced sheet, marked on the new one; nothing
+    // when no sheet was replaced, marks were off, or it could not be read.
+    std::optional<SheetComparison> comparison;
+    // Why a replaced sheet could not be compared; empty when it could.
+    std::string marks_skipped;
 };
 
 // The setup-sheet template in the data folder.
@@ -43,7 +56,10 @@ std::string SetupSheetName(const std::string& name_prefix, const std::string& fi
 // header on the first page, toolpaths 1 to 19 on the first page and the rest
 // on the continuation page (which then repeats the header), and saves it into
 // the target folder under the sheet's name with the template's extension.
-// Returns the saved file. Throws SheetError; nothing is saved then.
-std::filesystem::path WriteSetupSheet(const SetupSheetInput& input);
+// With `mark_changes`, a workbook it replaces is read first and what changed
+// is marked on the new sheet. The first page shows the total machining time
+// and the number of tools where the template has room for them.
+// Throws SheetError; nothing is saved then.
+SetupSheetResult WriteSetupSheet(const SetupSheetInput& input);
 
 }  // namespace orvalis::sheet

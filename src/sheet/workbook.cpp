@@ -1,5 +1,6 @@
 #include "sheet/workbook.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <system_error>
 
@@ -37,6 +38,18 @@ std::string TargetOfType(PartStore& store, const std::string& part, std::string_
     return relationship ? ResolveTarget(part, relationship->target) : std::string();
 }
 
+// The properties that name a custom XML part; its item id is made from the
+// part's name, which is unique within the workbook.
+std::string CustomXmlPropertiesXml(const std::string& part) {
+    unsigned hash = 2166136261u;
+    for (char c : part) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char id[40];
+    std::snprintf(id, sizeof id, "{0A5F1C3E-7D21-4B8E-9C4A-%012X}", hash);
+    return std::string(R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>)") +
+           "<ds:datastoreItem ds:itemID=\"" + id + "\" xmlns:ds=\"" +
+           std::string(ooxml::kCustomXmlNs) + "\"><ds:schemaRefs/></ds:datastoreItem>";
+}
+
 }  // namespace
 
 Workbook Workbook::Open(const fs::path& file) {
@@ -69,7 +82,8 @@ void Workbook::ReadWorkbookPart() {
     if (!store_->Has(rels_part))
         throw WorkbookError(store_->origin(), "통합 문서에 시트가 없습니다");
     const pugi::xml_document& rels = store_->Read(rels_part);
-    FontMetrics font = ReadDefaultFont(TargetOfType(*store_, workbook_part_, ooxml::kStylesRel));
+    styles_part_ = TargetOfType(*store_, workbook_part_, ooxml::kStylesRel);
+    FontMetrics font = ReadDefaultFont(styles_part_);
     std::string shared = TargetOfType(*store_, workbook_part_, ooxml::kSharedStringsRel);
 
     int tab = 0;
@@ -145,6 +159,39 @@ void Workbook::DropCalculationChain() {
     pugi::xml_node calculation = ChildInOrder(root, "calcPr", kWorkbookOrder);
     if (!calculation.attribute("fullCalcOnLoad")) calculation.append_attribute("fullCalcOnLoad");
     calculation.attribute("fullCalcOnLoad").set_value(1);
+}
+
+void Workbook::FillCell(int position, std::string_view cell, std::string_view argb) {
+    Worksheet& sheet = Sheet(position);
+    if (!fills_) fills_ = std::make_unique<CellFills>(*store_, styles_part_);
+    for (const std::string& covered : sheet.MergedFrom(cell)) {
+        sheet.SetStyle(covered, fills_->Filled(sheet.Style(covered), argb));
+    }
+}
+
+void Workbook::AddCustomXml(std::string_view xml) {
+    std::string item = store_->UnusedName("customXml/item", ".xml");
+    std::string properties = store_->UnusedName("customXml/itemProps", ".xml");
+    store_->Create(item, xml);
+    store_->Create(properties, CustomXmlPropertiesXml(properties));
+    pugi::xml_document& types = store_->Edit(std::string(ooxml::kContentTypesPart));
+    SetOverrideContentType(types, item, ooxml::kXmlContentType);
+    SetOverrideContentType(types, properties, ooxml::kCustomXmlPropertiesContentType);
+    AddRelationship(store_->EditRelationships(item), ooxml::kCustomXmlPropertiesRel,
+                    RelativeTarget(item, properties));
+    AddRelationship(store_->EditRelationships(workbook_part_), ooxml::kCustomXmlRel,
+                    RelativeTarget(workbook_part_, item));
+}
+
+std::vector<const pugi::xml_document*> Workbook::CustomXml() {
+    std::vector<const pugi::xml_document*> documents;
+    for (const Relationship& relationship :
+         ListRelationships(store_->Read(RelationshipsPartOf(workbook_part_)))) {
+        if (relationship.type != ooxml::kCustomXmlRel || relationship.external) continue;
+        std::string part = ResolveTarget(workbook_part_, relationship.target);
+        if (store_->Has(part)) documents.push_back(&store_->Read(part));
+    }
+    return documents;
 }
 
 std::string Workbook::SaveToBytes() {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sheet/cell_fills.h"
 #include "sheet/part_store.h"
 #include "sheet/worksheet.h"
 
@@ -35,6 +36,17 @@ class Workbook {
     // with `cell` as its active cell.
     void Select(int position, std::string_view cell);
 
+    // Gives the cell of worksheet `position` a solid fill of colour `argb`
+    // ("FFFFEB9C") over the format it has; a merged range starting there is
+    // filled whole. Throws WorkbookError when the workbook has no styles.
+    void FillCell(int position, std::string_view cell, std::string_view argb);
+
+    // Data of ORVALIS's own kept with the workbook, unseen on its sheets: a
+    // custom XML part, which spreadsheet programs carry along when they save.
+    void AddCustomXml(std::string_view xml);
+    // The custom XML parts, in the order the workbook lists them.
+    std::vector<const pugi::xml_document*> CustomXml();
+
     std::string SaveToBytes();
     // Writes a temporary file beside `file` and renames it, so the file is
     // either the whole new workbook or untouched. Throws WorkbookError; when
@@ -54,6 +66,8 @@ class Workbook {
 
     std::unique_ptr<PartStore> store_;
     std::string workbook_part_;
+    std::string styles_part_;
+    std::unique_ptr<CellFills> fills_;
     std::vector<SheetEntry> sheets_;
 };
 

@@ -1,6 +1,7 @@
 #include "sheet/worksheet.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "sheet/cell_text.h"
 #include "sheet/content_types.h"
@@ -141,6 +142,45 @@ std::string Worksheet::SharedString(std::size_t index) {
     }
     shared_strings_read_ = true;
     return index < shared_strings_.size() ? StringItemText(shared_strings_[index]) : "";
+}
+
+int Worksheet::Style(std::string_view cell) {
+    CellRef ref = ParseCellRef(cell);
+    pugi::xml_node row = FindRowNode(ReadRoot().child("sheetData"), ref.row);
+    return FindCellNode(row, ref.column).attribute("s").as_int(0);
+}
+
+void Worksheet::SetStyle(std::string_view cell, int style) {
+    CellRef ref = ParseCellRef(cell);
+    pugi::xml_node data = WorksheetChild(EditRoot(), "sheetData");
+    pugi::xml_node node = CellNodeForEdit(RowNodeForEdit(data, ref.row), ref);
+    if (!node.attribute("s")) node.append_attribute("s");
+    node.attribute("s").set_value(style);
+    cells_changed_ = true;
+    Extend(ref);
+}
+
+std::vector<std::string> Worksheet::MergedFrom(std::string_view cell) {
+    CellRef corner = ParseCellRef(cell);
+    for (pugi::xml_node merge : ReadRoot().child("mergeCells").children("mergeCell")) {
+        std::string_view range = merge.attribute("ref").value();
+        std::size_t colon = range.find(':');
+        if (colon == std::string_view::npos) continue;
+        try {
+            if (!(ParseCellRef(range.substr(0, colon)) == corner)) continue;
+            CellRef last = ParseCellRef(range.substr(colon + 1));
+            std::vector<std::string> cells;
+            for (int row = corner.row; row <= last.row; ++row) {
+                for (int column = corner.column; column <= last.column; ++column) {
+                    cells.push_back(FormatCellRef({column, row}));
+                }
+            }
+            return cells;
+        } catch (const std::invalid_argument&) {
+            continue;  // a range the spreadsheet would not read either
+        }
+    }
+    return {FormatCellRef(corner)};
 }
 
 double Worksheet::CellLeft(std::string_view cell) {

@@ -30,6 +30,15 @@ class Worksheet {
     // The text the cell holds (shared, inline or plain value), empty when none.
     std::string Text(std::string_view cell);
 
+    // The index of the cell's format (0 for a cell without one), and a new
+    // one for it; the cell is created when missing.
+    int Style(std::string_view cell);
+    void SetStyle(std::string_view cell, int style);
+
+    // The cells of the merged range whose top left corner is `cell`, row by
+    // row; `cell` alone when no range starts there.
+    std::vector<std::string> MergedFrom(std::string_view cell);
+
     // The cell's left and top edge, in points from the sheet's corner.
     double CellLeft(std::string_view cell);
     double CellTop(std::string_view cell);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "sheet/sheet_changes.h"
+#include "sheet/workbook.h"
+
+namespace orvalis::sheet {
+
+// Reading back the toolpath rows of setup sheets that ORVALIS wrote, to say
+// what changed from one to the next.
+
+// The rows of the sheet, in order; a row slot with no text in any column is
+// no row. Rows carry their host toolpath name when the sheet recorded it.
+std::vector<SheetRow> ReadSheetRows(Workbook& book);
+
+// Throws WorkbookError naming `book_origin` when `book` is not laid out as
+// `reference`: fewer pages, or a table heading that reads otherwise, so its
+// cells would not mean what the reader takes them for.
+void RequireSameLayout(Workbook& reference, Workbook& book, const std::string& book_origin);
+
+struct SheetComparison {
+    std::vector<SheetRow> before;
+    std::vector<SheetRow> after;
+    SheetChanges changes;
+};
+
+// Compares two sheets written by ORVALIS. Throws WorkbookError naming the
+// file that is missing, no workbook, damaged or laid out otherwise.
+SheetComparison CompareSetupSheets(const std::filesystem::path& before,
+                                   const std::filesystem::path& after);
+
+}  // namespace orvalis::sheet

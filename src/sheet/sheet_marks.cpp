@@ -1,0 +1,40 @@
+#include "sheet/sheet_marks.h"
+
+#include "forms/joined.h"
+
+namespace orvalis::sheet {
+
+namespace {
+
+void FillToolpathCell(Workbook& book, std::size_t row, int grid_column, std::string_view argb) {
+    ToolpathCell cell = ToolpathCellOf(row + 1, grid_column);
+    book.FillCell(cell.page, cell.address, argb);
+}
+
+void ListRemoved(Workbook& book, const std::vector<SheetRow>& removed, std::size_t rows) {
+    std::vector<std::string> labels;
+    for (const SheetRow& row : removed) labels.push_back(RowLabel(row));
+    int page = LastPageOf(rows);
+    std::string cell = RemovedNoteCell(page);
+    book.Sheet(page).SetText(cell, "삭제된 툴패스: " + forms::Joined(labels, ", "));
+    book.FillCell(page, cell, kRemovedFill);
+}
+
+}  // namespace
+
+void MarkChanges(Workbook& book, const SheetChanges& changes, std::size_t rows) {
+    for (const ChangedRow& changed : changes.changed) {
+        for (const CellChange& cell : changed.cells) {
+            FillToolpathCell(book, changed.row, cell.grid_column, kChangedFill);
+        }
+    }
+    for (std::size_t row : changes.added) {
+        for (std::size_t column = 0; column < kWrittenColumns; ++column) {
+            FillToolpathCell(book, row, kFirstWrittenColumn + static_cast<int>(column),
+                             kNewRowFill);
+        }
+    }
+    if (!changes.removed.empty()) ListRemoved(book, changes.removed, rows);
+}
+
+}  // namespace orvalis::sheet
