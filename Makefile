@@ -25,16 +25,21 @@ test: build
 
 # The typical run on the bundled sample project, self-contained in
 # ./orvalis-demo: its own data folder under drives/, the setup sheet, the
-# picture workbook and one NC file per toolpath beside it.
+# picture workbook and one NC file per toolpath beside it. The workbooks of
+# the run before stay, so that a run after a toolpath was edited in the
+# project (sim/sample-project.json, or DEMO_PROJECT=FILE) marks on the new
+# setup sheet what changed since.
 DEMO_DIR ?= orvalis-demo
-DEMO_ENV = ORVALIS_DRIVES=$(CURDIR)/$(DEMO_DIR)/drives ORVALIS_HOST=sim
+DEMO_PROJECT ?=
+DEMO_ENV = ORVALIS_DRIVES=$(abspath $(DEMO_DIR))/drives ORVALIS_HOST=sim$(if $(DEMO_PROJECT),:$(abspath $(DEMO_PROJECT)))
 DEMO_DAT = $(DEMO_DIR)/drives/c/TARVEL/ORVALIS/DAT FILE
 demo: build
-	rm -rf $(DEMO_DIR)
+	mkdir -p $(DEMO_DIR)
+	find $(DEMO_DIR) -mindepth 1 -maxdepth 1 ! -name '*.xlsx' -exec rm -rf {} +
 	$(DEMO_ENV) $(BUILD_DIR)/src/cli/orvalis-cli settings > /dev/null
 	cp sim/sample-tool-assemblies.DAT "$(DEMO_DAT)/공구DATA.DAT"
 	$(DEMO_ENV) $(BUILD_DIR)/src/cli/orvalis-cli run --folder $(DEMO_DIR) --collision \
-		--prefix T --company "(주)한국정밀" --item "금형 인서트"
+		--prefix T --company "(주)한국정밀" --item "금형 인서트" --force
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup

@@ -18,6 +18,9 @@ void ListRemoved(Workbook& book, const std::vector<SheetRow>& removed, std::size
     std::string cell = RemovedNoteCell(page);
     book.Sheet(page).SetText(cell, "삭제된 툴패스: " + forms::Joined(labels, ", "));
     book.FillCell(page, cell, kRemovedFill);
+    // A template whose print area ends at its table would leave the list off
+    // the printed page the operator works from.
+    book.IncludeInPrintArea(page, cell);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include "sheet/workbook.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
 #include "platform/atomic_file.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
+#include "sheet/cell_ref.h"
 #include "sheet/content_types.h"
 #include "sheet/ooxml_names.h"
 #include "sheet/relationships.h"
@@ -48,6 +51,36 @@ std::string CustomXmlPropertiesXml(const std::string& part) {
     return std::string(R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>)") +
            "<ds:datastoreItem ds:itemID=\"" + id + "\" xmlns:ds=\"" +
            std::string(ooxml::kCustomXmlNs) + "\"><ds:schemaRefs/></ds:datastoreItem>";
+}
+
+CellRef Absolute(std::string_view reference) {
+    std::string plain;
+    for (char c : reference) {
+        if (c != '$') plain += c;
+    }
+    return ParseCellRef(plain);
+}
+
+// "'Sheet'!$A$1:$R$33" reaching down and across to `wanted`; nothing when the
+// area is several ranges, unreadable, or holds the cell already.
+std::optional<std::string> WidenedArea(std::string_view area, const CellRef& wanted) {
+    std::size_t bang = area.rfind('!');
+    std::string_view range = bang == std::string_view::npos ? area : area.substr(bang + 1);
+    std::size_t colon = range.find(':');
+    if (colon == std::string_view::npos || range.find(',') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    try {
+        CellRef first = Absolute(range.substr(0, colon));
+        CellRef last = Absolute(range.substr(colon + 1));
+        if (wanted.row <= last.row && wanted.column <= last.column) return std::nullopt;
+        last = {std::max(last.column, wanted.column), std::max(last.row, wanted.row)};
+        std::string prefix(bang == std::string_view::npos ? "" : area.substr(0, bang + 1));
+        return prefix + "$" + ColumnLetters(first.column) + "$" + std::to_string(first.row) + ":$" +
+               ColumnLetters(last.column) + "$" + std::to_string(last.row);
+    } catch (const std::invalid_argument&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -166,6 +199,23 @@ void Workbook::FillCell(int position, std::string_view cell, std::string_view ar
     if (!fills_) fills_ = std::make_unique<CellFills>(*store_, styles_part_);
     for (const std::string& covered : sheet.MergedFrom(cell)) {
         sheet.SetStyle(covered, fills_->Filled(sheet.Style(covered), argb));
+    }
+}
+
+void Workbook::IncludeInPrintArea(int position, std::string_view cell) {
+    CellRef wanted = ParseCellRef(cell);
+    std::string tab = std::to_string(sheets_.at(static_cast<std::size_t>(position - 1)).tab);
+    pugi::xml_node names = store_->Read(workbook_part_).document_element().child("definedNames");
+    for (pugi::xml_node name : names.children("definedName")) {
+        if (std::string_view(name.attribute("name").value()) != "_xlnm.Print_Area" ||
+            tab != name.attribute("localSheetId").value()) {
+            continue;
+        }
+        std::optional<std::string> widened = WidenedArea(name.text().get(), wanted);
+        if (!widened) return;
+        store_->Edit(workbook_part_);  // the node above now belongs to the edited part
+        name.text().set(widened->c_str());
+        return;
     }
 }
 

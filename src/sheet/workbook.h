@@ -41,6 +41,11 @@ class Workbook {
     // filled whole. Throws WorkbookError when the workbook has no styles.
     void FillCell(int position, std::string_view cell, std::string_view argb);
 
+    // Widens the print area of worksheet `position` down and across to
+    // `cell`, so what is written below the template's area is printed too.
+    // A sheet without a print area, or with several, is left as it is.
+    void IncludeInPrintArea(int position, std::string_view cell);
+
     // Data of ORVALIS's own kept with the workbook, unseen on its sheets: a
     // custom XML part, which spreadsheet programs carry along when they save.
     void AddCustomXml(std::string_view xml);

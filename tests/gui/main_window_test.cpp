@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,21 @@ TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
     window->List1()->item(1)->setSelected(true);
     QTest::mouseClick(window->Command(6), Qt::LeftButton);
     EXPECT_EQ(model->List2.Items(), std::vector<std::string>{"2-FINISH"});
+}
+
+// "변경 표시" sits beside "시트 만들기", ticked as the model starts, and a
+// click reaches the model that the sheet reads it from.
+TEST_F(MainWindowFixture, TheMarkChangesBoxSitsBesideTheSheetButton) {
+    QCheckBox* marks = window->MarkChangesCheck();
+    ASSERT_NE(marks, nullptr);
+    EXPECT_EQ(marks->text(), QStringLiteral("변경 표시"));
+    EXPECT_EQ(marks->parentWidget(), window->Command(3)->parentWidget());
+    EXPECT_TRUE(marks->isChecked());
+    QTest::mouseClick(marks, Qt::LeftButton);
+    EXPECT_EQ(model->mark_changes_check.Value, 0);
+    model->mark_changes_check.Value = 1;
+    window->Refresh();
+    EXPECT_TRUE(marks->isChecked());
 }
 
 TEST_F(MainWindowFixture, FolderPanelCreatesAndOpensFolders) {

@@ -196,5 +196,46 @@ TEST(MainWindowWorkbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
     }
 }
 
+// A sheet written again after the user agreed to replace it: the status bar
+// says what changed; unticking "변경 표시" leaves the comparison out; an old
+// file that cannot be compared is replaced all the same, and the user is told
+// why in a message rather than a failure.
+TEST(MainWindowWorkbooks, AReplacingSheetSaysWhatChangedOrWhyItCannot) {
+    WorkbookRig rig;
+    rig.form().Text8.SetText("T");
+    rig.interaction().confirm_answer = true;
+    rig.form().ClickSetupSheet();
+    ASSERT_TRUE(rig.form().last_sheet().has_value());
+    EXPECT_FALSE(rig.form().last_sheet()->comparison.has_value());  // nothing was replaced
+
+    rig.form().MSFlexGrid1.SetTextMatrix(2, 3, "Ø6B");
+    rig.form().ClickSetupSheet();
+    ASSERT_TRUE(rig.form().last_sheet().has_value());
+    ASSERT_TRUE(rig.form().last_sheet()->comparison.has_value());
+    const sheet::SheetChanges& changes = rig.form().last_sheet()->comparison->changes;
+    ASSERT_EQ(changes.changed.size(), 1u);
+    EXPECT_EQ(changes.changed[0].row, 1u);
+    EXPECT_NE(rig.form().StatusBar1.find("변경: 1 toolpaths, 0 new, 0 removed"), std::string::npos)
+        << rig.form().StatusBar1;
+    EXPECT_TRUE(rig.interaction().messages.empty());
+
+    rig.form().mark_changes_check.Value = 0;
+    rig.form().ClickSetupSheet();
+    ASSERT_TRUE(rig.form().last_sheet().has_value());
+    EXPECT_FALSE(rig.form().last_sheet()->comparison.has_value());
+    EXPECT_TRUE(rig.interaction().messages.empty());
+
+    rig.form().mark_changes_check.Value = 1;
+    ReplaceFileAtomically(rig.Saved("T.xlsx"), "not a workbook");
+    rig.form().ClickSetupSheet();
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(rig.Saved("T.xlsx")));
+    EXPECT_EQ(rig.form().last_workbook(), rig.Saved("T.xlsx").string());
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kExclamation);
+    EXPECT_NE(rig.interaction().messages[0].text.find("변경 표시 없이"), std::string::npos)
+        << rig.interaction().messages[0].text;
+    EXPECT_NE(rig.form().StatusBar1.find("변경 표시 없음"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orvalis
