@@ -1,5 +1,6 @@
 #include "sheet/sheet_row_names.h"
 
+#include "sheet/cell_text.h"
 #include "sheet/xml_part.h"
 
 namespace orvalis::sheet {
@@ -17,8 +18,10 @@ void RecordRowNames(Workbook& book, const std::vector<std::string>& toolpaths) {
     declaration.append_attribute("encoding") = "UTF-8";
     pugi::xml_node rows = document.append_child("rows");
     rows.append_attribute("xmlns") = kRowNamesNs;
+    // Escaped as cell text is: a control character would otherwise be
+    // written as a reference XML forbids, and a NUL would cut the name.
     for (const std::string& toolpath : toolpaths) {
-        rows.append_child("row").append_attribute("toolpath") = toolpath.c_str();
+        rows.append_child("row").append_attribute("toolpath") = EscapeCellText(toolpath).c_str();
     }
     book.AddCustomXml(SerializeXml(document));
 }
@@ -32,7 +35,7 @@ std::optional<std::vector<std::string>> RecordedRowNames(Workbook& book) {
         }
         std::vector<std::string> toolpaths;
         for (pugi::xml_node row : rows.children("row")) {
-            toolpaths.push_back(row.attribute("toolpath").value());
+            toolpaths.push_back(UnescapeCellText(row.attribute("toolpath").value()));
         }
         return toolpaths;
     }

@@ -86,6 +86,15 @@ pugi::xml_node ActiveSelection(pugi::xml_node view) {
     return selection;
 }
 
+// The shared strings' count is of the cells that use them: a cell that
+// stops using one takes itself off, or the count no longer adds up.
+void DropSharedReference(PartStore& store, const std::string& shared_strings_part) {
+    if (shared_strings_part.empty() || !store.Has(shared_strings_part)) return;
+    pugi::xml_attribute count =
+        store.Edit(shared_strings_part).document_element().attribute("count");
+    if (count && count.as_ullong() > 0) count.set_value(count.as_ullong() - 1);
+}
+
 }  // namespace
 
 Worksheet::Worksheet(PartStore& store, std::string part, std::string shared_strings_part,
@@ -118,7 +127,9 @@ const SheetGeometry& Worksheet::Geometry() {
 void Worksheet::SetText(std::string_view cell, std::string_view text) {
     CellRef ref = ParseCellRef(cell);
     pugi::xml_node data = WorksheetChild(EditRoot(), "sheetData");
-    SetCellText(CellNodeForEdit(RowNodeForEdit(data, ref.row), ref), text);
+    pugi::xml_node node = CellNodeForEdit(RowNodeForEdit(data, ref.row), ref);
+    if (ReadCellText(node).shared_index >= 0) DropSharedReference(store_, shared_strings_part_);
+    SetCellText(node, text);
     cells_changed_ = true;
     Extend(ref);
 }

@@ -1,0 +1,167 @@
+#include "sheet/sheet_changes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace orvalis::sheet {
+namespace {
+
+// A toolpath row: every grid column holds "c<column>" unless given.
+SheetRow Row(std::string toolpath, std::string nc_name, std::map<int, std::string> cells = {}) {
+    SheetRow row;
+    row.toolpath = std::move(toolpath);
+    for (int column = 2; column <= 13; ++column) {
+        row.cells[static_cast<std::size_t>(column - 2)] = "c" + std::to_string(column);
+    }
+    row.cells[0] = std::move(nc_name);
+    for (auto& [column, text] : cells) row.cells[static_cast<std::size_t>(column - 2)] = text;
+    return row;
+}
+
+struct Case {
+    const char* what;
+    std::vector<SheetRow> before;
+    std::vector<SheetRow> after;
+    std::vector<std::string> lines;
+    bool by_nc_name = false;
+    std::vector<std::size_t> changed_rows = {};
+    std::vector<std::size_t> added = {};
+};
+
+TEST(SheetChanges, RowsAreMatchedByHostNameElseByNcNameAndTheirCellsCompared) {
+    const Case cases[] = {
+        {"unchanged",
+         {Row("A", "N1"), Row("B", "N2")},
+         {Row("A", "N1"), Row("B", "N2")},
+         {"변경: 0 toolpaths, 0 new, 0 removed"}},
+        {"one changed tool",
+         {Row("A", "N1"), Row("B", "N2", {{3, "D10 EM"}})},
+         {Row("A", "N1"), Row("B", "N2", {{3, "D12 EM"}})},
+         {"변경: 1 toolpaths, 0 new, 0 removed", "바뀜 B (N2): 공구 D10 EM → D12 EM"},
+         false,
+         {1}},
+        {"several cells of a row, up to the last column, in column order",
+         {Row("A", "N1", {{8, "0:10:00"}, {13, "황삭"}})},
+         {Row("A", "N1", {{8, "0:12:30"}, {13, "정삭"}})},
+         {"변경: 1 toolpaths, 0 new, 0 removed",
+          "바뀜 A (N1): 가공시간 0:10:00 → 0:12:30, 절삭타입 황삭 → 정삭"},
+         false,
+         {0}},
+        {"an empty value reads (없음)",
+         {Row("A", "N1", {{4, ""}, {5, "0.3"}})},
+         {Row("A", "N1", {{4, "0.2"}, {5, ""}})},
+         {"변경: 1 toolpaths, 0 new, 0 removed",
+          "바뀜 A (N1): 여유량 (없음) → 0.2, 스텝다운 0.3 → (없음)"},
+         false,
+         {0}},
+        {"renumbered NC names under the same host names are no change",
+         {Row("A", "N1"), Row("B", "N2"), Row("C", "N3")},
+         {Row("A", "N10"), Row("B", "N20"), Row("C", "N30")},
+         {"변경: 0 toolpaths, 0 new, 0 removed"}},
+        {"reordered rows are no change; a change is told at its new place",
+         {Row("A", "N1"), Row("B", "N2"), Row("C", "N3", {{6, "0.5"}})},
+         {Row("C", "N1", {{6, "0.4"}}), Row("A", "N2"), Row("B", "N3")},
+         {"변경: 1 toolpaths, 0 new, 0 removed", "바뀜 C (N1): 스텝오버 0.5 → 0.4"},
+         false,
+         {0}},
+        {"an inserted and a removed toolpath, the rows between renumbered",
+         {Row("A", "N1"), Row("B", "N2"), Row("C", "N3"), Row("D", "N4")},
+         {Row("A", "N1"), Row("X", "N2"), Row("B", "N3"), Row("D", "N4")},
+         {"변경: 0 toolpaths, 1 new, 1 removed", "새 툴패스 X (N2)", "삭제 C (N3)"},
+         false,
+         {},
+         {1}},
+        {"an old sheet without names is matched by NC name",
+         {Row("", "N1"), Row("", "N2", {{9, "50"}})},
+         {Row("A", "N1"), Row("B", "N2", {{9, "75"}})},
+         {"변경: 1 toolpaths, 0 new, 0 removed",
+          "툴패스 이름을 모르는 시트라 NC 이름으로 맞추었습니다", "바뀜 B (N2): 공구길이 50 → 75"},
+         true,
+         {1}},
+        {"one unnamed new row is enough to match by NC name",
+         {Row("A", "N1"), Row("B", "N2")},
+         {Row("A", "N1"), Row("", "N2")},
+         {"변경: 0 toolpaths, 0 new, 0 removed",
+          "툴패스 이름을 모르는 시트라 NC 이름으로 맞추었습니다"},
+         true},
+        {"matched by NC name, a renumbering reads as new and removed",
+         {Row("", "N1")},
+         {Row("A", "N2")},
+         {"변경: 0 toolpaths, 1 new, 1 removed",
+          "툴패스 이름을 모르는 시트라 NC 이름으로 맞추었습니다", "새 툴패스 A (N2)", "삭제 N1"},
+         true,
+         {},
+         {0}},
+        {"duplicate NC names match the n-th to the n-th",
+         {Row("", "N1", {{3, "T1"}}), Row("", "N1", {{3, "T2"}})},
+         {Row("A", "N1", {{3, "T1"}}), Row("B", "N1", {{3, "T3"}}), Row("C", "N1", {{3, "T4"}})},
+         {"변경: 1 toolpaths, 1 new, 0 removed",
+          "툴패스 이름을 모르는 시트라 NC 이름으로 맞추었습니다", "바뀜 B (N1): 공구 T2 → T3",
+          "새 툴패스 C (N1)"},
+         true,
+         {1},
+         {2}},
+        {"duplicate host names: the later one is the one gone",
+         {Row("A", "N1", {{3, "T1"}}), Row("A", "N2", {{3, "T2"}})},
+         {Row("A", "N1", {{3, "T1"}})},
+         {"변경: 0 toolpaths, 0 new, 1 removed", "삭제 A (N2)"}},
+        {"a name that is its NC name is told once",
+         {Row("N1", "N1"), Row("N2", "N2")},
+         {Row("N2", "N2", {{7, "-12.5"}})},
+         {"변경: 1 toolpaths, 0 new, 1 removed", "바뀜 N2: 최저점 c7 → -12.5", "삭제 N1"},
+         false,
+         {0}},
+        {"no old rows: everything is new",
+         {},
+         {Row("A", "N1"), Row("B", "N2")},
+         {"변경: 0 toolpaths, 2 new, 0 removed", "새 툴패스 A (N1)", "새 툴패스 B (N2)"},
+         false,
+         {},
+         {0, 1}},
+        {"no new rows: everything is removed, in the old order",
+         {Row("B", "N1"), Row("A", "N2")},
+         {},
+         {"변경: 0 toolpaths, 0 new, 2 removed", "삭제 B (N1)", "삭제 A (N2)"}},
+        {"the summary counts each kind",
+         {Row("A", "N1"), Row("B", "N2"), Row("C", "N3"), Row("D", "N4")},
+         {Row("A", "N1", {{3, "x"}}), Row("B", "N2", {{10, "x"}}), Row("C", "N3", {{11, "x"}}),
+          Row("E", "N4"), Row("F", "N5")},
+         {"변경: 3 toolpaths, 2 new, 1 removed", "바뀜 A (N1): 공구 c3 → x",
+          "바뀜 B (N2): 샹크길이 c10 → x", "바뀜 C (N3): 홀더길이 c11 → x", "새 툴패스 E (N4)",
+          "새 툴패스 F (N5)", "삭제 D (N4)"},
+         false,
+         {0, 1, 2},
+         {3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SheetChanges changes = CompareSheetRows(c.before, c.after);
+        EXPECT_EQ(ChangeLines(changes, c.after), c.lines);
+        EXPECT_EQ(ChangeSummary(changes), c.lines.front());
+        EXPECT_EQ(changes.matched_by_nc_name, c.by_nc_name);
+        EXPECT_EQ(changes.None(), c.lines.size() == 1 + (c.by_nc_name ? 1u : 0u));
+        std::vector<std::size_t> changed_rows;
+        for (const ChangedRow& changed : changes.changed) changed_rows.push_back(changed.row);
+        EXPECT_EQ(changed_rows, c.changed_rows);
+        EXPECT_EQ(changes.added, c.added);
+    }
+}
+
+// The marks go by the grid columns and texts a change carries.
+TEST(SheetChanges, AChangeCarriesItsGridColumnsAndBothTexts) {
+    SheetChanges changes = CompareSheetRows({Row("A", "N1", {{3, "T1"}, {12, "D20"}})},
+                                            {Row("A", "N9", {{3, "T2"}, {12, ""}})});
+    ASSERT_EQ(changes.changed.size(), 1u);
+    const std::vector<CellChange>& cells = changes.changed[0].cells;
+    ASSERT_EQ(cells.size(), 2u);  // the NC name is not among them
+    EXPECT_EQ(cells[0].grid_column, 3);
+    EXPECT_EQ(cells[0].before, "T1");
+    EXPECT_EQ(cells[0].after, "T2");
+    EXPECT_EQ(cells[1].grid_column, 12);
+    EXPECT_EQ(cells[1].before, "D20");
+    EXPECT_EQ(cells[1].after, "");
+}
+
+}  // namespace
+}  // namespace orvalis::sheet

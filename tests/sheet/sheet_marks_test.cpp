@@ -1,0 +1,532 @@
+#include "sheet/sheet_marks.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "platform/atomic_file.h"
+#include "platform/data_folder.h"
+#include "sheet/package_fixture.h"
+#include "sheet/setup_sheet.h"
+#include "sheet/sheet_row_names.h"
+#include "sheet/writer_fixture.h"
+#include "support/workbook_check.h"
+
+namespace orvalis::sheet {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Marks = std::map<std::string, std::string>;  // cell → fill colour
+
+// Where grid columns 2 to 13 go on the first and the continuation page.
+const char* const kFirstPage[] = {"A", "D", "F", "G", "H", "I", "J", "M", "N", "O", "P", "R"};
+const char* const kSecondPage[] = {"A", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N", "P"};
+
+std::string PartOfSheet(int page) {
+    return "xl/worksheets/sheet" + std::to_string(page) + ".xml";
+}
+
+// The cells of a page filled with one of the three mark colours, read the
+// way a spreadsheet program reads them: the cell's format, its fill, the
+// fill's colour.
+Marks MarksOn(const testing::SavedWorkbook& book, int page) {
+    auto styles = book.Xml("xl/styles.xml");
+    std::vector<pugi::xml_node> fills, formats;
+    for (pugi::xml_node fill : styles->document_element().child("fills").children("fill")) {
+        fills.push_back(fill);
+    }
+    for (pugi::xml_node xf : styles->document_element().child("cellXfs").children("xf")) {
+        formats.push_back(xf);
+    }
+    Marks marks;
+    auto sheet = book.Xml(PartOfSheet(page));
+    for (pugi::xml_node row : sheet->document_element().child("sheetData").children("row")) {
+        for (pugi::xml_node cell : row.children("c")) {
+            std::string address = cell.attribute("r").value();
+            auto style = static_cast<std::size_t>(cell.attribute("s").as_uint(0));
+            if (style >= formats.size()) {
+                ADD_FAILURE() << address << " has format " << style << " of " << formats.size();
+                continue;
+            }
+            auto fill = static_cast<std::size_t>(formats[style].attribute("fillId").as_uint(0));
+            if (fill >= fills.size()) {
+                ADD_FAILURE() << address << " has fill " << fill << " of " << fills.size();
+                continue;
+            }
+            pugi::xml_node pattern = fills[fill].child("patternFill");
+            std::string colour = pattern.child("fgColor").attribute("rgb").value();
+            if (std::string_view(pattern.attribute("patternType").value()) != "solid") continue;
+            if (colour == kChangedFill || colour == kNewRowFill || colour == kRemovedFill) {
+                marks[address] = colour;
+            }
+        }
+    }
+    return marks;
+}
+
+void Mark(Marks& marks, std::initializer_list<std::string> cells, std::string_view colour) {
+    for (const std::string& cell : cells) marks[cell] = colour;
+}
+
+// Every cell from column A to `last` of a row.
+void MarkRow(Marks& marks, char last, int row, std::string_view colour) {
+    for (char column = 'A'; column <= last; ++column) {
+        marks[std::string(1, column) + std::to_string(row)] = colour;
+    }
+}
+
+// The grid of `input` is on the sheet as given, marks or not.
+void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
+    for (std::size_t i = 0; i < input.rows.size(); ++i) {
+        bool first_page = i < 19;
+        int row = first_page ? static_cast<int>(i) + 12 : static_cast<int>(i) - 13;
+        for (std::size_t c = 0; c < 12; ++c) {
+            std::string cell = (first_page ? kFirstPage : kSecondPage)[c] + std::to_string(row);
+            EXPECT_EQ(book.Text(first_page ? 1 : 2, cell), input.rows[i][c + 1])
+                << "toolpath " << i + 1 << " at " << cell;
+        }
+    }
+}
+
+// Writes `input` once, then `edit`ed over it as a replacement.
+SetupSheetResult Rewrite(SetupSheetInput input, const std::function<void(SetupSheetInput&)>& edit) {
+    WriteSetupSheet(input);
+    edit(input);
+    input.overwrite = true;
+    return WriteSetupSheet(input);
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST(SheetMarks, AnUnchangedRerunMarksNothing) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(5);
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
+    ASSERT_TRUE(result.comparison);
+    EXPECT_TRUE(result.comparison->changes.None());
+    EXPECT_FALSE(result.comparison->changes.matched_by_nc_name);
+    ASSERT_EQ(result.comparison->before.size(), 5u);
+    EXPECT_EQ(result.comparison->before[4].toolpath, "HOST-TP-5");
+    EXPECT_EQ(result.comparison->before[4].Cell(13), "r5c13");
+    EXPECT_EQ(result.marks_skipped, "");
+
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    testing::SavedWorkbook book(result.file);
+    EXPECT_EQ(MarksOn(book, 1), Marks{});
+    EXPECT_EQ(MarksOn(book, 2), Marks{});
+    EXPECT_EQ(book.Text(1, "A36"), "");
+    ExpectRows(book, input);
+}
+
+// A changed value is marked where it stands, over the whole merged box of
+// its field and nowhere else; the cell keeps its text, font and border.
+TEST(SheetMarks, AChangedValueIsFilledOverItsFieldAlone) {
+    const struct {
+        const char* what;
+        std::size_t toolpath;  // from 1
+        int grid_column;
+        int page;
+        std::initializer_list<std::string> cells;
+    } cases[] = {
+        {"tool, merged D:E", 2, 3, 1, {"D13", "E13"}},
+        {"allowance, one cell", 1, 4, 1, {"F12"}},
+        {"machining time, merged J:L", 18, 8, 1, {"J29", "K29", "L29"}},
+        {"holder diameter, merged P:Q", 7, 12, 1, {"P18", "Q18"}},
+        {"cutting type, last column", 3, 13, 1, {"R14"}},
+        {"continuation page, holder diameter merged N:O", 20, 12, 2, {"N6", "O6"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(25);
+        SetupSheetInput edited = input;
+        edited.rows[c.toolpath - 1][static_cast<std::size_t>(c.grid_column - 1)] = "바뀐 값";
+        SetupSheetResult result =
+            Rewrite(input, [&](SetupSheetInput& in) { in.rows = edited.rows; });
+        ASSERT_TRUE(result.comparison);
+        ASSERT_EQ(result.comparison->changes.changed.size(), 1u);
+        EXPECT_EQ(result.comparison->changes.changed[0].row, c.toolpath - 1);
+        EXPECT_TRUE(result.comparison->changes.added.empty());
+        EXPECT_TRUE(result.comparison->changes.removed.empty());
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        Marks expected;
+        Mark(expected, c.cells, kChangedFill);
+        EXPECT_EQ(MarksOn(book, c.page), expected);
+        EXPECT_EQ(MarksOn(book, 3 - c.page), Marks{});
+        ExpectRows(book, edited);
+        EXPECT_EQ(book.Text(1, "A36"), "");
+        EXPECT_EQ(book.Text(2, "A48"), "");
+
+        // Only the fill is new: the marked cell's format is its unmarked
+        // neighbour's (the row below, same column) but for the fill.
+        const std::string& marked = *c.cells.begin();
+        std::string column = marked.substr(0, 1);
+        std::string below = column + std::to_string(std::stoi(marked.substr(1)) + 1);
+        auto styles = book.Xml("xl/styles.xml");
+        auto sheet = book.Xml(PartOfSheet(c.page));
+        auto format_of = [&](const std::string& cell) {
+            pugi::xml_node found = sheet->document_element().find_node([&](pugi::xml_node node) {
+                return std::string_view(node.name()) == "c" && node.attribute("r").value() == cell;
+            });
+            int index = found.attribute("s").as_int(0);
+            pugi::xml_node xf = styles->document_element().child("cellXfs").first_child();
+            while (index-- > 0) xf = xf.next_sibling("xf");
+            return xf;
+        };
+        pugi::xml_node marked_xf = format_of(marked);
+        pugi::xml_node plain_xf = format_of(below);
+        for (const char* attribute : {"fontId", "borderId", "numFmtId", "xfId"}) {
+            EXPECT_STREQ(marked_xf.attribute(attribute).value(),
+                         plain_xf.attribute(attribute).value())
+                << attribute;
+        }
+        EXPECT_EQ(marked_xf.child("alignment").attribute("horizontal").value(),
+                  std::string(plain_xf.child("alignment").attribute("horizontal").value()));
+    }
+}
+
+// An inserted toolpath shifts the NC names of the rows after it; those rows
+// are the same toolpaths of the host and stay unmarked.
+TEST(SheetMarks, ANewRowIsFilledWholeAndARemovedToolpathIsListedBelowTheTable) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(6);
+    SetupSheetInput edited = input;
+    edited.rows.erase(edited.rows.begin() + 4);  // HOST-TP-5
+    ToolpathRow added = edited.rows[0];
+    added[0] = "HOST-TP-NEW";
+    for (std::size_t c = 2; c < added.size(); ++c) added[c] = "new" + std::to_string(c + 1);
+    edited.rows.insert(edited.rows.begin() + 1, added);
+    for (std::size_t i = 0; i < edited.rows.size(); ++i) {
+        edited.rows[i][1] = "N" + std::to_string((i + 1) * 10);  // renumbered
+    }
+    SetupSheetResult result = Rewrite(input, [&](SetupSheetInput& in) { in.rows = edited.rows; });
+    ASSERT_TRUE(result.comparison);
+    EXPECT_TRUE(result.comparison->changes.changed.empty());
+    EXPECT_EQ(result.comparison->changes.added, std::vector<std::size_t>{1});
+    ASSERT_EQ(result.comparison->changes.removed.size(), 1u);
+    EXPECT_EQ(result.comparison->changes.removed[0].toolpath, "HOST-TP-5");
+
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    testing::SavedWorkbook book(result.file);
+    Marks expected;
+    MarkRow(expected, 'R', 13, kNewRowFill);
+    MarkRow(expected, 'R', 36, kRemovedFill);
+    EXPECT_EQ(MarksOn(book, 1), expected);
+    EXPECT_EQ(MarksOn(book, 2), Marks{});
+    EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: HOST-TP-5 (r5c2)");
+    ExpectRows(book, edited);
+}
+
+// The list of removed toolpaths stands below the last table the new sheet
+// uses, whichever page the old sheet ended on.
+TEST(SheetMarks, MarksFollowTheRowsOntoTheContinuationPage) {
+    struct Case {
+        const char* what;
+        int old_rows;
+        std::function<void(SetupSheetInput&)> edit;
+        Marks first_page;
+        Marks second_page;
+        const char* first_note;
+        const char* second_note;
+    };
+    Marks second_page;
+    Mark(second_page, {"N31", "O31"}, kChangedFill);  // toolpath 45, holder diameter
+    MarkRow(second_page, 'P', 46, kNewRowFill);       // toolpath 60
+    MarkRow(second_page, 'P', 48, kRemovedFill);
+    Marks first_page;
+    MarkRow(first_page, 'R', 36, kRemovedFill);
+    const Case cases[] = {
+        {"60 rows, one changed, one removed, one added",
+         60,
+         [](SetupSheetInput& in) {
+             in.rows[44][11] = "D32";
+             ToolpathRow added = in.rows[49];
+             added[0] = "HOST-TP-NEW";
+             in.rows.erase(in.rows.begin() + 49);
+             in.rows.push_back(added);
+         },
+         {},
+         second_page,
+         "",
+         "삭제된 툴패스: HOST-TP-50 (r50c2)"},
+        {"25 rows cut to 3: the list is on the first page",
+         25,
+         [](SetupSheetInput& in) { in.rows.erase(in.rows.begin() + 2, in.rows.begin() + 24); },
+         first_page,
+         {},
+         nullptr,
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetResult result = Rewrite(fixture.Input(c.old_rows), c.edit);
+        ASSERT_TRUE(result.comparison);
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        EXPECT_EQ(MarksOn(book, 1), c.first_page);
+        EXPECT_EQ(MarksOn(book, 2), c.second_page);
+        if (c.first_note) {
+            EXPECT_EQ(book.Text(1, "A36"), c.first_note);
+        } else {
+            std::string removed;
+            for (int i = 3; i <= 24; ++i) {
+                removed += (removed.empty() ? "" : ", ") + ("HOST-TP-" + std::to_string(i)) +
+                           " (r" + std::to_string(i) + "c2)";
+            }
+            EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + removed);
+        }
+        EXPECT_EQ(book.Text(2, "A48"), c.second_note);
+    }
+}
+
+TEST(SheetMarks, AreLeftOffWhenAsked) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(5);
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) {
+        in.mark_changes = false;
+        in.rows[0][2] = "D12 EM";
+        in.rows.erase(in.rows.begin() + 3);
+        ToolpathRow added = in.rows[0];
+        added[0] = "HOST-TP-NEW";
+        in.rows.push_back(added);
+    });
+    EXPECT_FALSE(result.comparison);
+    EXPECT_EQ(result.marks_skipped, "");
+    testing::SavedWorkbook book(result.file);
+    EXPECT_EQ(MarksOn(book, 1), Marks{});
+    EXPECT_EQ(MarksOn(book, 2), Marks{});
+    EXPECT_EQ(book.Text(1, "D12"), "D12 EM");
+    EXPECT_EQ(book.Text(1, "A36"), "");
+}
+
+// The same parts, without the host's names a sheet of an earlier version
+// did not keep.
+std::string WithoutRecordedNames(const std::string& package) {
+    testing::Parts parts;
+    for (const std::string& name : testing::PartNames(package)) {
+        if (name.starts_with("customXml/")) continue;
+        std::string bytes = testing::ReadPart(package, name);
+        if (name == "[Content_Types].xml" || name == "xl/_rels/workbook.xml.rels") {
+            pugi::xml_document document;
+            document.load_string(bytes.c_str());
+            pugi::xml_node root = document.document_element();
+            for (pugi::xml_node node = root.first_child(); node;) {
+                pugi::xml_node next = node.next_sibling();
+                std::string_view target = node.attribute("Target").value();
+                std::string_view part = node.attribute("PartName").value();
+                if (target.find("customXml/") != std::string_view::npos ||
+                    part.starts_with("/customXml/")) {
+                    root.remove_child(node);
+                }
+                node = next;
+            }
+            std::ostringstream out;
+            document.save(out, "", pugi::format_raw);
+            bytes = out.str();
+        }
+        parts.emplace_back(name, bytes);
+    }
+    return testing::MakePackage(parts);
+}
+
+// A sheet written before the names were kept is matched by NC name, so a
+// renamed toolpath of the host still reads as the same row.
+TEST(SheetMarks, AnOldSheetWithoutNamesIsMatchedByNcName) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(4);
+    fs::path file = WriteSetupSheet(input).file;
+    std::string stripped = WithoutRecordedNames(testing::SavedWorkbook(file).bytes());
+    {
+        Workbook old_book(stripped, "old.xlsx");
+        ASSERT_FALSE(RecordedRowNames(old_book));  // the fixture removed them
+    }
+    WriteBytes(file, stripped);
+
+    for (ToolpathRow& row : input.rows) row[0] = "RENAMED-" + row[0];
+    input.rows[2][7] = "0:45:00";  // machining time of NC r3c2
+    input.overwrite = true;
+    SetupSheetResult result = WriteSetupSheet(input);
+    ASSERT_TRUE(result.comparison);
+    const SheetChanges& changes = result.comparison->changes;
+    EXPECT_TRUE(changes.matched_by_nc_name);
+    EXPECT_EQ(result.comparison->before.at(0).toolpath, "");
+    EXPECT_TRUE(changes.added.empty());
+    EXPECT_TRUE(changes.removed.empty());
+    ASSERT_EQ(changes.changed.size(), 1u);
+    EXPECT_EQ(changes.changed[0].row, 2u);
+
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    testing::SavedWorkbook book(result.file);
+    Marks expected;
+    Mark(expected, {"J14", "K14", "L14"}, kChangedFill);
+    EXPECT_EQ(MarksOn(book, 1), expected);
+
+    // The new sheet keeps the names again for the sheet after it.
+    ASSERT_TRUE(RecordedRowNames(book.book()));
+    EXPECT_EQ(RecordedRowNames(book.book())->at(2), "RENAMED-HOST-TP-3");
+}
+
+// An old file that cannot be compared does not stop the new sheet: it is
+// written whole, without marks, and says why.
+TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
+    std::string sound_sheet;
+    {
+        testing::WriterFixture fixture;
+        sound_sheet = testing::SavedWorkbook(WriteSetupSheet(fixture.Input(25)).file).bytes();
+    }
+    auto rebuilt = [&](const std::string& broken_part, const std::string& bytes) {
+        testing::Parts parts;
+        for (const std::string& name : testing::PartNames(sound_sheet)) {
+            parts.emplace_back(name,
+                               name == broken_part ? bytes : testing::ReadPart(sound_sheet, name));
+        }
+        return testing::MakePackage(parts);
+    };
+    auto edited = [&](int page, const char* cell, const char* text) {
+        Workbook book(sound_sheet, "old.xlsx");
+        book.Sheet(page).SetText(cell, text);
+        return book.SaveToBytes();
+    };
+    const struct {
+        const char* what;
+        std::string old_bytes;
+        const char* skipped;  // the start of the reason
+        const char* why;      // a part of it
+    } cases[] = {
+        {"plain text", "작업 메모: 공구 확인\n", "바꾼 시트를 읽을 수 없어", "not a workbook"},
+        {"an empty file", "", "바꾼 시트를 읽을 수 없어", "통합 문서가 아닙니다"},
+        {"a cut zip", sound_sheet.substr(0, sound_sheet.size() / 2), "바꾼 시트를 읽을 수 없어",
+         "not a workbook"},
+        {"a damaged worksheet part", rebuilt("xl/worksheets/sheet1.xml", "<worksheet><sheetData>"),
+         "바꾼 시트와 비교할 수 없어", "손상"},
+        {"a damaged names part", rebuilt("customXml/item1.xml", "<rows"),
+         "바꾼 시트와 비교할 수 없어", "customXml/item1.xml"},
+        {"a workbook of another template", testing::BuildWorkbook({}), "바꾼 시트와 비교할 수 없어",
+         "다른 템플릿"},
+        {"a heading edited on the continuation page", edited(2, "D5", "공구명"),
+         "바꾼 시트와 비교할 수 없어", "2쪽 D5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(3);
+        input.rows[0][2] = "D12 EM";
+        input.overwrite = true;
+        fs::path target = fixture.output() / "T.xlsx";
+        WriteBytes(target, c.old_bytes);
+        SetupSheetResult result;
+        try {
+            result = WriteSetupSheet(input);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "thrown: " << error.what();
+            continue;
+        }
+        EXPECT_EQ(result.file, target);
+        EXPECT_FALSE(result.comparison);
+        EXPECT_TRUE(result.marks_skipped.starts_with(c.skipped)) << result.marks_skipped;
+        EXPECT_NE(result.marks_skipped.find(c.why), std::string::npos) << result.marks_skipped;
+        EXPECT_EQ(fixture.OutputFiles(), std::vector<std::string>{"T.xlsx"});
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(target));
+        testing::SavedWorkbook book(target);
+        ExpectRows(book, input);
+        EXPECT_EQ(MarksOn(book, 1), Marks{});
+        EXPECT_EQ(MarksOn(book, 2), Marks{});
+        EXPECT_EQ(book.Text(1, "A36"), "");
+    }
+}
+
+// A character reference XML 1.0 forbids ("&#07;"): pugixml takes it, a
+// strict reader refuses the whole part.
+std::string ForbiddenReference(const std::string& xml) {
+    for (std::size_t at = xml.find("&#"); at != std::string::npos; at = xml.find("&#", at + 2)) {
+        std::size_t end = xml.find(';', at);
+        bool hex = xml.compare(at + 2, 1, "x") == 0;
+        std::size_t digits = at + (hex ? 3 : 2);
+        unsigned long code = std::stoul(xml.substr(digits, end - digits), nullptr, hex ? 16 : 10);
+        bool allowed = code == 0x9 || code == 0xA || code == 0xD ||
+                       (code >= 0x20 && code <= 0xD7FF) || (code >= 0xE000 && code <= 0xFFFD) ||
+                       (code >= 0x10000 && code <= 0x10FFFF);
+        if (!allowed) return xml.substr(at, end - at + 1);
+    }
+    return "";
+}
+
+// The names are kept in the workbook's own XML: a name with characters XML
+// cannot carry must still leave a sound package and match again next time.
+TEST(SheetMarks, HostNamesWithAwkwardCharactersStillMatch) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(5);
+    input.rows[0][0] = "황삭 <코어> & \"A\"";
+    input.rows[1][0] = "bell\x07 tab\t end";
+    input.rows[2][0] = "_x0041_ 그대로 \xEF\xBF\xBE";
+    input.rows[3][0] = std::string("nul") + '\0' + " cr\r\n";
+    input.rows[4][0] = "  ";
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
+    ASSERT_TRUE(result.comparison);
+    EXPECT_TRUE(result.comparison->changes.None());
+    EXPECT_FALSE(result.comparison->changes.matched_by_nc_name);
+    ASSERT_EQ(result.comparison->before.size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(result.comparison->before[i].toolpath, input.rows[i][0]);
+    }
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    std::string names =
+        testing::ReadPart(testing::SavedWorkbook(result.file).bytes(), "customXml/item1.xml");
+    EXPECT_EQ(ForbiddenReference(names), "") << names;
+}
+
+// The first page shows how long the job runs and how many tools it needs,
+// where the template has room for them.
+TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
+    const struct {
+        const char* what;
+        const char* cell;  // edited in the template first, when not null
+        const char* text;
+        const char* time;
+        const char* tools;
+    } cases[] = {
+        {"the shipped template", nullptr, nullptr, "2:11:51", "3"},
+        {"a template without the time caption", "A34", "", "", "3"},
+        {"a template whose tool count is taken", "J34", "공구 대장 참조", "2:11:51",
+         "공구 대장 참조"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        if (c.cell) {
+            fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
+            Workbook edited = Workbook::Open(template_file);
+            edited.Sheet(1).SetText(c.cell, c.text);
+            edited.SaveAs(template_file);
+        }
+        SetupSheetInput input = fixture.Input(4);
+        const char* const tools[][3] = {{"D10 EM", "00:28:54", "50"},
+                                        {"D10 EM", "01:02:03", "50"},
+                                        {"D10 EM", "00:12:00", "75"},
+                                        {"R3 BALL", "00:28:54", "50"}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            input.rows[i][2] = tools[i][0];
+            input.rows[i][7] = tools[i][1];
+            input.rows[i][8] = tools[i][2];
+        }
+        fs::path file = WriteSetupSheet(input).file;
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(file));
+        testing::SavedWorkbook book(file);
+        EXPECT_EQ(book.Text(1, "D34"), c.time);
+        EXPECT_EQ(book.Text(1, "J34"), c.tools);
+        ExpectRows(book, input);
+    }
+}
+
+}  // namespace
+}  // namespace orvalis::sheet
