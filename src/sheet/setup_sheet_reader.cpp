@@ -36,8 +36,11 @@ std::vector<SheetRow> ReadSheetRows(Workbook& book) {
             row.cells[column] = book.Sheet(cell.page).Text(cell.address);
             any = any || !row.cells[column].empty();
         }
-        if (!any) continue;
-        if (names && toolpath <= names->size()) row.toolpath = (*names)[toolpath - 1];
+        // A row the sheet recorded is a row even when empty (written before
+        // its survey ran), so that it is not taken for new on the next sheet.
+        bool recorded = names && toolpath <= names->size();
+        if (!any && !recorded) continue;
+        if (recorded) row.toolpath = (*names)[toolpath - 1];
         rows.push_back(std::move(row));
     }
     return rows;

@@ -1,6 +1,6 @@
 #include "sheet/sheet_marks.h"
 
-#include "forms/joined.h"
+#include "sheet/sheet_output.h"
 
 namespace orvalis::sheet {
 
@@ -11,12 +11,23 @@ void FillToolpathCell(Workbook& book, std::size_t row, int grid_column, std::str
     book.FillCell(cell.page, cell.address, argb);
 }
 
+// "삭제된 툴패스: a, b", with the names that would overfill the cell counted
+// instead of named.
+std::string RemovedText(const std::vector<SheetRow>& removed) {
+    std::string text = "삭제된 툴패스: ";
+    for (std::size_t index = 0; index < removed.size(); ++index) {
+        std::string label = (index > 0 ? ", " : "") + RowLabel(removed[index]);
+        std::string rest = " 외 " + std::to_string(removed.size() - index) + "개";
+        if (text.size() + label.size() + rest.size() > kMaxCellText) return text + rest;
+        text += label;
+    }
+    return text;
+}
+
 void ListRemoved(Workbook& book, const std::vector<SheetRow>& removed, std::size_t rows) {
-    std::vector<std::string> labels;
-    for (const SheetRow& row : removed) labels.push_back(RowLabel(row));
     int page = LastPageOf(rows);
     std::string cell = RemovedNoteCell(page);
-    book.Sheet(page).SetText(cell, "삭제된 툴패스: " + forms::Joined(labels, ", "));
+    book.Sheet(page).SetText(cell, RemovedText(removed));
     book.FillCell(page, cell, kRemovedFill);
     // A template whose print area ends at its table would leave the list off
     // the printed page the operator works from.

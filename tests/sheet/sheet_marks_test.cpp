@@ -11,6 +11,7 @@
 #include "platform/data_folder.h"
 #include "sheet/package_fixture.h"
 #include "sheet/setup_sheet.h"
+#include "sheet/sheet_output.h"
 #include "sheet/sheet_row_names.h"
 #include "sheet/writer_fixture.h"
 #include "support/workbook_check.h"
@@ -223,6 +224,45 @@ TEST(SheetMarks, ANewRowIsFilledWholeAndARemovedToolpathIsListedBelowTheTable) {
     EXPECT_EQ(MarksOn(book, 2), Marks{});
     EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: HOST-TP-5 (r5c2)");
     ExpectRows(book, edited);
+}
+
+// A row written before its survey filled it (the user agreed to that) is
+// still the same toolpath on the next sheet, not a new one.
+TEST(SheetMarks, AnEmptyRowTheSheetRecordedIsNoNewRowNextTime) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(3);
+    for (std::size_t c = 1; c < input.rows[1].size(); ++c) input.rows[1][c].clear();
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
+    ASSERT_TRUE(result.comparison);
+    EXPECT_TRUE(result.comparison->changes.None());
+    testing::SavedWorkbook book(result.file);
+    EXPECT_EQ(MarksOn(book, 1), Marks{});
+}
+
+// Removed toolpaths whose names together would not fit in one cell are
+// counted instead of named, so the sheet needs no repair.
+TEST(SheetMarks, ARemovedListTooLongForACellIsCut) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(60);
+    for (std::size_t i = 0; i < input.rows.size(); ++i) {
+        input.rows[i][0] = std::string(1000, 'A') + std::to_string(i);
+    }
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
+    ASSERT_TRUE(result.comparison);
+    EXPECT_EQ(result.comparison->changes.removed.size(), 59u);
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    testing::SavedWorkbook book(result.file);
+    std::string note = book.Text(1, "A36");
+    EXPECT_LE(note.size(), kMaxCellText);
+    EXPECT_NE(note.find(std::string(1000, 'A') + "1"), std::string::npos);
+    std::size_t named = 0;
+    for (std::size_t at = note.find(" (r"); at != std::string::npos;
+         at = note.find(" (r", at + 1)) {
+        ++named;
+    }
+    EXPECT_GT(named, 20u);
+    std::string counted = " 외 " + std::to_string(59 - named) + "개";
+    EXPECT_TRUE(note.ends_with(counted)) << note.substr(note.size() - 40);
 }
 
 // The list of removed toolpaths stands below the last table the new sheet
