@@ -100,6 +100,12 @@ std::string ZipPackage::Read(std::string_view name) const {
         !(stat.valid & ZIP_STAT_SIZE)) {
         throw WorkbookError(origin_, "통합 문서에 파트 " + key + "이(가) 없습니다");
     }
+    // The size is what the archive claims: a damaged or hostile one (a file
+    // under a sheet's name, one given to compare) must not make us allocate it.
+    if (stat.size > kMaxPartBytes) {
+        throw WorkbookError(origin_, "파트 " + key + "이(가) 너무 큽니다 (" +
+                                         std::to_string(stat.size / (1024 * 1024)) + " MB)");
+    }
     std::unique_ptr<zip_file_t, FileClose> file(zip_fopen(reader_, key.c_str(), 0));
     if (!file) throw WorkbookError(origin_, "파트 " + key + "을(를) 열 수 없습니다");
     std::string bytes(static_cast<std::size_t>(stat.size), '\0');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -8,6 +9,10 @@
 struct zip;
 
 namespace orvalis::sheet {
+
+// The largest part read out of a package. A setup sheet's parts are far
+// smaller; the archive's own word for a part's size is not to be trusted.
+inline constexpr std::uint64_t kMaxPartBytes = 64ull * 1024 * 1024;
 
 // An Office Open XML package held in memory. Parts are read from the original
 // archive; changes are collected and only applied when a new archive is made,

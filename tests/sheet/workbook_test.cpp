@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <pugixml.hpp>
+#include <tuple>
 
 #include "sheet/package_fixture.h"
 #include "sheet/png_encode.h"
@@ -333,6 +335,35 @@ TEST(Workbook, AMissingOrDamagedFileIsAnErrorNamingIt) {
         } catch (const WorkbookError& error) {
             EXPECT_EQ(error.path(), file.string());
         }
+    }
+}
+
+// The size an archive claims for a part is written by whoever made the file:
+// one claiming gigabytes is refused, not allocated.
+TEST(Workbook, APartClaimingAHugeSizeIsRefusedNotAllocated) {
+    std::string package = testing::BuildWorkbook({});
+    auto put32 = [&package](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) package[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    const std::string part = "xl/worksheets/sheet1.xml";
+    // Local headers keep the size at 22 and the name at 30; the central
+    // directory at 24 and 46.
+    for (auto [signature, size_at, name_at] :
+         {std::tuple{"PK\x03\x04", 22, 30}, std::tuple{"PK\x01\x02", 24, 46}}) {
+        for (std::size_t at = package.find(signature); at != std::string::npos;
+             at = package.find(signature, at + 4)) {
+            if (package.compare(at + name_at, part.size(), part) == 0) {
+                put32(at + size_at, 0x7FFFFFF0u);
+            }
+        }
+    }
+    Workbook book(package, "claims.xlsx");
+    try {
+        book.Sheet(1).Text("A1");
+        ADD_FAILURE() << "the part was read";
+    } catch (const WorkbookError& error) {
+        EXPECT_EQ(error.path(), "claims.xlsx");
+        EXPECT_NE(std::string(error.what()).find("너무 큽니다"), std::string::npos) << error.what();
     }
 }
 
