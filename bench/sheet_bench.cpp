@@ -8,10 +8,10 @@
 #include "bench_drives.h"
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
-#include "sheet/bmp_image.h"
-#include "sheet/png_encode.h"
 #include "sheet/setup_sheet.h"
 #include "sheet/test_bitmaps.h"
+#include "xlsx/bmp_image.h"
+#include "xlsx/png_encode.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void BM_ViewBitmapToPng(benchmark::State& state) {
     std::string bitmap = WireframeView(3);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            orvalis::sheet::EncodePng(orvalis::sheet::DecodeBmp(bitmap, "view"), "view"));
+            orvalis::xlsx::EncodePng(orvalis::xlsx::DecodeBmp(bitmap, "view"), "view"));
     }
 }
 BENCHMARK(BM_ViewBitmapToPng)->Unit(benchmark::kMillisecond);

@@ -4,7 +4,7 @@
 #include "cli/steps.h"
 #include "platform/native_path.h"
 #include "sheet/setup_sheet_reader.h"
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
 namespace orvalis::cli {
 
@@ -19,7 +19,7 @@ int RunCompare(CommandContext& context) {
         PrintSheetChanges(context.out(),
                           sheet::CompareSetupSheets(NativePath(before), NativePath(after)));
         return 0;
-    } catch (const sheet::WorkbookError& error) {
+    } catch (const xlsx::WorkbookError& error) {
         context.err() << "orvalis-cli: 비교할 수 없습니다: " << error.path() << ": " << error.what()
                       << '\n';
         return 1;

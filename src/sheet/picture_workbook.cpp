@@ -15,7 +15,7 @@ constexpr std::string_view kTemplate = "IMAGE.xlsx";
 constexpr int kWidth = 300;
 constexpr int kHeight = 200;
 
-void PlaceViews(Worksheet& sheet) {
+void PlaceViews(xlsx::Worksheet& sheet) {
     const PicturePlacement placements[] = {
         {kTopBitmap, "E1", 5, 25, kWidth, kHeight, "TOP"},
         {kIsoBitmap, "G1", 5, 25, kWidth, kHeight, "ISO"},
@@ -37,9 +37,9 @@ fs::path WritePictureWorkbook(const PictureWorkbookInput& input) {
     RefuseToReplace(target, input.overwrite);
     RefuseOverlongText({input.item, input.part_name});
 
-    Workbook book = OpenTemplate(kTemplate);
+    xlsx::Workbook book = OpenTemplate(kTemplate);
     EditTemplate(Utf8(ResolvePath(PictureWorkbookTemplateFile())), [&] {
-        Worksheet& sheet = book.Sheet(1);
+        xlsx::Worksheet& sheet = book.Sheet(1);
         PlaceViews(sheet);
         sheet.SetText("C1", input.item);
         sheet.SetText("B4", input.part_name);

@@ -30,7 +30,7 @@ struct HeaderCells {
 constexpr HeaderCells kFirstPageHeader{"C2", "M2", "C3", "M3", "D33"};
 constexpr HeaderCells kSecondPageHeader{"C2", "K2", "C3", "K3", "C41"};
 
-void WriteHeader(Worksheet& sheet, const HeaderCells& cells, const SheetHeader& header) {
+void WriteHeader(xlsx::Worksheet& sheet, const HeaderCells& cells, const SheetHeader& header) {
     sheet.SetText(cells.company, header.company);
     sheet.SetText(cells.work_offset, header.work_offset);
     sheet.SetText(cells.item, header.item);
@@ -38,7 +38,7 @@ void WriteHeader(Worksheet& sheet, const HeaderCells& cells, const SheetHeader& 
     sheet.SetText(cells.file_location, header.file_location);
 }
 
-void PlaceViews(Worksheet& sheet, const std::array<int, 8>& sizes) {
+void PlaceViews(xlsx::Worksheet& sheet, const std::array<int, 8>& sizes) {
     const PicturePlacement placements[] = {
         {kTopBitmap, "B5", 30, 0, sizes[0], sizes[1], "TOP"},
         {kIsoBitmap, "L5", 40, 0, sizes[2], sizes[3], "ISO"},
@@ -60,7 +60,7 @@ std::vector<SheetRow> SheetRowsOf(const std::vector<ToolpathRow>& rows) {
     return sheet_rows;
 }
 
-void WriteToolpaths(Workbook& book, const std::vector<SheetRow>& rows) {
+void WriteToolpaths(xlsx::Workbook& book, const std::vector<SheetRow>& rows) {
     std::vector<std::string> names;
     for (std::size_t index = 0; index < rows.size(); ++index) {
         for (std::size_t column = 0; column < kWrittenColumns; ++column) {
@@ -75,12 +75,12 @@ void WriteToolpaths(Workbook& book, const std::vector<SheetRow>& rows) {
 
 // The sheet that `target` replaces, read before it is gone. Nothing when
 // there is none; `skipped` says why one that is there cannot be compared.
-std::optional<Workbook> OpenReplacedSheet(const fs::path& target, std::string& skipped) {
+std::optional<xlsx::Workbook> OpenReplacedSheet(const fs::path& target, std::string& skipped) {
     std::error_code error;
     if (!fs::exists(fs::symlink_status(target, error))) return std::nullopt;
     try {
-        return Workbook::Open(target);
-    } catch (const WorkbookError& failure) {
+        return xlsx::Workbook::Open(target);
+    } catch (const xlsx::WorkbookError& failure) {
         skipped =
             "바꾼 시트를 읽을 수 없어 변경 표시 없이 썼습니다: " + std::string(failure.what());
         return std::nullopt;
@@ -89,7 +89,8 @@ std::optional<Workbook> OpenReplacedSheet(const fs::path& target, std::string& s
 
 // The replaced sheet's rows against the new ones; nothing, with `skipped`
 // saying why, when the old sheet is damaged or from another template.
-std::optional<SheetComparison> CompareWithReplaced(Workbook& replaced, Workbook& template_book,
+std::optional<SheetComparison> CompareWithReplaced(xlsx::Workbook& replaced,
+                                                   xlsx::Workbook& template_book,
                                                    const fs::path& target,
                                                    const std::vector<SheetRow>& rows,
                                                    std::string& skipped) {
@@ -98,7 +99,7 @@ std::optional<SheetComparison> CompareWithReplaced(Workbook& replaced, Workbook&
         SheetComparison comparison{ReadSheetRows(replaced), rows, {}};
         comparison.changes = CompareSheetRows(comparison.before, comparison.after);
         return comparison;
-    } catch (const WorkbookError& failure) {
+    } catch (const xlsx::WorkbookError& failure) {
         skipped =
             "바꾼 시트와 비교할 수 없어 변경 표시 없이 썼습니다: " + std::string(failure.what());
         return std::nullopt;
@@ -134,7 +135,7 @@ SetupSheetResult WriteSetupSheet(const SetupSheetInput& input) {
     RefuseOverlongInput(input);
     std::vector<SheetRow> rows = SheetRowsOf(input.rows);
 
-    Workbook book = OpenTemplate(kTemplate);
+    xlsx::Workbook book = OpenTemplate(kTemplate);
     if (input.overwrite && input.mark_changes) {
         if (auto replaced = OpenReplacedSheet(result.file, result.marks_skipped)) {
             result.comparison =
@@ -144,7 +145,7 @@ SetupSheetResult WriteSetupSheet(const SetupSheetInput& input) {
     std::string template_file = Utf8(ResolvePath(SetupSheetTemplateFile()));
     EditTemplate(template_file, [&] {
         if (book.SheetCount() < 2) {
-            throw WorkbookError(template_file, "템플릿에 두 번째 시트가 없습니다");
+            throw xlsx::WorkbookError(template_file, "템플릿에 두 번째 시트가 없습니다");
         }
         PlaceViews(book.Sheet(1), sizes);
         WriteHeader(book.Sheet(1), kFirstPageHeader, input.header);

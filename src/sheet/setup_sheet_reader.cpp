@@ -4,25 +4,25 @@
 
 #include "platform/native_path.h"
 #include "sheet/sheet_row_names.h"
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
 namespace orvalis::sheet {
 
 namespace {
 
 // The pages the rows need: the continuation page only when the sheet has one.
-int PagesOf(Workbook& book) {
+int PagesOf(xlsx::Workbook& book) {
     return std::min(book.SheetCount(), 2);
 }
 
-std::string Heading(Workbook& book, int page, int grid_column) {
+std::string Heading(xlsx::Workbook& book, int page, int grid_column) {
     ToolpathCell cell = HeadingCellOf(page, grid_column);
     return book.Sheet(cell.page).Text(cell.address);
 }
 
 }  // namespace
 
-std::vector<SheetRow> ReadSheetRows(Workbook& book) {
+std::vector<SheetRow> ReadSheetRows(xlsx::Workbook& book) {
     std::optional<std::vector<std::string>> names = RecordedRowNames(book);
     std::vector<SheetRow> rows;
     int pages = PagesOf(book);
@@ -46,11 +46,12 @@ std::vector<SheetRow> ReadSheetRows(Workbook& book) {
     return rows;
 }
 
-void RequireSameLayout(Workbook& reference, Workbook& book, const std::string& book_origin) {
+void RequireSameLayout(xlsx::Workbook& reference, xlsx::Workbook& book,
+                       const std::string& book_origin) {
     int pages = PagesOf(reference);
     if (PagesOf(book) < pages) {
-        throw WorkbookError(book_origin, "시트가 " + std::to_string(book.SheetCount()) +
-                                             "장뿐이라 이 템플릿의 작업 지시서가 아닙니다");
+        throw xlsx::WorkbookError(book_origin, "시트가 " + std::to_string(book.SheetCount()) +
+                                                   "장뿐이라 이 템플릿의 작업 지시서가 아닙니다");
     }
     for (int page = 1; page <= pages; ++page) {
         for (std::size_t column = 0; column < kWrittenColumns; ++column) {
@@ -58,10 +59,10 @@ void RequireSameLayout(Workbook& reference, Workbook& book, const std::string& b
             std::string expected = Heading(reference, page, grid_column);
             std::string found = Heading(book, page, grid_column);
             if (found != expected) {
-                throw WorkbookError(book_origin,
-                                    "다른 템플릿의 시트입니다 (" + std::to_string(page) + "쪽 " +
-                                        HeadingCellOf(page, grid_column).address + " 칸이 '" +
-                                        expected + "'이(가) 아니라 '" + found + "')");
+                throw xlsx::WorkbookError(
+                    book_origin, "다른 템플릿의 시트입니다 (" + std::to_string(page) + "쪽 " +
+                                     HeadingCellOf(page, grid_column).address + " 칸이 '" +
+                                     expected + "'이(가) 아니라 '" + found + "')");
             }
         }
     }
@@ -69,8 +70,8 @@ void RequireSameLayout(Workbook& reference, Workbook& book, const std::string& b
 
 SheetComparison CompareSetupSheets(const std::filesystem::path& before,
                                    const std::filesystem::path& after) {
-    Workbook old_book = Workbook::Open(before);
-    Workbook new_book = Workbook::Open(after);
+    xlsx::Workbook old_book = xlsx::Workbook::Open(before);
+    xlsx::Workbook new_book = xlsx::Workbook::Open(after);
     RequireSameLayout(new_book, old_book, Utf8(before));
     SheetComparison comparison{ReadSheetRows(old_book), ReadSheetRows(new_book), {}};
     comparison.changes = CompareSheetRows(comparison.before, comparison.after);

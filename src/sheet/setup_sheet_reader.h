@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sheet/sheet_changes.h"
-#include "sheet/workbook.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::sheet {
 
@@ -13,12 +13,13 @@ namespace orvalis::sheet {
 
 // The rows of the sheet, in order; a row slot with no text in any column is
 // no row. Rows carry their host toolpath name when the sheet recorded it.
-std::vector<SheetRow> ReadSheetRows(Workbook& book);
+std::vector<SheetRow> ReadSheetRows(xlsx::Workbook& book);
 
 // Throws WorkbookError naming `book_origin` when `book` is not laid out as
 // `reference`: fewer pages, or a table heading that reads otherwise, so its
 // cells would not mean what the reader takes them for.
-void RequireSameLayout(Workbook& reference, Workbook& book, const std::string& book_origin);
+void RequireSameLayout(xlsx::Workbook& reference, xlsx::Workbook& book,
+                       const std::string& book_origin);
 
 struct SheetComparison {
     std::vector<SheetRow> before;

@@ -6,7 +6,8 @@ namespace orvalis::sheet {
 
 namespace {
 
-void FillToolpathCell(Workbook& book, std::size_t row, int grid_column, std::string_view argb) {
+void FillToolpathCell(xlsx::Workbook& book, std::size_t row, int grid_column,
+                      std::string_view argb) {
     ToolpathCell cell = ToolpathCellOf(row + 1, grid_column);
     book.FillCell(cell.page, cell.address, argb);
 }
@@ -24,7 +25,7 @@ std::string RemovedText(const std::vector<SheetRow>& removed) {
     return text;
 }
 
-void ListRemoved(Workbook& book, const std::vector<SheetRow>& removed, std::size_t rows) {
+void ListRemoved(xlsx::Workbook& book, const std::vector<SheetRow>& removed, std::size_t rows) {
     int page = LastPageOf(rows);
     std::string cell = RemovedNoteCell(page);
     book.Sheet(page).SetText(cell, RemovedText(removed));
@@ -36,7 +37,7 @@ void ListRemoved(Workbook& book, const std::vector<SheetRow>& removed, std::size
 
 }  // namespace
 
-void MarkChanges(Workbook& book, const SheetChanges& changes, std::size_t rows) {
+void MarkChanges(xlsx::Workbook& book, const SheetChanges& changes, std::size_t rows) {
     for (const ChangedRow& changed : changes.changed) {
         for (const CellChange& cell : changed.cells) {
             FillToolpathCell(book, changed.row, cell.grid_column, kChangedFill);

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "sheet/sheet_changes.h"
-#include "sheet/workbook.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::sheet {
 
@@ -17,6 +17,6 @@ inline constexpr std::string_view kRemovedFill = "FFFFC7CE";
 // Marks the changes on a setup sheet of `rows` toolpaths: fills only, no
 // text of the table changes. The toolpaths that disappeared are listed below
 // the table of the last page used ("삭제된 툴패스: …").
-void MarkChanges(Workbook& book, const SheetChanges& changes, std::size_t rows);
+void MarkChanges(xlsx::Workbook& book, const SheetChanges& changes, std::size_t rows);
 
 }  // namespace orvalis::sheet

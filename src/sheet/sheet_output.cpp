@@ -7,9 +7,9 @@
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
-#include "sheet/bmp_image.h"
 #include "sheet/picture_size.h"
-#include "sheet/png_encode.h"
+#include "xlsx/bmp_image.h"
+#include "xlsx/png_encode.h"
 
 namespace orvalis::sheet {
 
@@ -107,26 +107,26 @@ void RefuseOverlongText(std::initializer_list<std::string_view> texts) {
     }
 }
 
-Workbook OpenTemplate(std::string_view data_file) {
+xlsx::Workbook OpenTemplate(std::string_view data_file) {
     fs::path file = ResolvePath(DataPath(data_file));
     try {
-        return Workbook::Open(file);
-    } catch (const WorkbookError& error) {
+        return xlsx::Workbook::Open(file);
+    } catch (const xlsx::WorkbookError& error) {
         throw SheetError(SheetError::Kind::kTemplate, Utf8(file), error.what());
     }
 }
 
-void PlacePicture(Worksheet& sheet, const PicturePlacement& placement) {
+void PlacePicture(xlsx::Worksheet& sheet, const PicturePlacement& placement) {
     fs::path file = ResolvePath(DataPath(placement.bitmap));
     std::string png;
     try {
         auto bytes = ReadFileBytes(file);
-        if (!bytes) throw WorkbookError(Utf8(file), "그림 파일이 없습니다");
-        png = EncodePng(DecodeBmp(*bytes, Utf8(file)), Utf8(file));
-    } catch (const WorkbookError& error) {
+        if (!bytes) throw xlsx::WorkbookError(Utf8(file), "그림 파일이 없습니다");
+        png = xlsx::EncodePng(xlsx::DecodeBmp(*bytes, Utf8(file)), Utf8(file));
+    } catch (const xlsx::WorkbookError& error) {
         throw SheetError(SheetError::Kind::kBitmap, Utf8(file), error.what());
     }
-    PictureFrame frame;
+    xlsx::PictureFrame frame;
     frame.left = RoundHalfEven(sheet.CellLeft(placement.anchor) + placement.offset_x);
     frame.top = RoundHalfEven(sheet.CellTop(placement.anchor) + placement.offset_y);
     frame.width = placement.width;
@@ -134,7 +134,7 @@ void PlacePicture(Worksheet& sheet, const PicturePlacement& placement) {
     sheet.InsertPicture(std::move(png), frame, placement.description);
 }
 
-void SaveWorkbook(Workbook& book, const fs::path& target, bool overwrite) {
+void SaveWorkbook(xlsx::Workbook& book, const fs::path& target, bool overwrite) {
     RefuseToReplace(target, overwrite);
     try {
         // Without consent the file is only created, never replaced: one that
@@ -142,7 +142,7 @@ void SaveWorkbook(Workbook& book, const fs::path& target, bool overwrite) {
         book.SaveAs(target, overwrite);
     } catch (const FileExistsError& error) {
         throw SheetError(SheetError::Kind::kWorkbookExists, Utf8(target), error.what());
-    } catch (const WorkbookError& error) {
+    } catch (const xlsx::WorkbookError& error) {
         throw SheetError(SheetError::Kind::kSave, Utf8(target), error.what());
     }
 }

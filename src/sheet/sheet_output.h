@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "sheet/sheet_error.h"
-#include "sheet/workbook.h"
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook.h"
+#include "xlsx/workbook_error.h"
 
 namespace orvalis::sheet {
 
@@ -42,7 +42,7 @@ inline constexpr std::size_t kMaxCellText = 32767;
 void RefuseOverlongText(std::initializer_list<std::string_view> texts);
 
 // Opens a template of the data folder ("ORVALIS.xlsx"). Throws kTemplate.
-Workbook OpenTemplate(std::string_view data_file);
+xlsx::Workbook OpenTemplate(std::string_view data_file);
 
 struct PicturePlacement {
     std::string_view bitmap;  // below the data folder
@@ -56,11 +56,11 @@ struct PicturePlacement {
 
 // Inserts the view bitmap into the sheet at the anchor's edges plus the
 // offsets, each rounded to whole points, halves to even. Throws kBitmap.
-void PlacePicture(Worksheet& sheet, const PicturePlacement& placement);
+void PlacePicture(xlsx::Worksheet& sheet, const PicturePlacement& placement);
 
 // Writes the workbook to `target` through a temporary file. Throws kSave, or
 // kWorkbookExists when the file appeared meanwhile and may not be replaced.
-void SaveWorkbook(Workbook& book, const std::filesystem::path& target, bool overwrite);
+void SaveWorkbook(xlsx::Workbook& book, const std::filesystem::path& target, bool overwrite);
 
 // Runs `edit` on the opened template; a damaged part it meets is a kTemplate
 // failure of `template_file`.
@@ -68,7 +68,7 @@ template <typename Edit>
 void EditTemplate(const std::string& template_file, Edit&& edit) {
     try {
         edit();
-    } catch (const WorkbookError& error) {
+    } catch (const xlsx::WorkbookError& error) {
         throw SheetError(SheetError::Kind::kTemplate, template_file, error.what());
     }
 }

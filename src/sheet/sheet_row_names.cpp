@@ -1,7 +1,7 @@
 #include "sheet/sheet_row_names.h"
 
-#include "sheet/cell_text.h"
-#include "sheet/xml_part.h"
+#include "xlsx/cell_text.h"
+#include "xlsx/xml_part.h"
 
 namespace orvalis::sheet {
 
@@ -11,7 +11,7 @@ constexpr const char* kRowNamesNs = "urn:orvalis:setup-sheet-rows:1";
 
 }  // namespace
 
-void RecordRowNames(Workbook& book, const std::vector<std::string>& toolpaths) {
+void RecordRowNames(xlsx::Workbook& book, const std::vector<std::string>& toolpaths) {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
     declaration.append_attribute("version") = "1.0";
@@ -21,12 +21,13 @@ void RecordRowNames(Workbook& book, const std::vector<std::string>& toolpaths) {
     // Escaped as cell text is: a control character would otherwise be
     // written as a reference XML forbids, and a NUL would cut the name.
     for (const std::string& toolpath : toolpaths) {
-        rows.append_child("row").append_attribute("toolpath") = EscapeCellText(toolpath).c_str();
+        rows.append_child("row").append_attribute("toolpath") =
+            xlsx::EscapeCellText(toolpath).c_str();
     }
-    book.AddCustomXml(SerializeXml(document));
+    book.AddCustomXml(xlsx::SerializeXml(document));
 }
 
-std::optional<std::vector<std::string>> RecordedRowNames(Workbook& book) {
+std::optional<std::vector<std::string>> RecordedRowNames(xlsx::Workbook& book) {
     for (const pugi::xml_document* document : book.CustomXml()) {
         pugi::xml_node rows = document->document_element();
         if (std::string_view(rows.name()) != "rows" ||
@@ -35,7 +36,7 @@ std::optional<std::vector<std::string>> RecordedRowNames(Workbook& book) {
         }
         std::vector<std::string> toolpaths;
         for (pugi::xml_node row : rows.children("row")) {
-            toolpaths.push_back(UnescapeCellText(row.attribute("toolpath").value()));
+            toolpaths.push_back(xlsx::UnescapeCellText(row.attribute("toolpath").value()));
         }
         return toolpaths;
     }

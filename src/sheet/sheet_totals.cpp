@@ -13,7 +13,7 @@ constexpr int kToolColumn = 3;
 constexpr int kTimeColumn = 8;
 constexpr int kToolLengthColumn = 9;
 
-void WriteTotal(Worksheet& sheet, const TotalCells& cells, const std::string& value) {
+void WriteTotal(xlsx::Worksheet& sheet, const TotalCells& cells, const std::string& value) {
     if (sheet.Text(cells.label) != cells.caption || !sheet.Text(cells.value).empty()) return;
     sheet.SetText(cells.value, value);
 }
@@ -46,7 +46,7 @@ std::string TotalTimeText(const SheetTotals& totals) {
     return text;
 }
 
-void WriteTotals(Worksheet& first_page, const SheetTotals& totals) {
+void WriteTotals(xlsx::Worksheet& first_page, const SheetTotals& totals) {
     WriteTotal(first_page, kTotalTimeCells, TotalTimeText(totals));
     WriteTotal(first_page, kToolCountCells, std::to_string(totals.distinct_tools));
 }

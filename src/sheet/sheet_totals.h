@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sheet/sheet_changes.h"
-#include "sheet/worksheet.h"
+#include "xlsx/worksheet.h"
 
 namespace orvalis::sheet {
 
@@ -22,6 +22,6 @@ std::string TotalTimeText(const SheetTotals& totals);
 
 // Writes the totals into the first page's total cells when the template has
 // them (their caption in the label cell, the value cell empty).
-void WriteTotals(Worksheet& first_page, const SheetTotals& totals);
+void WriteTotals(xlsx::Worksheet& first_page, const SheetTotals& totals);
 
 }  // namespace orvalis::sheet

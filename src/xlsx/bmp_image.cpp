@@ -1,11 +1,11 @@
-#include "sheet/bmp_image.h"
+#include "xlsx/bmp_image.h"
 
 #include <array>
 #include <bit>
 
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -203,4 +203,4 @@ RgbImage DecodeBmp(std::string_view bytes, const std::string& origin) {
     return image;
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // A picture as rows of 8-bit red, green, blue, top row first.
 struct RgbImage {
@@ -20,4 +20,4 @@ struct RgbImage {
 // `origin` for anything else or a damaged file.
 RgbImage DecodeBmp(std::string_view bytes, const std::string& origin);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

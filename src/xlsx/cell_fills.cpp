@@ -1,9 +1,9 @@
-#include "sheet/cell_fills.h"
+#include "xlsx/cell_fills.h"
 
-#include "sheet/workbook_error.h"
-#include "sheet/xml_part.h"
+#include "xlsx/workbook_error.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -103,4 +103,4 @@ int CellFills::AddFormat(int style, int fill) {
     return index;
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <utility>
 
-#include "sheet/part_store.h"
+#include "xlsx/part_store.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Cell formats with a solid fill, made from the formats a workbook's cells
 // already use: the font, border, alignment and number format stay, only the
@@ -31,4 +31,4 @@ class CellFills {
     std::map<std::pair<int, std::string>, int> formats_;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

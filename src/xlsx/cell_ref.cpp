@@ -1,8 +1,8 @@
-#include "sheet/cell_ref.h"
+#include "xlsx/cell_ref.h"
 
 #include <stdexcept>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 CellRef ParseCellRef(std::string_view text) {
     auto invalid = [&] {
@@ -39,4 +39,4 @@ std::string FormatCellRef(const CellRef& cell) {
     return ColumnLetters(cell.column) + std::to_string(cell.row);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // A cell address such as "A12": column 1 is A, row 1 is the first row.
 struct CellRef {
@@ -25,4 +25,4 @@ std::string ColumnLetters(int column);
 // "A12".
 std::string FormatCellRef(const CellRef& cell);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

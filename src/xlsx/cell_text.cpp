@@ -1,11 +1,11 @@
-#include "sheet/cell_text.h"
+#include "xlsx/cell_text.h"
 
 #include <cstdio>
 
 #include "platform/text_encoding.h"
-#include "sheet/xml_part.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::string StringItemText(pugi::xml_node item) {
     return UnescapeCellText(text);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

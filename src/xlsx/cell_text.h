@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Cell text as the workbook stores it: control characters that XML cannot
 // carry, or not unchanged (CR), are written as "_xHHHH_", and an underscore that would read as the
@@ -17,4 +17,4 @@ std::string UnescapeCellText(std::string_view stored);
 // its plain text or all the runs of its rich text, without phonetic hints.
 std::string StringItemText(pugi::xml_node item);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -1,10 +1,10 @@
-#include "sheet/content_types.h"
+#include "xlsx/content_types.h"
 
 #include <string>
 
-#include "sheet/xml_part.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -74,4 +74,4 @@ void RemoveOverrideContentType(pugi::xml_document& types, std::string_view part)
     if (pugi::xml_node node = FindOverride(root, "/" + std::string(part))) root.remove_child(node);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

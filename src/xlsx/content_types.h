@@ -3,7 +3,7 @@
 #include <pugixml.hpp>
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Edits of the package's content-type list ("[Content_Types].xml").
 
@@ -17,4 +17,4 @@ void SetOverrideContentType(pugi::xml_document& types, std::string_view part,
 
 void RemoveOverrideContentType(pugi::xml_document& types, std::string_view part);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -1,4 +1,4 @@
-#include "sheet/drawing_part.h"
+#include "xlsx/drawing_part.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "sheet/ooxml_names.h"
-#include "sheet/xml_part.h"
+#include "xlsx/ooxml_names.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -121,4 +121,4 @@ void AppendPicture(pugi::xml_node drawing_root, const CellAnchor& anchor, const 
     build.X(build.anchor(), "clientData");
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

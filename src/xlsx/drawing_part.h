@@ -3,7 +3,7 @@
 #include <pugixml.hpp>
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // A picture's place on the sheet, in points from the sheet's top left corner.
 struct PictureFrame {
@@ -31,4 +31,4 @@ std::string_view EmptyDrawingXml();
 void AppendPicture(pugi::xml_node drawing_root, const CellAnchor& anchor, const PictureFrame& frame,
                    std::string_view image_id, std::string_view description);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

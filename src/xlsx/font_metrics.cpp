@@ -1,9 +1,9 @@
-#include "sheet/font_metrics.h"
+#include "xlsx/font_metrics.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -35,4 +35,4 @@ FontMetrics MetricsOfFont(std::string_view name, double size) {
     return FontMetrics{digit, row};
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // What the spreadsheet derives from a workbook's default font: the width of
 // its widest digit in pixels (at 96 dots per inch), the unit of every column
@@ -16,4 +16,4 @@ struct FontMetrics {
 // 11, Arial 10); an estimate from the size for any other font.
 FontMetrics MetricsOfFont(std::string_view name, double size);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Namespaces, relationship types and content types of the workbook packages.
-namespace orvalis::sheet::ooxml {
+namespace orvalis::xlsx::ooxml {
 
 inline constexpr std::string_view kMainNs =
     "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
@@ -52,4 +52,4 @@ inline constexpr std::string_view kContentTypesPart = "[Content_Types].xml";
 // 1 point in the drawing unit (English Metric Units).
 inline constexpr double kEmuPerPoint = 12700.0;
 
-}  // namespace orvalis::sheet::ooxml
+}  // namespace orvalis::xlsx::ooxml

@@ -1,14 +1,14 @@
-#include "sheet/part_store.h"
+#include "xlsx/part_store.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "sheet/content_types.h"
-#include "sheet/ooxml_names.h"
-#include "sheet/relationships.h"
-#include "sheet/xml_part.h"
+#include "xlsx/content_types.h"
+#include "xlsx/ooxml_names.h"
+#include "xlsx/relationships.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::string PartStore::Save() {
     return package_.Save();
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

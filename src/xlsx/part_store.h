@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/zip_package.h"
+#include "xlsx/zip_package.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // The parts of an open workbook: XML parts are parsed on first use and only
 // those that were edited are written back, so every other part keeps its
@@ -49,4 +49,4 @@ class PartStore {
     std::set<std::string, std::less<>> edited_;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

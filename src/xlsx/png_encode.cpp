@@ -1,12 +1,12 @@
-#include "sheet/png_encode.h"
+#include "xlsx/png_encode.h"
 
 #include <png.h>
 
 #include <memory>
 
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 std::string EncodePng(const RgbImage& image, const std::string& origin) {
     png_image png{};
@@ -30,4 +30,4 @@ std::string EncodePng(const RgbImage& image, const std::string& origin) {
     return std::string(buffer.get(), size);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

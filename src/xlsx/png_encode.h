@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "sheet/bmp_image.h"
+#include "xlsx/bmp_image.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // The picture as a PNG file (8-bit RGB). Throws WorkbookError naming `origin`
 // when the encoder fails.
 std::string EncodePng(const RgbImage& image, const std::string& origin);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

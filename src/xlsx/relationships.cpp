@@ -1,12 +1,12 @@
-#include "sheet/relationships.h"
+#include "xlsx/relationships.h"
 
 #include <algorithm>
 #include <charconv>
 #include <set>
 
-#include "sheet/xml_part.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -156,4 +156,4 @@ void RemoveRelationship(pugi::xml_document& rels, std::string_view id) {
     }
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // The relationships part that belongs to `part`:
 // "xl/worksheets/sheet1.xml" -> "xl/worksheets/_rels/sheet1.xml.rels", "" -> "_rels/.rels".
@@ -43,4 +43,4 @@ std::string AddRelationship(pugi::xml_document& rels, std::string_view type,
                             std::string_view target);
 void RemoveRelationship(pugi::xml_document& rels, std::string_view id);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

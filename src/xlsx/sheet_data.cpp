@@ -1,11 +1,11 @@
-#include "sheet/sheet_data.h"
+#include "xlsx/sheet_data.h"
 
 #include <charconv>
 #include <stdexcept>
 
-#include "sheet/cell_text.h"
+#include "xlsx/cell_text.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -107,4 +107,4 @@ StoredText ReadCellText(pugi::xml_node cell) {
     return StoredText{type == "str" ? UnescapeCellText(value) : value, -1};
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

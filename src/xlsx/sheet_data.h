@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/cell_ref.h"
+#include "xlsx/cell_ref.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Rows and cells of a worksheet's <sheetData>, which keeps them in ascending
 // order. Rows and cells may leave out their address; it then follows the one
@@ -33,4 +33,4 @@ struct StoredText {
 };
 StoredText ReadCellText(pugi::xml_node cell);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

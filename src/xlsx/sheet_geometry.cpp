@@ -1,11 +1,11 @@
-#include "sheet/sheet_geometry.h"
+#include "xlsx/sheet_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "sheet/cell_ref.h"
+#include "xlsx/cell_ref.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -125,4 +125,4 @@ SheetGeometry::Place SheetGeometry::LocateRow(double y) const {
     return Locate(y, kMaxRows, [this](int row) { return RowHeight(row); });
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -4,9 +4,9 @@
 #include <pugixml.hpp>
 #include <vector>
 
-#include "sheet/font_metrics.h"
+#include "xlsx/font_metrics.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Where the cells of a worksheet lie, in points from the sheet's top left
 // corner, as the spreadsheet lays them out: column widths are counted in the
@@ -52,4 +52,4 @@ class SheetGeometry {
     std::map<int, double> row_heights_;  // rows with their own height
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

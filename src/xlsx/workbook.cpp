@@ -1,4 +1,4 @@
-#include "sheet/workbook.h"
+#include "xlsx/workbook.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,14 +9,14 @@
 #include "platform/atomic_file.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
-#include "sheet/cell_ref.h"
-#include "sheet/content_types.h"
-#include "sheet/ooxml_names.h"
-#include "sheet/relationships.h"
-#include "sheet/workbook_error.h"
-#include "sheet/xml_part.h"
+#include "xlsx/cell_ref.h"
+#include "xlsx/content_types.h"
+#include "xlsx/ooxml_names.h"
+#include "xlsx/relationships.h"
+#include "xlsx/workbook_error.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace fs = std::filesystem;
 
@@ -269,4 +269,4 @@ void Workbook::SaveAs(const fs::path& file, bool replace) {
     }
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

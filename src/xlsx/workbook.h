@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "sheet/cell_fills.h"
-#include "sheet/part_store.h"
-#include "sheet/worksheet.h"
+#include "xlsx/cell_fills.h"
+#include "xlsx/part_store.h"
+#include "xlsx/worksheet.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // An Office Open XML workbook opened from a template: cells, pictures and the
 // selection are changed in memory, and saving writes a new file in which
@@ -76,4 +76,4 @@ class Workbook {
     std::vector<SheetEntry> sheets_;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // A workbook or picture file that could not be read, understood or written.
 // Carries the file so the caller can say which one failed.
@@ -18,4 +18,4 @@ class WorkbookError : public std::runtime_error {
     std::string path_;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

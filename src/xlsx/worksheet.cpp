@@ -1,17 +1,17 @@
-#include "sheet/worksheet.h"
+#include "xlsx/worksheet.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "sheet/cell_text.h"
-#include "sheet/content_types.h"
-#include "sheet/ooxml_names.h"
-#include "sheet/relationships.h"
-#include "sheet/sheet_data.h"
-#include "sheet/workbook_error.h"
-#include "sheet/xml_part.h"
+#include "xlsx/cell_text.h"
+#include "xlsx/content_types.h"
+#include "xlsx/ooxml_names.h"
+#include "xlsx/relationships.h"
+#include "xlsx/sheet_data.h"
+#include "xlsx/workbook_error.h"
+#include "xlsx/xml_part.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -334,4 +334,4 @@ void Worksheet::SwitchOffTextWarnings(pugi::xml_node root) {
     error.append_attribute("numberStoredAsText").set_value(1);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "sheet/cell_ref.h"
-#include "sheet/drawing_part.h"
-#include "sheet/font_metrics.h"
-#include "sheet/part_store.h"
-#include "sheet/sheet_geometry.h"
+#include "xlsx/cell_ref.h"
+#include "xlsx/drawing_part.h"
+#include "xlsx/font_metrics.h"
+#include "xlsx/part_store.h"
+#include "xlsx/sheet_geometry.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // One worksheet of an open workbook. Cells are addressed as "A12".
 class Worksheet {
@@ -82,4 +82,4 @@ class Worksheet {
     bool shared_strings_read_ = false;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -1,11 +1,11 @@
-#include "sheet/xml_part.h"
+#include "xlsx/xml_part.h"
 
 #include <algorithm>
 #include <sstream>
 
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 std::unique_ptr<pugi::xml_document> ParseXml(std::string_view bytes, const std::string& part,
                                              const std::string& origin) {
@@ -80,4 +80,4 @@ pugi::xml_node ChildInOrder(pugi::xml_node parent, std::string_view name,
     return parent.append_child(key.c_str());
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

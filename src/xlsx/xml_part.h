@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // Parses a part of the package, keeping everything a reader may rely on
 // (declaration, comments, whitespace). Throws WorkbookError naming `origin`.
@@ -36,4 +36,4 @@ std::string_view LocalName(std::string_view qualified);
 pugi::xml_node ChildInOrder(pugi::xml_node parent, std::string_view name,
                             std::span<const std::string_view> order);
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

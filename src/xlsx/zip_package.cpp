@@ -1,12 +1,12 @@
-#include "sheet/zip_package.h"
+#include "xlsx/zip_package.h"
 
 #include <zip.h>
 
 #include <memory>
 
-#include "sheet/workbook_error.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 namespace {
 
@@ -175,4 +175,4 @@ std::string ZipPackage::Save() const {
     return ReadSource(source.get(), origin_);
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

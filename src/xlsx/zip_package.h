@@ -8,7 +8,7 @@
 
 struct zip;
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 
 // The largest part read out of a package. A setup sheet's parts are far
 // smaller; the archive's own word for a part's size is not to be trusted.
@@ -55,4 +55,4 @@ class ZipPackage {
     std::map<std::string, Change, std::less<>> changes_;
 };
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

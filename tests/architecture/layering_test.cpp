@@ -21,8 +21,8 @@ const fs::path kSourceRoot = fs::path(ORVALIS_TEST_SOURCE_DIR) / ".." / "src";
 // Which folders each folder may include, from the bottom up.
 const std::map<std::string, std::set<std::string>>& MayInclude() {
     static const std::set<std::string> kBase = {"forms", "host", "platform"};
-    static const std::set<std::string> kModels = {"forms", "host",  "platform", "survey",
-                                                  "views", "tools", "ncout",    "sheet"};
+    static const std::set<std::string> kModels = {"forms", "host",  "platform", "survey", "views",
+                                                  "tools", "ncout", "xlsx",     "sheet"};
     static const std::set<std::string> kCore = [] {
         auto all = kModels;
         all.insert({"mainwin", "launcher"});
@@ -36,7 +36,13 @@ const std::map<std::string, std::set<std::string>>& MayInclude() {
         {"survey", kBase},
         {"views", kBase},
         {"ncout", kBase},
-        {"sheet", kBase},
+        {"xlsx", {"platform"}},
+        {"sheet",
+         [] {
+             auto below = kBase;
+             below.insert("xlsx");
+             return below;
+         }()},
         {"tools", {"forms", "host", "platform", "survey"}},
         {"mainwin", kModels},
         {"launcher",

@@ -15,9 +15,9 @@
 #include "platform/atomic_file.h"
 #include "platform/cp949.h"
 #include "sheet/test_bitmaps.h"
-#include "sheet/workbook.h"
 #include "support/temp_folder.h"
 #include "support/workbook_check.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::cli {
 namespace {
@@ -47,7 +47,7 @@ struct GridCli {
         return RunCli(words);
     }
     std::string Cell(const std::string& cell) {
-        return sheet::Workbook::Open(out / "T1.xlsx").Sheet(1).Text(cell);
+        return xlsx::Workbook::Open(out / "T1.xlsx").Sheet(1).Text(cell);
     }
 
     testing::TempDrives drives;
@@ -210,7 +210,7 @@ TEST(CliHostileInput, SixtyOneToolpathsDoTheFirstSixtyAndNameTheRest) {
     auto sheet = cli.Run({"sheet", "--folder", out.string(), "--prefix", "N"}, host);
     EXPECT_EQ(sheet.status, 0) << sheet.err;
     EXPECT_TRUE(testing::IsSoundWorkbookFile(out / "N.xlsx"));
-    EXPECT_EQ(sheet::Workbook::Open(out / "N.xlsx").Sheet(2).Text("A46"), "N60");
+    EXPECT_EQ(xlsx::Workbook::Open(out / "N.xlsx").Sheet(2).Text("A46"), "N60");
 }
 
 // A data folder that cannot take the shipped files still serves: the

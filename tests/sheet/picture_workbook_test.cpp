@@ -23,7 +23,7 @@ TEST(PictureWorkbook, HoldsTheFourViewsWithItemAndPartName) {
     EXPECT_EQ(book.ActiveTab(), 0);
     EXPECT_EQ(book.ActiveCell(1), "B4");
 
-    Worksheet& sheet = book.book().Sheet(1);
+    xlsx::Worksheet& sheet = book.book().Sheet(1);
     std::vector<testing::SavedWorkbook::Picture> pictures = book.Pictures();
     ASSERT_EQ(pictures.size(), 4u);
     const char* anchors[] = {"E1", "G1", "E12", "G12"};

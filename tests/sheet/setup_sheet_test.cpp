@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/data_folder.h"
-#include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_error.h"
 #include "sheet/sheet_messages.h"
 #include "sheet/writer_fixture.h"
+#include "xlsx/package_fixture.h"
 
 namespace orvalis::sheet {
 namespace {
@@ -73,7 +73,7 @@ TEST(SetupSheet, PicturesSitAtTheirAnchorsAtTheSizesOfTheBoxes) {
     SetupSheetInput input = fixture.Input(3);
     input.picture_sizes = {"120.5", "121.5", " 250 ", "1.5E2", "300", "200", "1.5", "2.5"};
     testing::SavedWorkbook book(WriteSetupSheet(input).file);
-    Worksheet& sheet = book.book().Sheet(1);
+    xlsx::Worksheet& sheet = book.book().Sheet(1);
 
     struct Expected {
         const char* anchor;

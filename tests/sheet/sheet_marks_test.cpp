@@ -9,12 +9,12 @@
 
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
-#include "sheet/package_fixture.h"
 #include "sheet/setup_sheet.h"
 #include "sheet/sheet_output.h"
 #include "sheet/sheet_row_names.h"
 #include "sheet/writer_fixture.h"
 #include "support/workbook_check.h"
+#include "xlsx/package_fixture.h"
 
 namespace orvalis::sheet {
 namespace {
@@ -386,7 +386,7 @@ TEST(SheetMarks, AnOldSheetWithoutNamesIsMatchedByNcName) {
     fs::path file = WriteSetupSheet(input).file;
     std::string stripped = WithoutRecordedNames(testing::SavedWorkbook(file).bytes());
     {
-        Workbook old_book(stripped, "old.xlsx");
+        xlsx::Workbook old_book(stripped, "old.xlsx");
         ASSERT_FALSE(RecordedRowNames(old_book));  // the fixture removed them
     }
     WriteBytes(file, stripped);
@@ -432,7 +432,7 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         return testing::MakePackage(parts);
     };
     auto edited = [&](int page, const char* cell, const char* text) {
-        Workbook book(sound_sheet, "old.xlsx");
+        xlsx::Workbook book(sound_sheet, "old.xlsx");
         book.Sheet(page).SetText(cell, text);
         return book.SaveToBytes();
     };
@@ -545,7 +545,7 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
         testing::WriterFixture fixture;
         if (c.cell) {
             fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
-            Workbook edited = Workbook::Open(template_file);
+            xlsx::Workbook edited = xlsx::Workbook::Open(template_file);
             edited.Sheet(1).SetText(c.cell, c.text);
             edited.SaveAs(template_file);
         }

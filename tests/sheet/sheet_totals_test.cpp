@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "sheet/machining_time.h"
-#include "sheet/package_fixture.h"
-#include "sheet/workbook.h"
+#include "xlsx/package_fixture.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::sheet {
 namespace {
@@ -129,7 +129,7 @@ TEST(SheetTotals, AreWrittenOnlyWhereTheTemplateHasRoomForThem) {
         SCOPED_TRACE(c.what);
         testing::WorkbookFixture fixture;
         fixture.sheet1 = "<sheetData><row r=\"34\">" + c.row34 + "</row></sheetData>";
-        Workbook book(testing::BuildWorkbook(fixture), "totals.xlsx");
+        xlsx::Workbook book(testing::BuildWorkbook(fixture), "totals.xlsx");
         SheetTotals totals;
         totals.seconds = 2400;
         totals.distinct_tools = 2;

@@ -3,11 +3,11 @@
 #include <pugixml.hpp>
 
 #include "platform/atomic_file.h"
-#include "sheet/cell_ref.h"
-#include "sheet/package_fixture.h"
 #include "sheet/picture_size.h"
-#include "sheet/workbook.h"
 #include "support/workbook_check.h"
+#include "xlsx/cell_ref.h"
+#include "xlsx/package_fixture.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::sheet {
 namespace {
@@ -25,7 +25,7 @@ std::string TemplateBytes(const char* name) {
 }
 
 // Where a picture of width x height lands: anchor edges plus offsets, rounded.
-Box PictureAt(Worksheet& sheet, const char* anchor, double dx, double dy, double width,
+Box PictureAt(xlsx::Worksheet& sheet, const char* anchor, double dx, double dy, double width,
               double height) {
     double left = RoundHalfEven(sheet.CellLeft(anchor) + dx);
     double top = RoundHalfEven(sheet.CellTop(anchor) + dy);
@@ -41,16 +41,16 @@ void ExpectApart(const std::vector<Box>& pictures) {
 }
 
 // The merged ranges of a sheet part, as (first cell, last cell).
-std::vector<std::pair<CellRef, CellRef>> Merges(const std::string& package,
-                                                const std::string& part) {
+std::vector<std::pair<xlsx::CellRef, xlsx::CellRef>> Merges(const std::string& package,
+                                                            const std::string& part) {
     pugi::xml_document document;
     document.load_string(testing::ReadPart(package, part).c_str());
-    std::vector<std::pair<CellRef, CellRef>> merges;
+    std::vector<std::pair<xlsx::CellRef, xlsx::CellRef>> merges;
     for (pugi::xml_node merge : document.document_element().child("mergeCells").children()) {
         std::string range = merge.attribute("ref").value();
         std::size_t colon = range.find(':');
-        merges.emplace_back(ParseCellRef(range.substr(0, colon)),
-                            ParseCellRef(range.substr(colon + 1)));
+        merges.emplace_back(xlsx::ParseCellRef(range.substr(0, colon)),
+                            xlsx::ParseCellRef(range.substr(colon + 1)));
     }
     return merges;
 }
@@ -61,10 +61,10 @@ void ExpectVisible(const std::string& package, const std::string& part,
                    const std::vector<std::string>& cells) {
     auto merges = Merges(package, part);
     for (const auto& [first, last] : merges) {
-        EXPECT_FALSE(first == last) << FormatCellRef(first) << " is merged with itself";
+        EXPECT_FALSE(first == last) << xlsx::FormatCellRef(first) << " is merged with itself";
     }
     for (const std::string& text : cells) {
-        CellRef cell = ParseCellRef(text);
+        xlsx::CellRef cell = xlsx::ParseCellRef(text);
         for (const auto& [first, last] : merges) {
             bool inside = cell.column >= first.column && cell.column <= last.column &&
                           cell.row >= first.row && cell.row <= last.row;
@@ -90,9 +90,9 @@ TEST(Templates, TheShippedTemplatesOpenWithoutRepair) {
 
 TEST(Templates, TheSetupSheetFitsItsPicturesAndCellMap) {
     std::string package = TemplateBytes("ORVALIS.xlsx");
-    Workbook book(package, "ORVALIS.xlsx");
+    xlsx::Workbook book(package, "ORVALIS.xlsx");
     ASSERT_EQ(book.SheetCount(), 2);
-    Worksheet& first = book.Sheet(1);
+    xlsx::Worksheet& first = book.Sheet(1);
 
     std::vector<Box> pictures = {
         PictureAt(first, "B5", 30, 0, 300, 200), PictureAt(first, "L5", 40, 0, 300, 200),
@@ -138,8 +138,8 @@ TEST(Templates, TheSetupSheetFitsItsPicturesAndCellMap) {
 
 TEST(Templates, ThePictureWorkbookFitsItsFourViews) {
     std::string package = TemplateBytes("IMAGE.xlsx");
-    Workbook book(package, "IMAGE.xlsx");
-    Worksheet& sheet = book.Sheet(1);
+    xlsx::Workbook book(package, "IMAGE.xlsx");
+    xlsx::Worksheet& sheet = book.Sheet(1);
     std::vector<Box> pictures = {
         PictureAt(sheet, "E1", 5, 25, 300, 200), PictureAt(sheet, "G1", 5, 25, 300, 200),
         PictureAt(sheet, "E12", 5, 25, 300, 200), PictureAt(sheet, "G12", 5, 25, 300, 200)};

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sheet/package_fixture.h"
+#include "xlsx/package_fixture.h"
 
 namespace orvalis::testing {
 namespace {

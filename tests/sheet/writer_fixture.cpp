@@ -2,10 +2,10 @@
 
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
-#include "sheet/cell_ref.h"
-#include "sheet/package_fixture.h"
 #include "sheet/test_bitmaps.h"
 #include "support/workbook_check.h"
+#include "xlsx/cell_ref.h"
+#include "xlsx/package_fixture.h"
 
 namespace orvalis::testing {
 
@@ -47,7 +47,7 @@ sheet::SetupSheetInput WriterFixture::Input(int rows) const {
 
 SavedWorkbook::SavedWorkbook(const fs::path& file)
     : bytes_(ReadFileBytes(file).value_or("")),
-      book_(std::make_unique<sheet::Workbook>(bytes_, file.string())) {
+      book_(std::make_unique<xlsx::Workbook>(bytes_, file.string())) {
     EXPECT_TRUE(IsSoundWorkbook(bytes_)) << file;
 }
 
@@ -64,7 +64,7 @@ std::vector<SavedWorkbook::Picture> SavedWorkbook::Pictures() const {
         pugi::xml_node from = anchor.child("xdr:from");
         pugi::xml_node ext = anchor.child("xdr:ext");
         pictures.push_back(Picture{
-            sheet::ColumnLetters(from.child("xdr:col").text().as_int() + 1),
+            xlsx::ColumnLetters(from.child("xdr:col").text().as_int() + 1),
             from.child("xdr:colOff").text().as_double() / 12700,
             from.child("xdr:row").text().as_int() + 1,
             from.child("xdr:rowOff").text().as_double() / 12700,

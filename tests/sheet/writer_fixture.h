@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "sheet/setup_sheet.h"
-#include "sheet/workbook.h"
 #include "support/temp_folder.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::testing {
 
@@ -39,7 +39,7 @@ class SavedWorkbook {
     explicit SavedWorkbook(const std::filesystem::path& file);
 
     const std::string& bytes() const { return bytes_; }
-    sheet::Workbook& book() { return *book_; }
+    xlsx::Workbook& book() { return *book_; }
     std::string Text(int sheet, const std::string& cell) { return book_->Sheet(sheet).Text(cell); }
     std::unique_ptr<pugi::xml_document> Xml(const std::string& part) const;
 
@@ -59,7 +59,7 @@ class SavedWorkbook {
 
   private:
     std::string bytes_;
-    std::unique_ptr<sheet::Workbook> book_;
+    std::unique_ptr<xlsx::Workbook> book_;
 };
 
 }  // namespace orvalis::testing

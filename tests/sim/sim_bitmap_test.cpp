@@ -5,10 +5,10 @@
 #include <limits>
 
 #include "host/host_error.h"
-#include "sheet/bmp_image.h"
 #include "sim/bitmap_canvas.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
+#include "xlsx/bmp_image.h"
 
 namespace orvalis::testing {
 namespace {
@@ -43,7 +43,7 @@ Project Shapes() {
 
 class Picture {
   public:
-    explicit Picture(const std::string& bytes) : image_(sheet::DecodeBmp(bytes, "view")) {}
+    explicit Picture(const std::string& bytes) : image_(xlsx::DecodeBmp(bytes, "view")) {}
 
     bool Dark(int x, int y) const { return Red(x, y) < 64; }
     bool White(int x, int y) const { return Red(x, y) == 255; }
@@ -60,10 +60,10 @@ class Picture {
         }
         return double(white) / (image_.pixels.size() / 3);
     }
-    const sheet::RgbImage& image() const { return image_; }
+    const xlsx::RgbImage& image() const { return image_; }
 
   private:
-    sheet::RgbImage image_;
+    xlsx::RgbImage image_;
 };
 
 struct ViewRig {

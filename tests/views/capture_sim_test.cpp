@@ -8,11 +8,11 @@
 #include "cli/cli.h"
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
-#include "sheet/bmp_image.h"
 #include "sim/sim_projects.h"
 #include "support/temp_folder.h"
 #include "views/extent_annotation.h"
 #include "views/view_capture.h"
+#include "xlsx/bmp_image.h"
 
 namespace orvalis::views {
 namespace {
@@ -158,7 +158,7 @@ TEST(CaptureOnSim, ARunKeepsFourBitmapsAndLeavesNoPatterns) {
         SCOPED_TRACE(file);
         auto bytes = rig.drives.Read(std::string(kImageFolder) + file);
         ASSERT_TRUE(bytes);
-        sheet::RgbImage image = sheet::DecodeBmp(*bytes, file);
+        xlsx::RgbImage image = xlsx::DecodeBmp(*bytes, file);
         EXPECT_EQ(image.width, 1024);
         EXPECT_EQ(image.height, 768);
         std::size_t white = std::count(image.pixels.begin(), image.pixels.end(), 255);

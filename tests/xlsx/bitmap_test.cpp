@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include "sheet/bmp_image.h"
-#include "sheet/png_encode.h"
 #include "sheet/test_bitmaps.h"
-#include "sheet/workbook_error.h"
+#include "xlsx/bmp_image.h"
+#include "xlsx/png_encode.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 namespace {
 
 using testing::Rgb;
@@ -91,4 +91,4 @@ TEST(Bitmap, ThePngHoldsTheSamePixels) {
 }
 
 }  // namespace
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

@@ -1,10 +1,10 @@
-#include "sheet/cell_ref.h"
+#include "xlsx/cell_ref.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 namespace {
 
 // The columns where the letters gain a place or wrap, and the sheet's last.
@@ -27,4 +27,4 @@ TEST(CellRef, ColumnsAndLettersRoundTrip) {
 }
 
 }  // namespace
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

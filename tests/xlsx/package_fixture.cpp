@@ -1,4 +1,4 @@
-#include "sheet/package_fixture.h"
+#include "xlsx/package_fixture.h"
 
 #include <zip.h>
 

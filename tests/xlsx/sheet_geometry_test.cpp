@@ -1,10 +1,10 @@
-#include "sheet/sheet_geometry.h"
+#include "xlsx/sheet_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 namespace {
 
 SheetGeometry GeometryOf(const std::string& children, int digit_width, double row_height = 15) {
@@ -87,4 +87,4 @@ TEST(SheetGeometry, APositionPastANarrowColumnIsCarriedIntoTheNextOnes) {
 }
 
 }  // namespace
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx

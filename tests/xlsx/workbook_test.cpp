@@ -1,4 +1,4 @@
-#include "sheet/workbook.h"
+#include "xlsx/workbook.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +7,13 @@
 #include <pugixml.hpp>
 #include <tuple>
 
-#include "sheet/package_fixture.h"
-#include "sheet/png_encode.h"
 #include "sheet/test_bitmaps.h"
-#include "sheet/workbook_error.h"
 #include "support/temp_folder.h"
+#include "xlsx/package_fixture.h"
+#include "xlsx/png_encode.h"
+#include "xlsx/workbook_error.h"
 
-namespace orvalis::sheet {
+namespace orvalis::xlsx {
 namespace {
 
 namespace fs = std::filesystem;
@@ -368,4 +368,4 @@ TEST(Workbook, APartClaimingAHugeSizeIsRefusedNotAllocated) {
 }
 
 }  // namespace
-}  // namespace orvalis::sheet
+}  // namespace orvalis::xlsx
