@@ -14,10 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where grid columns 2 to 13 go on the first and the continuation page.
-const char* const kFirstPage[] = {"A", "D", "F", "G", "H", "I", "J", "M", "N", "O", "P", "R"};
-const char* const kSecondPage[] = {"A", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N", "P"};
-
 std::string Cell(const char* column, int row) {
     return column + std::to_string(row);
 }
@@ -35,7 +31,8 @@ TEST(SetupSheet, ToolpathsFillTheFirstPageThenTheContinuationPage) {
         for (int i = 1; i <= 60; ++i) {
             bool first_page = i <= 19;
             int row = first_page ? 11 + i : i - 14;
-            const char* const* columns = first_page ? kFirstPage : kSecondPage;
+            const char* const* columns =
+                first_page ? testing::kFirstPageColumns : testing::kSecondPageColumns;
             for (int c = 0; c < 12; ++c) {
                 std::string expected = i <= count ? Grid(i, c + 2) : "";
                 EXPECT_EQ(book.Text(first_page ? 1 : 2, Cell(columns[c], row)), expected)

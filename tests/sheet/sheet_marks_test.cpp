@@ -23,10 +23,6 @@ namespace fs = std::filesystem;
 
 using Marks = std::map<std::string, std::string>;  // cell → fill colour
 
-// Where grid columns 2 to 13 go on the first and the continuation page.
-const char* const kFirstPage[] = {"A", "D", "F", "G", "H", "I", "J", "M", "N", "O", "P", "R"};
-const char* const kSecondPage[] = {"A", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N", "P"};
-
 std::string PartOfSheet(int page) {
     return "xl/worksheets/sheet" + std::to_string(page) + ".xml";
 }
@@ -86,7 +82,9 @@ void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
         bool first_page = i < 19;
         int row = first_page ? static_cast<int>(i) + 12 : static_cast<int>(i) - 13;
         for (std::size_t c = 0; c < 12; ++c) {
-            std::string cell = (first_page ? kFirstPage : kSecondPage)[c] + std::to_string(row);
+            std::string cell =
+                (first_page ? testing::kFirstPageColumns : testing::kSecondPageColumns)[c] +
+                std::to_string(row);
             EXPECT_EQ(book.Text(first_page ? 1 : 2, cell), input.rows[i][c + 1])
                 << "toolpath " << i + 1 << " at " << cell;
         }

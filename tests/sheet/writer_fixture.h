@@ -12,6 +12,13 @@
 
 namespace orvalis::testing {
 
+// Where grid columns 2 to 13 go on the first and the continuation page,
+// written out here so that the tests do not take the writer's word for it.
+inline constexpr const char* kFirstPageColumns[] = {"A", "D", "F", "G", "H", "I",
+                                                    "J", "M", "N", "O", "P", "R"};
+inline constexpr const char* kSecondPageColumns[] = {"A", "D", "F", "G", "H", "I",
+                                                     "J", "K", "L", "M", "N", "P"};
+
 // A data folder filled from the shipped files, with four small view bitmaps
 // (written as the capture names them: Top.bmp, ISO.bmp, Front.bmp,
 // Right.bmp), and an empty output folder.
