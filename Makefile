@@ -4,7 +4,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_line \
-	sim_project tool_report toolpath_report
+	sheet_rows sim_project tool_report toolpath_report
 CMAKE_GENERATOR ?= Ninja
 
 .PHONY: all setup configure build test demo sanitize fuzz package clean
