@@ -99,8 +99,12 @@ std::optional<std::string> ReadFileChecked(const fs::path& path, std::uintmax_t 
                                            std::to_string(limit / (1024 * 1024)) + " MB까지)");
     }
     // Read to the size fstat gave, plus whatever was appended meanwhile up
-    // to the limit; a file that grows past it is refused as well.
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    // to the limit; a file that grows past it is refused as well. One byte
+    // more than the size lets the read that finds the end do so without
+    // growing the buffer (and copying a view bitmap's megabytes).
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(
+                          static_cast<std::uintmax_t>(status.st_size) + 1, limit + 1)),
+                      '\0');
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
