@@ -566,5 +566,75 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
     }
 }
 
+// The template's workbook part with other print areas, every other part as
+// it was.
+std::string WithPrintAreas(const std::string& package, const std::string& first,
+                           const std::string& second) {
+    testing::Parts parts;
+    for (const std::string& name : testing::PartNames(package)) {
+        std::string bytes = testing::ReadPart(package, name);
+        if (name == "xl/workbook.xml") {
+            pugi::xml_document document;
+            document.load_string(bytes.c_str());
+            for (pugi::xml_node area :
+                 document.document_element().child("definedNames").children("definedName")) {
+                const std::string& range =
+                    std::string_view(area.attribute("localSheetId").value()) == "0" ? first
+                                                                                    : second;
+                std::string text = area.text().get();
+                area.text().set((text.substr(0, text.find('!') + 1) + range).c_str());
+            }
+            std::ostringstream out;
+            document.save(out, "", pugi::format_raw);
+            bytes = out.str();
+        }
+        parts.emplace_back(name, bytes);
+    }
+    return testing::MakePackage(parts);
+}
+
+std::vector<std::string> PrintAreas(const testing::SavedWorkbook& book) {
+    std::vector<std::string> areas;
+    auto workbook = book.Xml("xl/workbook.xml");
+    for (pugi::xml_node area :
+         workbook->document_element().child("definedNames").children("definedName")) {
+        std::string text = area.text().get();
+        areas.push_back(text.substr(text.find('!') + 1));
+    }
+    return areas;
+}
+
+// A template whose print areas end at its tables (as the one before the
+// totals row did) still prints the list of removed toolpaths: the area of
+// the page that holds it reaches down to it, the other page's stays. An
+// area of several ranges is the shop's own and is left alone.
+TEST(SheetMarks, TheRemovedListIsInsideThePrintArea) {
+    const struct {
+        int rows;
+        const char* first;
+        const char* second;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {6, "$A$1:$R$33", "$A$1:$P$46", {"$A$1:$R$36", "$A$1:$P$46"}},
+        {30, "$A$1:$R$33", "$A$1:$P$46", {"$A$1:$R$33", "$A$1:$P$48"}},
+        {6, "$A$1:$R$40", "$A$1:$P$46", {"$A$1:$R$40", "$A$1:$P$46"}},
+        {6, "$A$1:$H$33,$J$1:$R$33", "$A$1:$P$46", {"$A$1:$H$33,$J$1:$R$33", "$A$1:$P$46"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rows) + " rows, " + c.first);
+        testing::WriterFixture fixture;
+        fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
+        std::string shipped = testing::SavedWorkbook(template_file).bytes();
+        WriteBytes(template_file, WithPrintAreas(shipped, c.first, c.second));
+        SetupSheetResult result = Rewrite(
+            fixture.Input(c.rows), [](SetupSheetInput& in) { in.rows.erase(in.rows.begin()); });
+        ASSERT_TRUE(result.comparison);
+        ASSERT_EQ(result.comparison->changes.removed.size(), 1u);
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        EXPECT_EQ(PrintAreas(book), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace orvalis::sheet
