@@ -24,8 +24,25 @@ struct FileClose {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
 
+// What went wrong, in the shop's words for the failures a file in the
+// output folder brings (not a zip, cut short, damaged); libzip's own text,
+// which is English, is kept in brackets for whoever looks further.
 std::string ErrorText(zip_error_t* error) {
-    return zip_error_strerror(error);
+    std::string detail = zip_error_strerror(error);
+    switch (zip_error_code_zip(error)) {
+        case ZIP_ER_NOZIP:
+            return "ZIP 형식이 아닙니다 (" + detail + ")";
+        case ZIP_ER_INCONS:
+        case ZIP_ER_EOF:
+            return "파일이 손상되었거나 잘렸습니다 (" + detail + ")";
+        case ZIP_ER_CRC:
+        case ZIP_ER_ZLIB:
+            return "압축된 내용이 손상되었습니다 (" + detail + ")";
+        case ZIP_ER_MEMORY:
+            return "메모리가 모자랍니다 (" + detail + ")";
+        default:
+            return detail;
+    }
 }
 
 // Opens an archive over a buffer source; the source stays ours (kept) so the archive's
@@ -35,7 +52,7 @@ ArchiveHandle OpenOver(zip_source_t* source, const std::string& origin, int flag
     zip_error_init(&error);
     zip_t* archive = zip_open_from_source(source, flags, &error);
     if (!archive) {
-        std::string reason = "not a workbook: " + ErrorText(&error);
+        std::string reason = "통합 문서가 아닙니다: " + ErrorText(&error);
         zip_error_fini(&error);
         throw WorkbookError(origin, reason);
     }

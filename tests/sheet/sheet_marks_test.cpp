@@ -440,10 +440,10 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         const char* skipped;  // the start of the reason
         const char* why;      // a part of it
     } cases[] = {
-        {"plain text", "작업 메모: 공구 확인\n", "바꾼 시트를 읽을 수 없어", "not a workbook"},
+        {"plain text", "작업 메모: 공구 확인\n", "바꾼 시트를 읽을 수 없어", "ZIP 형식이 아닙니다"},
         {"an empty file", "", "바꾼 시트를 읽을 수 없어", "통합 문서가 아닙니다"},
         {"a cut zip", sound_sheet.substr(0, sound_sheet.size() / 2), "바꾼 시트를 읽을 수 없어",
-         "not a workbook"},
+         "통합 문서가 아닙니다"},
         {"a damaged worksheet part", rebuilt("xl/worksheets/sheet1.xml", "<worksheet><sheetData>"),
          "바꾼 시트와 비교할 수 없어", "손상"},
         {"a damaged names part", rebuilt("customXml/item1.xml", "<rows"),
