@@ -95,10 +95,7 @@ std::optional<SheetComparison> CompareWithReplaced(xlsx::Workbook& replaced,
                                                    const std::vector<SheetRow>& rows,
                                                    std::string& skipped) {
     try {
-        RequireSameLayout(template_book, replaced, Utf8(target));
-        SheetComparison comparison{ReadSheetRows(replaced), rows, {}};
-        comparison.changes = CompareSheetRows(comparison.before, comparison.after);
-        return comparison;
+        return CompareWithSheet(template_book, replaced, Utf8(target), rows);
     } catch (const xlsx::WorkbookError& failure) {
         skipped =
             "바꾼 시트와 비교할 수 없어 변경 표시 없이 썼습니다: " + std::string(failure.what());

@@ -68,14 +68,19 @@ void RequireSameLayout(xlsx::Workbook& reference, xlsx::Workbook& book,
     }
 }
 
+SheetComparison CompareWithSheet(xlsx::Workbook& layout, xlsx::Workbook& before,
+                                 const std::string& before_origin, std::vector<SheetRow> after) {
+    RequireSameLayout(layout, before, before_origin);
+    SheetComparison comparison{ReadSheetRows(before), std::move(after), {}};
+    comparison.changes = CompareSheetRows(comparison.before, comparison.after);
+    return comparison;
+}
+
 SheetComparison CompareSetupSheets(const std::filesystem::path& before,
                                    const std::filesystem::path& after) {
     xlsx::Workbook old_book = xlsx::Workbook::Open(before);
     xlsx::Workbook new_book = xlsx::Workbook::Open(after);
-    RequireSameLayout(new_book, old_book, Utf8(before));
-    SheetComparison comparison{ReadSheetRows(old_book), ReadSheetRows(new_book), {}};
-    comparison.changes = CompareSheetRows(comparison.before, comparison.after);
-    return comparison;
+    return CompareWithSheet(new_book, old_book, Utf8(before), ReadSheetRows(new_book));
 }
 
 }  // namespace orvalis::sheet

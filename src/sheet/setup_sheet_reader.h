@@ -27,6 +27,12 @@ struct SheetComparison {
     SheetChanges changes;
 };
 
+// The rows of `before`, a sheet laid out as `layout`, against `after`.
+// Throws WorkbookError naming `before_origin` when it is laid out otherwise
+// or damaged.
+SheetComparison CompareWithSheet(xlsx::Workbook& layout, xlsx::Workbook& before,
+                                 const std::string& before_origin, std::vector<SheetRow> after);
+
 // Compares two sheets written by ORVALIS. Throws WorkbookError naming the
 // file that is missing, no workbook, damaged or laid out otherwise.
 SheetComparison CompareSetupSheets(const std::filesystem::path& before,

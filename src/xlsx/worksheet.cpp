@@ -124,20 +124,27 @@ const SheetGeometry& Worksheet::Geometry() {
     return *geometry_;
 }
 
-void Worksheet::SetText(std::string_view cell, std::string_view text) {
-    CellRef ref = ParseCellRef(cell);
+pugi::xml_node Worksheet::FindCell(const CellRef& ref) {
+    pugi::xml_node row = FindRowNode(ReadRoot().child("sheetData"), ref.row);
+    return FindCellNode(row, ref.column);
+}
+
+pugi::xml_node Worksheet::CellForEdit(const CellRef& ref) {
     pugi::xml_node data = WorksheetChild(EditRoot(), "sheetData");
     pugi::xml_node node = CellNodeForEdit(RowNodeForEdit(data, ref.row), ref);
-    if (ReadCellText(node).shared_index >= 0) DropSharedReference(store_, shared_strings_part_);
-    SetCellText(node, text);
     cells_changed_ = true;
     Extend(ref);
+    return node;
+}
+
+void Worksheet::SetText(std::string_view cell, std::string_view text) {
+    pugi::xml_node node = CellForEdit(ParseCellRef(cell));
+    if (ReadCellText(node).shared_index >= 0) DropSharedReference(store_, shared_strings_part_);
+    SetCellText(node, text);
 }
 
 std::string Worksheet::Text(std::string_view cell) {
-    CellRef ref = ParseCellRef(cell);
-    pugi::xml_node row = FindRowNode(ReadRoot().child("sheetData"), ref.row);
-    pugi::xml_node node = FindCellNode(row, ref.column);
+    pugi::xml_node node = FindCell(ParseCellRef(cell));
     if (!node) return {};
     StoredText stored = ReadCellText(node);
     return stored.shared_index >= 0 ? SharedString(static_cast<std::size_t>(stored.shared_index))
@@ -156,19 +163,13 @@ std::string Worksheet::SharedString(std::size_t index) {
 }
 
 int Worksheet::Style(std::string_view cell) {
-    CellRef ref = ParseCellRef(cell);
-    pugi::xml_node row = FindRowNode(ReadRoot().child("sheetData"), ref.row);
-    return FindCellNode(row, ref.column).attribute("s").as_int(0);
+    return FindCell(ParseCellRef(cell)).attribute("s").as_int(0);
 }
 
 void Worksheet::SetStyle(std::string_view cell, int style) {
-    CellRef ref = ParseCellRef(cell);
-    pugi::xml_node data = WorksheetChild(EditRoot(), "sheetData");
-    pugi::xml_node node = CellNodeForEdit(RowNodeForEdit(data, ref.row), ref);
+    pugi::xml_node node = CellForEdit(ParseCellRef(cell));
     if (!node.attribute("s")) node.append_attribute("s");
     node.attribute("s").set_value(style);
-    cells_changed_ = true;
-    Extend(ref);
 }
 
 std::vector<std::string> Worksheet::MergedFrom(std::string_view cell) {
