@@ -1,9 +1,9 @@
 # The Windows installer (`make windows-package`, or `cpack -G NSIS` in a
 # Visual Studio build): CPack's NSIS generator, ORVALIS-<version>-win64.exe
-# (win32 for the 32-bit build). It installs orvalis-cli.exe (and orvalis.exe
-# with its Qt libraries when Qt was found), the shipped data folder with the
-# templates, the simulated host's sample project and the documentation, and
-# makes a Start-menu folder. Included from the top CMakeLists.txt when WIN32.
+# (win32 for the 32-bit build). It installs orvalis.exe with its Qt
+# libraries (not in the 32-bit build) and orvalis-cli.exe, the shipped data
+# folder with the templates, the simulated host's sample project and the
+# documentation, and makes a Start-menu folder. Included from the top CMakeLists.txt when WIN32.
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(ORVALIS_WINDOWS_ARCH win64)
@@ -15,9 +15,10 @@ install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR} FILES_MATCHING PATTERN "*.md"
         PATTERN "*.png")
 
-# The desktop program's Qt libraries and plugins beside it (Visual Studio
-# build with Qt; Qt's own deployment script).
-if(ORVALIS_BUILD_GUI AND COMMAND qt_generate_deploy_app_script)
+# The desktop program's Qt libraries and plugins beside it: in the MinGW
+# build our own list (src/gui, cmake/windows-qt-runtime.cmake); with Visual
+# Studio and vcpkg's Qt, Qt's own deployment script.
+if(ORVALIS_BUILD_GUI AND MSVC AND COMMAND qt_generate_deploy_app_script)
     qt_generate_deploy_app_script(TARGET orvalis OUTPUT_SCRIPT ORVALIS_QT_DEPLOY NO_UNSUPPORTED_PLATFORM_ERROR)
     install(SCRIPT ${ORVALIS_QT_DEPLOY})
 endif()

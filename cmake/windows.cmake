@@ -5,7 +5,7 @@
 # What differs from Linux is kept here:
 #   - libzip comes from its CMake package (pkg-config off Windows);
 #   - wide-character Windows API (UNICODE), no min/max macros;
-#   - the Qt program only when Qt 6 for Windows is found (Debian has none);
+#   - the Qt program only when Qt 6 for Windows is found (ORVALIS_QT_PREFIX);
 #   - the benchmarks are off unless asked for;
 #   - ORVALIS_WINDOWS_SYSTEM_LIBS: the Windows libraries the platform layer
 #     links (shell32 for ShellExecuteW and CommandLineToArgvW).
@@ -35,11 +35,29 @@ set(ORVALIS_LIBZIP libzip::zip)
 
 set(ORVALIS_WINDOWS_SYSTEM_LIBS shell32)
 
-# The desktop program needs Qt 6 for Windows: present with Visual Studio and
-# vcpkg, absent in the MinGW cross build here.
+# The desktop program needs Qt 6 for Windows: with Visual Studio from vcpkg,
+# in the MinGW cross build the one scripts/windows-qt builds from Debian's
+# source (ORVALIS_QT_PREFIX). The toolchain's find-root mode looks for
+# packages only under its roots, so Qt's prefix becomes one; Debian's own
+# moc, rcc and uic of the same Qt version are the host tools.
+set(ORVALIS_QT_PREFIX "" CACHE PATH "Prefix of Qt 6 for Windows (make windows: build-windows/x86_64/qt)")
 if(ORVALIS_BUILD_GUI)
+    if(ORVALIS_QT_PREFIX)
+        list(APPEND CMAKE_FIND_ROOT_PATH "${ORVALIS_QT_PREFIX}")
+        if(CMAKE_CROSSCOMPILING)
+            set(QT_HOST_PATH /usr CACHE PATH "The build machine's Qt (host tools)")
+            # Debian keeps Qt's CMake packages in the multiarch folder.
+            file(GLOB _orvalis_host_info /usr/lib/*/cmake/Qt6HostInfo)
+            list(POP_FRONT _orvalis_host_info _orvalis_host_info)
+            get_filename_component(_orvalis_host_cmake "${_orvalis_host_info}" DIRECTORY)
+            set(QT_HOST_PATH_CMAKE_DIR "${_orvalis_host_cmake}"
+                CACHE PATH "The build machine's Qt CMake packages")
+        endif()
+    endif()
     find_package(Qt6 QUIET COMPONENTS Widgets)
-    if(NOT Qt6Widgets_FOUND)
+    if(Qt6Widgets_FOUND)
+        include(${CMAKE_CURRENT_LIST_DIR}/windows-qt-runtime.cmake)
+    else()
         message(STATUS "Qt 6 for Windows not found: orvalis.exe is not built (orvalis-cli.exe is)")
         set(ORVALIS_BUILD_GUI OFF)
     endif()

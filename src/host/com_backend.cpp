@@ -17,11 +17,12 @@ constexpr WORD kRead = DISPATCH_PROPERTYGET;
 // What a Visual Basic caller sends when it uses a method's answer.
 constexpr WORD kMethodWithAnswer = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 
-// COM is entered once per process, in a single-threaded apartment: every
-// window runs its handlers on the one user-interface thread. It is never
-// left, so controls released while the process ends still find it.
+// COM is entered once by the thread that makes a control (the desktop
+// program's user-interface thread, which Qt has usually entered already for
+// OLE), in a single-threaded apartment. It is never left, so controls
+// released while the process ends still find it.
 void EnterApartment() {
-    static const HRESULT entered = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    thread_local const HRESULT entered = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // Another part of the program may have entered first, in either model.
     if (FAILED(entered) && entered != RPC_E_CHANGED_MODE) {
         throw HostError("Connect", ComFailureText(ComStep::kLoadControl, entered, "", ""));
@@ -93,20 +94,32 @@ ComRef<IDispatch> CreateControl(const std::string& prog_id, const std::string& c
 
 }  // namespace
 
-ComBackend::ComBackend(std::string prog_id) : prog_id_(std::move(prog_id)) {}
+ComBackend::ComBackend(std::string prog_id)
+    : prog_id_(std::move(prog_id)), thread_(GetCurrentThreadId()) {}
 
 ComBackend::ComBackend(std::string prog_id, ComRef<IDispatch> control)
-    : prog_id_(std::move(prog_id)) {
+    : prog_id_(std::move(prog_id)), thread_(GetCurrentThreadId()) {
     control_.emplace(std::move(control), prog_id_);
 }
 
+// A control of a single-threaded apartment answers only the thread that made
+// it; a call from another thread would reach it unmarshalled, so it is
+// refused before anything is sent.
+void ComBackend::RequireOwnThread(const std::string& call) const {
+    if (GetCurrentThreadId() != thread_) {
+        throw HostError(call, "호스트 컨트롤은 그것을 만든 화면 스레드에서만 부를 수 있습니다");
+    }
+}
+
 DispatchCaller& ComBackend::Control(const std::string& call) {
+    RequireOwnThread(call);
     if (!control_) throw HostError(call, "the host is not connected");
     return *control_;
 }
 
 void ComBackend::Connect(std::optional<int> argument) {
     std::string call = argument ? "Connect " + std::to_string(*argument) : "Connect";
+    RequireOwnThread(call);
     if (!control_) control_.emplace(CreateControl(prog_id_, call), prog_id_);
     std::vector<VARIANT> arguments;
     if (argument) arguments.push_back(Long(*argument));

@@ -13,8 +13,9 @@ namespace orvalis::host {
 inline constexpr const char* kHostProgId = "PowerSolutionOLE.PowerMILL3";
 
 // The real host through its automation control. The control is made on the
-// first Connect (and again after a Connect that failed), in this process's
-// single-threaded apartment; every operation is called by name through
+// first Connect (and again after a Connect that failed), in the
+// single-threaded apartment of the thread that made this backend, and is
+// called from that thread only; every operation is called by name through
 // IDispatch with texts as BSTRs.
 class ComBackend : public HostBackend {
   public:
@@ -32,10 +33,13 @@ class ComBackend : public HostBackend {
     void SetBlockLimit(int index, double value) override;
 
   private:
-    // The control; throws HostError naming `call` before the first Connect.
+    // The control; throws HostError naming `call` before the first Connect
+    // or on another thread than this backend's.
     DispatchCaller& Control(const std::string& call);
+    void RequireOwnThread(const std::string& call) const;
 
     std::string prog_id_;
+    unsigned long thread_;  // the making thread's id (a DWORD)
     std::optional<DispatchCaller> control_;
 };
 

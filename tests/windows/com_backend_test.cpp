@@ -8,6 +8,7 @@
 #include <oaidl.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host/com_backend.h"
@@ -169,6 +170,35 @@ TEST(ComBackend, TheControlsFailuresBecomeHostErrorsNamingTheCall) {
     }
     // Until a Connect succeeds nothing reaches a control.
     EXPECT_THROW(unregistered->Version(), HostError);
+}
+
+// The control lives in the apartment of the thread that made the backend (the
+// desktop program's window thread); another thread's call never reaches it.
+TEST(ComBackend, ACallFromAnotherThreadIsRefusedBeforeItReachesTheControl) {
+    RecordingControl control;
+    control.AddRef();
+    ComBackend backend(kHostProgId, ComRef<IDispatch>(&control));
+    std::vector<std::string> refused;
+    std::thread other([&] {
+        auto refuse = [&](auto&& call) {
+            try {
+                call();
+            } catch (const HostError& error) {
+                refused.push_back(error.command() + ": " + error.what());
+            }
+        };
+        refuse([&] { backend.Connect(std::nullopt); });
+        refuse([&] { backend.RunCommand("EDIT BLOCK RESET"); });
+        refuse([&] { backend.Version(); });
+    });
+    other.join();
+    const std::string why = "호스트 컨트롤은 그것을 만든 화면 스레드에서만 부를 수 있습니다";
+    EXPECT_EQ(refused, (std::vector<std::string>{"Connect: " + why,
+                                                 "RunCommand EDIT BLOCK RESET: " + why,
+                                                 "Version: " + why}));
+    EXPECT_TRUE(control.calls.empty());
+    backend.RunCommand("EDIT BLOCK RESET");  // its own thread is answered
+    EXPECT_EQ(control.calls, std::vector<std::string>{"RunCommand method BSTR:EDIT BLOCK RESET"});
 }
 
 }  // namespace
