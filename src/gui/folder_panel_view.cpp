@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "gui/control_views.h"
 #include "gui/fonts.h"
 #include "mainwin/folder_panel.h"
 #include "mainwin/main_window_model.h"
@@ -18,10 +19,6 @@ namespace orvalis::gui {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The folders from the root down to `path`: "C:\JOBS\PART" gives "C:\",
 // "C:\JOBS", "C:\JOBS\PART".

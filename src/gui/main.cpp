@@ -1,9 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -12,6 +9,7 @@
 #include "forms/forms.h"
 #include "gui/gui_forms.h"
 #include "gui/icons.h"
+#include "gui/qt_catalogue.h"
 #include "host/host_error.h"
 #include "host/replay_script.h"
 #include "host/session.h"
@@ -60,16 +58,6 @@ std::unique_ptr<orvalis::host::Transcript> ChosenTranscript() {
     }
 }
 
-// Qt's own dialogs and edit menus speak Korean with Qt's translation; the
-// message boxes set their button texts themselves where it is missing.
-void LoadQtTranslation(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
-}
-
 // Says in Korean why the program must stop, instead of the abort an escaped
 // exception would end in.
 void Fatal(const QString& why) {
@@ -107,7 +95,7 @@ int Run(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVALIS"));
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
-    LoadQtTranslation(app);
+    orvalis::gui::InstallQtKoreanCatalogue(app);
     try {
         if (std::string warning = orvalis::EnsureDataFolder(); !warning.empty()) {
             Warn(QString::fromStdString(warning));

@@ -193,9 +193,9 @@ TEST(ComBackend, ACallFromAnotherThreadIsRefusedBeforeItReachesTheControl) {
     });
     other.join();
     const std::string why = "호스트 컨트롤은 그것을 만든 화면 스레드에서만 부를 수 있습니다";
-    EXPECT_EQ(refused, (std::vector<std::string>{"Connect: " + why,
-                                                 "RunCommand EDIT BLOCK RESET: " + why,
-                                                 "Version: " + why}));
+    EXPECT_EQ(refused,
+              (std::vector<std::string>{"Connect: " + why, "RunCommand EDIT BLOCK RESET: " + why,
+                                        "Version: " + why}));
     EXPECT_TRUE(control.calls.empty());
     backend.RunCommand("EDIT BLOCK RESET");  // its own thread is answered
     EXPECT_EQ(control.calls, std::vector<std::string>{"RunCommand method BSTR:EDIT BLOCK RESET"});
