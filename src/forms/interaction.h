@@ -10,7 +10,9 @@ struct MessageText {
     std::string text;
     std::string title;
     MessageIcon icon = MessageIcon::kInformation;
-    // A question whose safe answer is no starts on "아니요".
+    // A question whose safe answer is no starts on "아니요", so that Enter
+    // does not replace files or rename toolpaths: every question that
+    // destroys something sets it.
     bool default_no = false;
 };
 

@@ -111,7 +111,8 @@ bool MainWindowModel::AgreeToReplaceNcFiles(const std::vector<std::string>& plan
     if (existing.size() > kNamed) names += " 외 " + std::to_string(existing.size() - kNamed) + "개";
     if (forms().interaction().Confirm({"NC 파일 " + std::to_string(existing.size()) +
                                            "개가 이미 있습니다: " + names + "\n바꾸시겠습니까?",
-                                       "NC POST", forms::MessageIcon::kQuestion})) {
+                                       "NC POST", forms::MessageIcon::kQuestion,
+                                       /*default_no=*/true})) {
         return true;
     }
     Status("NC 파일을 쓰지 않았습니다: 이미 있는 파일 " + std::to_string(existing.size()) + "개");
@@ -200,7 +201,8 @@ void MainWindowModel::SaveWorkbook(const std::string& title,
         } catch (const sheet::SheetError& error) {
             if (error.kind() != sheet::SheetError::Kind::kWorkbookExists) throw;
             if (!forms().interaction().Confirm({sheet::ReplaceQuestion(error.subject()), title,
-                                                forms::MessageIcon::kQuestion})) {
+                                                forms::MessageIcon::kQuestion,
+                                                /*default_no=*/true})) {
                 SetWindowState(kNormal);
                 Status("저장하지 않았습니다: " + error.subject());
                 return;

@@ -121,7 +121,8 @@ bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
     }
     if (count > kShown) text += "\n…";
     text += "\n바꾸시겠습니까?";
-    return forms().interaction().Confirm({text, "이름바꾸기", forms::MessageIcon::kQuestion});
+    return forms().interaction().Confirm(
+        {text, "이름바꾸기", forms::MessageIcon::kQuestion, /*default_no=*/true});
 }
 
 // The registry's slot for the rename window.

@@ -40,7 +40,16 @@ void CompanyRegistryModel::ClickFindCompanies() {
     NotifyChanged();
 }
 
+// An empty name would take a slot that no company list shows (the list ends
+// at the first empty slot), and the names saved after it would be lost from
+// view; it is refused. So is a name of blanks only.
 void CompanyRegistryModel::ClickSaveCompany() {
+    if (Text4.Text().find_first_not_of(" \t") == std::string::npos) {
+        forms().interaction().Message(
+            {"업체명을 입력한 뒤 저장하십시오. 빈 이름은 저장하지 않습니다.", "업체 등록",
+             forms::MessageIcon::kExclamation});
+        return;
+    }
     int position = Combo2.ListIndex();
     try {
         settings::SaveCompany(position + 1, Text4.Text());

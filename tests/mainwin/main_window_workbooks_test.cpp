@@ -127,6 +127,7 @@ TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
 
     rig.form().ClickPictures();  // the rig answers no
     ASSERT_EQ(rig.interaction().questions.size(), 1u);
+    EXPECT_TRUE(rig.interaction().questions[0].default_no);  // Enter keeps the file
     EXPECT_EQ(ReadFileBytes(rig.Saved("IMAGE.xlsx")), "the user's own file");
     EXPECT_TRUE(rig.form().last_workbook().empty());
     EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);

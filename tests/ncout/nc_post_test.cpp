@@ -70,6 +70,7 @@ TEST(NcPost, NcFilesThatExistAreReplacedOnlyWhenTheUserAgrees) {
     ASSERT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_EQ(rig.interaction().questions[0].text,
               "NC 파일 1개가 이미 있습니다: T2.nc\n바꾸시겠습니까?");
+    EXPECT_TRUE(rig.interaction().questions[0].default_no);  // Enter keeps the files
     EXPECT_TRUE(rig.TranscriptSince("post").empty());
     EXPECT_EQ(rig.main_window().StatusBar1, "NC 파일을 쓰지 않았습니다: 이미 있는 파일 1개");
     EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);

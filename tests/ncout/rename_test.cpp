@@ -32,6 +32,7 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     EXPECT_EQ(rig.interaction().questions[0].text,
               "툴패스 10개의 이름을 바꿉니다:\nold1 → T-1\nold2 → T-2\nold3 → T-3\n…\n"
               "바꾸시겠습니까?");
+    EXPECT_TRUE(rig.interaction().questions[0].default_no);  // Enter renames nothing
     auto sent = rig.Transcript();
     EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 3),
               (std::vector<std::string>{"Connect", "Connect 0", "ToolpathNames"}));

@@ -59,6 +59,25 @@ TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
+// A blank name would hide every name saved after it from the lists, which end
+// at the first empty slot: nothing is written, and the slot stays.
+TEST(CompanyRegistryModel, AnEmptyNameIsRefusedAndTheSlotKept) {
+    testing::FormsRig rig("");
+    CompanyRegistryModel& dialog = rig.forms().company_registry();
+    Save(dialog, "한국정밀");
+    for (const char* blank : {"", "  ", "\t"}) {
+        Save(dialog, blank);
+        EXPECT_EQ(dialog.Combo2.ListIndex(), 1) << '"' << blank << '"';
+    }
+    Save(dialog, "ACME");
+    EXPECT_EQ(settings::LoadCompanyList(), (std::vector<std::string>{"한국정밀", "ACME"}));
+    EXPECT_EQ(StoredCompany(2), "ACME");
+    EXPECT_EQ(settings::LoadListIndex(), "2");
+    ASSERT_EQ(rig.interaction().messages.size(), 3u);
+    EXPECT_EQ(rig.interaction().messages[0].text,
+              "업체명을 입력한 뒤 저장하십시오. 빈 이름은 저장하지 않습니다.");
+}
+
 TEST(CompanyRegistryModel, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
     const std::pair<const char*, int> cases[] = {
         {"", 0},   {"0", 0},  {"7", 7},   {"19", 19},         {"20", 0},
