@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -46,6 +47,10 @@ void ShowList(QListWidget& list, const forms::ListBox& model) {
 }
 
 }  // namespace
+
+QString ClockText(const QTime& time) {
+    return QLocale(QLocale::Korean, QLocale::SouthKorea).toString(time, QStringLiteral("AP h:mm"));
+}
 
 MainWindow::MainWindow(std::shared_ptr<MainWindowModel> model, MarkAction mark, QWidget* parent)
     : QMainWindow(parent), mark_(std::move(mark)), model_(std::move(model)) {
@@ -236,7 +241,7 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addPermanentWidget(time);
     statusBar()->addPermanentWidget(date);
     auto tick = [time, date] {
-        time->setText(QTime::currentTime().toString(QStringLiteral("AP h:mm")));
+        time->setText(ClockText(QTime::currentTime()));
         date->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     };
     tick();

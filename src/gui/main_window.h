@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <QTime>
 #include <array>
 #include <memory>
 
@@ -24,6 +26,10 @@ namespace orvalis::gui {
 
 class FlexGridView;
 class FolderPanelView;
+
+// The status bar's clock: "오전 9:05", "오후 4:21", in Korean as the rest of
+// the windows (Qt's own "AP" would read "AM" and "PM").
+QString ClockText(const QTime& time);
 
 // The main window (ORVALIS): shows the MainWindowModel model and forwards every click
 // and edit to it.

@@ -19,7 +19,8 @@ namespace orvalis::gui {
 
 SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
-    setWindowTitle(QStringLiteral("Form11"));
+    // Named as the launcher's button that opens it.
+    setWindowTitle(QStringLiteral("등록"));
     setWindowIcon(ProgramIcon());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildSizeFrame());

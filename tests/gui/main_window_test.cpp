@@ -45,6 +45,18 @@ struct MainWindowFixture : ::testing::Test {
     }
 };
 
+TEST(MainWindowClock, ReadsKoreanMorningAndAfternoon) {
+    const std::pair<QTime, const char*> cases[] = {
+        {QTime(9, 5), "오전 9:05"},
+        {QTime(16, 21), "오후 4:21"},
+        {QTime(0, 0), "오전 12:00"},
+        {QTime(12, 30), "오후 12:30"},
+    };
+    for (const auto& [time, text] : cases) {
+        EXPECT_EQ(ClockText(time), QString::fromUtf8(text)) << text;
+    }
+}
+
 TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
     EXPECT_EQ(window->List1()->count(), 2);
     EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("한국정밀"));

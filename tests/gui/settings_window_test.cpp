@@ -55,7 +55,7 @@ TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwoOnTop
     EXPECT_TRUE(launcher->Command3()->isEnabled());
     SettingsWindow* window = OpenSettings();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Form11"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("등록"));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (int number = 1; number <= 8; ++number) {
         EXPECT_EQ(window->Text(number)->text(),
