@@ -5,12 +5,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QValidator>
 
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
 #include "views/block_panel_model.h"
-#include "views/leading_number.h"
 
 namespace orvalis::gui {
 
@@ -25,16 +23,6 @@ constexpr int kLabelHeight = 18;
 QRect Twips(int left, int top, int width, int height) {
     return QRect(left / 15 + kLabelWidth, top / 15 + kLabelHeight, width / 15, height / 15);
 }
-
-// Refuses, keystroke by keystroke, a text that is no limit ("-12.5mm"), so
-// the host never gets a value the box does not show.
-class LimitValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*pos*/) const override {
-        return views::IsLimitText(input.toStdString()) ? Acceptable : Invalid;
-    }
-};
 
 forms::TextBox& BoxOf(BlockPanelModel& model, int index) {
     forms::TextBox* boxes[] = {&model.Text3, &model.Text6, &model.Text2,
@@ -60,14 +48,16 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
     // Left column the minima, right column the maxima, one row per axis.
     const Place places[] = {{240, 240, "X 최소"},  {1560, 240, "X 최대"}, {240, 840, "Y 최소"},
                             {1560, 840, "Y 최대"}, {240, 1440, "Z 최소"}, {1560, 1440, "Z 최대"}};
-    auto* validator = new LimitValidator(this);
     for (int index = 1; index <= 6; ++index) {
         const Place& place = places[index - 1];
         auto* box = new QLineEdit(this);
         box->setGeometry(Twips(place.left, place.top, 975, 375));
         box->setToolTip(QString::fromUtf8(place.tip));
         box->setFont(ListFont());
-        box->setValidator(validator);
+        // Every edit reaches the model, which refuses a text that is no
+        // number with a message naming the box and puts the last number
+        // back; a validator would drop the keystroke without a word
+        // ("1,5" would become 15).
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
             BoxOf(*model_, index).SetText(text.toStdString());
         });

@@ -1,5 +1,6 @@
 #include "views/block_panel_model.h"
 
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -68,13 +69,27 @@ void BlockPanelModel::ClearBoxes() {
     accepted_.fill("");
 }
 
+namespace {
+
+const char* const kBoxNames[] = {"X 최소", "X 최대", "Y 최소", "Y 최대", "Z 최소", "Z 최대"};
+
+// What is sent carries at most 15 significant digits, like the number text.
+// A value whose rounded text a double holds only below its normal range
+// (2.2250738585072014E-308 rounds to a subnormal) is sent as it was typed.
+double SentLimit(double value) {
+    std::string text = host::NumberText(value);
+    double rounded = value;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return error == std::errc() ? rounded : value;
+}
+
+}  // namespace
+
 void BlockPanelModel::LimitChanged(int index) {
     if (quiet_) return;
     forms::TextBox& box = BoxOf(index);
     std::string& accepted = accepted_[static_cast<std::size_t>(index - 1)];
     if (!views::IsLimitText(box.Text())) {
-        static const char* const kBoxNames[] = {"X 최소", "X 최대", "Y 최소",
-                                                "Y 최대", "Z 최소", "Z 최대"};
         std::string refused = box.Text();
         quiet_ = true;
         box.SetText(accepted);
@@ -86,14 +101,25 @@ void BlockPanelModel::LimitChanged(int index) {
         return;
     }
     accepted = box.Text();
-    // What is sent carries at most 15 significant digits, like the number text.
-    double limit = std::stod(host::NumberText(views::LeadingNumber(box.Text())));
+    double limit = SentLimit(views::LeadingNumber(box.Text()));
     try {
         pm.SetBlockLimit(index, limit);
         host_failure_shown_ = false;
     } catch (const host::HostError& error) {
         ReportHostFailure("블럭 한계값을 보내지 못했습니다", error.what());
     }
+}
+
+std::optional<std::string> BlockPanelModel::InvertedAxis() {
+    for (int minimum = 1; minimum <= 5; minimum += 2) {
+        const std::string& low = BoxOf(minimum).Text();
+        const std::string& high = BoxOf(minimum + 1).Text();
+        if (views::LeadingNumber(low) > views::LeadingNumber(high)) {
+            return std::string(kBoxNames[minimum - 1]) + " " + low + "이(가) " +
+                   kBoxNames[minimum] + " " + high + "보다 큽니다.";
+        }
+    }
+    return std::nullopt;
 }
 
 void BlockPanelModel::ReportHostFailure(const std::string& what, const std::string& reason) {
@@ -108,6 +134,14 @@ void BlockPanelModel::ClickCapture() {
         forms().interaction().Message(
             {"블럭을 읽지 못해 캡처할 수 없습니다. \"블럭\"을 눌러 블럭을 다시 읽어 주세요.",
              "캡처", forms::MessageIcon::kExclamation});
+        if (CaptureDone) CaptureDone(false);
+        return;
+    }
+    // Labels of a block whose minimum lies above its maximum would be drawn
+    // the wrong way round on the pictures the operator works from.
+    if (std::optional<std::string> inverted = InvertedAxis()) {
+        forms().interaction().Message({*inverted + " 최솟값을 최댓값 이하로 고친 뒤 캡처하십시오.",
+                                       "캡처", forms::MessageIcon::kExclamation});
         if (CaptureDone) CaptureDone(false);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "forms/controls.h"
@@ -52,6 +53,9 @@ class BlockPanelModel : public forms::Window {
     forms::TextBox& BoxOf(int index);
     void ReloadBlock(bool reset_limit);
     void ReportHostFailure(const std::string& what, const std::string& reason);
+    // "X 최소 60이(가) X 최대 50보다 큽니다." for the first axis whose minimum
+    // box holds more than its maximum box; nothing when none does.
+    std::optional<std::string> InvertedAxis();
     // Empties the six boxes without sending anything: there is no block to show.
     void ClearBoxes();
 

@@ -65,7 +65,14 @@ bool IsLimitText(std::string_view text) {
         if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
         at += Digits(text, at);
     }
-    return at == text.size();
+    if (at != text.size()) return false;
+    if (whole + fraction == 0) return true;  // "-", "." while typed
+    // A number beyond what a double holds ("1E999", "1E-400") would reach the
+    // host as another number; it is no limit.
+    if (text[0] == '+') text.remove_prefix(1);
+    double value = 0.0;
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec !=
+           std::errc::result_out_of_range;
 }
 
 }  // namespace orvalis::views

@@ -11,7 +11,8 @@ double LeadingNumber(std::string_view text);
 
 // Whether a box may hold `text` as a limit: a number as LeadingNumber reads
 // it and nothing after it, blanks around it allowed, or the start of one
-// while it is typed ("", "-", "12.", "1E-"). "-12.5mm" and "12abc" are not.
+// while it is typed ("", "-", "12.", "1E-"). "-12.5mm", "12abc", "1,5" are
+// not, nor a number a double cannot hold ("1E999", "1E-400").
 bool IsLimitText(std::string_view text);
 
 }  // namespace orvalis::views

@@ -85,6 +85,10 @@ TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock)
         QTest::keyClicks(panel->LimitBox(4), "-12.5mm");
         EXPECT_EQ(panel->LimitBox(4)->text(), QStringLiteral("-12.5"));
         EXPECT_EQ(rig.forms().block_panel().Text5.Text(), "-12.5");
+        // Each refused keystroke is told, naming the box, not dropped unseen.
+        ASSERT_EQ(rig.interaction().messages.size(), block_read ? 2u : 3u);
+        EXPECT_EQ(rig.interaction().messages.back().text,
+                  "Y 최대 상자에는 숫자만 넣을 수 있습니다: '-12.5m'");
         panel->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

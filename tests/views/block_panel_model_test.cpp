@@ -78,6 +78,48 @@ TEST(BlockPanelModel, ATextThatIsNoNumberIsRefusedBeforeItIsSent) {
     }
 }
 
+// Texts that once threw out of the handler or reached the host as another
+// number: the smallest normal double (its 15-digit text is subnormal), and
+// numbers a double cannot hold, infinities and NaN, which are refused.
+TEST(BlockPanelModel, ExtremeNumbersNeitherThrowNorReachTheHostAsAnotherNumber) {
+    testing::FormsRig rig(kBlock);
+    BlockPanelModel& panel = rig.forms().block_panel();
+    rig.forms().session()->Mark("extreme");
+    panel.Text3.SetText("2.2250738585072014E-308");
+    panel.Text3.SetText("1E308");
+    for (const char* refused : {"1E999", "-1E999", "1E-400", "inf", "nan", "1,5", "5-3"}) {
+        panel.Text3.SetText(refused);
+        EXPECT_EQ(panel.Text3.Text(), "1E308") << refused;
+    }
+    EXPECT_EQ(SetCalls(rig.TranscriptSince("extreme")),
+              (std::vector<std::string>{"SetBlockLimit 1 2.2250738585072E-308",
+                                        "SetBlockLimit 1 1E+308"}));
+    ASSERT_EQ(rig.interaction().messages.size(), 7u);
+    EXPECT_EQ(rig.interaction().messages[5].text, "X 최소 상자에는 숫자만 넣을 수 있습니다: '1,5'");
+}
+
+// The pictures would label a block the wrong way round: the capture is
+// refused, naming the axis, and nothing of it reaches the host.
+TEST(BlockPanelModel, AMinimumAboveItsMaximumIsRefusedBeforeTheCapture) {
+    testing::FormsRig rig(kBlock);
+    MainWindowModel& main_window = rig.forms().main_window();
+    main_window.ClickCapture();
+    BlockPanelModel& panel = rig.forms().block_panel();
+    panel.Text1.SetText("53");  // Z 최소 over Z 최대 0
+    rig.forms().session()->Mark("capture");
+    panel.ClickCapture();
+    std::vector<std::string> sent = rig.TranscriptSince("capture");
+    EXPECT_TRUE(sent.empty()) << sent.front();
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text,
+              "Z 최소 53이(가) Z 최대 0보다 큽니다. 최솟값을 최댓값 이하로 고친 뒤 캡처하십시오.");
+    EXPECT_TRUE(rig.forms().HasBlockPanel());  // the panel stays for the correction
+
+    panel.Text1.SetText("-30");
+    panel.ClickCapture();
+    EXPECT_FALSE(rig.TranscriptSince("capture").empty());
+}
+
 // A block that cannot be read leaves the boxes empty, not with their
 // design-time names or half a block, and "캡처" waits for a block.
 TEST(BlockPanelModel, WithoutABlockTheBoxesStayEmptyAndCaptureWaits) {

@@ -19,5 +19,21 @@ TEST(LeadingNumber, TakesTheNumberATextBeginsWith) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
+TEST(IsLimitText, TakesANumberOrTheStartOfOneAndNothingElse) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},          {"-", true},
+        {"12.", true},       {"1E-", true},
+        {" -12.5 ", true},   {"+4", true},
+        {"1E308", true},     {"2.2250738585072014E-308", true},
+        {"-12.5mm", false},  {"12abc", false},
+        {"1,5", false},      {"5-3", false},
+        {"1.2.3", false},    {"1E999", false},
+        {"-1E999", false},   {"1E-400", false},
+        {"inf", false},      {"nan", false},
+        {"Infinity", false}, {"0x10", false},
+    };
+    for (const auto& [text, limit] : cases) EXPECT_EQ(IsLimitText(text), limit) << text;
+}
+
 }  // namespace
 }  // namespace orvalis::views
