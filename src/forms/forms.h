@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/interaction.h"
@@ -81,9 +82,11 @@ class Forms {
     // What the other windows ask of the main window; defined with its model.
     // Brings it back to the normal state when it exists.
     void RestoreMainWindow();
-    // The project's toolpaths were renamed: the main window, if it exists,
-    // lists them again and says `done` in its status bar.
-    void ToolpathsRenamed(const std::string& done);
+    // The project's toolpaths were renamed (old name, new name): the main
+    // window, if it exists, renames its survey list's entries alike, lists the
+    // project again and says `done` in its status bar.
+    void ToolpathsRenamed(const std::string& done,
+                          const std::vector<std::pair<std::string, std::string>>& renamed);
     // A company was registered: the main window, if it exists, reads the
     // company list again.
     void CompaniesChanged();

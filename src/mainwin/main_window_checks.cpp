@@ -41,9 +41,7 @@ void MainWindowModel::ClickCollisionCheck() {
     SetWindowState(kNormal);
     // A cancelled pass leaves the grid as it was: the user asked the host work to stop.
     if (!PM.cancelled()) {
-        ClickSurvey();
-        // The NC names the user numbered before the check stay as the boxes say.
-        RepeatNumbering();
+        ClickSurvey();  // which numbers the NC names as the boxes say
         problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
     }
     std::string done;
@@ -63,10 +61,15 @@ bool MainWindowModel::RunCollisionPass(std::vector<std::string>& problems) {
     SetWindowState(kMinimized);
     // The table as the tool settings window shows it, loaded hidden if need be.
     auto table = forms().tool_assembly_window().AssemblyRows();
-    int count = List2.ListCount();
-    last_collision_ = tools::RunCollisionCheck(PM, List2.Items(), table, [this, count](int index) {
-        ShowProgress("충돌 검사 중", index, count);
-    });
+    // The survey after the pass names the entries the project lacks.
+    std::vector<std::string> unused;
+    ProjectEntries entries = EntriesInProject(unused);
+    int count = static_cast<int>(entries.names.size());
+    last_collision_ =
+        tools::RunCollisionCheck(PM, entries.names, table, [this, &entries, count](int index) {
+            ShowProgress("충돌 검사 중", index, count,
+                         entries.positions[static_cast<std::size_t>(index)]);
+        });
     KeepAssemblies(last_collision_);
     problems = last_collision_.problems;
     return true;
@@ -97,10 +100,14 @@ void MainWindowModel::ClickGougeDisplay() {
             return;
         }
         List2.SetListIndex(0);
-        int count = List2.ListCount();
-        last_gouge_ = tools::RunGougeDisplay(PM, List2.Items(), [this, count](int index) {
-            ShowProgress("과절삭 표시 중", index, count);
+        std::vector<std::string> left_out;
+        ProjectEntries entries = EntriesInProject(left_out);
+        int count = static_cast<int>(entries.names.size());
+        last_gouge_ = tools::RunGougeDisplay(PM, entries.names, [this, &entries, count](int index) {
+            ShowProgress("과절삭 표시 중", index, count,
+                         entries.positions[static_cast<std::size_t>(index)]);
         });
+        last_gouge_.problems.insert(last_gouge_.problems.end(), left_out.begin(), left_out.end());
         problems = last_gouge_.problems;
         done = "과절삭 표시: 툴패스 " + std::to_string(last_gouge_.drawn) + "개를 표시했습니다";
     } else {

@@ -1,6 +1,7 @@
 // The main window's two toolpath lists and the numbering of the NC names.
 #include "mainwin/main_window_model.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -69,7 +70,19 @@ void MainWindowModel::ClickRefreshToolpaths() {
     ReportLoad(problems);
 }
 
-void MainWindowModel::ShowRenamedToolpaths(const std::string& done) {
+// The survey list follows the rename, so the next survey asks the host for
+// the toolpaths by the names they now have.
+void MainWindowModel::ShowRenamedToolpaths(
+    const std::string& done, const std::vector<std::pair<std::string, std::string>>& renamed) {
+    std::vector<std::string> entries = List2.Items();
+    int selected = List2.ListIndex();
+    List2.Clear();
+    for (std::string& entry : entries) {
+        auto found = std::find_if(renamed.begin(), renamed.end(),
+                                  [&entry](const auto& pair) { return pair.first == entry; });
+        List2.AddItem(found != renamed.end() ? found->second : std::move(entry));
+    }
+    List2.SetListIndex(selected);
     ClickRefreshToolpaths();
     Status(StatusBar1 == kReady ? done : done + " / " + StatusBar1);
 }

@@ -76,6 +76,7 @@ void MainWindowModel::ListToolpaths(std::vector<std::string>& problems) {
         for (auto& name : PM.ToolpathNames()) List1.AddItem(std::move(name));
         toolpaths_listed_ = true;
     } catch (const host::HostError& error) {
+        toolpaths_listed_ = false;  // no list to hold the survey list against
         problems.push_back(std::string("툴패스 목록을 읽지 못했습니다 (") + error.what() + ")");
     }
 }

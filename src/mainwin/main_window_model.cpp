@@ -22,10 +22,12 @@ MainWindowModel::MainWindowModel(forms::Forms& forms)
 
 // The list follows the toolpath at work and the status bar says how far the
 // work has come, so a long run shows it is alive.
-void MainWindowModel::ShowProgress(const std::string& work, int index, int count) {
-    List2.SetListIndex(index);
+void MainWindowModel::ShowProgress(const std::string& work, int index, int count,
+                                   std::optional<int> list_index) {
+    int position = list_index.value_or(index);
+    List2.SetListIndex(position);
     Status(work + " " + std::to_string(index + 1) + "/" + std::to_string(count) + ": " +
-           List2.List(index));
+           List2.List(position));
 }
 
 void MainWindowModel::Status(std::string text) {
@@ -42,8 +44,9 @@ void forms::Forms::RestoreMainWindow() {
     if (main_window_) main_window_->SetWindowState(forms::Window::kNormal);
 }
 
-void forms::Forms::ToolpathsRenamed(const std::string& done) {
-    if (main_window_) main_window_->ShowRenamedToolpaths(done);
+void forms::Forms::ToolpathsRenamed(
+    const std::string& done, const std::vector<std::pair<std::string, std::string>>& renamed) {
+    if (main_window_) main_window_->ShowRenamedToolpaths(done, renamed);
 }
 
 void forms::Forms::TellMainWindow(const std::string& done) {

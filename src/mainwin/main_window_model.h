@@ -137,7 +137,8 @@ class MainWindowModel : public forms::Window {
 
     // After the rename window renamed the project's toolpaths: lists them
     // again and says what was done.
-    void ShowRenamedToolpaths(const std::string& done);
+    void ShowRenamedToolpaths(const std::string& done,
+                              const std::vector<std::pair<std::string, std::string>>& renamed);
     // After a company was registered: the company box lists the registry
     // again, keeping the company shown when it is still there.
     void ReloadCompanies();
@@ -168,8 +169,22 @@ class MainWindowModel : public forms::Window {
     bool CreateFolder();
     void ChangeFolder(const std::string& path);
     void Status(std::string text);
-    void ShowProgress(const std::string& work, int index, int count);
+    // "WORK 3/12: NAME", with entry `list_index` (default `index`) of the
+    // survey list selected.
+    void ShowProgress(const std::string& work, int index, int count,
+                      std::optional<int> list_index = std::nullopt);
     void ReportSurvey();
+    // Whether the project list, as last read, holds the toolpath; empty when
+    // it could not be read (nothing to hold the entries against).
+    survey::InProject InProjectList() const;
+    // The survey list's entries the project holds, for the checks that send
+    // every entry to the host, with their places in the survey list; a
+    // problem names those left out.
+    struct ProjectEntries {
+        std::vector<std::string> names;
+        std::vector<int> positions;
+    };
+    ProjectEntries EntriesInProject(std::vector<std::string>& problems) const;
     void ReportPost(int not_posted);
     // Says what changed since the replaced sheet, or why that is not marked.
     void ReportSheetChanges(const sheet::SetupSheetResult& written);

@@ -1,6 +1,8 @@
 // The main window's survey ("불러오기"): the grid rows of the survey list.
 #include "mainwin/main_window_model.h"
 
+#include <algorithm>
+
 #include "forms/forms.h"
 #include "forms/joined.h"
 #include "host/host_messages.h"
@@ -12,18 +14,50 @@ namespace orvalis {
 void MainWindowModel::ClickSurvey() {
     host::LongWork work(PM);
     int count = std::min(List2.ListCount(), survey::kMaxToolpaths);
-    last_survey_ = survey::RunSurvey(PM, List2.Items(), assembly_values, [this, count](int index) {
-        ShowProgress("조회 중", index, count);
-    });
+    // Only what the project list holds reaches the host.
+    last_survey_ = survey::RunSurvey(
+        PM, List2.Items(), assembly_values,
+        [this, count](int index) { ShowProgress("조회 중", index, count); }, InProjectList());
     for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
         survey::WriteToolpathRow(MSFlexGrid1, static_cast<int>(i) + 1, last_survey_.rows[i]);
     }
+    // The NC names stay numbered as the prefix and start boxes say.
+    RepeatNumbering();
     int surveyed = static_cast<int>(last_survey_.rows.size());
     survey_stopped_at_.reset();
     if (!last_survey_.problems.empty() && surveyed < count) survey_stopped_at_ = surveyed;
     // After a failure the list stays on the toolpath that failed.
     if (!last_survey_.failed_entry && List2.ListCount() > 0) List2.SetListIndex(0);
     ReportSurvey();
+}
+
+survey::InProject MainWindowModel::InProjectList() const {
+    if (!toolpaths_listed_) return {};
+    return [this](const std::string& name) {
+        const auto& listed = List1.Items();
+        return std::find(listed.begin(), listed.end(), name) != listed.end();
+    };
+}
+
+MainWindowModel::ProjectEntries MainWindowModel::EntriesInProject(
+    std::vector<std::string>& problems) const {
+    survey::InProject in_project = InProjectList();
+    ProjectEntries entries;
+    std::vector<std::string> left_out;
+    for (int i = 0; i < List2.ListCount(); ++i) {
+        const std::string& entry = List2.List(i);
+        if (in_project && !in_project(entry)) {
+            left_out.push_back(entry);
+            continue;
+        }
+        entries.names.push_back(entry);
+        entries.positions.push_back(i);
+    }
+    if (!left_out.empty()) {
+        problems.push_back("프로젝트에 없는 툴패스는 보내지 않았습니다: " +
+                           forms::Joined(left_out, ", "));
+    }
+    return entries;
 }
 
 void MainWindowModel::ReportSurvey() {

@@ -66,6 +66,7 @@ void RenameWindowModel::ClickRename() {
     }
     // A name the host refuses is its own affair; the others are still renamed.
     int not_done = 0;
+    std::vector<std::pair<std::string, std::string>> renamed;
     {
         // Only the renaming may be cancelled, not the main window's listing after it.
         host::LongWork work(pm);
@@ -76,6 +77,7 @@ void RenameWindowModel::ClickRename() {
             try {
                 pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
                 ++renamed_;
+                renamed.emplace_back(old_name, new_name);
             } catch (const host::Cancelled&) {
                 not_done = List1.ListCount() - n;
                 break;
@@ -92,7 +94,7 @@ void RenameWindowModel::ClickRename() {
     if (not_done > 0) done += " / 취소: " + std::to_string(not_done) + "개는 바꾸지 않았습니다";
     if (!refused_.empty())
         done += " / " + std::to_string(refused_.size()) + "개는 바꾸지 못했습니다";
-    forms().ToolpathsRenamed(done);
+    forms().ToolpathsRenamed(done, renamed);
     if (not_done > 0) {
         std::string text = "취소했습니다: " + std::to_string(renamed_) +
                            "개의 툴패스 이름을 바꿨고 " + std::to_string(not_done) +

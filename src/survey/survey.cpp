@@ -99,7 +99,8 @@ namespace {
 using AssemblyOf = std::function<const AssemblyValues&(const std::string& toolpath)>;
 
 SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                    const AssemblyOf& assembly_of, const ToolpathStarting& starting) {
+                    const AssemblyOf& assembly_of, const ToolpathStarting& starting,
+                    const InProject& in_project) {
     SurveyResult result;
     try {
         pm.Connect();
@@ -111,6 +112,12 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
     result.not_surveyed = static_cast<int>(toolpaths.size()) - count;
     for (int i = 0; i < count; ++i) {
         const std::string& name = toolpaths[static_cast<std::size_t>(i)];
+        if (in_project && !in_project(name)) {
+            result.rows.emplace_back();
+            result.problems.push_back("'" + name + "' 툴패스(" + std::to_string(i + 1) +
+                                      "번째)는 프로젝트에 없어 불러오지 않았습니다");
+            continue;
+        }
         if (starting) starting(i);
         try {
             result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
@@ -132,14 +139,17 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
 }  // namespace
 
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                       const AssemblyValues& assembly, const ToolpathStarting& starting) {
+                       const AssemblyValues& assembly, const ToolpathStarting& starting,
+                       const InProject& in_project) {
     return Survey(
         pm, toolpaths,
-        [&assembly](const std::string&) -> const AssemblyValues& { return assembly; }, starting);
+        [&assembly](const std::string&) -> const AssemblyValues& { return assembly; }, starting,
+        in_project);
 }
 
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting) {
+                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting,
+                       const InProject& in_project) {
     static const AssemblyValues kUnchecked;
     return Survey(
         pm, toolpaths,
@@ -147,7 +157,7 @@ SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& to
             auto found = assemblies.find(toolpath);
             return found != assemblies.end() ? found->second : kUnchecked;
         },
-        starting);
+        starting, in_project);
 }
 
 std::string NotSurveyedMessage(const std::vector<std::string>& left_out) {

@@ -15,8 +15,15 @@ namespace orvalis::survey {
 // the window can select it (and show how far the survey has come).
 using ToolpathStarting = std::function<void(int index)>;
 
+// Whether the open project holds a toolpath of this name (as the project
+// list was last read). A host with its error dialogs off may answer commands
+// on a toolpath it does not have with another toolpath's values, so such an
+// entry is never sent to it. Empty: every name is taken as the project's.
+using InProject = std::function<bool(const std::string& toolpath)>;
+
 struct SurveyResult {
-    // One row per toolpath surveyed, for grid rows 1, 2, ... in list order.
+    // One row per toolpath surveyed, for grid rows 1, 2, ... in list order;
+    // an entry the project does not hold has an empty row.
     std::vector<ToolpathRow> rows;
     // The survey-list index of the toolpath the survey ended at, if one failed.
     std::optional<int> failed_entry;
@@ -36,12 +43,15 @@ struct SurveyResult {
 // print its tool's and its own parameters, and makes its row. The first
 // failing toolpath ends the survey; the rows before it are kept. The host's
 // dialogs and toolpath drawing are switched back on at the end in every case
-// once connected.
+// once connected. An entry that `in_project` does not hold is left out with an
+// empty row and a problem naming it; the survey goes on after it.
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                       const AssemblyValues& assembly, const ToolpathStarting& starting);
+                       const AssemblyValues& assembly, const ToolpathStarting& starting,
+                       const InProject& in_project = {});
 // As above, each row showing the assembly of its own toolpath.
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
-                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting);
+                       const ToolpathAssemblies& assemblies, const ToolpathStarting& starting,
+                       const InProject& in_project = {});
 
 // The values of one toolpath, read from the host. Throws HostError or
 // ReportError.

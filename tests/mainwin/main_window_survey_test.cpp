@@ -115,7 +115,9 @@ TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
     EXPECT_EQ(rig.form.StatusBar1, MainWindowModel::kReady);
 }
 
-TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
+// The numbering the boxes show holds after every survey: the next NC POST
+// must not write 01-ROUGH.nc while 이름 says "N".
+TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndKeepsTheNumbering) {
     std::vector<SurveyedToolpath> six;
     for (int i = 1; i <= 6; ++i) {
         six.push_back(i % 2 ? OffsetRoughing("R" + std::to_string(i))
@@ -132,10 +134,14 @@ TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndResetsTheNcNames) {
     rig.form.List2.RemoveItem(4);
     rig.Survey();
     for (int row = 1; row <= 4; ++row) {
-        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(row, survey::kNcName),
-                  rig.form.MSFlexGrid1.TextMatrix(row, survey::kHostName));
+        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(row, survey::kNcName), "N" + std::to_string(row));
     }
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(4, survey::kHostName), "F4");
+
+    rig.form.Text10.SetText("5");  // 시작 위치
+    rig.Survey();
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kNcName), "N5");
+    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(4, survey::kNcName), "N8");
     EXPECT_EQ(GridRow(rig.form, 5), row5);
     EXPECT_EQ(GridRow(rig.form, 6), row6);
 }
@@ -258,6 +264,45 @@ TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWer
     EXPECT_NE(message.text.find("나머지 2개"), std::string::npos) << message.text;
     EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
     EXPECT_EQ(rig.form.StatusBar1, message.text);
+}
+
+// An entry the project no longer holds (renamed or deleted in the host) is
+// never sent: a host with its error dialogs off would answer with another
+// toolpath's values. Its row stays empty, so "시트 만들기" asks about it, and
+// the survey goes on with the entries after it.
+TEST(MainWindowSurvey, AnEntryTheProjectDoesNotHoldIsNotSurveyed) {
+    SurveyRig rig(Script({OffsetRoughing(), ConstZFinishing()}));
+    rig.form.List2.AddItem("1-ROUGH");
+    rig.form.List2.AddItem("9-GONE");
+    rig.form.List2.AddItem("2-FINISH");
+    rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "9-GONE");  // an earlier survey's row
+    auto calls = rig.Survey();
+    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.find("9-GONE") != std::string::npos;
+    }));
+    EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
+    EXPECT_EQ(GridRow(rig.form, 2), Row(13, ""));
+    EXPECT_EQ(GridRow(rig.form, 3)[0], "2-FINISH");
+    EXPECT_EQ(rig.form.StatusBar1, "'9-GONE' 툴패스(2번째)는 프로젝트에 없어 불러오지 않았습니다");
+    EXPECT_EQ(rig.form.UnsurveyedEntries(), std::vector<std::string>{"9-GONE"});
+}
+
+// The checks that send every entry to the host leave out the same entries,
+// and say so; the collision pass's survey names them as the survey does.
+TEST(MainWindowSurvey, ChecksSendNothingForAnEntryTheProjectDoesNotHold) {
+    SurveyRig rig(Script({OffsetRoughing()}));
+    rig.form.List2.AddItem("9-GONE");
+    rig.form.List2.AddItem("1-ROUGH");
+    rig.forms().session()->Mark("gouge");
+    rig.form.ClickGougeDisplay();
+    auto calls = rig.TranscriptSince("gouge");
+    EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.find("9-GONE") != std::string::npos;
+    }));
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "RunCommand ACTIVATE Toolpath '1-ROUGH'"),
+              calls.end());
+    EXPECT_EQ(rig.form.last_gouge().problems,
+              std::vector<std::string>{"프로젝트에 없는 툴패스는 보내지 않았습니다: 9-GONE"});
 }
 
 }  // namespace

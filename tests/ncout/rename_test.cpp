@@ -129,5 +129,23 @@ TEST(Rename, TheMainWindowListsTheNewNamesAndSaysSo) {
     EXPECT_EQ(main_window.StatusBar1, "툴패스 3개의 이름을 바꿨습니다: P1 … P3");
 }
 
+// The survey list follows a rename made here, so the next 불러오기 asks for
+// the toolpaths by their new names; a name the host refused stays as it was.
+TEST(Rename, TheSurveyListTakesTheNewNames) {
+    testing::FormsRig rig(
+        "version 8009\ntoolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'P2'\n");
+    MainWindowModel& main_window = rig.forms().main_window();
+    main_window.List2.AddItem("c");
+    main_window.List2.AddItem("b");
+    main_window.List2.AddItem("a");
+    main_window.List2.SetListIndex(2);
+    RenameWindowModel& window = rig.forms().rename_window();
+    window.Text1.SetText("P");
+    rig.interaction().confirm_answer = true;
+    window.ClickRename();
+    EXPECT_EQ(main_window.List2.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
+    EXPECT_EQ(main_window.List2.ListIndex(), 2);
+}
+
 }  // namespace
 }  // namespace orvalis
