@@ -29,12 +29,14 @@ void RenameWindowModel::ClickRename() {
     renamed_ = 0;
     refused_.clear();
     const std::string prefix = Text1.Text();
-    // Bare numbers as toolpath names say nothing on the shop floor and are
-    // easily typed by mistake: a prefix is needed.
-    if (prefix.find_first_not_of(' ') == std::string::npos) {
+    // No prefix renames to 1, 2, 3 …, which the question shows before
+    // anything is renamed (and answers no by default). A prefix of blanks
+    // only would make names that look bare but are not: it is refused.
+    if (!prefix.empty() && prefix.find_first_not_of(' ') == std::string::npos) {
         forms().interaction().Message(
-            {"바꿀 이름(접두어)을 넣어 주세요. 아무것도 바꾸지 않았습니다.", "이름바꾸기",
-             forms::MessageIcon::kExclamation});
+            {"이름(접두어)이 빈칸뿐입니다. 빈칸을 지우거나 접두어를 넣어 주세요. 아무것도 "
+             "바꾸지 않았습니다.",
+             "이름바꾸기", forms::MessageIcon::kExclamation});
         return;
     }
     // A quote would end the quoted name early and break the command line.

@@ -53,17 +53,31 @@ TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
 }
 
-TEST(Rename, AnEmptyPrefixOrANoIsRefusedBeforeAnythingIsRenamed) {
-    for (const char* prefix : {"", "  "}) {
+// No prefix renames to bare numbers once the user agreed to the names shown;
+// a prefix of blanks only, or a no, renames nothing.
+TEST(Rename, NoPrefixRenamesToNumbersAfterTheQuestionABlankPrefixOrANoNothing) {
+    {
+        testing::FormsRig rig("toolpath a\ntoolpath b\n");
+        RenameWindowModel& window = rig.forms().rename_window();
+        rig.interaction().confirm_answer = true;
+        window.ClickRename();
+        ASSERT_EQ(rig.interaction().questions.size(), 1u);
+        EXPECT_EQ(rig.interaction().questions[0].text,
+                  "툴패스 2개의 이름을 바꿉니다:\na → 1\nb → 2\n바꾸시겠습니까?");
+        EXPECT_TRUE(rig.interaction().questions[0].default_no);
+        EXPECT_EQ(
+            Renames(rig.Transcript()),
+            (std::vector<std::string>{"RENAME Toolpath 'a'  '1'", "RENAME Toolpath 'b'  '2'"}));
+    }
+    {
         testing::FormsRig rig("toolpath a\n");
         RenameWindowModel& window = rig.forms().rename_window();
-        window.Text1.SetText(prefix);
+        window.Text1.SetText("  ");
         rig.interaction().confirm_answer = true;
         window.ClickRename();
         EXPECT_TRUE(rig.Transcript().empty());
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
-        EXPECT_NE(rig.interaction().messages[0].text.find("이름(접두어)을 넣어 주세요"),
-                  std::string::npos);
+        EXPECT_NE(rig.interaction().messages[0].text.find("빈칸뿐입니다"), std::string::npos);
     }
     testing::FormsRig rig("toolpath a\ntoolpath b\n");
     RenameWindowModel& window = rig.forms().rename_window();
