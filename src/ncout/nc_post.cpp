@@ -6,6 +6,7 @@
 #include "host/host_work.h"
 #include "host/send_each.h"
 #include "platform/drive_paths.h"
+#include "platform/file_names.h"
 
 namespace orvalis::ncout {
 
@@ -15,33 +16,18 @@ std::string OutputFile(const std::string& folder, const std::string& nc_name,
     return folder + separator + nc_name + "." + extension;
 }
 
-namespace {
-
-bool HasForbiddenCharacter(const std::string& text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 ||
-            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 std::string NcNameProblem(const std::string& nc_name) {
     if (nc_name.empty()) return "NC 이름이 비어 있습니다";
     if (nc_name == "." || nc_name == "..") return "NC 이름으로 쓸 수 없는 이름입니다";
-    if (HasForbiddenCharacter(nc_name)) return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
+    if (HasForbiddenFileNameCharacter(nc_name))
+        return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
     return "";
 }
 
 std::string NcExtensionProblem(const std::string& extension) {
     const std::string setting = "NC 확장자 설정(SETTING.dat의 TYPE)";
     if (extension.empty()) return setting + "이 비어 있어 NC 파일을 쓰지 않았습니다";
-    // Windows drops a trailing dot or blank, so such a name is not the one asked for.
-    if (HasForbiddenCharacter(extension) || extension.find("..") != std::string::npos ||
-        extension.back() == '.' || extension.back() == ' ') {
+    if (!IsUsableExtension(extension)) {
         return setting + " '" + extension +
                "'은(는) 파일 이름에 쓸 수 없어 NC 파일을 쓰지 않았습니다 (\\ / : * ? \" < > |, "
                "..은 쓸 수 없습니다)";

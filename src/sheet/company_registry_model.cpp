@@ -73,6 +73,9 @@ void CompanyRegistryModel::ClickSaveCompany() {
     Combo2.SetListIndex(position + 1);
     RecordFollowingPosition(position + 1);
     NotifyChanged();
+    forms().interaction().Message(
+        {settings::CompanyKey(position + 1) + "에 '" + Text4.Text() + "'을(를) 저장했습니다.",
+         "업체 등록", forms::MessageIcon::kInformation});
 }
 
 void CompanyRegistryModel::RecordFollowingPosition(int position) {

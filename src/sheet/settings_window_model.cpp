@@ -3,8 +3,12 @@
 #include "forms/forms.h"
 #include "forms/window_slot.h"
 #include "platform/file_error.h"
+#include "platform/file_names.h"
 #include "platform/settings_files.h"
 #include "sheet/company_registry_model.h"
+#include "sheet/picture_size.h"
+#include "sheet/sheet_error.h"
+#include "sheet/sheet_messages.h"
 
 namespace orvalis {
 
@@ -47,22 +51,47 @@ void SettingsWindowModel::ClickOpenPictureSizes() {
          "경고", forms::MessageIcon::kExclamation});
 }
 
+// A size that is no number would only fail at the next 시트 만들기, far from
+// the box that holds it: it is refused here, naming the box.
 void SettingsWindowModel::ClickSavePictureSizes() {
+    try {
+        sheet::PictureSizesInPoints(PictureSizes());
+    } catch (const sheet::SheetError& error) {
+        Tell("그림 크기를 저장하지 않았습니다.\n" + sheet::SheetErrorMessage(error),
+             forms::MessageIcon::kExclamation);
+        return;
+    }
     try {
         settings::WritePictureSizes(PictureSizes());
     } catch (const FileError& error) {
         ReportWriteFailure("그림 크기를 저장하지 못했습니다.", error.path() + "\n" + error.what());
+        return;
     }
+    Tell("그림 크기를 저장했습니다.", forms::MessageIcon::kInformation);
 }
 
 // Stores this window's own extension box, the one the user sees beside the
 // button; the main window picks it up at its next load.
+// An extension no file name can end with would only fail at the next NC POST.
 void SettingsWindowModel::ClickSaveExtension() {
+    const std::string& extension = Text9.Text();
+    if (!IsUsableExtension(extension)) {
+        Tell(extension.empty()
+                 ? std::string("확장자 칸이 비어 있어 저장하지 않았습니다.")
+                 : "확장자 '" + extension +
+                       "'은(는) 파일 이름에 쓸 수 없어 저장하지 않았습니다 (\\ / : * ? \" < > |, "
+                       "..과 끝의 점이나 빈칸은 쓸 수 없습니다).",
+             forms::MessageIcon::kExclamation);
+        return;
+    }
     try {
-        settings::SaveNcExtension(Text9.Text());
+        settings::SaveNcExtension(extension);
     } catch (const FileError& error) {
         ReportWriteFailure("확장자를 저장하지 못했습니다.", error.path() + "\n" + error.what());
+        return;
     }
+    Tell("확장자 '" + extension + "'을(를) 저장했습니다. 다시 시작하면 적용됩니다.",
+         forms::MessageIcon::kInformation);
 }
 
 void SettingsWindowModel::ClickCompanies() {
@@ -77,6 +106,10 @@ void SettingsWindowModel::Unload() {
 
 void SettingsWindowModel::ReportWriteFailure(const std::string& what, const std::string& detail) {
     forms().interaction().Message({what + "\n" + detail, "경고", forms::MessageIcon::kCritical});
+}
+
+void SettingsWindowModel::Tell(const std::string& text, forms::MessageIcon icon) {
+    forms().interaction().Message({text, "등록", icon});
 }
 
 // The registry's slot for the settings window.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/controls.h"
+#include "forms/interaction.h"
 #include "forms/window.h"
 #include "platform/picture_size_file.h"
 
@@ -61,6 +62,7 @@ class SettingsWindowModel : public forms::Window {
     bool ReadSizesIntoBoxes();
     void ShowSizes(const settings::PictureSizeTexts& sizes);
     void ReportWriteFailure(const std::string& what, const std::string& detail);
+    void Tell(const std::string& text, forms::MessageIcon icon);
 };
 
 }  // namespace orvalis

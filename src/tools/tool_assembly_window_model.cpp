@@ -74,6 +74,8 @@ void ToolAssemblyWindowModel::ClickSaveRecord() {
     for (auto& box : texts_) box.SetText("");
     ClickClearEntries();
     ClickLoadTable();
+    Tell("공구 설정을 저장했습니다: 공구경 " + tools::FieldOf(record, tools::kDiameter),
+         forms::MessageIcon::kInformation);
 }
 
 void ToolAssemblyWindowModel::ClickDeleteRecord() {

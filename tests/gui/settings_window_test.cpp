@@ -81,12 +81,11 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     SettingsWindow* window = OpenSettings();
     ASSERT_NE(window, nullptr);
     Retype(window->Text(1), QStringLiteral("450"));
-    Retype(window->Text(8), QStringLiteral("1,5 cm"));
+    Retype(window->Text(8), QStringLiteral("150"));
     EXPECT_EQ(rig.forms().settings_window().Text1.Text(), "450");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);
-    EXPECT_EQ(
-        *settings::ReadPictureSizes().sizes,
-        (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "1,5 cm"}));
+    EXPECT_EQ(*settings::ReadPictureSizes().sizes,
+              (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "150"}));
 
     Retype(window->Text(9), QStringLiteral("tap"));
     QTest::mouseClick(window->Command(1), Qt::LeftButton);

@@ -188,12 +188,15 @@ TEST(MainWindowWorkbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
         EXPECT_EQ(std::distance(fs::directory_iterator(rig.Saved("")), fs::directory_iterator()),
                   0);
 
-        // The settings window holds the texts as they are and saves them back unchanged.
+        // The settings window holds the texts as they are, and will not save
+        // them: it names the same box, and the file stays as it was.
         SettingsWindowModel& settings = rig.forms().settings_window();
         EXPECT_EQ(settings.PictureSizes(), settings::ReadPictureSizes().sizes);
         settings.ClickSavePictureSizes();
         EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), c.file);
-        EXPECT_EQ(messages.size(), 1u);
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_NE(messages[1].text.find("저장하지 않았습니다"), std::string::npos);
+        EXPECT_NE(messages[1].text.find(c.box), std::string::npos) << messages[1].text;
     }
 }
 

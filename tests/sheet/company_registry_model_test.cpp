@@ -56,7 +56,8 @@ TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     EXPECT_EQ(StoredCompany(1), "한국정밀");
     EXPECT_EQ(StoredCompany(4), "넷째");
     EXPECT_EQ(settings::LoadListIndex(), "4");
-    EXPECT_TRUE(rig.interaction().messages.empty());
+    ASSERT_EQ(rig.interaction().messages.size(), 4u);  // each save says what it stored
+    EXPECT_EQ(rig.interaction().messages[3].text, "업체명4에 '넷째'을(를) 저장했습니다.");
 }
 
 // A blank name would hide every name saved after it from the lists, which end
@@ -73,9 +74,12 @@ TEST(CompanyRegistryModel, AnEmptyNameIsRefusedAndTheSlotKept) {
     EXPECT_EQ(settings::LoadCompanyList(), (std::vector<std::string>{"한국정밀", "ACME"}));
     EXPECT_EQ(StoredCompany(2), "ACME");
     EXPECT_EQ(settings::LoadListIndex(), "2");
-    ASSERT_EQ(rig.interaction().messages.size(), 3u);
-    EXPECT_EQ(rig.interaction().messages[0].text,
-              "업체명을 입력한 뒤 저장하십시오. 빈 이름은 저장하지 않습니다.");
+    const auto& messages = rig.interaction().messages;
+    ASSERT_EQ(messages.size(), 5u);  // saved, three refusals, saved
+    for (std::size_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(messages[i].text,
+                  "업체명을 입력한 뒤 저장하십시오. 빈 이름은 저장하지 않습니다.");
+    }
 }
 
 TEST(CompanyRegistryModel, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {

@@ -74,12 +74,11 @@ TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
 TEST(SettingsWindowModel, SavedSizesOpenAgainExactly) {
     testing::FormsRig rig("");
     SettingsWindowModel& form = rig.forms().settings_window();
-    const PictureSizeTexts typed = {"320", " 240 ", "1,5", "", "폭 넓게", "x,y z", "0", "-7"};
+    const PictureSizeTexts typed = {"320", " 240 ", "1", "32767", "120.5", " 7", "0.6", "200"};
     TypeSizes(form, typed);
     form.ClickSavePictureSizes();
     EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()),
-              "\"320\",\" 240 \",\"1,5\",\"\",\"\xC6\xF8 \xB3\xD0\xB0\xD4\",\"x,y "
-              "z\",\"0\",\"-7\"\r\n");
+              "\"320\",\" 240 \",\"1\",\"32767\",\"120.5\",\" 7\",\"0.6\",\"200\"\r\n");
 
     TypeSizes(form, kNoSizes);
     form.ClickOpenPictureSizes();
@@ -87,7 +86,44 @@ TEST(SettingsWindowModel, SavedSizesOpenAgainExactly) {
 
     rig.forms().UnloadSettingsWindow();
     EXPECT_EQ(rig.forms().settings_window().PictureSizes(), typed);  // a fresh load too
-    EXPECT_TRUE(rig.interaction().messages.empty());
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text, "그림 크기를 저장했습니다.");
+}
+
+// A size or extension that would fail at the next 시트 만들기 or NC POST is
+// refused on save, naming the box; the files stay as they were.
+TEST(SettingsWindowModel, SizesAndExtensionsThatWouldFailLaterAreRefusedOnSave) {
+    const std::pair<int, const char*> sizes[] = {
+        {1, "3OO"}, {2, "1,5"}, {4, ""}, {5, "폭 넓게"}, {7, "0"}, {8, "-7"}, {3, "32768"},
+    };
+    const char* const kBoxNames[] = {"TOP 가로 (W)",   "TOP 세로 (H)",   "ISO 가로 (W)",
+                                     "ISO 세로 (H)",   "Front 가로 (W)", "Front 세로 (H)",
+                                     "Right 가로 (W)", "Right 세로 (H)"};
+    for (const auto& [box, text] : sizes) {
+        testing::FormsRig rig("");
+        SettingsWindowModel& form = rig.forms().settings_window();
+        std::string before = *rig.drives().Read(settings::PictureSizeFilePath());
+        PictureSizeTexts typed = {"300", "200", "300", "200", "300", "200", "300", "200"};
+        typed[static_cast<std::size_t>(box - 1)] = text;
+        TypeSizes(form, typed);
+        form.ClickSavePictureSizes();
+        EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()), before) << text;
+        ASSERT_EQ(rig.interaction().messages.size(), 1u) << text;
+        EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 저장하지 않았습니다.", 0),
+                  0u);
+        EXPECT_NE(rig.interaction().messages[0].text.find(kBoxNames[box - 1]), std::string::npos)
+            << rig.interaction().messages[0].text;
+    }
+    for (const char* extension : {"n/c", "", "nc.", "nc ", "a..b", "n:c", "n*c"}) {
+        testing::FormsRig rig("");
+        SettingsWindowModel& form = rig.forms().settings_window();
+        form.Text9.SetText(extension);
+        form.ClickSaveExtension();
+        EXPECT_EQ(settings::LoadNcExtension(), "nc") << extension;
+        ASSERT_EQ(rig.interaction().messages.size(), 1u) << extension;
+        EXPECT_NE(rig.interaction().messages[0].text.find("저장하지 않았습니다"),
+                  std::string::npos);
+    }
 }
 
 TEST(SettingsWindowModel, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {

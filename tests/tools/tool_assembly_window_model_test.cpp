@@ -127,7 +127,8 @@ TEST(ToolAssemblyWindowModel, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) 
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "10"}));
     EXPECT_EQ(window.MSFlexGrid1.TextMatrix(2, 16), "160");
     for (int number = 1; number <= 16; ++number) EXPECT_EQ(window.Text(number).Text(), "");
-    EXPECT_TRUE(rig.interaction().messages.empty());
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].text, "공구 설정을 저장했습니다: 공구경 10");
 }
 
 // A record without its key can never be found, and a field that is no
