@@ -75,9 +75,10 @@ int Dispatch(const GlobalOptions& options, std::ostream& out, std::ostream& err)
         out << "orvalis-cli " << ORVALIS_VERSION << "\n";
         return 0;
     }
-    if (options.command.empty()) throw UsageError("no command given (see --help)");
+    if (options.command.empty()) throw UsageError("명령이 없습니다 (--help 참고)");
     const CommandEntry* command = FindCommand(options.command);
-    if (!command) throw UsageError("unknown command '" + options.command + "' (see --help)");
+    if (!command)
+        throw UsageError("알 수 없는 명령입니다: '" + options.command + "' (--help 참고)");
     if (!command->function) {
         err << "orvalis-cli: " << options.command << ": not available yet\n";
         return 2;
@@ -103,7 +104,7 @@ void CommandContext::CliInteraction::Message(const forms::MessageText& message) 
 void CommandContext::CliInteraction::OpenDocument(const std::string& path) {
     if (!show_documents) return;
     if (!OpenWithDesktopProgram(path)) {
-        err << "orvalis-cli: cannot open " << path << " (xdg-open is missing)\n";
+        err << "orvalis-cli: 파일을 열 프로그램이 없습니다 (xdg-open이 없습니다): " << path << "\n";
     }
 }
 

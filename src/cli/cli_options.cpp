@@ -14,7 +14,7 @@ bool Contains(const std::vector<std::string>& list, const std::string& word) {
 std::string TakeValue(const std::vector<std::string>& words, std::size_t& i,
                       const std::string& name, std::size_t equals) {
     if (equals != std::string::npos) return words[i].substr(equals + 1);
-    if (i + 1 >= words.size()) throw UsageError(name + " needs a value");
+    if (i + 1 >= words.size()) throw UsageError(name + " 옵션에 값이 없습니다");
     return words[++i];
 }
 
@@ -36,7 +36,7 @@ GlobalOptions ParseGlobalOptions(const std::vector<std::string>& words) {
         } else if (name == "--transcript") {
             options.transcript = TakeValue(words, i, name, equals);
         } else if (!word.empty() && word[0] == '-') {
-            throw UsageError("unknown option " + word);
+            throw UsageError("알 수 없는 옵션입니다: " + word);
         } else {
             break;
         }
@@ -64,7 +64,7 @@ CommandArguments::CommandArguments(const std::vector<std::string>& words,
         } else if (Contains(flags, name) && equals == std::string::npos) {
             flags_.push_back(name);
         } else {
-            throw UsageError("unknown option " + word);
+            throw UsageError("알 수 없는 옵션입니다: " + word);
         }
     }
 }

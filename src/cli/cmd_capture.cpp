@@ -16,7 +16,7 @@ std::vector<std::string> SplitLimits(const std::string& text) {
     for (std::string limit; std::getline(in, limit, ',');) limits.push_back(limit);
     if (!text.empty() && text.back() == ',') limits.emplace_back();
     if (limits.size() != 6) {
-        throw UsageError("--limits takes six values: XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX");
+        throw UsageError("--limits에는 값 여섯 개가 필요합니다: XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX");
     }
     return limits;
 }
@@ -27,7 +27,7 @@ std::vector<std::string> SplitLimits(const std::string& text) {
 // prints where the four bitmaps are.
 int RunCapture(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--limits"}, {});
-    if (!arguments.operands().empty()) throw UsageError("capture takes no operands");
+    if (!arguments.operands().empty()) throw UsageError("capture에는 다른 인수를 줄 수 없습니다");
     std::optional<std::vector<std::string>> limits;
     if (auto text = arguments.Option("--limits")) limits = SplitLimits(*text);
 

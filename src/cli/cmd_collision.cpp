@@ -27,7 +27,7 @@ int MaterialIndex(const CommandArguments& arguments) {
     auto material = arguments.Option("--material");
     if (!material || *material == "steel") return 0;
     if (*material == "electrode") return 1;
-    throw UsageError("--material takes steel or electrode, not '" + *material + "'");
+    throw UsageError("--material에는 steel이나 electrode만 줄 수 있습니다: '" + *material + "'");
 }
 
 }  // namespace

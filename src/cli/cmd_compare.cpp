@@ -12,7 +12,8 @@ namespace orvalis::cli {
 // the first would mark it. Needs no host.
 int RunCompare(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
-    if (arguments.operands().size() != 2) throw UsageError("compare needs OLD.xlsx NEW.xlsx");
+    if (arguments.operands().size() != 2)
+        throw UsageError("compare에는 OLD.xlsx NEW.xlsx 두 파일이 필요합니다");
     const std::string& before = arguments.operands()[0];
     const std::string& after = arguments.operands()[1];
     try {

@@ -15,7 +15,7 @@ int RunPost(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--post", "--prefix", "--start"},
                                {"--force"});
     auto folder = arguments.Option("--folder");
-    if (!folder) throw UsageError("post needs --folder DIR");
+    if (!folder) throw UsageError("post에는 --folder DIR이 필요합니다");
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!SurveyAsTyped(context, main_window, arguments)) return 1;
     OpenFolder(main_window, *folder);

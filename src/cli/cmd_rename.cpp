@@ -10,7 +10,7 @@ namespace orvalis::cli {
 // then asks the host for the names again and prints them.
 int RunRename(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
-    if (arguments.operands().size() != 1) throw UsageError("rename takes one PREFIX");
+    if (arguments.operands().size() != 1) throw UsageError("rename에는 PREFIX 하나가 필요합니다");
     MainWindowModel& main_window = context.LoadMainWindow();
     RenameWindowModel& window = context.Forms().rename_window();
     window.Text1.SetText(arguments.operands().front());

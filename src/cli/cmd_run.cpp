@@ -53,7 +53,8 @@ int RunTypicalRun(CommandContext& context) {
     CommandArguments arguments(context.arguments(),
                                {"--folder", "--company", "--offset", "--item", "--prefix"},
                                {"--collision", "--force", "--no-marks"});
-    if (!arguments.operands().empty()) throw UsageError("run takes no operands");
+    if (!arguments.operands().empty())
+        throw UsageError("run에는 툴패스 이름 등 다른 인수를 줄 수 없습니다");
     std::string folder = arguments.Option("--folder").value_or("./orvalis-out");
     std::error_code error;
     std::filesystem::create_directories(ResolvePath(folder), error);

@@ -50,7 +50,7 @@ struct HostlessForms {
 // one tool-assembly line per record.
 int RunSettings(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
-    if (!arguments.operands().empty()) throw UsageError("settings takes no arguments");
+    if (!arguments.operands().empty()) throw UsageError("settings에는 인수를 줄 수 없습니다");
     std::ostream& out = context.out();
     out << "extension\t" << TabField(settings::LoadNcExtension()) << '\n';
     for (const auto& company : settings::LoadCompanyList())

@@ -48,7 +48,7 @@ void LoadGrid(MainWindowModel& main_window, const std::string& path) {
 
 std::string FolderOption(const CommandArguments& arguments) {
     auto folder = arguments.Option("--folder");
-    if (!folder) throw UsageError("--folder DIR is needed");
+    if (!folder) throw UsageError("--folder DIR이 필요합니다");
     return *folder;
 }
 
@@ -68,7 +68,8 @@ int RunSheet(CommandContext& context) {
     if (arguments.Flag("--no-marks")) main_window.mark_changes_check.Value = 0;
     OpenFolder(main_window, FolderOption(arguments));
     if (auto grid = arguments.Option("--grid")) {
-        if (!arguments.operands().empty()) throw UsageError("give either NAMEs or --grid");
+        if (!arguments.operands().empty())
+            throw UsageError("툴패스 이름과 --grid는 함께 줄 수 없습니다");
         LoadGrid(main_window, *grid);
         if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
     } else if (!SurveyAsTyped(context, main_window, arguments, arguments.Flag("--force"))) {
@@ -86,7 +87,7 @@ int RunSheet(CommandContext& context) {
 int RunPictures(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--item", "--part"},
                                kWorkbookFlags);
-    if (!arguments.operands().empty()) throw UsageError("pictures takes no operands");
+    if (!arguments.operands().empty()) throw UsageError("pictures에는 다른 인수를 줄 수 없습니다");
     MainWindowModel& main_window = context.LoadMainWindow();
     OpenFolder(main_window, FolderOption(arguments));
     TypeHeader(main_window, arguments);

@@ -131,7 +131,7 @@ void TypeHeader(MainWindowModel& main_window, const CommandArguments& arguments)
     if (auto offset = arguments.Option("--offset")) {
         const auto& offsets = main_window.Combo3.Items();
         if (std::find(offsets.begin(), offsets.end(), *offset) == offsets.end()) {
-            throw UsageError("--offset takes G54 to G59");
+            throw UsageError("--offset에는 G54부터 G59까지만 줄 수 있습니다");
         }
         main_window.Combo3.SetText(*offset);
     }

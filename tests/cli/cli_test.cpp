@@ -54,14 +54,14 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         const char* err_holds;
     };
     const Case cases[] = {
-        {{}, 2, "no command"},
-        {{"frobnicate"}, 2, "unknown command"},
-        {{"--bogus", "settings"}, 2, "unknown option --bogus"},
-        {{"--host"}, 2, "--host needs a value"},
-        {{"settings", "extra"}, 2, "takes no arguments"},
-        {{"collision", "--material", "wood"}, 2, "--material takes steel or electrode"},
-        {{"post"}, 2, "post needs --folder"},
-        {{"toolpaths", "extra"}, 2, "takes no arguments"},
+        {{}, 2, "명령이 없습니다 (--help 참고)"},
+        {{"frobnicate"}, 2, "알 수 없는 명령입니다: 'frobnicate'"},
+        {{"--bogus", "settings"}, 2, "알 수 없는 옵션입니다: --bogus"},
+        {{"--host"}, 2, "--host 옵션에 값이 없습니다"},
+        {{"settings", "extra"}, 2, "settings에는 인수를 줄 수 없습니다"},
+        {{"collision", "--material", "wood"}, 2, "--material에는 steel이나 electrode만"},
+        {{"post"}, 2, "post에는 --folder DIR이 필요합니다"},
+        {{"toolpaths", "extra"}, 2, "toolpaths에는 인수를 줄 수 없습니다"},
     };
     for (const auto& c : cases) {
         auto run = RunCli(c.words);
