@@ -123,7 +123,7 @@ void MainWindowModel::ClickGougeDisplay() {
 void MainWindowModel::ReportChecks(const std::string& title, const std::string& done,
                                    std::vector<std::string> problems, bool failed) {
     if (problems.empty()) {
-        Status(kReady);
+        Status(done.empty() ? std::string(kReady) : done);
         return;
     }
     std::vector<std::string> status = problems;

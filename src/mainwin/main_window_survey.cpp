@@ -73,7 +73,11 @@ void MainWindowModel::ReportSurvey() {
         Status(text);
         forms().interaction().Message({text, "경고", forms::MessageIcon::kCritical});
     } else {
-        Status(kReady);
+        // A finished survey says what it did, so a quick one is not missed.
+        Status(last_survey_.rows.empty()
+                   ? std::string("불러올 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.")
+                   : "불러오기: 툴패스 " + std::to_string(last_survey_.rows.size()) +
+                         "개를 불러왔습니다");
     }
 }
 

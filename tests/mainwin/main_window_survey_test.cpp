@@ -102,7 +102,7 @@ TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
     EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);
     EXPECT_EQ(GridRow(rig.form, 3), Row(13, ""));
     EXPECT_EQ(selections, (std::vector<int>{0, 1, 0}));  // follows the toolpath, ends on entry 0
-    EXPECT_EQ(rig.form.StatusBar1, MainWindowModel::kReady);
+    EXPECT_EQ(rig.form.StatusBar1, "불러오기: 툴패스 2개를 불러왔습니다");
     EXPECT_TRUE(rig.form.last_survey().complete());
 }
 
@@ -112,7 +112,7 @@ TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
     EXPECT_EQ(rig.Survey(), Concat(std::vector<std::string>{"Connect"}, kClosingCalls));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "kept");
     EXPECT_EQ(rig.form.List2.ListIndex(), -1);
-    EXPECT_EQ(rig.form.StatusBar1, MainWindowModel::kReady);
+    EXPECT_EQ(rig.form.StatusBar1, "불러올 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.");
 }
 
 // The numbering the boxes show holds after every survey: the next NC POST

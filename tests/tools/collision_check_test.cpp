@@ -214,10 +214,12 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"30()", "30(20)", "24(40)"}));
     EXPECT_EQ(AssemblyCells(rig.form, 2), (Calls{"20(15)", "30()", "16()"}));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "2-FINISH");
-    // Progress through the pass and the survey, then ready again.
+    // Progress through the pass and the survey, then what was done.
     EXPECT_EQ(Calls(statuses.begin() + 1, statuses.end()),
               (Calls{"충돌 검사 중 1/2: 1-ROUGH", "충돌 검사 중 2/2: 2-FINISH",
-                     "조회 중 1/2: 1-ROUGH", "조회 중 2/2: 2-FINISH", "준비"}));
+                     "조회 중 1/2: 1-ROUGH", "조회 중 2/2: 2-FINISH",
+                     "불러오기: 툴패스 2개를 불러왔습니다",
+                     "충돌 검사: 툴패스 2개를 검사했습니다"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
     EXPECT_FALSE(
         rig.forms().tool_assembly_window().Visible());  // the table was read from the hidden window

@@ -45,7 +45,7 @@ TEST(GougeDisplay, DrawsAndAppliesEachToolpathWithoutEditingToolsOrSurveying) {
     EXPECT_EQ(rig.form.List2.ListIndex(), 0);
     EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, 1), "kept");
-    EXPECT_EQ(rig.form.StatusBar1, "준비");
+    EXPECT_EQ(rig.form.StatusBar1, "과절삭 표시: 툴패스 2개를 표시했습니다");
 
     // The next click unchecks the box and only switches the dialogs on.
     EXPECT_EQ(rig.Click(), kDialogsOn);
