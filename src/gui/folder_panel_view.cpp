@@ -47,7 +47,8 @@ FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget
       dir1_(new QListWidget(this)),
       file1_(new QListWidget(this)),
       text7_(new QLineEdit(this)),
-      command4_(new QPushButton(QStringLiteral("폴더 생성"), this)) {
+      command4_(new QPushButton(QStringLiteral("폴더 생성"), this)),
+      target_(new QLineEdit(this)) {
     for (QWidget* list : {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_),
                           static_cast<QWidget*>(file1_), static_cast<QWidget*>(text7_)}) {
         list->setFont(ListFont());
@@ -62,6 +63,11 @@ FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget
     layout->addWidget(file1_, 0, 1, 2, 1);
     layout->addWidget(text7_, 2, 0);
     layout->addWidget(command4_, 2, 1);
+    // Where the sheet, pictures and NC files go, whole, whatever the lists show.
+    target_->setReadOnly(true);
+    target_->setFont(ListFont());
+    target_->setToolTip(QStringLiteral("파일을 쓸 폴더"));
+    layout->addWidget(target_, 3, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
@@ -69,6 +75,10 @@ FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget
         model_->Drive1.Drive = drive.toStdString();
         model_->DriveChanged();
     });
+    // One click picks the folder the files go to; highlighting a folder that
+    // is not the target would send them to its parent unseen.
+    connect(dir1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { OpenFolder(item->data(kPathRole).toString()); });
     connect(dir1_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { OpenFolder(item->data(kPathRole).toString()); });
     connect(command4_, &QPushButton::clicked, this, [this] { model_->ClickCreateFolder(); });
@@ -96,8 +106,8 @@ bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FolderPanelView::OpenFolder(const QString& path) {
-    model_->Dir1.Path = path.toStdString();
-    model_->FolderChanged();
+    if (path.toStdString() == model_->Dir1.Path) return;  // a second click of a double-click
+    model_->OpenFolder(path.toStdString());
 }
 
 void FolderPanelView::ShowFolders() {
@@ -129,6 +139,7 @@ void FolderPanelView::Refresh() {
     if (text7_->text() != FromStd(model_->Text7.Text()))
         text7_->setText(FromStd(model_->Text7.Text()));
     command4_->setVisible(model_->Command4.Visible);
+    target_->setText(QStringLiteral("파일을 쓸 폴더: ") + FromStd(model_->Dir1.Path));
 }
 
 }  // namespace orvalis::gui

@@ -28,6 +28,7 @@ class FolderPanelView : public QWidget {
     QListWidget* File1() const { return file1_; }
     QLineEdit* Text7() const { return text7_; }
     QPushButton* Command4() const { return command4_; }
+    QLineEdit* Target() const { return target_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +43,7 @@ class FolderPanelView : public QWidget {
     QListWidget* file1_;
     QLineEdit* text7_;
     QPushButton* command4_;
+    QLineEdit* target_;  // the whole path of the folder the files go to
 };
 
 }  // namespace orvalis::gui

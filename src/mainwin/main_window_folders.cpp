@@ -11,8 +11,20 @@ namespace orvalis {
 
 namespace fs = std::filesystem;
 
+// The new folder is where the files go from now on, as after Enter in the
+// name box: making it and leaving the parent as the target would send the
+// next sheet and NC files where the user did not expect them.
 void MainWindowModel::ClickCreateFolder() {
-    if (CreateFolder()) FolderChanged();
+    if (!CreateFolder()) return;
+    Command4.Visible = true;
+    DriveChanged();
+    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + Dir1.Path);
+}
+
+void MainWindowModel::OpenFolder(const std::string& path) {
+    Dir1.Path = path;
+    FolderChanged();
+    Status("파일을 쓸 폴더: " + path);
 }
 
 void MainWindowModel::FolderNameKeyPress(int key_ascii) {
@@ -21,6 +33,7 @@ void MainWindowModel::FolderNameKeyPress(int key_ascii) {
     // Enter also opens the new folder: the drive's current folder is now the new one.
     Command4.Visible = true;
     DriveChanged();
+    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + Dir1.Path);
 }
 
 bool MainWindowModel::CreateFolder() {

@@ -127,13 +127,16 @@ class MainWindowModel : public forms::Window {
     void StartNumberChanged();               // Text10
     void DriveChanged();                     // Drive1
     void FolderChanged();                    // Dir1
-    void ClickSurvey();                      // Command14 "불러오기": the survey
-    void ClickPostNc();                      // Command2 "NC POST": one NC file per toolpath
-    void ClickSetupSheet();                  // Command3 "시트 만들기": the setup sheet
-    void ClickPictures();                    // Command13 "그림": the picture workbook
-    void ClickToolSettings();                // Command8 "공구설정": the tool settings window
-    void ClickCollisionCheck();              // Check1 "충돌 간섭": the holder collision check
-    void ClickGougeDisplay();                // Check2 "과절삭": the gouge display
+    // The user picked a folder of the list: it is where the files go now,
+    // and the status bar says so with its whole path.
+    void OpenFolder(const std::string& path);
+    void ClickSurvey();          // Command14 "불러오기": the survey
+    void ClickPostNc();          // Command2 "NC POST": one NC file per toolpath
+    void ClickSetupSheet();      // Command3 "시트 만들기": the setup sheet
+    void ClickPictures();        // Command13 "그림": the picture workbook
+    void ClickToolSettings();    // Command8 "공구설정": the tool settings window
+    void ClickCollisionCheck();  // Check1 "충돌 간섭": the holder collision check
+    void ClickGougeDisplay();    // Check2 "과절삭": the gouge display
 
     // After the rename window renamed the project's toolpaths: lists them
     // again and says what was done.

@@ -172,10 +172,14 @@ TEST(MainWindowModel, CreateFolderMakesTheFolderOrSaysWhyNot) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
     form.Text7.SetText("OP10");
-    form.ClickCreateFolder();  // the button creates the folder and stays where it is
+    form.ClickCreateFolder();  // the button creates the folder and makes it the target
     EXPECT_TRUE(fs::is_directory(rig.drives().File("C:\\JOBS\\PART-100\\OP10")));
-    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP10");
+    EXPECT_EQ(form.StatusBar1,
+              "폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: C:\\JOBS\\PART-100\\OP10");
     EXPECT_EQ(form.new_folder_name(), "OP10");
+    form.OpenFolder("C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.StatusBar1, "파일을 쓸 폴더: C:\\JOBS\\PART-100");
 
     form.Text7.SetText("OP20");
     form.FolderNameKeyPress(13);  // Enter creates it and opens it
