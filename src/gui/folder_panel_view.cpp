@@ -60,14 +60,16 @@ FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget
     auto* layout = new QGridLayout(this);
     layout->addWidget(drive1_, 0, 0);
     layout->addWidget(dir1_, 1, 0);
-    layout->addWidget(file1_, 0, 1, 2, 1);
+    layout->addWidget(file1_, 1, 1);
     layout->addWidget(text7_, 2, 0);
     layout->addWidget(command4_, 2, 1);
-    // Where the sheet, pictures and NC files go, whole, whatever the lists show.
+    // Where the sheet, pictures and NC files go, beside the drive, whatever
+    // the lists show: the whole path, its end in view when it is long, and
+    // whole in the tooltip. The panel keeps its height.
     target_->setReadOnly(true);
     target_->setFont(ListFont());
-    target_->setToolTip(QStringLiteral("파일을 쓸 폴더"));
-    layout->addWidget(target_, 3, 0, 1, 2);
+    target_->setPlaceholderText(QStringLiteral("파일을 쓸 폴더"));
+    layout->addWidget(target_, 0, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
@@ -139,7 +141,10 @@ void FolderPanelView::Refresh() {
     if (text7_->text() != FromStd(model_->Text7.Text()))
         text7_->setText(FromStd(model_->Text7.Text()));
     command4_->setVisible(model_->Command4.Visible);
-    target_->setText(QStringLiteral("파일을 쓸 폴더: ") + FromStd(model_->Dir1.Path));
+    QString target = FromStd(model_->Dir1.Path);
+    target_->setText(target);
+    target_->setToolTip(QStringLiteral("파일을 쓸 폴더: ") + target);
+    target_->setCursorPosition(static_cast<int>(target.size()));
 }
 
 }  // namespace orvalis::gui

@@ -115,13 +115,13 @@ TEST_F(MainWindowFixture, FolderPanelCreatesAndOpensFolders) {
     EXPECT_EQ(model->Dir1.Path, "C:\\JOBS\\PART-100\\OP10");
     // The folder list shows the path down to the open folder, which is current.
     EXPECT_TRUE(panel->Dir1()->currentItem()->text().contains(QStringLiteral("OP10")));
-    EXPECT_EQ(panel->Target()->text(), QStringLiteral("파일을 쓸 폴더: C:\\JOBS\\PART-100\\OP10"));
+    EXPECT_EQ(panel->Target()->text(), QStringLiteral("C:\\JOBS\\PART-100\\OP10"));
     // One click on a folder makes it the target, and the whole path shows.
     QListWidget* folders = panel->Dir1();
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
                       folders->visualItemRect(folders->item(1)).center());
     EXPECT_EQ(model->Dir1.Path, "C:\\JOBS");
-    EXPECT_EQ(panel->Target()->text(), QStringLiteral("파일을 쓸 폴더: C:\\JOBS"));
+    EXPECT_EQ(panel->Target()->text(), QStringLiteral("C:\\JOBS"));
 }
 
 }  // namespace
