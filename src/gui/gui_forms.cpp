@@ -14,6 +14,7 @@
 #include "gui/rename_window.h"
 #include "gui/settings_window.h"
 #include "gui/tool_assembly_window.h"
+#include "gui/window_sync.h"
 #include "launcher/launcher_model.h"
 #include "mainwin/main_window_model.h"
 #include "ncout/rename_window_model.h"
@@ -106,11 +107,22 @@ void GuiForms::Unloaded(forms::Window& window) {
 }
 
 void GuiForms::Created(const std::shared_ptr<SettingsWindowModel>& window) {
-    Own(*window, std::make_unique<SettingsWindow>(window));
+    auto view = std::make_unique<SettingsWindow>(window);
+    PlaceOver(*view, MainWindowView());
+    Own(*window, std::move(view));
 }
 
 void GuiForms::Created(const std::shared_ptr<CompanyRegistryModel>& window) {
-    Own(*window, std::make_unique<CompanyRegistryWindow>(window));
+    auto view = std::make_unique<CompanyRegistryWindow>(window);
+    PlaceOver(*view, MainWindowView());
+    Own(*window, std::move(view));
+}
+
+QWidget* GuiForms::MainWindowView() const {
+    for (const auto& [model, view] : windows_) {
+        if (qobject_cast<MainWindow*>(view.get())) return view.get();
+    }
+    return nullptr;
 }
 
 void GuiForms::Created(const std::shared_ptr<ToolAssemblyWindowModel>& window) {

@@ -43,6 +43,8 @@ class GuiForms : public forms::FormsObserver, public forms::Interaction {
     std::unique_ptr<BusyWork> busy_;  // the host work of every window
     MarkAction mark_;
     void Own(const forms::Window& model, std::unique_ptr<QWidget> window);
+    // The main window's view, if it exists: dialogs open over it.
+    QWidget* MainWindowView() const;
 
     // Each Qt window with the model it shows.
     std::vector<std::pair<const forms::Window*, std::unique_ptr<QWidget>>> windows_;

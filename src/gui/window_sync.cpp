@@ -47,4 +47,14 @@ void PlaceOnScreen(QWidget& window) {
     window.move(left, top);
 }
 
+void PlaceOver(QWidget& window, const QWidget* anchor) {
+    if (!anchor || !anchor->isVisible() || anchor->isMinimized()) {
+        PlaceOnScreen(window);
+        return;
+    }
+    window.adjustSize();
+    QRect over = anchor->frameGeometry();
+    window.move(over.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
 }  // namespace orvalis::gui

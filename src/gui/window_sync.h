@@ -16,4 +16,9 @@ void ApplyWindowModel(QWidget& widget, const forms::Window& model);
 // included) and centres it there, so no part of it starts off the screen.
 void PlaceOnScreen(QWidget& window);
 
+// Centres a dialog over `anchor` when that is shown (the main window), so it
+// opens where the user works, not in a corner of the screen; otherwise on
+// the screen.
+void PlaceOver(QWidget& window, const QWidget* anchor);
+
 }  // namespace orvalis::gui

@@ -12,7 +12,6 @@ namespace orvalis {
 LauncherModel::LauncherModel(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
 
 void LauncherModel::Load() {
-    MakeTopmost();
 }
 
 void LauncherModel::ClickMainWindow() {

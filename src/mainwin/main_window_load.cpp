@@ -29,7 +29,6 @@ std::string WithoutLineBreaks(std::string text) {
 }  // namespace
 
 void MainWindowModel::Load() {
-    MakeTopmost();
     std::vector<std::string> problems;
     connection_problem_.clear();
     try {

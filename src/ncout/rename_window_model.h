@@ -24,9 +24,11 @@ class RenameWindowModel : public forms::Window {
     forms::ListBox List1;  // the names, only while renaming
     forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
 
-    // Topmost like the main window, which would otherwise cover it.
+    // The one window that stays on top: a small window used beside the host
+    // and the main window, which would otherwise cover it. The others stay
+    // in their place, so the main window does not hide the host itself.
     void Load() { MakeTopmost(); }
-    // Command5 "TOOLPATH 이름 바꾸기": refuses an empty prefix, shows the
+    // Command5 "TOOLPATH 이름 바꾸기": refuses a prefix of blanks, shows the
     // first old → new names and asks, renames, and has the main window list
     // the project's toolpaths again.
     void ClickRename();

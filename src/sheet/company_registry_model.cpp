@@ -23,7 +23,6 @@ int CompanyRegistryModel::RecordedPosition() {
 // The dialog carries on after the slot the last save recorded, so reopening
 // it does not overwrite the companies stored before.
 void CompanyRegistryModel::Load() {
-    MakeTopmost();
     Text3.SetText(settings::CompanyFilePath());
     Combo2.Clear();
     for (int slot = 1; slot <= settings::kCompanySlots; ++slot) {

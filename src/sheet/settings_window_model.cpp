@@ -33,7 +33,6 @@ bool SettingsWindowModel::ReadSizesIntoBoxes() {
 // A picture-size file that is missing or cut short stops the load before the
 // extension is read, so the extension box stays empty as well.
 void SettingsWindowModel::Load() {
-    MakeTopmost();
     if (ReadSizesIntoBoxes()) Text9.SetText(settings::LoadNcExtension());
     NotifyChanged();
 }

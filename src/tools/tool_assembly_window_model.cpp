@@ -17,7 +17,6 @@ std::vector<tools::AssemblyRecord> ToolAssemblyWindowModel::AssemblyRows() const
 // The options only show the main window's material; both materials share the
 // one file, and with no material chosen nothing is loaded.
 void ToolAssemblyWindowModel::Load() {
-    MakeTopmost();
     int material = forms().MainWindowMaterial();
     if (material == 0 || material == 1) {
         LoadTable();

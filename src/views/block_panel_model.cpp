@@ -31,7 +31,6 @@ views::BlockBoxes BlockPanelModel::Boxes() const {
 }
 
 void BlockPanelModel::Load() {
-    MakeTopmost();
     ReloadBlock(false);
 }
 

@@ -48,7 +48,7 @@ struct RegistryWindowFixture : ::testing::Test {
 
 TEST_F(RegistryWindowFixture, ShowsThePathTheHiddenKeyListAndTheWholeHelpText) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("업체 등록"));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window->Text3()->text().endsWith(QStringLiteral("Sample.Ini")));
     EXPECT_TRUE(window->Text3()->isReadOnly());
     EXPECT_TRUE(window->Combo2()->isHidden());

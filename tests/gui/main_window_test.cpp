@@ -64,7 +64,7 @@ TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
     EXPECT_TRUE(window->isHidden());  // a model that is not shown keeps its window hidden
     model->Show();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window->Grid()->horizontalHeaderItem(1)->text(), QStringLiteral("NC이름"));
     EXPECT_EQ(window->Grid()->verticalHeaderItem(59)->text(), QStringLiteral("60"));
 }

@@ -13,7 +13,9 @@
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/launcher_window.h"
+#include "gui/main_window.h"
 #include "launcher/launcher_model.h"
+#include "mainwin/main_window_model.h"
 #include "platform/picture_size_file.h"
 #include "platform/settings_files.h"
 #include "sheet/settings_window_model.h"
@@ -51,12 +53,25 @@ struct SettingsWindowFixture : ::testing::Test {
     }
 };
 
-TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwoOnTop) {
+// Not in a corner of the screen over the main window's status bar: the
+// settings open where the user works.
+TEST_F(SettingsWindowFixture, OpensCentredOverTheMainWindow) {
+    rig.forms().main_window().Show();
+    auto* main = FindWindow<MainWindow>();
+    ASSERT_NE(main, nullptr);
+    main->move(120, 60);
+    SettingsWindow* window = OpenSettings();
+    ASSERT_NE(window, nullptr);
+    QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+}
+
+TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwo) {
     EXPECT_TRUE(launcher->Command3()->isEnabled());
     SettingsWindow* window = OpenSettings();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("등록"));
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (int number = 1; number <= 8; ++number) {
         EXPECT_EQ(window->Text(number)->text(),
                   number % 2 ? QStringLiteral("300") : QStringLiteral("200"));

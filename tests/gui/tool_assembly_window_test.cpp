@@ -54,7 +54,7 @@ TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
     auto* window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window->Grid()->columnCount(), 16);
     EXPECT_EQ(window->Grid()->rowCount(), 2);
     EXPECT_EQ(window->Grid()->horizontalHeaderItem(0)->text(), QStringLiteral("공구경"));

@@ -51,7 +51,7 @@ TEST(MainWindowModel, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
                                     "RunCommandOutput PRINT VALUE PROJECTPATH",
                                     "RunCommandOutput PRINT VALUE PROJECTNAME",
                                 }));
-    EXPECT_TRUE(form.Topmost());
+    EXPECT_FALSE(form.Topmost());  // it must not hide the host itself
     EXPECT_FALSE(form.Visible());  // referred to before shown: created hidden
     EXPECT_EQ(form.List1.Items(), (std::vector<std::string>{"1-ROUGH", "2-FINISH", "3-PENCIL"}));
     EXPECT_EQ(form.Combo1.Items(), (std::vector<std::string>{"fanuc.opt", "heidenhain.opt"}));
@@ -221,7 +221,7 @@ TEST(LauncherModel, ThePictureButtonConnectsAndShowsTheMainWindowEvenWithoutAHos
     for (const char* script : {"version 8009\n", "fail Connect\n"}) {
         MainWindowRig rig(script);
         LauncherModel& launcher = rig.forms().launcher();
-        EXPECT_TRUE(launcher.Topmost());
+        EXPECT_FALSE(launcher.Topmost());
         EXPECT_FALSE(rig.forms().HasMainWindow());
         launcher.ClickMainWindow();
         ASSERT_TRUE(rig.forms().HasMainWindow());

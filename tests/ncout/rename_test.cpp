@@ -24,6 +24,7 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     rig.forms().launcher().ClickRename();
     RenameWindowModel& window = rig.forms().rename_window();
     EXPECT_TRUE(window.Visible());
+    EXPECT_TRUE(window.Topmost());  // the one window that stays on top
     window.Text1.SetText("T-");
     rig.interaction().confirm_answer = true;
     window.ClickRename();
