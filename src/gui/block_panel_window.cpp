@@ -53,7 +53,7 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
         auto* box = new QLineEdit(this);
         box->setGeometry(Twips(place.left, place.top, 975, 375));
         box->setToolTip(QString::fromUtf8(place.tip));
-        box->setFont(ListFont());
+        box->setFont(GridFont());  // "1.5" must not pass for "1,5"
         // Every edit reaches the model, which refuses a text that is no
         // number with a message naming the box and puts the last number
         // back; a validator would drop the keystroke without a word

@@ -146,7 +146,9 @@ QWidget* MainWindow::BuildToolpathFrame() {
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     list2_ = new QListWidget(frame);
     for (QListWidget* list : {list1_, list2_}) {
-        list->setFont(ListFont());
+        // Toolpath names hold sizes ("D10R0.5"): the grid's font, whose
+        // point and comma differ.
+        list->setFont(GridFont());
         list->setMinimumWidth(150);
     }
     auto* buttons = new QVBoxLayout;

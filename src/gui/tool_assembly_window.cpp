@@ -69,7 +69,7 @@ QWidget* ToolAssemblyWindow::BuildEntryRow() {
         auto* label = CaptionLabel(HeadingOf(number), row);
         label->setAlignment(Qt::AlignCenter);
         auto* box = new QLineEdit(row);
-        box->setFont(ListFont());
+        box->setFont(GridFont());  // sizes: the point must not pass for a comma
         box->setMinimumWidth(48);
         texts_[static_cast<std::size_t>(number - 1)] = box;
         grid->addWidget(label, 0, number - 1);

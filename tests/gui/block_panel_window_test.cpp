@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/fonts.h"
 #include "gui/gui_forms.h"
 #include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
@@ -34,6 +35,8 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     BlockPanelWindow* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->LimitBox(1)->text(), QStringLiteral("-50"));
+    // The grid's font, whose decimal point and comma differ.
+    EXPECT_EQ(panel->LimitBox(1)->font().families(), GridFont().families());
     EXPECT_EQ(panel->LimitBox(6)->text(), QStringLiteral("0"));
     EXPECT_EQ(main_window.WindowState(), forms::Window::kMinimized);
 
