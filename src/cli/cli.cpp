@@ -9,6 +9,7 @@
 #include "mainwin/main_window_model.h"
 #include "platform/data_folder.h"
 #include "platform/file_error.h"
+#include "platform/interrupt.h"
 #include "platform/open_document.h"
 #include "platform/text_encoding.h"
 
@@ -134,6 +135,30 @@ MainWindowModel& CommandContext::LoadMainWindow() {
     return main_window;
 }
 
+namespace {
+
+// Between host calls, a Ctrl-C asks the session to refuse the next call, as
+// 취소 does in the windows: the work then sends its closing commands and
+// says what it did not do.
+class InterruptWatcher : public host::WorkWatcher {
+  public:
+    explicit InterruptWatcher(host::HostSession& session) : session_(session) {}
+    void WorkStarted() override {}
+    void BetweenCalls() override {
+        if (Interrupted() && !asked_) {
+            asked_ = true;
+            session_.RequestCancel();
+        }
+    }
+    void WorkEnded() override {}
+
+  private:
+    host::HostSession& session_;
+    bool asked_ = false;
+};
+
+}  // namespace
+
 std::shared_ptr<host::HostSession> CommandContext::Session() {
     if (!session_) {
         std::string spec = options_.host.empty() ? host::DefaultHostSpec() : options_.host;
@@ -143,6 +168,8 @@ std::shared_ptr<host::HostSession> CommandContext::Session() {
             transcript = std::make_unique<host::Transcript>(options_.transcript);
         }
         session_ = std::make_shared<host::HostSession>(std::move(backend), std::move(transcript));
+        interrupt_watcher_ = std::make_unique<InterruptWatcher>(*session_);
+        session_->SetWatcher(interrupt_watcher_.get());
     }
     return session_;
 }
@@ -188,6 +215,11 @@ int RunCaught(const std::vector<std::string>& words, std::ostream& out, std::ost
 
 int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     int status = RunCaught(words, out, err);
+    // Stopped by Ctrl-C: what was written stays, and the shell learns why.
+    if (Interrupted()) {
+        err << "orvalis-cli: Ctrl-C로 취소했습니다. 이미 쓴 파일은 그대로 있습니다\n";
+        status = kInterruptedStatus;
+    }
     // Output that did not arrive (a full disk, a closed pipe) is a failure
     // even when the action itself succeeded.
     out.flush();

@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "forms/forms.h"
 #include "forms/interaction.h"
+#include "host/host_work.h"
 #include "host/session.h"
 
 namespace orvalis {
@@ -60,6 +61,8 @@ class CommandContext {
     std::ostream& out_;
     std::ostream& err_;
     CliInteraction interaction_;
+    // Declared before the session that calls it, so it outlives the session.
+    std::unique_ptr<host::WorkWatcher> interrupt_watcher_;
     std::shared_ptr<host::HostSession> session_;
     std::unique_ptr<forms::Forms> forms_;
 };
@@ -67,5 +70,8 @@ class CommandContext {
 // Runs orvalis-cli with the words after the program name and returns the exit
 // status: 0 done, 1 failed (message on `err`), 2 usage error.
 int Main(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+// The exit status of a run stopped by Ctrl-C, as a shell reports SIGINT.
+inline constexpr int kInterruptedStatus = 130;
 
 }  // namespace orvalis::cli

@@ -5,10 +5,12 @@
 #include "cli/cli.h"
 #include "host/system_backends.h"
 #include "platform/command_line.h"
+#include "platform/interrupt.h"
 #include "sim/sim_backend.h"
 
 int main(int argc, char** argv) {
     orvalis::UseUtf8Output();
+    orvalis::CatchInterrupt();
     orvalis::sim::RegisterSimBackend();
     orvalis::host::RegisterSystemBackends();
     std::vector<std::string> words = orvalis::CommandLineWords(argc, argv);
