@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "host/session.h"
 
@@ -52,6 +54,33 @@ void BusyWork::AddBlockedWidget(QWidget* widget) {
     blocked_.append(widget);
 }
 
+void BusyWork::ShowProgressWhileMinimised(QWidget* window, std::function<QString()> progress) {
+    minimised_window_ = window;
+    progress_ = std::move(progress);
+}
+
+void BusyWork::UpdateProgressWindow() {
+    bool wanted = running_ && minimised_window_ && minimised_window_->isMinimized();
+    if (!wanted) {
+        if (progress_window_) progress_window_->hide();
+        return;
+    }
+    if (!progress_window_) {
+        progress_window_ = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+        progress_window_->setWindowTitle(QStringLiteral("ORVALIS"));
+        auto* layout = new QVBoxLayout(progress_window_.get());
+        progress_label_ = new QLabel(progress_window_.get());
+        progress_label_->setMinimumWidth(320);
+        progress_cancel_ = new QPushButton(QStringLiteral("취소"), progress_window_.get());
+        layout->addWidget(progress_label_);
+        layout->addWidget(progress_cancel_);
+        AddCancelButton(progress_cancel_);
+    }
+    progress_label_->setText(progress_ ? progress_() : QString());
+    progress_cancel_->setEnabled(true);
+    if (!progress_window_->isVisible()) progress_window_->show();
+}
+
 void BusyWork::WorkStarted() {
     running_ = true;
     for (const auto& widget : blocked_) {
@@ -65,11 +94,13 @@ void BusyWork::WorkStarted() {
 }
 
 void BusyWork::BetweenCalls() {
+    UpdateProgressWindow();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void BusyWork::WorkEnded() {
     running_ = false;
+    UpdateProgressWindow();
     QApplication::restoreOverrideCursor();
     qApp->removeEventFilter(this);
     for (const auto& button : cancel_buttons_) {

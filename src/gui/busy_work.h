@@ -3,9 +3,13 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
 
 #include "host/host_work.h"
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -34,6 +38,13 @@ class BusyWork : public QObject, public host::WorkWatcher {
     void AddCancelButton(QPushButton* button);
     // Controls shown disabled while work runs.
     void AddBlockedWidget(QWidget* widget);
+    // While the work runs with `window` minimised (the collision pass steps
+    // aside for the host's view), a small window of its own shows `progress`
+    // and a "취소" button, so the work can be followed and stopped.
+    void ShowProgressWhileMinimised(QWidget* window, std::function<QString()> progress);
+    // That small window and its button; null until first needed.
+    QWidget* ProgressWindow() const { return progress_window_.get(); }
+    QPushButton* ProgressCancelButton() const { return progress_cancel_; }
 
     void WorkStarted() override;
     void BetweenCalls() override;
@@ -44,11 +55,17 @@ class BusyWork : public QObject, public host::WorkWatcher {
 
   private:
     bool Reaches(QObject* watched) const;
+    void UpdateProgressWindow();
 
     host::HostSession& session_;
     QList<QPointer<QPushButton>> cancel_buttons_;
     QList<QPointer<QWidget>> blocked_;
     bool running_ = false;
+    QPointer<QWidget> minimised_window_;
+    std::function<QString()> progress_;
+    std::unique_ptr<QWidget> progress_window_;
+    QLabel* progress_label_ = nullptr;
+    QPushButton* progress_cancel_ = nullptr;
 };
 
 }  // namespace orvalis::gui

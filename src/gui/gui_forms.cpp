@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -82,6 +83,8 @@ void GuiForms::Created(const std::shared_ptr<MainWindowModel>& window) {
     if (busy_) {
         busy_->AddCancelButton(view->CancelButton());
         busy_->AddBlockedWidget(view->centralWidget());
+        QLabel* status = view->StatusPanel();
+        busy_->ShowProgressWhileMinimised(view.get(), [status] { return status->text(); });
     }
     Own(*window, std::move(view));
 }

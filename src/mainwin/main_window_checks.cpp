@@ -129,9 +129,11 @@ void MainWindowModel::ReportChecks(const std::string& title, const std::string& 
     std::vector<std::string> status = problems;
     if (!done.empty()) status.insert(status.begin(), done);
     Status(forms::Joined(status, " / "));
-    forms().interaction().Message(
-        {forms::Joined(status, "\n"), title,
-         failed ? forms::MessageIcon::kCritical : forms::MessageIcon::kExclamation});
+    // A cancel is what the user asked for, not a failure.
+    forms::MessageIcon icon = PM.cancelled() ? forms::MessageIcon::kInformation
+                              : failed       ? forms::MessageIcon::kCritical
+                                             : forms::MessageIcon::kExclamation;
+    forms().interaction().Message({forms::Joined(status, "\n"), title, icon});
 }
 
 }  // namespace orvalis

@@ -149,5 +149,32 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
     EXPECT_EQ(window.StatusPanel()->text().toStdString(), model->StatusBar1);
 }
 
+// The collision pass minimises the main window for the host's view: a small
+// window of its own then shows how far the work is and takes "취소".
+TEST_P(SlowHostFixture, WhileTheMainWindowIsMinimisedASmallWindowShowsProgressAndCancels) {
+    busy.ShowProgressWhileMinimised(&window, [this] { return window.StatusPanel()->text(); });
+    window.showMinimized();
+    QString shown;
+    bool clicked = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* progress = busy.ProgressWindow();
+        if (clicked || !progress || !progress->isVisible()) return;
+        shown = progress->findChild<QLabel*>()->text();
+        if (!shown.startsWith(QStringLiteral("조회 중 2/12"))) return;
+        clicked = true;
+        QTest::mouseClick(busy.ProgressCancelButton(), Qt::LeftButton);
+    });
+    watch.start(20);
+    QTest::mouseClick(window.Command(14), Qt::LeftButton);  // "불러오기"
+    watch.stop();
+
+    ASSERT_TRUE(clicked) << "no progress window while the main window was minimised";
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("조회 중 2/12: 02-REST-PROFILE-D10")))
+        << shown.toStdString();
+    EXPECT_EQ(model->last_survey().rows.size(), 1u);   // stopped after the call under way
+    EXPECT_FALSE(busy.ProgressWindow()->isVisible());  // gone with the work
+}
+
 }  // namespace
 }  // namespace orvalis::gui

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "host/host_work.h"
 #include "mainwin/main_window_model.h"
 #include "platform/tool_assembly_file.h"
 #include "support/calls.h"
@@ -215,11 +216,11 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     EXPECT_EQ(AssemblyCells(rig.form, 2), (Calls{"20(15)", "30()", "16()"}));
     EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "2-FINISH");
     // Progress through the pass and the survey, then what was done.
-    EXPECT_EQ(Calls(statuses.begin() + 1, statuses.end()),
-              (Calls{"충돌 검사 중 1/2: 1-ROUGH", "충돌 검사 중 2/2: 2-FINISH",
-                     "조회 중 1/2: 1-ROUGH", "조회 중 2/2: 2-FINISH",
-                     "불러오기: 툴패스 2개를 불러왔습니다",
-                     "충돌 검사: 툴패스 2개를 검사했습니다"}));
+    EXPECT_EQ(
+        Calls(statuses.begin() + 1, statuses.end()),
+        (Calls{"충돌 검사 중 1/2: 1-ROUGH", "충돌 검사 중 2/2: 2-FINISH", "조회 중 1/2: 1-ROUGH",
+               "조회 중 2/2: 2-FINISH", "불러오기: 툴패스 2개를 불러왔습니다",
+               "충돌 검사: 툴패스 2개를 검사했습니다"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
     EXPECT_FALSE(
         rig.forms().tool_assembly_window().Visible());  // the table was read from the hidden window
@@ -227,6 +228,29 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
 
 // Any of fields 2 to 16 goes into a host command line as it is; a quote, a
 // semicolon or a blank inside would end it early and start another command.
+// A cancel is what the user asked for: its report is information, not the
+// critical box of a failure.
+TEST(CollisionCheck, ACancelledPassIsReportedWithTheInformationIcon) {
+    CheckRig rig;
+    struct CancelOnThirdCall : host::WorkWatcher {
+        explicit CancelOnThirdCall(host::HostSession& session) : session(session) {}
+        void WorkStarted() override {}
+        void BetweenCalls() override {
+            if (++calls == 3) session.RequestCancel();
+        }
+        void WorkEnded() override {}
+        host::HostSession& session;
+        int calls = 0;
+    } watcher(*rig.forms().session());
+    rig.forms().session()->SetWatcher(&watcher);
+    rig.form.ClickCollisionCheck();
+    rig.forms().session()->SetWatcher(nullptr);
+    ASSERT_EQ(rig.interaction().messages.size(), 1u);
+    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kInformation);
+    EXPECT_NE(rig.interaction().messages[0].text.find("취소"), std::string::npos)
+        << rig.interaction().messages[0].text;
+}
+
 TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
     struct Case {
         int field;
