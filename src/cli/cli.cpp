@@ -41,7 +41,7 @@ constexpr CommandEntry kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "usage: orvalis-cli [--host SPEC] [--transcript FILE] COMMAND [ARGS...]\n\n"
+    out << "usage: orvalis-cli [--host HOST] [--transcript FILE] COMMAND [ARGS...]\n\n"
            "Drives the CAM host like the ORVALIS desktop program and prints what its\n"
            "windows would show.\n\n"
            "global options:\n"
@@ -161,8 +161,8 @@ class InterruptWatcher : public host::WorkWatcher {
 
 std::shared_ptr<host::HostSession> CommandContext::Session() {
     if (!session_) {
-        std::string spec = options_.host.empty() ? host::DefaultHostSpec() : options_.host;
-        auto backend = host::MakeBackend(spec);
+        std::string choice = options_.host.empty() ? host::DefaultHostChoice() : options_.host;
+        auto backend = host::MakeBackend(choice);
         std::unique_ptr<host::Transcript> transcript;
         if (!options_.transcript.empty()) {
             transcript = std::make_unique<host::Transcript>(options_.transcript);

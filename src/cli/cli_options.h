@@ -14,7 +14,7 @@ class UsageError : public std::runtime_error {
 };
 
 struct GlobalOptions {
-    std::string host;        // host spec; empty means the default
+    std::string host;        // the host chosen ("sim", "com" …); empty means the default
     std::string transcript;  // transcript file; empty means none
     bool help = false;
     bool version = false;

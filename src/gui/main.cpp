@@ -32,9 +32,9 @@ void Warn(const QString& text) {
 // The host chosen by ORVALIS_HOST; one that cannot start still lets the
 // windows open, each saying the host is not connected.
 std::unique_ptr<orvalis::host::HostBackend> ChosenHost() {
-    std::string spec = orvalis::host::DefaultHostSpec();
+    std::string choice = orvalis::host::DefaultHostChoice();
     try {
-        return orvalis::host::MakeBackend(spec);
+        return orvalis::host::MakeBackend(choice);
     } catch (const orvalis::host::HostError& error) {
         return std::make_unique<orvalis::host::UnreachableBackend>(error.what());
     } catch (const orvalis::host::ReplayScriptError& error) {

@@ -70,20 +70,20 @@ void RegisterBackend(const std::string& name, BackendMaker maker) {
     RegisteredBackends()[name] = std::move(maker);
 }
 
-std::unique_ptr<HostBackend> MakeBackend(const std::string& spec) {
-    std::size_t colon = spec.find(':');
-    std::string name = spec.substr(0, colon);
-    std::string argument = colon == std::string::npos ? std::string() : spec.substr(colon + 1);
+std::unique_ptr<HostBackend> MakeBackend(const std::string& choice) {
+    std::size_t colon = choice.find(':');
+    std::string name = choice.substr(0, colon);
+    std::string argument = colon == std::string::npos ? std::string() : choice.substr(colon + 1);
     auto& makers = RegisteredBackends();
     if (auto maker = makers.find(name); maker != makers.end()) return maker->second(argument);
-    if (spec == "com") {
+    if (choice == "com") {
         throw HostError("Connect", "com 호스트는 Windows 판에만 있습니다");
     }
-    throw HostError("Connect", "알 수 없는 호스트입니다: '" + spec +
+    throw HostError("Connect", "알 수 없는 호스트입니다: '" + choice +
                                    "' (sim, sim:PROJECT.json, replay:SCRIPT 중 하나)");
 }
 
-std::string DefaultHostSpec() {
+std::string DefaultHostChoice() {
     // Read as UTF-16 on Windows, so a project path with Korean letters survives.
     return EnvironmentText("ORVALIS_HOST").value_or(std::string(SystemDefaultHost()));
 }

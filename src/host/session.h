@@ -60,22 +60,22 @@ class HostSession {
     bool cancel_delivered_ = false;
 };
 
-// Makes a backend from the text after "NAME:" in a host spec (empty for a
+// Makes a backend from the text after "NAME:" in a host choice (empty for a
 // bare "NAME").
 using BackendMaker = std::function<std::unique_ptr<HostBackend>(const std::string& argument)>;
 
-// Adds a backend that host specs may name. The replay backend is always
+// Adds a backend that a host choice may name. The replay backend is always
 // there; a program that offers the simulated host registers it at start, so
 // the core itself never links it.
 void RegisterBackend(const std::string& name, BackendMaker maker);
 
-// Builds the backend named by a host spec: "sim", "sim:PROJECT.json",
-// "replay:SCRIPT" or "com". Throws HostError for a spec that names no backend
-// this build has; the message says which specs are valid.
-std::unique_ptr<HostBackend> MakeBackend(const std::string& spec);
+// Builds the backend a host choice names: "sim", "sim:PROJECT.json",
+// "replay:SCRIPT" or "com". Throws HostError for a choice that names no backend
+// this build has; the message says which choices are valid.
+std::unique_ptr<HostBackend> MakeBackend(const std::string& choice);
 
 // The host to use when the command line names none: $ORVALIS_HOST, else "com"
 // on Windows and "sim" elsewhere.
-std::string DefaultHostSpec();
+std::string DefaultHostChoice();
 
 }  // namespace orvalis::host

@@ -13,7 +13,7 @@ namespace orvalis::sim {
 // project file it cannot use: file, line and what is wrong).
 std::unique_ptr<host::HostBackend> MakeSimBackend(const std::string& project_path);
 
-// Lets host specs name the simulated host: "sim" and "sim:PROJECT.json".
+// Lets a host choice name the simulated host: "sim" and "sim:PROJECT.json".
 // Programs, tests and benchmarks that offer it call this once at start.
 void RegisterSimBackend();
 

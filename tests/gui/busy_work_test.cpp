@@ -43,10 +43,10 @@ std::vector<std::string> Hosts() {
     return hosts;
 }
 
-std::unique_ptr<host::HostBackend> MakeHost(const std::string& spec) {
-    if (spec == "sim") return sim::MakeSimBackend("");
+std::unique_ptr<host::HostBackend> MakeHost(const std::string& choice) {
+    if (choice == "sim") return sim::MakeSimBackend("");
     host::RegisterSystemBackends();
-    return host::MakeBackend(spec);
+    return host::MakeBackend(choice);
 }
 
 // The main window over the sample project, whose estimates take 200 ms each,

@@ -1,5 +1,5 @@
 // Linked into every test and benchmark program that reaches the simulated
-// host by its spec ("sim", "sim:PROJECT.json"), as the programs do at start.
+// host by name ("sim", "sim:PROJECT.json"), as the programs do at start.
 #include "sim/sim_backend.h"
 
 namespace {
