@@ -62,8 +62,7 @@ bool MainWindowModel::RunCollisionPass(std::vector<std::string>& problems) {
     // The table as the tool settings window shows it, loaded hidden if need be.
     auto table = forms().tool_assembly_window().AssemblyRows();
     // The survey after the pass names the entries the project lacks.
-    std::vector<std::string> unused;
-    ProjectEntries entries = EntriesInProject(unused);
+    ProjectEntries entries = EntriesInProject();
     int count = static_cast<int>(entries.names.size());
     last_collision_ =
         tools::RunCollisionCheck(PM, entries.names, table, [this, &entries, count](int index) {
@@ -100,14 +99,13 @@ void MainWindowModel::ClickGougeDisplay() {
             return;
         }
         List2.SetListIndex(0);
-        std::vector<std::string> left_out;
-        ProjectEntries entries = EntriesInProject(left_out);
+        ProjectEntries entries = EntriesInProject();
         int count = static_cast<int>(entries.names.size());
         last_gouge_ = tools::RunGougeDisplay(PM, entries.names, [this, &entries, count](int index) {
             ShowProgress("과절삭 표시 중", index, count,
                          entries.positions[static_cast<std::size_t>(index)]);
         });
-        last_gouge_.problems.insert(last_gouge_.problems.end(), left_out.begin(), left_out.end());
+        if (!entries.left_out.empty()) last_gouge_.problems.push_back(entries.left_out);
         problems = last_gouge_.problems;
         done = "과절삭 표시: 툴패스 " + std::to_string(last_gouge_.drawn) + "개를 표시했습니다";
     } else {

@@ -181,13 +181,14 @@ class MainWindowModel : public forms::Window {
     // it could not be read (nothing to hold the entries against).
     survey::InProject InProjectList() const;
     // The survey list's entries the project holds, for the checks that send
-    // every entry to the host, with their places in the survey list; a
-    // problem names those left out.
+    // every entry to the host, with their places in the survey list, and
+    // the problem that names those left out (empty when none is).
     struct ProjectEntries {
         std::vector<std::string> names;
         std::vector<int> positions;
+        std::string left_out;
     };
-    ProjectEntries EntriesInProject(std::vector<std::string>& problems) const;
+    ProjectEntries EntriesInProject() const;
     void ReportPost(int not_posted);
     // Says what changed since the replaced sheet, or why that is not marked.
     void ReportSheetChanges(const sheet::SetupSheetResult& written);

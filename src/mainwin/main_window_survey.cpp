@@ -39,8 +39,7 @@ survey::InProject MainWindowModel::InProjectList() const {
     };
 }
 
-MainWindowModel::ProjectEntries MainWindowModel::EntriesInProject(
-    std::vector<std::string>& problems) const {
+MainWindowModel::ProjectEntries MainWindowModel::EntriesInProject() const {
     survey::InProject in_project = InProjectList();
     ProjectEntries entries;
     std::vector<std::string> left_out;
@@ -54,8 +53,8 @@ MainWindowModel::ProjectEntries MainWindowModel::EntriesInProject(
         entries.positions.push_back(i);
     }
     if (!left_out.empty()) {
-        problems.push_back("프로젝트에 없는 툴패스는 보내지 않았습니다: " +
-                           forms::Joined(left_out, ", "));
+        entries.left_out =
+            "프로젝트에 없는 툴패스는 보내지 않았습니다: " + forms::Joined(left_out, ", ");
     }
     return entries;
 }
