@@ -7,7 +7,7 @@ FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_
 	sheet_rows sim_project tool_report toolpath_report
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all setup configure build test demo sanitize fuzz package clean
+.PHONY: all setup configure build test demo sanitize fuzz package clean hostile
 
 all: build
 
@@ -40,6 +40,11 @@ demo: build
 	cp sim/sample-tool-assemblies.DAT "$(DEMO_DAT)/공구DATA.DAT"
 	$(DEMO_ENV) $(BUILD_DIR)/src/cli/orvalis-cli run --folder $(DEMO_DIR) --collision \
 		--prefix T --company "(주)한국정밀" --item "금형 인서트" --force
+
+# orvalis-cli against hostile and careless input, family by family
+# (scripts/hostile/); also one of the tests of `make test`.
+hostile: build
+	scripts/hostile-run $(BUILD_DIR)/src/cli/orvalis-cli
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
