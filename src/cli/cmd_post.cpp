@@ -14,11 +14,10 @@ namespace orvalis::cli {
 int RunPost(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--post", "--prefix", "--start"},
                                {"--force"});
-    auto folder = arguments.Option("--folder");
-    if (!folder) throw UsageError("post에는 --folder DIR이 필요합니다");
+    std::string folder = FolderOption(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!SurveyAsTyped(context, main_window, arguments)) return 1;
-    OpenFolder(main_window, *folder);
+    OpenFolder(main_window, folder);
     if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
     context.SetConfirmAnswer(arguments.Flag("--force"));  // NC files that exist
     context.Session()->Mark("post");

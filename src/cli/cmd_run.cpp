@@ -55,7 +55,7 @@ int RunTypicalRun(CommandContext& context) {
                                {"--collision", "--force", "--no-marks"});
     if (!arguments.operands().empty())
         throw UsageError("run에는 툴패스 이름 등 다른 인수를 줄 수 없습니다");
-    std::string folder = arguments.Option("--folder").value_or("./orvalis-out");
+    std::string folder = FolderOption(arguments, "./orvalis-out");
     std::error_code error;
     std::filesystem::create_directories(ResolvePath(folder), error);
     if (error || !std::filesystem::is_directory(ResolvePath(folder))) {

@@ -46,12 +46,6 @@ void LoadGrid(MainWindowModel& main_window, const std::string& path) {
     }
 }
 
-std::string FolderOption(const CommandArguments& arguments) {
-    auto folder = arguments.Option("--folder");
-    if (!folder) throw UsageError("--folder DIR이 필요합니다");
-    return *folder;
-}
-
 int Print(CommandContext& context, const std::optional<std::string>& saved) {
     if (!saved) return 1;  // the window's message went to stderr
     context.out() << *saved << '\n';

@@ -121,6 +121,15 @@ std::vector<std::string> BitmapPaths() {
     return paths;
 }
 
+std::string FolderOption(const CommandArguments& arguments,
+                         const std::optional<std::string>& fallback) {
+    std::optional<std::string> folder = arguments.Option("--folder");
+    if (!folder) folder = fallback;
+    if (!folder) throw UsageError("--folder DIR이 필요합니다");
+    if (folder->empty()) throw UsageError("--folder에 빈 폴더 이름을 줄 수 없습니다");
+    return *folder;
+}
+
 void OpenFolder(MainWindowModel& main_window, const std::string& folder) {
     main_window.Dir1.Path = folder;
     main_window.FolderChanged();

@@ -60,6 +60,11 @@ bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
 // The four bitmap files of this machine.
 std::vector<std::string> BitmapPaths();
 
+// The folder --folder names, else `fallback`; a usage error when neither is
+// given or the name is empty (the working folder is not meant by "").
+std::string FolderOption(const CommandArguments& arguments,
+                         const std::optional<std::string>& fallback = std::nullopt);
+
 // Chooses the folder in the folder panel as the user would.
 void OpenFolder(MainWindowModel& main_window, const std::string& folder);
 

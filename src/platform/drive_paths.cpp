@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "platform/drive_paths_seam.h"
 #include "platform/native_path.h"
@@ -41,27 +42,25 @@ fs::path FindEntry(const fs::path& folder, const std::string& name) {
     return exact;
 }
 
-// Appends the components of `relative` (separated by "\" or "/") to `base`,
-// matching each without regard to letter case while the folders exist.
-fs::path AppendMatching(fs::path base, std::string_view relative) {
-    bool matching = true;
+// Appends the components of `relative` (separated by "\\" or "/") to the
+// drive's folder, matching each without regard to letter case where it
+// exists. ".." goes up one folder but never above the drive, as on Windows,
+// so no drive path reaches a file outside DrivesRoot().
+fs::path AppendMatching(const fs::path& drive, std::string_view relative) {
+    std::vector<fs::path> trail{drive};
     std::size_t start = 0;
     while (start <= relative.size()) {
         std::size_t end = relative.find_first_of("\\/", start);
         if (end == std::string_view::npos) end = relative.size();
         std::string part(relative.substr(start, end - start));
-        if (!part.empty() && part != ".") {
-            if (part == "..") {
-                base = base.parent_path();
-            } else {
-                std::error_code error;
-                matching = matching && fs::is_directory(base, error);
-                base = matching ? FindEntry(base, part) : base / NativePath(part);
-            }
+        if (part == "..") {
+            if (trail.size() > 1) trail.pop_back();
+        } else if (!part.empty() && part != ".") {
+            trail.push_back(FindEntry(trail.back(), part));
         }
         start = end + 1;
     }
-    return base;
+    return trail.back();
 }
 
 // A drive path mapped into DrivesRoot(): "X:\a\b" is DrivesRoot()/x/a/b.
@@ -82,7 +81,8 @@ bool IsInTemporaryFolder(std::string_view path) {
     static const std::string temporary = [] {
         std::error_code error;
         std::string folder = Utf8(fs::temp_directory_path(error));
-        while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+        while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
+            folder.pop_back();
         return folder + "\\";
     }();
     if (path.size() < temporary.size()) return false;
@@ -120,9 +120,10 @@ fs::path ResolvePath(std::string_view path) {
     }
     return NativePath(path);
 #else
+    // Other paths are the user's own and mean what they mean in the shell:
+    // "../out" is the folder beside the working folder, and "OUT" is not "out".
     if (IsDrivePath(path)) return MapDrivePath(DrivesRoot(), path);
-    if (!path.empty() && path[0] == '/') return AppendMatching("/", path.substr(1));
-    return AppendMatching(".", path);
+    return NativePath(path);
 #endif
 }
 

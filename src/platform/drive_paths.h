@@ -15,10 +15,11 @@ bool IsDrivePath(std::string_view path);
 
 // The file that a path names on this machine. Every file access goes through
 // here. On Windows every path is used as it is (UTF-8 to UTF-16). Off
-// Windows a drive path "X:\a\b" is the folder DrivesRoot()/x/a/b;
-// any other path is taken as a native path. Each component that exists with
-// other letter case is found ("top.bmp" finds "Top.bmp"); components that do
-// not exist are kept as written, so the result can also name a new file.
+// Windows a drive path "X:\a\b" is the folder DrivesRoot()/x/a/b: each
+// component that exists with other letter case is found ("top.bmp" finds
+// "Top.bmp"), components that do not exist are kept as written, so the result
+// can also name a new file, and ".." stops at the drive's folder. Any other
+// path is a native one and is used exactly as written.
 std::filesystem::path ResolvePath(std::string_view path);
 
 }  // namespace orvalis

@@ -60,7 +60,7 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{"--host"}, 2, "--host 옵션에 값이 없습니다"},
         {{"settings", "extra"}, 2, "settings에는 인수를 줄 수 없습니다"},
         {{"collision", "--material", "wood"}, 2, "--material에는 steel이나 electrode만"},
-        {{"post"}, 2, "post에는 --folder DIR이 필요합니다"},
+        {{"post"}, 2, "--folder DIR이 필요합니다"},
         {{"toolpaths", "extra"}, 2, "toolpaths에는 인수를 줄 수 없습니다"},
     };
     for (const auto& c : cases) {

@@ -20,6 +20,10 @@ TEST(DrivePaths, DrivePathsLiveUnderTheDrivesFolder) {
     EXPECT_EQ(ResolvePath("C:\\TARVEL\\ORVALIS\\DAT FILE\\SETTING.dat"),
               drives.root() / "c" / "TARVEL" / "ORVALIS" / "DAT FILE" / "SETTING.dat");
     EXPECT_EQ(ResolvePath("D:\\"), drives.root() / "d");
+    // ".." stops at the drive, as on Windows.
+    EXPECT_EQ(ResolvePath("C:\\..\\..\\escaped"), drives.root() / "c" / "escaped");
+    EXPECT_EQ(ResolvePath("C:\\JOBS\\..\\..\\..\\..\\..\\..\\..\\..\\far/./x"),
+              drives.root() / "c" / "far" / "x");
 }
 
 TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
@@ -34,9 +38,9 @@ TEST(DrivePaths, ExistingComponentsAreFoundWithoutRegardToCase) {
     // Missing components are kept as written, so new files can be named.
     EXPECT_EQ(ResolvePath("C:\\tarvel\\NEW\\File.txt"),
               drives.root() / "c" / "TARVEL" / "NEW" / "File.txt");
-    // Native paths are matched the same way.
+    // Native paths are the user's own and stay as written: "C" is not "c".
     EXPECT_EQ(ResolvePath((drives.root() / "C" / "TARVEL").string()),
-              drives.root() / "c" / "TARVEL");
+              drives.root() / "C" / "TARVEL");
 }
 
 TEST(DrivePaths, TheExactNameWinsAmongCaseVariants) {
