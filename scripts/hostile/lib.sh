@@ -104,3 +104,18 @@ summary() {
     echo "hostile-run: $HOSTILE_CASES cases, $HOSTILE_FAILS failed statements"
     [ "$HOSTILE_FAILS" -eq 0 ]
 }
+
+#   never_says TEXT            the last run's stdout and stderr do not hold TEXT
+never_says() {
+    ! grep -qF -- "$1" "$SANDBOX/stdout" "$SANDBOX/stderr" ||
+        _fail "says \"$1\" ($(grep -hF -m1 -- "$1" "$SANDBOX/stdout" "$SANDBOX/stderr"))"
+}
+
+#   fresh_data                 fresh, with $DATA the sandbox's data folder
+#                              (not made yet), $FONT and $IMAGE inside it
+fresh_data() {
+    fresh
+    DATA=$DRIVES/c/TARVEL/ORVALIS
+    FONT=$DATA/FONT
+    IMAGE=$DATA/IMAGE
+}

@@ -84,7 +84,7 @@ int Dispatch(const GlobalOptions& options, std::ostream& out, std::ostream& err)
         err << "orvalis-cli: " << options.command << ": not available yet\n";
         return 2;
     }
-    if (std::string warning = EnsureDataFolder(); !warning.empty()) {
+    for (const std::string& warning : EnsureDataFolder()) {
         err << "orvalis-cli: 경고: " << warning << "\n";
     }
     CommandContext context(options, out, err);

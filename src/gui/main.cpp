@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -97,9 +98,11 @@ int Run(int argc, char** argv) {
     QApplication::setWindowIcon(orvalis::gui::ProgramIcon());
     orvalis::gui::InstallQtKoreanCatalogue(app);
     try {
-        if (std::string warning = orvalis::EnsureDataFolder(); !warning.empty()) {
-            Warn(QString::fromStdString(warning));
+        QStringList warnings;
+        for (const std::string& warning : orvalis::EnsureDataFolder()) {
+            warnings << QString::fromStdString(warning);
         }
+        if (!warnings.isEmpty()) Warn(warnings.join(QStringLiteral("\n\n")));
     } catch (const orvalis::FileError& error) {
         Warn(QStringLiteral("데이터 폴더를 만들 수 없습니다.\n%1\n%2")
                  .arg(QString::fromStdString(error.path()), QString::fromStdString(error.what())));

@@ -1,12 +1,14 @@
 #include "platform/data_folder.h"
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
+#include "platform/atomic_file.h"
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
@@ -66,16 +68,58 @@ fs::path ShippedDataDir() {
     return ShippedFolder("ORVALIS_DATA_DIR", ORVALIS_INSTALLED_DATA_DIR, ORVALIS_SOURCE_DATA_DIR);
 }
 
-void FillMissingFiles(const fs::path& from, std::string_view to_drive_path,
-                      std::vector<std::string>* unfilled) {
+namespace {
+
+// The shipped folder whose files are the shop's own once copied: settings and
+// records that the shop edits, never replaced.
+constexpr std::string_view kShopsFolder = "DAT FILE";
+
+// A copy that a killed start or a full disk left behind: shorter than the
+// shipped file and either unreadable or the shipped file's beginning (empty
+// included). A link, a folder or a file at least as long as the shipped one
+// is somebody's choice and is kept.
+bool IsCutShort(const fs::path& file, const std::string& shipped) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(file, error))) return false;
+    std::uintmax_t size = fs::file_size(file, error);
+    if (error || size >= shipped.size()) return false;
+    try {
+        std::optional<std::string> bytes = ReadFileChecked(file);
+        return bytes && shipped.compare(0, bytes->size(), *bytes) == 0;
+    } catch (const FileError&) {
+        return true;  // there but unreadable: it cannot serve anyway
+    }
+}
+
+// Puts the shipped bytes at `destination`: where no file is, or over a
+// cut-short copy that the rule allows to be mended. True when it mended one.
+bool CopyShipped(const std::string& shipped, const fs::path& destination, bool may_heal) {
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(destination, error))) {
+        try {
+            CreateFileAtomically(destination, shipped);
+        } catch (const FileExistsError&) {
+            // another start put it there meanwhile
+        }
+        return false;
+    }
+    if (!may_heal || !IsCutShort(destination, shipped)) return false;
+    // The replacement keeps the old file's mode: one that was unreadable must not stay so.
+    fs::permissions(destination, fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::add, error);
+    ReplaceFileAtomically(destination, shipped);
+    return true;
+}
+
+}  // namespace
+
+FillOutcome FillFromShipped(const fs::path& from, std::string_view to_drive_path,
+                            const HealRule& heals) {
     std::error_code error;
     if (!fs::is_directory(from, error)) {
         throw FileError(Utf8(from), "설치된 데이터 폴더가 없습니다");
     }
-    auto cannot = [unfilled](const fs::path& destination, const std::string& why) {
-        if (!unfilled) throw FileError(Utf8(destination), why);
-        unfilled->push_back(Utf8(destination));
-    };
+    FillOutcome outcome;
     std::string target(to_drive_path);
     if (!target.empty() && target.back() != '\\') target += '\\';
     for (fs::recursive_directory_iterator it(from, error), end; !error && it != end;
@@ -85,30 +129,58 @@ void FillMissingFiles(const fs::path& from, std::string_view to_drive_path,
         std::error_code step;
         if (it->is_directory()) {
             fs::create_directories(destination, step);
-            if (step) cannot(destination, "폴더를 만들 수 없습니다");
+            if (step) outcome.unfilled.emplace_back(Utf8(destination), "폴더를 만들 수 없습니다");
             continue;
         }
         if (it->path().filename() == ".gitkeep") continue;  // keeps empty folders in git
-        if (fs::exists(destination, step)) continue;
-        fs::create_directories(destination.parent_path(), step);
-        if (!fs::copy_file(it->path(), destination, fs::copy_options::skip_existing, step) &&
-            step) {
-            cannot(destination, "설치된 파일을 복사할 수 없습니다: " + Utf8(it->path()));
+        try {
+            std::optional<std::string> shipped = ReadFileChecked(it->path());
+            if (!shipped) continue;  // gone since the folder was listed
+            fs::create_directories(destination.parent_path(), step);
+            if (CopyShipped(*shipped, destination, heals && heals(relative))) {
+                outcome.healed.push_back(Utf8(destination));
+            }
+        } catch (const FileError& copy_error) {
+            outcome.unfilled.emplace_back(
+                Utf8(destination), "설치된 파일을 복사할 수 없습니다: " + Utf8(it->path()) + " (" +
+                                       copy_error.what() + ")");
         }
     }
     if (error) {
         throw FileError(Utf8(from), "설치된 파일 목록을 읽을 수 없습니다: " + error.message());
     }
+    return outcome;
 }
 
-std::string EnsureDataFolder() {
-    std::vector<std::string> unfilled;
-    FillMissingFiles(ShippedDataDir(), kDataFolder, &unfilled);
-    if (unfilled.empty()) return "";
-    std::string warning =
-        "데이터 폴더에 파일을 만들 수 없어 없는 설정은 빈 것으로 읽습니다: " + unfilled.front();
-    if (unfilled.size() > 1) warning += " 외 " + std::to_string(unfilled.size() - 1) + "개";
-    return warning;
+void FillMissingFiles(const fs::path& from, std::string_view to_drive_path) {
+    FillOutcome outcome = FillFromShipped(from, to_drive_path);
+    if (!outcome.unfilled.empty()) throw outcome.unfilled.front();
+}
+
+namespace {
+
+// "PATH" or "PATH 외 N개".
+std::string FirstAndCount(const std::string& first, std::size_t count) {
+    return count > 1 ? first + " 외 " + std::to_string(count - 1) + "개" : first;
+}
+
+}  // namespace
+
+std::vector<std::string> EnsureDataFolder() {
+    FillOutcome outcome =
+        FillFromShipped(ShippedDataDir(), kDataFolder, [](const std::string& relative) {
+            return relative.compare(0, kShopsFolder.size(), kShopsFolder) != 0;
+        });
+    std::vector<std::string> warnings;
+    if (!outcome.unfilled.empty()) {
+        warnings.push_back("데이터 폴더에 파일을 만들 수 없어 없는 설정은 빈 것으로 읽습니다: " +
+                           FirstAndCount(outcome.unfilled.front().path(), outcome.unfilled.size()));
+    }
+    if (!outcome.healed.empty()) {
+        warnings.push_back("비어 있거나 잘린 설치 파일을 설치본으로 다시 채웠습니다: " +
+                           FirstAndCount(outcome.healed.front(), outcome.healed.size()));
+    }
+    return warnings;
 }
 
 }  // namespace orvalis

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/file_error.h"
 
 namespace orvalis {
 
@@ -25,18 +28,40 @@ std::filesystem::path ShippedFolder(const char* variable, const std::filesystem:
 // else the source tree's data/.
 std::filesystem::path ShippedDataDir();
 
-// Copies every file of `from` that `to_drive_path` lacks (matched without
-// regard to letter case), creating folders as needed. Never overwrites a
-// file that exists, so the user's settings survive. Throws FileError when
-// `from` is missing, and when a file cannot be copied unless `unfilled` is
-// given: each such file is then added to it and the others are still copied.
-void FillMissingFiles(const std::filesystem::path& from, std::string_view to_drive_path,
-                      std::vector<std::string>* unfilled = nullptr);
+// What filling a folder from the shipped files could not do, and what it mended.
+struct FillOutcome {
+    std::vector<FileError> unfilled;  // files and folders that could not be created
+    std::vector<std::string> healed;  // files found cut short and copied again
+};
 
-// Fills the data folder from the shipped files on start. A data folder that
-// cannot be written still serves: what could not be created reads as a
-// missing file does, and the Korean warning returned (empty when everything
-// is there) says so once. Throws FileError when the shipped files are missing.
-std::string EnsureDataFolder();
+// Which existing files a fill may replace when they are cut short, by their
+// path relative to the shipped folder.
+using HealRule = std::function<bool(const std::string& relative)>;
+
+// Copies every file of `from` that `to_drive_path` lacks (matched without
+// regard to letter case), creating folders as needed. Each file is written
+// to a temporary file and renamed into place, so a start that is killed or
+// runs out of disk leaves a file whole or not at all. A file that exists is
+// kept, so the user's settings survive; only one that `heals` names and that
+// is a cut-short copy (empty, unreadable, or just the beginning of the
+// shipped file) is replaced. Throws FileError when `from` is missing; a file
+// that cannot be copied is reported in the outcome and the others are still
+// copied.
+FillOutcome FillFromShipped(const std::filesystem::path& from, std::string_view to_drive_path,
+                            const HealRule& heals = {});
+
+// FillFromShipped without healing, throwing the first file that could not be
+// created.
+void FillMissingFiles(const std::filesystem::path& from, std::string_view to_drive_path);
+
+// Fills the data folder from the shipped files on start and mends the
+// program's own files there (templates, glyphs) that an interrupted fill cut
+// short; the shop's settings and record files under "DAT FILE" are never
+// replaced. A data folder that cannot be written still serves: what could
+// not be created reads as a missing file does. Returns the Korean warnings to
+// show, one for what could not be created and one for what was mended, none
+// when everything is in order. Throws FileError when the shipped files are
+// missing.
+std::vector<std::string> EnsureDataFolder();
 
 }  // namespace orvalis

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "platform/atomic_file_seam.h"
 #include "platform/settings_files.h"
 #include "support/temp_folder.h"
 
@@ -29,6 +30,22 @@ TEST(DataFolder, IsFilledFromTheShippedFilesWithoutOverwriting) {
     EXPECT_EQ(drives.Read(settings::CompanyFilePath()), "user's companies");
     EXPECT_TRUE(std::filesystem::is_directory(drives.root() / "c" / "TARVEL" / "ORVALIS" / "FONT"));
     EXPECT_FALSE(drives.Read("C:\\TARVEL\\ORVALIS\\FONT\\.gitkeep"));
+}
+
+// A kill or a full disk between writing and renaming: the file is not there
+// at all, so the next start copies it whole.
+TEST(DataFolder, ACopyStoppedBeforeItsRenameLeavesNoFile) {
+    testing::TempDrives drives;
+    testing::TempFolder shipped;
+    std::filesystem::create_directories(shipped.path() / "FONT");
+    std::ofstream(shipped.path() / "FONT" / "X.PIC", std::ios::binary) << "glyph";
+
+    FailNextReplaceBeforeRename();
+    EXPECT_EQ(FillFromShipped(shipped.path(), kDataFolder).unfilled.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(drives.File("C:\\TARVEL\\ORVALIS\\FONT")));
+
+    FillMissingFiles(shipped.path(), kDataFolder);
+    EXPECT_EQ(drives.Read("C:\\TARVEL\\ORVALIS\\FONT\\X.PIC"), "glyph");
 }
 
 TEST(DataFolder, TheShippedDataHoldsTheSettingsFiles) {
