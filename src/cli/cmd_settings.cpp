@@ -52,6 +52,13 @@ int RunSettings(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
     if (!arguments.operands().empty()) throw UsageError("settings에는 인수를 줄 수 없습니다");
     std::ostream& out = context.out();
+    int status = 0;
+    for (const auto& file : {settings::SettingFilePath(), settings::CompanyFilePath()}) {
+        if (auto unreadable = settings::UnreadableFile(file)) {
+            context.err() << "orvalis-cli: " << *unreadable << '\n';
+            status = 1;
+        }
+    }
     out << "extension\t" << TabField(settings::LoadNcExtension()) << '\n';
     for (const auto& company : settings::LoadCompanyList())
         out << "company\t" << TabField(company) << '\n';
@@ -64,7 +71,7 @@ int RunSettings(CommandContext& context) {
     for (const auto& record : windows.forms.tool_assembly_window().AssemblyRows()) {
         PrintRow(out, "tool-assembly", record);
     }
-    return 0;
+    return status;
 }
 
 }  // namespace orvalis::cli

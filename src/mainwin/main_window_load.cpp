@@ -95,12 +95,19 @@ void MainWindowModel::ShowVersion(std::vector<std::string>& problems) {
 }
 
 void MainWindowModel::LoadSettings(std::vector<std::string>& problems) {
+    // A settings file that is there but cannot be read reads as empty; the
+    // user is told why rather than that nothing is set.
+    if (auto unreadable = settings::UnreadableFile(settings::SettingFilePath())) {
+        problems.push_back(*unreadable);
+    }
+    std::optional<std::string> companies_unreadable =
+        settings::UnreadableFile(settings::CompanyFilePath());
     Text3.SetText(settings::LoadNcExtension());
     Combo2.Clear();
     for (auto& company : settings::LoadCompanyList()) Combo2.AddItem(std::move(company));
     Combo4.SetListIndex(0);
     if (Combo2.ListCount() == 0) {
-        problems.push_back("등록된 업체가 없습니다");
+        problems.push_back(companies_unreadable.value_or("등록된 업체가 없습니다"));
         return;
     }
     Combo2.SetListIndex(0);

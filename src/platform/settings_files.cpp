@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/atomic_file.h"
 #include "platform/data_folder.h"
+#include "platform/drive_paths.h"
+#include "platform/file_error.h"
 #include "platform/profile_file.h"
 
 namespace orvalis::settings {
@@ -25,6 +28,15 @@ std::string CompanyFilePath() {
 }
 std::string ListIndexFilePath() {
     return DataPath("DAT FILE\\ListIndex.dat");
+}
+
+std::optional<std::string> UnreadableFile(const std::string& path) {
+    try {
+        ReadFileChecked(ResolvePath(path));
+        return std::nullopt;
+    } catch (const FileError& error) {
+        return error.path() + ": " + error.what();
+    }
 }
 
 std::string CompanyKey(int slot) {

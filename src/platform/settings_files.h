@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,12 @@ namespace orvalis::settings {
 std::string SettingFilePath();    // NC file extension
 std::string CompanyFilePath();    // company list
 std::string ListIndexFilePath();  // registry dialog's key position
+
+// Why the settings file at `path` is there but cannot be read (a folder, a
+// FIFO, a file over 16 MB, no permission), as "PATH: reason"; nothing when it
+// is readable or missing. Such a file reads as empty, so the user must be
+// told it is not the missing one.
+std::optional<std::string> UnreadableFile(const std::string& path);
 
 inline constexpr int kCompanySlots = 20;
 
