@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/pattern_file.h"
 #include "sim/latency_model.h"
 
 namespace orvalis::sim {
 
-struct Point3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
-using Polyline = std::vector<Point3>;
+// The host's points and polylines are those of the pattern files.
+using orvalis::Point3;
+using orvalis::Polyline;
 
 // Minimum and maximum in X, Y and Z, in the host's order of the block limits:
 // X min, X max, Y min, Y max, Z min, Z max.

@@ -10,6 +10,7 @@
 #include "host/host_work.h"
 #include "host/number_text.h"
 #include "platform/file_stamps.h"
+#include "views/glyph_check.h"
 #include "views/leading_number.h"
 #include "views/view_capture.h"
 
@@ -146,10 +147,20 @@ void BlockPanelModel::ClickCapture() {
     }
     std::optional<host::LongWork> work(std::in_place, pm);
     FileStamps before = StampFiles(views::BitmapFiles());
-    auto failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
-        List2.Clear();
-        for (const auto& c : chars) List2.AddItem(c);
-    });
+    std::optional<views::CaptureFailure> failure;
+    try {
+        failure = views::RunCapture(pm, Boxes(), [this](const std::vector<std::string>& chars) {
+            List2.Clear();
+            for (const auto& c : chars) List2.AddItem(c);
+        });
+    } catch (const views::GlyphFileError& error) {
+        forms().interaction().Message(
+            {"라벨 글자 파일을 읽을 수 없어 캡처하지 않았습니다: " + error.path() + "\n(" +
+                 error.what() + ")\n파일을 지우면 다음에 시작할 때 설치된 파일로 다시 채웁니다.",
+             "캡처", forms::MessageIcon::kCritical});
+        if (CaptureDone) CaptureDone(false);
+        return;
+    }
     if (failure) {
         std::string text = "캡처를 마치지 못했습니다: " + failure->command + "\n(" +
                            failure->reason + ")\n그림 파일이 모두 저장되지 않았을 수 있습니다.";

@@ -3,6 +3,7 @@
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/send_each.h"
+#include "views/glyph_check.h"
 
 namespace orvalis::views {
 
@@ -142,10 +143,12 @@ std::vector<std::string> CaptureCommands(const BlockBoxes& boxes, const ScratchL
 
 std::optional<CaptureFailure> RunCapture(host::HostChannel& pm, const BlockBoxes& boxes,
                                          const ScratchList& scratch) {
-    std::vector<std::string> commands;
+    std::vector<std::string> commands = CaptureCommands(boxes, scratch);
+    // Before anything reaches the host: a label drawn from a damaged glyph
+    // would put a wrong limit on the operator's picture.
+    CheckGlyphFiles(InsertedGlyphFiles(commands));
     try {
         pm.Connect();
-        commands = CaptureCommands(boxes, scratch);
         for (const auto& line : commands) pm.RunCommand(line);
         return std::nullopt;
     } catch (const host::HostError& error) {

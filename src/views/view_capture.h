@@ -35,8 +35,10 @@ struct CaptureFailure {
     bool restored = false;  // whether the restore lines could all be sent after it
 };
 
-// Connects and sends the capture run. On a failing call the run stops there,
-// the restore lines are still tried, and what failed is returned.
+// Connects and sends the capture run. A glyph file the labels cannot be built
+// from stops it before anything is sent (GlyphFileError). On a failing call
+// the run stops there, the restore lines are still tried, and what failed is
+// returned.
 std::optional<CaptureFailure> RunCapture(host::HostChannel& pm, const BlockBoxes& boxes,
                                          const ScratchList& scratch = {});
 

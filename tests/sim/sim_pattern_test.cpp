@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "host/host_error.h"
-#include "sim/pattern_file.h"
+#include "platform/pattern_file.h"
 #include "sim_projects.h"
 #include "support/temp_folder.h"
 

@@ -5,22 +5,20 @@
 #include <set>
 
 #include "platform/atomic_file.h"
-#include "sim/pattern_file.h"
+#include "platform/pattern_file.h"
 #include "views/extent_annotation.h"
 
 namespace orvalis::views {
 namespace {
 
 namespace fs = std::filesystem;
-using sim::Point3;
-using sim::Polyline;
 
 const fs::path kFontDir = fs::path(ORVALIS_TEST_DATA_DIR) / "FONT";
 
 std::vector<Polyline> Glyph(const std::string& name) {
     auto bytes = ReadFileBytes(kFontDir / name);
     if (!bytes) throw std::runtime_error("missing " + name);
-    return sim::ParsePatternFile(*bytes);
+    return ParsePatternFile(*bytes);
 }
 
 struct Extent {

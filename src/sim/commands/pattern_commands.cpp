@@ -3,11 +3,11 @@
 
 #include "platform/atomic_file.h"
 #include "platform/drive_paths.h"
+#include "platform/pattern_file.h"
 #include "sim/command_arguments.h"
 #include "sim/commands/command_families.h"
 #include "sim/commands/scene_arguments.h"
 #include "sim/host_texts.h"
-#include "sim/pattern_file.h"
 
 namespace orvalis::sim {
 

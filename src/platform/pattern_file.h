@@ -5,9 +5,19 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/project.h"
+// Pattern files: the glyphs the extent labels are built from (FONT\*.PIC),
+// which the host inserts and the capture checks before it starts.
 
-namespace orvalis::sim {
+namespace orvalis {
+
+// A point of a pattern, in the host's model units.
+struct Point3 {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+using Polyline = std::vector<Point3>;
 
 // A pattern file the host cannot read; the text names the line and the fault.
 class PatternFileError : public std::runtime_error {
@@ -23,4 +33,4 @@ inline constexpr std::string_view kPatternFileHeader = "ORVALIS PATTERN 1";
 // beginning with "#" and empty lines skipped, LF or CR LF line ends.
 std::vector<Polyline> ParsePatternFile(std::string_view text);
 
-}  // namespace orvalis::sim
+}  // namespace orvalis

@@ -1,9 +1,9 @@
-#include "sim/pattern_file.h"
+#include "platform/pattern_file.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace orvalis::sim {
+namespace orvalis {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::vector<Polyline> ParsePatternFile(std::string_view text) {
     return polylines;
 }
 
-}  // namespace orvalis::sim
+}  // namespace orvalis
