@@ -94,7 +94,19 @@ std::string ReadSource(zip_source_t* source, const std::string& origin) {
 ZipPackage::ZipPackage(std::string bytes, std::string origin)
     : bytes_(std::move(bytes)), origin_(std::move(origin)) {
     SourceHandle source = BufferSource(bytes_.data(), bytes_.size(), origin_);
-    reader_ = OpenOver(source.get(), origin_, ZIP_RDONLY).release();
+    ArchiveHandle archive = OpenOver(source.get(), origin_, ZIP_RDONLY);
+    reader_ = archive.get();
+    // The parts nobody changes go into a new archive as they are, compressed
+    // bytes and all: one whose content does not match its checksum would
+    // pass into every sheet made from this template. So each is read
+    // through once, to the end where the checksum is compared.
+    zip_int64_t count = zip_get_num_entries(reader_, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* name = zip_get_name(reader_, static_cast<zip_uint64_t>(i), 0);
+        if (!name) throw WorkbookError(origin_, "통합 문서의 파트 이름을 읽을 수 없습니다");
+        ReadStored(static_cast<zip_uint64_t>(i), name);
+    }
+    (void)archive.release();  // reader_ owns it from here
 }
 
 ZipPackage::~ZipPackage() {
@@ -111,10 +123,15 @@ std::string ZipPackage::Read(std::string_view name) const {
         return change->second.bytes;
     }
     std::string key(name);
+    zip_int64_t index = Has(name) ? zip_name_locate(reader_, key.c_str(), 0) : -1;
+    if (index < 0) throw WorkbookError(origin_, "통합 문서에 파트 " + key + "이(가) 없습니다");
+    return ReadStored(static_cast<zip_uint64_t>(index), key);
+}
+
+std::string ZipPackage::ReadStored(zip_uint64_t index, const std::string& key) const {
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (!Has(name) || zip_stat(reader_, key.c_str(), 0, &stat) != 0 ||
-        !(stat.valid & ZIP_STAT_SIZE)) {
+    if (zip_stat_index(reader_, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
         throw WorkbookError(origin_, "통합 문서에 파트 " + key + "이(가) 없습니다");
     }
     // The size is what the archive claims: a damaged or hostile one (a file
@@ -123,15 +140,26 @@ std::string ZipPackage::Read(std::string_view name) const {
         throw WorkbookError(origin_, "파트 " + key + "이(가) 너무 큽니다 (" +
                                          std::to_string(stat.size / (1024 * 1024)) + " MB)");
     }
-    std::unique_ptr<zip_file_t, FileClose> file(zip_fopen(reader_, key.c_str(), 0));
+    std::unique_ptr<zip_file_t, FileClose> file(zip_fopen_index(reader_, index, 0));
     if (!file) throw WorkbookError(origin_, "파트 " + key + "을(를) 열 수 없습니다");
+    auto damaged = [&](const std::string& why) {
+        return WorkbookError(origin_, "파트 " + key + "이(가) 손상되었습니다: " + why);
+    };
     std::string bytes(static_cast<std::size_t>(stat.size), '\0');
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        zip_int64_t read = zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
-        if (read <= 0) throw WorkbookError(origin_, "파트 " + key + "이(가) 손상되었습니다");
+    // One read past the stated size: libzip compares the checksum only when
+    // it reaches the part's end, and a part longer than stated is damaged too.
+    char beyond = 0;
+    for (;;) {
+        bool past = done == bytes.size();
+        zip_int64_t read = past ? zip_fread(file.get(), &beyond, 1)
+                                : zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
+        if (read < 0) throw damaged(ErrorText(zip_file_get_error(file.get())));
+        if (past && read > 0) throw damaged("적힌 크기보다 깁니다");
+        if (read == 0) break;
         done += static_cast<std::size_t>(read);
     }
+    if (done != bytes.size()) throw damaged("적힌 크기보다 짧습니다");
     return bytes;
 }
 

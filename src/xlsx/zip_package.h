@@ -21,7 +21,8 @@ inline constexpr std::uint64_t kMaxPartBytes = 64ull * 1024 * 1024;
 class ZipPackage {
   public:
     // `origin` names the file in error messages. Throws WorkbookError when the
-    // bytes are not a zip archive.
+    // bytes are not a zip archive or a part is damaged (its content does not
+    // match its checksum or stated size).
     ZipPackage(std::string bytes, std::string origin);
     ~ZipPackage();
     ZipPackage(const ZipPackage&) = delete;
@@ -43,6 +44,9 @@ class ZipPackage {
     std::string Save() const;
 
   private:
+    // A part as the archive holds it, read to its end and checked.
+    std::string ReadStored(std::uint64_t index, const std::string& key) const;
+
     struct Change {
         bool removed = false;
         bool compress = true;
