@@ -40,7 +40,7 @@ using HealRule = std::function<bool(const std::string& relative)>;
 
 // Copies every file of `from` that `to_drive_path` lacks (matched without
 // regard to letter case), creating folders as needed. Each file is written
-// to a temporary file and renamed into place, so a start that is killed or
+// to a temporary file and put into place, so a start that is killed or
 // runs out of disk leaves a file whole or not at all. A file that exists is
 // kept, so the user's settings survive; only one that `heals` names and that
 // is a cut-short copy (empty, unreadable, or just the beginning of the
