@@ -17,11 +17,8 @@ std::string OutputFile(const std::string& folder, const std::string& nc_name,
 }
 
 std::string NcNameProblem(const std::string& nc_name) {
-    if (nc_name.empty()) return "NC 이름이 비어 있습니다";
-    if (nc_name == "." || nc_name == "..") return "NC 이름으로 쓸 수 없는 이름입니다";
-    if (HasForbiddenFileNameCharacter(nc_name))
-        return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
-    return "";
+    std::string problem = FileNameProblem(nc_name);
+    return problem.empty() ? "" : "NC 이름으로 쓸 수 없습니다: " + problem;
 }
 
 std::string NcExtensionProblem(const std::string& extension) {
