@@ -104,3 +104,22 @@ summary() {
     echo "hostile-run: $HOSTILE_CASES cases, $HOSTILE_FAILS failed statements"
     [ "$HOSTILE_FAILS" -eq 0 ]
 }
+
+# Added words:
+#   never_says TEXT            neither the last run's stdout nor its stderr holds TEXT
+#   project NAME...            writes $PROJECT, the bundled sample project with one more
+#                              toolpath (a copy of its first) per NAME, for --host sim:$PROJECT
+
+never_says() {
+    ! grep -qF -- "$1" "$SANDBOX/stdout" "$SANDBOX/stderr" ||
+        _fail "says \"$1\": $(grep -m1 -hF -- "$1" "$SANDBOX/stdout" "$SANDBOX/stderr")"
+}
+
+project() {
+    PROJECT=$SANDBOX/project.json
+    local names
+    names=$(jq -n '$ARGS.positional' --args "$@")
+    jq --argjson names "$names" \
+        '.toolpaths += [.toolpaths[0] as $first | $names[] | $first + {name: .}]' \
+        "$repo/sim/sample-project.json" > "$PROJECT"
+}

@@ -14,6 +14,7 @@ namespace orvalis::cli {
 int RunPost(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--post", "--prefix", "--start"},
                                {"--force"});
+    RefuseUnquotableNames(arguments);
     auto folder = arguments.Option("--folder");
     if (!folder) throw UsageError("post에는 --folder DIR이 필요합니다");
     MainWindowModel& main_window = context.LoadMainWindow();

@@ -4,6 +4,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
+#include "host/quoted_names.h"
 #include "host/send_each.h"
 #include "platform/drive_paths.h"
 #include "platform/file_names.h"
@@ -80,9 +81,14 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
     for (std::size_t n = 0; n < entries.size(); ++n) {
         const PostEntry& entry = entries[n];
         if (starting) starting(static_cast<int>(n));
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", entry.toolpath);
+            !problem.empty()) {
+            result.refused.push_back(problem);
+            continue;
+        }
         if (std::string problem = NcNameProblem(entry.nc_name); !problem.empty()) {
-            result.refused.push_back(entry.toolpath + ": " + problem + " ('" + entry.nc_name +
-                                     "')");
+            result.refused.push_back(entry.toolpath + ": " + problem + " ('" +
+                                     host::ShownText(entry.nc_name) + "')");
             continue;
         }
         std::string output = OutputFile(folder, entry.nc_name, extension);

@@ -52,8 +52,9 @@ struct PostResult {
 using PostStarting = std::function<void(int index)>;
 
 // Connects twice, then posts each entry; an extension NcExtensionProblem
-// refuses stops the run before the host is called. An entry whose NC name is refused
-// is skipped; a failing call stops the run at that toolpath. In every case the
+// refuses stops the run before the host is called. An entry whose NC name is
+// refused, or whose toolpath name cannot stand in the host's quotes, is
+// skipped; a failing call stops the run at that toolpath. In every case the
 // NC programs are deleted and the host's messages switched back on at the end.
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
                      const std::string& option_file, const std::string& folder,
