@@ -65,7 +65,8 @@ std::optional<std::string> Close(host::HostChannel& pm) {
 
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
                      const std::string& option_file, const std::string& folder,
-                     const std::string& extension, const PostStarting& starting) {
+                     const std::string& extension, const PostStarting& starting,
+                     const ClaimFile& claim) {
     PostResult result;
     if (std::string problem = NcExtensionProblem(extension); !problem.empty()) {
         result.failure = problem;
@@ -92,6 +93,11 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
             continue;
         }
         std::string output = OutputFile(folder, entry.nc_name, extension);
+        if (claim && !claim(output)) {
+            result.refused.push_back(
+                entry.toolpath + ": NC 파일이 그 사이에 생겨 바꾸지 않았습니다 (" + output + ")");
+            continue;
+        }
         try {
             for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
                 pm.RunCommand(line);
