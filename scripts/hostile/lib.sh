@@ -119,3 +119,14 @@ fresh_data() {
     FONT=$DATA/FONT
     IMAGE=$DATA/IMAGE
 }
+
+#   project NAME...            writes $PROJECT, the bundled sample project with one more
+#                              toolpath (a copy of its first) per NAME, for --host sim:$PROJECT
+project() {
+    PROJECT=$SANDBOX/project.json
+    local names
+    names=$(jq -n '$ARGS.positional' --args "$@")
+    jq --argjson names "$names" \
+        '.toolpaths += [.toolpaths[0] as $first | $names[] | $first + {name: .}]' \
+        "$repo/sim/sample-project.json" > "$PROJECT"
+}

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/quoted_names.h"
+
 namespace orvalis::cli {
 
 namespace {
@@ -79,6 +81,13 @@ std::optional<std::string> CommandArguments::Option(const std::string& name) con
 
 bool CommandArguments::Flag(const std::string& name) const {
     return Contains(flags_, name);
+}
+
+void RefuseUnquotableNames(const CommandArguments& arguments) {
+    for (const auto& name : arguments.operands()) {
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty())
+            throw UsageError(problem);
+    }
 }
 
 }  // namespace orvalis::cli

@@ -43,4 +43,9 @@ class CommandArguments {
     std::vector<std::string> operands_;
 };
 
+// The operands are toolpath NAMEs for the host: one that cannot stand in the
+// host's quotes is refused (UsageError naming it and its character) before
+// anything reaches the host.
+void RefuseUnquotableNames(const CommandArguments& arguments);
+
 }  // namespace orvalis::cli

@@ -37,6 +37,7 @@ int MaterialIndex(const CommandArguments& arguments) {
 // skipped or a failure is told on stderr and gives the exit status 1.
 int RunCollision(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--material"}, {});
+    RefuseUnquotableNames(arguments);
     int material = MaterialIndex(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     main_window.Combo4.SetListIndex(material);
@@ -53,6 +54,7 @@ int RunCollision(CommandContext& context) {
 // Ticks "과절삭" over the NAMEs (default: every toolpath); prints nothing.
 int RunGouge(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
+    RefuseUnquotableNames(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!FillSurveyList(context, main_window, arguments)) return 1;
     context.Session()->Mark("gouge");

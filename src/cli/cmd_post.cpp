@@ -14,6 +14,7 @@ namespace orvalis::cli {
 int RunPost(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--folder", "--post", "--prefix", "--start"},
                                {"--force"});
+    RefuseUnquotableNames(arguments);
     std::string folder = FolderOption(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!SurveyAsTyped(context, main_window, arguments)) return 1;

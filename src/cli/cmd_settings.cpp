@@ -5,8 +5,8 @@
 #include "forms/forms.h"
 #include "host/unreachable_backend.h"
 #include "platform/settings_files.h"
+#include "platform/tool_assembly_file.h"
 #include "sheet/settings_window_model.h"
-#include "tools/tool_assembly_window_model.h"
 
 namespace orvalis::cli {
 
@@ -66,10 +66,16 @@ int RunSettings(CommandContext& context) {
     // The eight size boxes as the settings window holds them after its load,
     // the way the workbook writer takes them.
     PrintRow(out, "picture-sizes", windows.forms.settings_window().PictureSizes());
-    // The table as the tool settings window lists it, the way the collision
-    // check takes it.
-    for (const auto& record : windows.forms.tool_assembly_window().AssemblyRows()) {
-        PrintRow(out, "tool-assembly", record);
+    // The table as the tool settings window loads it, the way the collision
+    // check takes it. Read from its file: the window would open the main
+    // window, whose load tries the host the settings never use.
+    settings::ToolAssemblyRead table = settings::ReadToolAssemblies();
+    for (const auto& record : table.records) PrintRow(out, "tool-assembly", record);
+    if (!table.found || table.incomplete) {
+        context.err() << "orvalis-cli: 공구 설정 파일을 "
+                      << (table.found ? "끝까지 읽지 못했습니다 (마지막 레코드가 16개 값이 아님)"
+                                      : "읽지 못했습니다")
+                      << ": " << settings::ToolAssemblyFilePath() << '\n';
     }
     return status;
 }

@@ -58,6 +58,7 @@ int Print(CommandContext& context, const std::optional<std::string>& saved) {
 // folder, and presses "시트 만들기".
 int RunSheet(CommandContext& context) {
     CommandArguments arguments(context.arguments(), kSheetOptions, kSheetFlags);
+    RefuseUnquotableNames(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     if (arguments.Flag("--no-marks")) main_window.mark_changes_check.Value = 0;
     OpenFolder(main_window, FolderOption(arguments));

@@ -9,6 +9,7 @@ namespace orvalis::cli {
 // and says on stderr where it stopped.
 int RunSurvey(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {"--prefix", "--start"}, {});
+    RefuseUnquotableNames(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     bool surveyed = SurveyAsTyped(context, main_window, arguments);
     PrintGridRows(context.out(), main_window.MSFlexGrid1,

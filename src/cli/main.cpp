@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     orvalis::UseUtf8Output();
     orvalis::CatchInterrupt();
+    orvalis::IgnoreClosedPipes();
     orvalis::sim::RegisterSimBackend();
     orvalis::host::RegisterSystemBackends();
     std::vector<std::string> words = orvalis::CommandLineWords(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "host/host_error.h"
 #include "host/number_text.h"
+#include "host/quoted_names.h"
 #include "platform/text_encoding.h"
 
 namespace orvalis::host {
@@ -41,12 +42,24 @@ void HostChannel::Begin(const std::string& call) {
     if (!connected_) throw HostError(call, "연결되기 전의 호출입니다");
 }
 
+// A line break would end the command early and run the rest as a command of
+// its own (and break the transcript's one line per call); no command the
+// program builds holds a control character, so one that does is refused
+// before it is recorded or sent.
+void HostChannel::RefuseControlCharacters(const std::string& call) {
+    if (ControlCharacter(call)) {
+        throw HostError(ShownText(call), "줄바꿈이나 제어 문자가 든 명령이라 보내지 않았습니다");
+    }
+}
+
 void HostChannel::RunCommand(const std::string& line) {
+    RefuseControlCharacters("RunCommand " + line);
     Begin("RunCommand " + line);
     Timed([&] { session_->backend().RunCommand(line); });
 }
 
 std::string HostChannel::RunCommandOutput(const std::string& line) {
+    RefuseControlCharacters("RunCommandOutput " + line);
     Begin("RunCommandOutput " + line);
     return DecodeIncomingText(Timed([&] { return session_->backend().RunCommandOutput(line); }));
 }

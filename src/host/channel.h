@@ -38,6 +38,8 @@ class HostChannel {
 
   private:
     void ConnectWith(std::optional<int> argument, const std::string& call);
+    // Throws HostError, recording nothing, when `call` holds a control character.
+    static void RefuseControlCharacters(const std::string& call);
     // Gives the front end its turn, records the call and throws HostError
     // when the channel is not connected (Cancelled after a cancel).
     void Begin(const std::string& call);

@@ -10,7 +10,8 @@ namespace orvalis::host {
 // once: a transcript of a run that crashed still holds every call made.
 class Transcript {
   public:
-    // Throws FileError when the file cannot be opened for appending.
+    // Throws FileError when the file cannot be opened for appending, or when
+    // something other than a file (a FIFO, a device, a folder) has its name.
     explicit Transcript(const std::string& path);
 
     void Write(const std::string& line);

@@ -10,6 +10,7 @@
 #include "forms/joined.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/quoted_names.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "platform/settings_files.h"
@@ -72,7 +73,15 @@ void MainWindowModel::ListPostProcessors(std::vector<std::string>& problems) {
 void MainWindowModel::ListToolpaths(std::vector<std::string>& problems) {
     try {
         List1.Clear();
-        for (auto& name : PM.ToolpathNames()) List1.AddItem(std::move(name));
+        // A toolpath whose name cannot be sent cannot be surveyed, checked or
+        // posted: it is not offered, and the user is told which it is.
+        for (auto& name : PM.ToolpathNames()) {
+            if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
+                problems.push_back("ORVALIS가 다룰 수 없는 툴패스를 목록에서 뺐습니다: " + problem);
+            } else {
+                List1.AddItem(std::move(name));
+            }
+        }
         toolpaths_listed_ = true;
     } catch (const host::HostError& error) {
         toolpaths_listed_ = false;  // no list to hold the survey list against

@@ -192,8 +192,9 @@ class MainWindowModel : public forms::Window {
     void ReportPost(int not_posted);
     // Says what changed since the replaced sheet, or why that is not marked.
     void ReportSheetChanges(const sheet::SetupSheetResult& written);
-    // Asks before NC files that exist are replaced; false when the user says no.
-    bool AgreeToReplaceNcFiles(const std::vector<std::string>& planned);
+    // Asks before NC files that exist are replaced.
+    enum class NcReplace { kNoneThere, kAgreed, kRefused };
+    NcReplace AgreeToReplaceNcFiles(const std::vector<std::string>& planned);
     // Runs a workbook writer, asking before it replaces a file; `write` takes
     // whether replacing is allowed.
     void SaveWorkbook(const std::string& title,

@@ -11,7 +11,9 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
+#include "platform/atomic_file.h"
 #include "platform/drive_paths.h"
+#include "platform/file_error.h"
 #include "platform/file_stamps.h"
 #include "platform/native_path.h"
 #include "platform/settings_files.h"
@@ -26,6 +28,40 @@
 namespace orvalis {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Takes the NC file for this run before the host writes it: created empty
+// where no file is, in one step, so a second run posting into the folder at
+// the same time finds it taken. The same NC name twice is one file.
+bool ClaimNcFile(const std::string& file, std::vector<std::string>& claimed) {
+    if (std::find(claimed.begin(), claimed.end(), file) != claimed.end()) return true;
+    try {
+        CreateFileAtomically(ResolvePath(file), "");
+    } catch (const FileExistsError&) {
+        return false;
+    } catch (const FileError&) {
+        return true;  // a folder that cannot be written: the host meets it and it is told
+    }
+    claimed.push_back(file);
+    return true;
+}
+
+// A claimed file the host left empty was not written (a failure, a cancel):
+// it is removed, so no empty NC file passes for one.
+std::vector<std::string> DropEmptyClaims(const std::vector<std::string>& claimed) {
+    std::vector<std::string> dropped;
+    for (const auto& file : claimed) {
+        std::error_code error;
+        fs::path path = ResolvePath(file);
+        if (fs::file_size(path, error) == 0 && !error && fs::remove(path, error)) {
+            dropped.push_back(file);
+        }
+    }
+    return dropped;
+}
+
+}  // namespace
 
 void MainWindowModel::ClickPostNc() {
     host::LongWork work(PM);
@@ -53,16 +89,25 @@ void MainWindowModel::ClickPostNc() {
     for (const auto& entry : entries) {
         planned.push_back(ncout::OutputFile(Dir1.Path, entry.nc_name, Text3.Text()));
     }
-    if (!AgreeToReplaceNcFiles(planned)) return;
+    NcReplace replace = AgreeToReplaceNcFiles(planned);
+    if (replace == NcReplace::kRefused) return;
     List2.SetListIndex(0);
     SetWindowState(kMinimized);
     FileStamps before = StampFiles(planned);
-    last_post_ =
-        ncout::RunNcPost(PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
-                         [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); });
+    // Without the user's consent to replace, a file another run made since
+    // the question is left to it.
+    std::vector<std::string> claimed;
+    ncout::ClaimFile claim;
+    if (replace == NcReplace::kNoneThere) {
+        claim = [&claimed](const std::string& file) { return ClaimNcFile(file, claimed); };
+    }
+    last_post_ = ncout::RunNcPost(
+        PM, entries, ncout::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
+        [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); }, claim);
     // The host writes the files on its own; one it was told to write and did
     // not must not pass for written.
     std::vector<std::string> unwritten = UnwrittenFiles(planned, before);
+    for (auto& file : DropEmptyClaims(claimed)) unwritten.push_back(std::move(file));
     auto missing = [&unwritten](const std::string& file) {
         return std::find(unwritten.begin(), unwritten.end(), file) != unwritten.end();
     };
@@ -97,13 +142,14 @@ std::string WrittenFilesText(const std::vector<std::string>& written) {
 
 // NC files of an earlier run may already be on the machine's card: they are
 // replaced only when the user agrees, as workbooks are.
-bool MainWindowModel::AgreeToReplaceNcFiles(const std::vector<std::string>& planned) {
+MainWindowModel::NcReplace MainWindowModel::AgreeToReplaceNcFiles(
+    const std::vector<std::string>& planned) {
     std::vector<std::string> existing;
     for (const auto& file : planned) {
         std::error_code error;
         if (fs::exists(ResolvePath(file), error)) existing.push_back(FileNameOf(file));
     }
-    if (existing.empty()) return true;
+    if (existing.empty()) return NcReplace::kNoneThere;
     constexpr std::size_t kNamed = 5;
     std::vector<std::string> named(existing.begin(),
                                    existing.begin() + std::min(existing.size(), kNamed));
@@ -113,10 +159,10 @@ bool MainWindowModel::AgreeToReplaceNcFiles(const std::vector<std::string>& plan
                                            "개가 이미 있습니다: " + names + "\n바꾸시겠습니까?",
                                        "NC POST", forms::MessageIcon::kQuestion,
                                        /*default_no=*/true})) {
-        return true;
+        return NcReplace::kAgreed;
     }
     Status("NC 파일을 쓰지 않았습니다: 이미 있는 파일 " + std::to_string(existing.size()) + "개");
-    return false;
+    return NcReplace::kRefused;
 }
 
 void MainWindowModel::ReportPost(int not_posted) {

@@ -4,6 +4,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
+#include "host/quoted_names.h"
 #include "host/send_each.h"
 #include "platform/drive_paths.h"
 #include "platform/file_names.h"
@@ -17,11 +18,8 @@ std::string OutputFile(const std::string& folder, const std::string& nc_name,
 }
 
 std::string NcNameProblem(const std::string& nc_name) {
-    if (nc_name.empty()) return "NC 이름이 비어 있습니다";
-    if (nc_name == "." || nc_name == "..") return "NC 이름으로 쓸 수 없는 이름입니다";
-    if (HasForbiddenFileNameCharacter(nc_name))
-        return "NC 이름에 \\ / : * ? \" < > | 는 쓸 수 없습니다";
-    return "";
+    std::string problem = FileNameProblem(nc_name);
+    return problem.empty() ? "" : "NC 이름으로 쓸 수 없습니다: " + problem;
 }
 
 std::string NcExtensionProblem(const std::string& extension) {
@@ -67,7 +65,8 @@ std::optional<std::string> Close(host::HostChannel& pm) {
 
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
                      const std::string& option_file, const std::string& folder,
-                     const std::string& extension, const PostStarting& starting) {
+                     const std::string& extension, const PostStarting& starting,
+                     const ClaimFile& claim) {
     PostResult result;
     if (std::string problem = NcExtensionProblem(extension); !problem.empty()) {
         result.failure = problem;
@@ -83,12 +82,22 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
     for (std::size_t n = 0; n < entries.size(); ++n) {
         const PostEntry& entry = entries[n];
         if (starting) starting(static_cast<int>(n));
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", entry.toolpath);
+            !problem.empty()) {
+            result.refused.push_back(problem);
+            continue;
+        }
         if (std::string problem = NcNameProblem(entry.nc_name); !problem.empty()) {
-            result.refused.push_back(entry.toolpath + ": " + problem + " ('" + entry.nc_name +
-                                     "')");
+            result.refused.push_back(entry.toolpath + ": " + problem + " ('" +
+                                     host::ShownText(entry.nc_name) + "')");
             continue;
         }
         std::string output = OutputFile(folder, entry.nc_name, extension);
+        if (claim && !claim(output)) {
+            result.refused.push_back(
+                entry.toolpath + ": NC 파일이 그 사이에 생겨 바꾸지 않았습니다 (" + output + ")");
+            continue;
+        }
         try {
             for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
                 pm.RunCommand(line);

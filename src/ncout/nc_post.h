@@ -51,12 +51,20 @@ struct PostResult {
 // Told before each toolpath with its index, so the window can select it.
 using PostStarting = std::function<void(int index)>;
 
+// Takes the output file for this run before the host is told to write it;
+// false when another run or program made it first, which is then left as it
+// is. Empty: every file may be written (the user agreed to replace them).
+using ClaimFile = std::function<bool(const std::string& output_file)>;
+
 // Connects twice, then posts each entry; an extension NcExtensionProblem
-// refuses stops the run before the host is called. An entry whose NC name is refused
-// is skipped; a failing call stops the run at that toolpath. In every case the
-// NC programs are deleted and the host's messages switched back on at the end.
+// refuses stops the run before the host is called. An entry whose NC name is
+// refused, whose toolpath name cannot stand in the host's quotes, or whose
+// file `claim` refuses is skipped; a failing call stops the run at that
+// toolpath. In every case the NC programs are deleted and the host's
+// messages switched back on at the end.
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
                      const std::string& option_file, const std::string& folder,
-                     const std::string& extension, const PostStarting& starting);
+                     const std::string& extension, const PostStarting& starting,
+                     const ClaimFile& claim = {});
 
 }  // namespace orvalis::ncout

@@ -4,6 +4,7 @@
 #include "forms/window_slot.h"
 #include "host/host_error.h"
 #include "host/host_work.h"
+#include "host/quoted_names.h"
 
 namespace orvalis {
 
@@ -39,11 +40,9 @@ void RenameWindowModel::ClickRename() {
              "이름바꾸기", forms::MessageIcon::kExclamation});
         return;
     }
-    // A quote would end the quoted name early and break the command line.
-    if (prefix.find('\'') != std::string::npos) {
-        forms().interaction().Message(
-            {"이름에 작은따옴표(')는 쓸 수 없습니다. 아무것도 바꾸지 않았습니다.", "이름바꾸기",
-             forms::MessageIcon::kExclamation});
+    if (auto problem = host::UnquotableNameProblem("이름(접두어)", prefix); !problem.empty()) {
+        forms().interaction().Message({problem + ". 아무것도 바꾸지 않았습니다.", "이름바꾸기",
+                                       forms::MessageIcon::kExclamation});
         return;
     }
     // "Not connected" only when the host could not be reached; a host that
@@ -53,9 +52,17 @@ void RenameWindowModel::ClickRename() {
         pm.Connect();
         pm.Connect(0);
         failed = "툴패스 목록을 읽지 못했습니다. 아무것도 바꾸지 않았습니다.";
-        for (auto& name : pm.ToolpathNames()) List1.AddItem(std::move(name));
+        for (auto& name : pm.ToolpathNames()) {
+            // A name that cannot be sent cannot be renamed either: it keeps its name.
+            if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
+                refused_.push_back(problem);
+            } else {
+                List1.AddItem(std::move(name));
+            }
+        }
     } catch (const host::HostError& error) {
         List1.Clear();
+        refused_.clear();
         forms().interaction().Message({std::string(failed) + "\n(" + error.what() + ")",
                                        "이름바꾸기", forms::MessageIcon::kCritical});
         return;
@@ -114,8 +121,13 @@ void RenameWindowModel::ClickRename() {
 bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
     int count = List1.ListCount();
     if (count == 0) {
-        forms().interaction().Message(
-            {"프로젝트에 툴패스가 없습니다.", "이름바꾸기", forms::MessageIcon::kInformation});
+        if (refused_.empty()) {
+            forms().interaction().Message(
+                {"프로젝트에 툴패스가 없습니다.", "이름바꾸기", forms::MessageIcon::kInformation});
+        } else {
+            forms().interaction().Message(
+                {RenameReport(refused_, 0), "이름바꾸기", forms::MessageIcon::kExclamation});
+        }
         return false;
     }
     constexpr int kShown = 3;
@@ -124,6 +136,10 @@ bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
         text += "\n" + List1.List(n) + " → " + prefix + std::to_string(n + 1);
     }
     if (count > kShown) text += "\n…";
+    if (!refused_.empty()) {
+        text += "\n이름을 다룰 수 없는 툴패스 " + std::to_string(refused_.size()) +
+                "개는 그대로 둡니다.";
+    }
     text += "\n바꾸시겠습니까?";
     return forms().interaction().Confirm(
         {text, "이름바꾸기", forms::MessageIcon::kQuestion, /*default_no=*/true});

@@ -28,13 +28,14 @@ class RenameWindowModel : public forms::Window {
     // and the main window, which would otherwise cover it. The others stay
     // in their place, so the main window does not hide the host itself.
     void Load() { MakeTopmost(); }
-    // Command5 "TOOLPATH 이름 바꾸기": refuses a prefix of blanks, shows the
-    // first old → new names and asks, renames, and has the main window list
-    // the project's toolpaths again.
+    // Command5 "TOOLPATH 이름 바꾸기": refuses a prefix of blanks or one that
+    // cannot stand in the host's quotes, leaves out the toolpaths whose names
+    // cannot, shows the first old → new names and asks, renames, and has the
+    // main window list the project's toolpaths again.
     void ClickRename();
 
     // How many toolpaths the last click renamed, and the lines about those
-    // the host refused.
+    // the host refused or whose names cannot be sent to it.
     int renamed() const { return renamed_; }
     const std::vector<std::string>& refused() const { return refused_; }
 

@@ -40,6 +40,12 @@ void CatchInterrupt() {
 #endif
 }
 
+void IgnoreClosedPipes() {
+#ifndef _WIN32
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
+
 bool Interrupted() {
     return g_interrupted.load();
 }

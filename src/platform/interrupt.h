@@ -9,6 +9,12 @@ namespace orvalis {
 // the program as usual.
 void CatchInterrupt();
 
+// A reader that went away (`orvalis-cli toolpaths | head -1`) makes the next
+// write fail instead of ending the program with SIGPIPE, so the command can
+// say so and exit 1, and the host still gets its closing commands. Nothing
+// to do on Windows, which has no such signal.
+void IgnoreClosedPipes();
+
 // Whether Ctrl-C was pressed since CatchInterrupt.
 bool Interrupted();
 

@@ -20,8 +20,8 @@ std::string SheetErrorMessage(const SheetError& error) {
             return std::string("그림 크기 ") + BoxName(error.box()) + " 칸의 값 '" + subject +
                    "'은(는) 1에서 32767 사이의 숫자가 아닙니다. 설정 창(등록)에서 고쳐 주세요.";
         case SheetError::Kind::kWorkbookName:
-            return "파일 이름으로 쓸 수 없는 이름입니다: '" + subject +
-                   "'. 이름 칸이나 첫 행의 NC 이름을 고쳐 주세요.";
+            return "파일 이름으로 쓸 수 없는 이름입니다: '" + subject + "' (" + error.what() +
+                   "). 이름 칸이나 첫 행의 NC 이름을 고쳐 주세요.";
         case SheetError::Kind::kWorkbookExists:
             return "같은 이름의 파일이 이미 있어 저장하지 않았습니다: " + subject;
         case SheetError::Kind::kTemplate:

@@ -6,6 +6,7 @@
 #include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
+#include "platform/file_names.h"
 #include "platform/native_path.h"
 #include "sheet/picture_size.h"
 #include "xlsx/bmp_image.h"
@@ -22,16 +23,6 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
     auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i < end.size(); ++i) {
         if (lower(text[text.size() - end.size() + i]) != lower(end[i])) return false;
-    }
-    return true;
-}
-
-// Characters no file name may hold, here or where the workbook is opened.
-bool CanBeFileName(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    for (char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20) return false;
-        if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) return false;
     }
     return true;
 }
@@ -54,10 +45,10 @@ std::string ExtensionOf(std::string_view file_name) {
 
 fs::path WorkbookTarget(const std::string& folder, const std::string& name,
                         std::string_view extension) {
-    if (!CanBeFileName(name)) {
-        throw SheetError(SheetError::Kind::kWorkbookName, name,
-                         name.empty() ? "파일 이름이 비어 있습니다"
-                                      : "\"" + name + "\"은(는) 파일 이름으로 쓸 수 없습니다");
+    // The workbook goes to the shop's Windows machines: a name Windows cannot
+    // keep is refused here too.
+    if (std::string problem = FileNameProblem(name); !problem.empty()) {
+        throw SheetError(SheetError::Kind::kWorkbookName, name, problem);
     }
     std::string file = name;
     if (!EndsWithIgnoringCase(file, extension)) file += extension;

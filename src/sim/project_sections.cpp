@@ -38,13 +38,18 @@ Limits ReadLimits(const Field& field) {
 }
 
 std::string ReadEntityName(const Field& field) {
-    std::string name = field.Text();
-    if (name.empty()) field.Fail("a name must not be empty");
+    std::string name = ReadListedName(field);
     for (unsigned char c : name) {
         if (c == '\'')
             field.Fail("a name must not hold a single quote: the host quotes names in them");
         if (c < 0x20 || c == 0x7F) field.Fail("a name must not hold control characters");
     }
+    return name;
+}
+
+std::string ReadListedName(const Field& field) {
+    std::string name = field.Text();
+    if (name.empty()) field.Fail("a name must not be empty");
     return name;
 }
 
@@ -168,7 +173,7 @@ Toolpath ReadToolpath(const Field& field) {
                         "radial_thickness", "axial_thickness", "lowest_z", "machining_time",
                         "points"});
     Toolpath toolpath;
-    toolpath.name = ReadEntityName(field.Member("name"));
+    toolpath.name = ReadListedName(field.Member("name"));
     toolpath.tool = ReadEntityName(field.Member("tool"));
     toolpath.strategy = ReadStrategy(field.Member("strategy"));
     toolpath.stepover = ReadOptionalStep(field.OptionalMember("stepover"));

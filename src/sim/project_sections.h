@@ -18,6 +18,10 @@ Polyline ReadPolyline(const Field& field);  // at least two points
 Limits ReadLimits(const Field& field);      // [xmin, xmax, ymin, ymax, zmin, zmax]
 // A name the host's commands can quote: not empty, no single quote, no control character.
 std::string ReadEntityName(const Field& field);
+// A toolpath's name, which only has to be listed: not empty. A real project
+// may hold a name with a quote or a line break (made by a macro or taken
+// over from another system), and ORVALIS must cope with the host listing it.
+std::string ReadListedName(const Field& field);
 
 Tool ReadTool(const Field& field);
 Toolpath ReadToolpath(const Field& field);

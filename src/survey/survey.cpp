@@ -5,6 +5,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
+#include "host/quoted_names.h"
 #include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_error.h"
@@ -51,6 +52,8 @@ void EstimateAndMeasure(host::HostChannel& pm, SurveyValues& values) {
 // Tool, allowance, steps and strategy, from the parameter reports.
 void ReadReports(host::HostChannel& pm, SurveyValues& values) {
     values.tool_name = FirstLineOf(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"));
+    if (auto problem = host::UnquotableNameProblem("공구 이름", values.tool_name); !problem.empty())
+        throw ReportError(problem);
     ReadToolReport(pm.RunCommandOutput("print entity parameters  tool '" + values.tool_name + "'"),
                    values);
     ReadToolpathReport(
@@ -112,6 +115,12 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
     result.not_surveyed = static_cast<int>(toolpaths.size()) - count;
     for (int i = 0; i < count; ++i) {
         const std::string& name = toolpaths[static_cast<std::size_t>(i)];
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
+            result.rows.emplace_back();
+            result.problems.push_back(std::to_string(i + 1) +
+                                      "번째 툴패스는 불러오지 않았습니다: " + problem);
+            continue;
+        }
         if (in_project && !in_project(name)) {
             result.rows.emplace_back();
             result.problems.push_back("'" + name + "' 툴패스(" + std::to_string(i + 1) +

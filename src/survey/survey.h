@@ -43,8 +43,9 @@ struct SurveyResult {
 // print its tool's and its own parameters, and makes its row. The first
 // failing toolpath ends the survey; the rows before it are kept. The host's
 // dialogs and toolpath drawing are switched back on at the end in every case
-// once connected. An entry that `in_project` does not hold is left out with an
-// empty row and a problem naming it; the survey goes on after it.
+// once connected. An entry that `in_project` does not hold, or whose name
+// cannot stand in the host's quotes (host::UnquotableCharacter), is left out
+// with an empty row and a problem naming it; the survey goes on after it.
 SurveyResult RunSurvey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
                        const AssemblyValues& assembly, const ToolpathStarting& starting,
                        const InProject& in_project = {});

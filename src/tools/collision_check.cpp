@@ -6,6 +6,7 @@
 #include "host/host_error.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
+#include "host/quoted_names.h"
 #include "host/send_each.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
@@ -44,9 +45,17 @@ void Quiet(host::HostChannel& pm) {
 const AssemblyRecord* LookUp(host::HostChannel& pm, const std::vector<AssemblyRecord>& table,
                              Turn& turn) {
     ToolpathCheck& check = turn.check;
+    if (host::UnquotableCharacter(check.toolpath)) {
+        check.outcome = CheckOutcome::kUnquotable;
+        return nullptr;
+    }
     pm.RunCommand("DIALOGS MESSAGE OFF");
     pm.RunCommand("ACTIVATE Toolpath '" + check.toolpath + "'");
     check.tool = survey::FirstLineOf(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"));
+    if (host::UnquotableCharacter(check.tool)) {
+        check.outcome = CheckOutcome::kUnquotable;
+        return nullptr;
+    }
     auto diameter =
         DiameterFrom(pm.RunCommandOutput("print entity parameters  tool '" + check.tool + "'"));
     if (!diameter) {
@@ -78,6 +87,13 @@ void Rebuild(host::HostChannel& pm, const AssemblyRecord& row, Turn& turn) {
         turn.clone_made = false;
         throw CloneNotMade("공구 '" + turn.check.tool + "'의 복제 공구가 만들어지지 않았습니다");
     }
+    // A clone the host named so that it cannot be addressed is neither edited
+    // nor deleted: the user is told it may be left in the project.
+    if (auto problem = host::UnquotableNameProblem("복제 공구 이름", turn.clone);
+        !problem.empty()) {
+        turn.clone.clear();
+        throw CloneNotMade(problem);
+    }
     Quiet(pm);
     RunAll(pm, ToolEditCommands(turn.clone, row));
     Quiet(pm);
@@ -91,8 +107,13 @@ void Rebuild(host::HostChannel& pm, const AssemblyRecord& row, Turn& turn) {
 }
 
 std::string SkipProblem(const ToolpathCheck& check) {
+    // A toolpath name that cannot be sent cannot be shown between quotes either.
+    std::string name_problem = host::UnquotableNameProblem("툴패스 이름", check.toolpath);
+    if (!name_problem.empty()) return "툴패스를 건너뛰었습니다: " + name_problem;
     std::string text = "'" + check.toolpath + "' 툴패스를 건너뛰었습니다: ";
     switch (check.outcome) {
+        case CheckOutcome::kUnquotable:
+            return text + host::UnquotableNameProblem("공구 이름", check.tool);
         case CheckOutcome::kNoDiameter:
             return text + "공구 '" + check.tool + "'의 지름을 읽지 못했습니다";
         case CheckOutcome::kNoTableRow:

@@ -17,6 +17,7 @@ enum class CheckOutcome {
     kNoDiameter,   // its tool report printed no diameter: skipped
     kNoTableRow,   // no table row has its diameter: skipped
     kUnsafeValue,  // its row holds a value that would break the command line: skipped
+    kUnquotable,   // its name or its tool's cannot stand in the host's quotes: skipped
     kFailed,       // a host call failed on it: the pass ended there
 };
 
@@ -44,8 +45,9 @@ struct CollisionResult {
 // The holder collision check of each toolpath in list order: its tool is
 // cloned, the clone rebuilt as the table row of the tool's diameter, the
 // host's collision check run with the row's clearances and the tool
-// adjusted, and the clone deleted. A toolpath without a diameter or a row is
-// skipped and the pass goes on; a failing host call ends the pass after
+// adjusted, and the clone deleted. A toolpath without a diameter or a row,
+// or whose name or tool name cannot stand in the host's quotes, is skipped
+// and the pass goes on; a failing host call ends the pass after
 // deleting that toolpath's clone. Whatever happened, the host's dialogs are
 // switched back on at the end.
 CollisionResult RunCollisionCheck(host::HostChannel& pm, const std::vector<std::string>& toolpaths,

@@ -2,6 +2,7 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
+#include "host/quoted_names.h"
 #include "tools/check_commands.h"
 #include "tools/collision_check.h"
 
@@ -13,6 +14,12 @@ GougeResult RunGougeDisplay(host::HostChannel& pm, const std::vector<std::string
     for (std::size_t n = 0; n < toolpaths.size(); ++n) {
         int index = static_cast<int>(n);
         if (starting) starting(index);
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", toolpaths[n]);
+            !problem.empty()) {
+            result.problems.push_back(std::to_string(index + 1) +
+                                      "번째 툴패스는 과절삭 표시를 건너뛰었습니다: " + problem);
+            continue;
+        }
         try {
             pm.RunCommand("DIALOGS MESSAGE OFF");
             pm.RunCommand("ACTIVATE Toolpath '" + toolpaths[n] + "'");

@@ -16,7 +16,8 @@ struct GougeResult {
 };
 
 // Draws and applies the host's collision display for each toolpath in list
-// order, without editing any tool. A failing host call ends the run there;
+// order, without editing any tool. A toolpath whose name cannot stand in the
+// host's quotes is skipped; a failing host call ends the run there;
 // the host's dialogs are switched back on at the end in every case.
 GougeResult RunGougeDisplay(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
                             const survey::ToolpathStarting& starting);
