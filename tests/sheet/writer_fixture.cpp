@@ -75,6 +75,33 @@ std::vector<SavedWorkbook::Picture> SavedWorkbook::Pictures() const {
     return pictures;
 }
 
+namespace {
+
+pugi::xml_node Nth(pugi::xml_node parent, const char* name, std::size_t index) {
+    pugi::xml_node node = parent.child(name);
+    while (node && index-- > 0) node = node.next_sibling(name);
+    return node;
+}
+
+}  // namespace
+
+std::string SavedWorkbook::BorderSides(int sheet, const std::string& cell) const {
+    auto xml = Xml("xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
+    pugi::xml_node found = xml->document_element().find_node([&](pugi::xml_node node) {
+        return std::string_view(node.name()) == "c" && node.attribute("r").value() == cell;
+    });
+    auto styles = Xml("xl/styles.xml");
+    pugi::xml_node format =
+        Nth(styles->document_element().child("cellXfs"), "xf", found.attribute("s").as_uint(0));
+    pugi::xml_node border = Nth(styles->document_element().child("borders"), "border",
+                                format.attribute("borderId").as_uint(0));
+    std::string sides;
+    for (const char* side : {"left", "right", "top", "bottom"}) {
+        if (*border.child(side).attribute("style").value()) sides += side[0];
+    }
+    return sides;
+}
+
 int SavedWorkbook::ActiveTab() const {
     return Xml("xl/workbook.xml")
         ->document_element()

@@ -60,6 +60,9 @@ class SavedWorkbook {
     };
     // The pictures of the first sheet's drawing, in order.
     std::vector<Picture> Pictures() const;
+    // The sides of the cell's border that are drawn, of "lrtb" (left,
+    // right, top, bottom).
+    std::string BorderSides(int sheet, const std::string& cell) const;
     // The active tab and the first sheet's active cell.
     int ActiveTab() const;
     std::string ActiveCell(int sheet) const;
