@@ -46,15 +46,15 @@ const std::string kBefore = Row("1-ROUGH", "T1", "Ø10F", "00:10:00") +
                             Row("2-WALL", "T2", "Ø8F", "00:05:00") +
                             Row("3-FLOOR", "T3", "Ø12F", "00:07:30");
 // 2-WALL gets another tool, 3-FLOOR goes, 4-PENCIL comes; the NC names are
-// numbered again, which alone is no change.
+// numbered again, so T3 is now 2-WALL.
 const std::string kAfter = Row("1-ROUGH", "T1", "Ø10F", "00:10:00") +
                            Row("4-PENCIL", "T2", "Ø4B", "00:03:00") +
                            Row("2-WALL", "T3", "Ø6F", "00:05:00");
 const std::string kChanges =
-    "변경: 1 toolpaths, 1 new, 1 removed\n"
-    "바뀜 2-WALL (T3): 공구 Ø8F → Ø6F\n"
+    "변경: 바뀜 1개, 새 툴패스 1개, 삭제 1개\n"
+    "바뀜 2-WALL (T3): NC 이름 T2 → T3, 공구 Ø8F → Ø6F\n"
     "새 툴패스 4-PENCIL (T2)\n"
-    "삭제 3-FLOOR (T3)\n";
+    "삭제 3-FLOOR (이전 T3)\n";
 
 TEST(CliSheetChanges, AReplacingSheetAndCompareSayTheSameChanges) {
     SheetRun run;
@@ -72,7 +72,7 @@ TEST(CliSheetChanges, AReplacingSheetAndCompareSayTheSameChanges) {
     EXPECT_EQ(compared.out, kChanges);
 
     CliRun same = run.cli.Run({"compare", run.sheet.string(), run.sheet.string()});
-    EXPECT_EQ(same.out, "변경: 0 toolpaths, 0 new, 0 removed\n");
+    EXPECT_EQ(same.out, "변경: 바뀜 0개, 새 툴패스 0개, 삭제 0개\n");
 }
 
 TEST(CliSheetChanges, NoMarksAndOldFilesThatCannotBeComparedPrintNoChanges) {
