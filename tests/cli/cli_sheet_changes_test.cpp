@@ -90,19 +90,32 @@ TEST(CliSheetChanges, NoMarksAndOldFilesThatCannotBeComparedPrintNoChanges) {
     EXPECT_TRUE(testing::IsSoundWorkbookFile(run.sheet));
 }
 
-TEST(CliSheetChanges, CompareRefusesWhatItCannotRead) {
+// Whichever side is at fault is the one named; two files that are no setup
+// sheets are no comparison either.
+TEST(CliSheetChanges, CompareRefusesWhatItCannotReadNamingIt) {
     SheetRun run;
     ASSERT_EQ(run.Sheet(kBefore).status, 0);
+    ASSERT_EQ(run.cli.Run({"pictures", "--folder", run.out.string()}).status, 0);
+    fs::path pictures = run.out / "IMAGE.xlsx";
     fs::path text = run.cli.folder.path() / "notes.xlsx";
     std::ofstream(text) << "not a workbook";
     fs::path missing = run.cli.folder.path() / "missing.xlsx";
 
-    for (const fs::path& other : {text, missing}) {
-        CliRun refused = run.cli.Run({"compare", other.string(), run.sheet.string()});
-        EXPECT_EQ(refused.status, 1) << other;
-        EXPECT_EQ(refused.out, "");
-        EXPECT_NE(refused.err.find(other.string()), std::string::npos) << refused.err;
+    for (const fs::path& other : {text, missing, pictures}) {
+        for (bool other_first : {true, false}) {
+            SCOPED_TRACE(other.string() + (other_first ? " first" : " second"));
+            CliRun refused = run.cli.Run({"compare", (other_first ? other : run.sheet).string(),
+                                          (other_first ? run.sheet : other).string()});
+            EXPECT_EQ(refused.status, 1);
+            EXPECT_EQ(refused.out, "");
+            EXPECT_NE(refused.err.find(other.string()), std::string::npos) << refused.err;
+            EXPECT_EQ(refused.err.find(run.sheet.string()), std::string::npos) << refused.err;
+        }
     }
+    CliRun both = run.cli.Run({"compare", pictures.string(), pictures.string()});
+    EXPECT_EQ(both.status, 1);
+    EXPECT_EQ(both.err, "orvalis-cli: 비교할 수 없습니다: " + pictures.string() +
+                            ": 작업 지시서가 아닙니다 (계속 쪽이 없는 1장짜리 통합 문서)\n");
     EXPECT_EQ(run.cli.Run({"compare", run.sheet.string()}).status, 2);
 }
 
