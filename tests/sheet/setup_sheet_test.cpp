@@ -110,11 +110,10 @@ TEST(SetupSheet, TheFileLocationStandsBesideItsCaption) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
         if (c.caption_cell) {
-            fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
-            xlsx::Workbook edited = xlsx::Workbook::Open(template_file);
-            edited.Sheet(2).SetText("A47", "");
-            if (*c.caption_cell) edited.Sheet(2).SetText(c.caption_cell, "파일 위치");
-            edited.SaveAs(template_file);
+            fixture.EditTemplate([&](xlsx::Workbook& book) {
+                book.Sheet(2).SetText("A47", "");
+                if (*c.caption_cell) book.Sheet(2).SetText(c.caption_cell, "파일 위치");
+            });
         }
         testing::SavedWorkbook book(WriteSetupSheet(fixture.Input(20)).file);
         for (const char* cell : {"D47", "C41"}) {

@@ -627,10 +627,8 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
         if (c.cell) {
-            fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
-            xlsx::Workbook edited = xlsx::Workbook::Open(template_file);
-            edited.Sheet(1).SetText(c.cell, c.text);
-            edited.SaveAs(template_file);
+            fixture.EditTemplate(
+                [&](xlsx::Workbook& book) { book.Sheet(1).SetText(c.cell, c.text); });
         }
         SetupSheetInput input = fixture.Input(4);
         const char* const tools[][3] = {{"D10 EM", "00:28:54", "50"},

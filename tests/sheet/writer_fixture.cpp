@@ -26,6 +26,13 @@ std::vector<std::string> WriterFixture::OutputFiles() const {
     return names;
 }
 
+void WriterFixture::EditTemplate(const std::function<void(xlsx::Workbook&)>& edit) const {
+    fs::path template_file = drives_.File(DataPath("ORVALIS.xlsx"));
+    xlsx::Workbook book = xlsx::Workbook::Open(template_file);
+    edit(book);
+    book.SaveAs(template_file);
+}
+
 sheet::SetupSheetInput WriterFixture::Input(int rows) const {
     sheet::SetupSheetInput input;
     input.picture_sizes = {"300", "200", "300", "200", "300", "200", "300", "200"};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
@@ -30,6 +31,9 @@ class WriterFixture {
     const std::filesystem::path& output() const { return output_.path(); }
     // Every file in the output folder, temporary ones included.
     std::vector<std::string> OutputFiles() const;
+
+    // Changes the data folder's setup-sheet template as a shop would.
+    void EditTemplate(const std::function<void(xlsx::Workbook&)>& edit) const;
 
     // A setup sheet of `rows` toolpaths: cell (i, 1) is "HOST-TP-i" and
     // cell (i, c) is "r<i>c<c>"; sizes 300 x 200; prefix "T".
