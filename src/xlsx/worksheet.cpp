@@ -160,8 +160,11 @@ void Worksheet::SetText(std::string_view cell, std::string_view text) {
 
 std::string Worksheet::Text(std::string_view cell) {
     pugi::xml_node node = FindCell(ParseCellRef(cell));
-    if (!node) return {};
-    StoredText stored = ReadCellText(node);
+    return node ? TextOf(node) : std::string();
+}
+
+std::string Worksheet::TextOf(pugi::xml_node cell) {
+    StoredText stored = ReadCellText(cell);
     return stored.shared_index >= 0 ? SharedString(static_cast<std::size_t>(stored.shared_index))
                                     : stored.text;
 }
@@ -184,11 +187,7 @@ std::optional<std::string> Worksheet::FindText(std::string_view text) {
         int column = 0;
         for (pugi::xml_node cell : row_node.children("c")) {
             column = ColumnOf(cell, column, store_.origin());
-            StoredText stored = ReadCellText(cell);
-            std::string found = stored.shared_index >= 0
-                                    ? SharedString(static_cast<std::size_t>(stored.shared_index))
-                                    : stored.text;
-            if (found == text) return FormatCellRef({column, row});
+            if (TextOf(cell) == text) return FormatCellRef({column, row});
         }
     }
     return std::nullopt;

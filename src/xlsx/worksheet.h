@@ -75,6 +75,7 @@ class Worksheet {
     pugi::xml_node FindCell(const CellRef& ref);
     // The cell, created when missing, in a sheet now counted as changed.
     pugi::xml_node CellForEdit(const CellRef& ref);
+    std::string TextOf(pugi::xml_node cell);
     std::string SharedString(std::size_t index);
     std::string DrawingPart();
     std::string CreateDrawingPart();
