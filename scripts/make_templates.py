@@ -13,8 +13,10 @@ file location, pictures anchored at B5, L5, B8, L8 (+30/+40 points to the
 right), toolpaths in rows 12 to 30 (headings in row 11) in the columns A D F G
 H I J M N O P R, totals in D34 (caption "총 가공시간" in A34) and J34
 ("공구 수" in G34), removed toolpaths listed in A36; second page C2, K2, C3,
-K3, C41, toolpaths from row 6 (headings in row 5) in A D F G H I J K L M N P,
-removed toolpaths listed in A48. Picture workbook: item C1,
+K3, toolpaths in rows 6 to 46 (headings in row 5) in A D F G H I J K L M N P,
+file location in D47 (caption "파일 위치" in A47; the writer finds it by the
+caption, and a template without one has it in C41), removed toolpaths listed
+in A48. Picture workbook: item C1,
 part name B4, pictures at E1, G1, E12, G12 (+5 right, +25 down), 300 x 200.
 
 Column widths and row heights are chosen so that four pictures of 300 x 200
@@ -286,20 +288,12 @@ SECOND_PAGE_TABLE = [("NC 이름", "A", "C"), ("공구", "D", "E"), ("여유량"
                      ("홀더길이", "M", "M"), ("홀더경", "N", "O"), ("절삭타입", "P", "P")]
 
 
-def table(sheet, columns, heading_row, rows, bordered=True, headings=True):
-    """The headings in heading_row (once per sheet: a range merged twice makes
-    the spreadsheet repair the file), then the rows of each field."""
+def table(sheet, columns, heading_row, rows):
+    """The headings in heading_row, then a bordered box for each field of each row."""
     for heading, first, last in columns:
-        if headings:
-            sheet.box(f"{first}{heading_row}:{last}{heading_row}", heading, **HEADING)
+        sheet.box(f"{first}{heading_row}:{last}{heading_row}", heading, **HEADING)
         for row in rows:
-            cell_range = f"{first}{row}:{last}{row}"
-            if bordered:
-                sheet.box(cell_range, **BODY)
-            else:
-                sheet.style(cell_range, **BODY)
-                if first != last:
-                    sheet.merge(cell_range)
+            sheet.box(f"{first}{row}:{last}{row}", **BODY)
 
 
 def in_row(columns, row):
@@ -352,24 +346,16 @@ def first_page(styles, strings):
 def second_page(styles, strings):
     widths = dict(A=36, B=42, C=18, D=54, E=18, F=40.5, G=40.5, H=40.5, I=40.5, J=66, K=57,
                   L=57, M=57, N=42, O=15, P=114)
-    heights = {1: 36, 2: 24, 3: 24, 4: 6, 5: 30, 41: 24}
-    heights.update({row: 19.5 for row in range(6, 41)})
-    heights.update({row: 19.5 for row in range(42, 47)})
-    heights.update({47: 6, 48: 30})
+    heights = {1: 36, 2: 24, 3: 24, 4: 6, 5: 30, 47: 24, 48: 30}
+    heights.update({row: 19.5 for row in range(6, 47)})
     sheet = Sheet("작업지시서 (2)", styles, strings, widths, heights, "$A$1:$P$48")
     # C2 company, K2 work offset, C3 item, K3 part name.
     header(sheet, "작업 지시서 (계속)", "P", "A:B", "C:I", "J", "K:P")
-    table(sheet, SECOND_PAGE_TABLE, 5, range(6, 41))
-    # Row 41 carries the file location in C41. Toolpath 55 lands in the same
-    # row (A41, D41, ...), so C41 is not merged over the toolpath columns: its
-    # text runs across the empty cells of the row and stops at a filled one.
-    sheet.box("B41", "파일 위치", **LABEL)
-    sheet.style("C41", sides=dict(top=THIN, bottom=THIN), size=10, horizontal="left", indent=1)
-    sheet.style("A41", sides=dict(top=THIN, bottom=THIN, left=THIN), **BODY)
-    sheet.style("D41:O41", sides=dict(top=THIN, bottom=THIN), **BODY)
-    sheet.style("P41", sides=dict(top=THIN, bottom=THIN, right=THIN), **BODY)
-    # Toolpaths 56 to 60 run on below it.
-    table(sheet, SECOND_PAGE_TABLE, 5, range(42, 47), bordered=False, headings=False)
+    # Toolpaths 20 to 60, one bordered table; the file location stands below
+    # it, where the writer finds it by its caption.
+    table(sheet, SECOND_PAGE_TABLE, 5, range(6, 47))
+    sheet.box("A47:C47", "파일 위치", **LABEL)
+    sheet.box("D47:P47", **VALUE)  # file location
     note(sheet, "A48:P48")
     return sheet
 

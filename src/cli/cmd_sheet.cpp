@@ -66,7 +66,7 @@ int RunSheet(CommandContext& context) {
         if (!arguments.operands().empty())
             throw UsageError("툴패스 이름과 --grid는 함께 줄 수 없습니다");
         LoadGrid(main_window, *grid);
-        if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
+        if (!TypeNumbering(main_window, arguments, context.err())) return 1;
     } else if (!SurveyAsTyped(context, main_window, arguments, arguments.Flag("--force"))) {
         return 1;  // without --force a stopped survey ends here; with it the sheet asks
     }

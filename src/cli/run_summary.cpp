@@ -9,19 +9,15 @@
 namespace orvalis::cli {
 
 std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t files) {
-    long total = 0;
-    int unread = 0;
+    sheet::TimeTotal time;
     for (int row = 1; row <= toolpaths; ++row) {
-        auto seconds = sheet::MachiningSeconds(grid.TextMatrix(row, survey::kMachiningTime));
-        if (seconds) {
-            total += *seconds;
-        } else {
-            ++unread;
-        }
+        time.Add(grid.TextMatrix(row, survey::kMachiningTime));
     }
-    std::string summary =
-        std::to_string(toolpaths) + " toolpaths, machining time " + sheet::DurationText(total);
-    if (unread > 0) summary += " (" + std::to_string(unread) + " times not readable)";
+    std::string summary = std::to_string(toolpaths) + " toolpaths, machining time " +
+                          sheet::DurationText(time.seconds);
+    if (time.unreadable > 0) {
+        summary += " (" + std::to_string(time.unreadable) + " times not readable)";
+    }
     return summary + ", " + std::to_string(files) + " files";
 }
 

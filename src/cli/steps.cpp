@@ -16,22 +16,6 @@ namespace orvalis::cli {
 
 namespace {
 
-// Types the prefix and the start number as the user would. False, with the
-// window's message on stderr, when the start number is not a number.
-bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
-                   std::ostream& err) {
-    if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
-    auto start = arguments.Option("--start");
-    if (!start) return true;
-    std::string status_before = main_window.StatusBar1;
-    main_window.Text10.SetText(*start);
-    if (main_window.StatusBar1 == status_before ||
-        main_window.StatusBar1 == MainWindowModel::kReady)
-        return true;
-    err << "orvalis-cli: " << main_window.StatusBar1 << '\n';
-    return false;
-}
-
 // The operands (default: the whole project list) into the survey list. False
 // when there is no project list to take: an empty survey must not pass for a
 // done one (the load said why).
@@ -46,6 +30,20 @@ bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& argume
 }
 
 }  // namespace
+
+bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
+                   std::ostream& err) {
+    if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
+    auto start = arguments.Option("--start");
+    if (!start) return true;
+    std::string status_before = main_window.StatusBar1;
+    main_window.Text10.SetText(*start);
+    if (main_window.StatusBar1 == status_before ||
+        main_window.StatusBar1 == MainWindowModel::kReady)
+        return true;
+    err << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    return false;
+}
 
 void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
     for (int row = 1; row <= rows; ++row) {

@@ -20,12 +20,18 @@ struct SheetComparison;
 
 namespace orvalis::cli {
 
-// "변경: 3 toolpaths, 2 new, 1 removed", then a line per change.
+// "변경: 바뀜 3개, 새 툴패스 2개, 삭제 1개", then a line per change.
 void PrintSheetChanges(std::ostream& out, const sheet::SheetComparison& comparison);
 
 // After "시트 만들기": what changed since the sheet it replaced, when it
 // replaced one and could compare.
 void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_window);
+
+// Types --prefix and --start into the numbering boxes as the user would,
+// which numbers the grid's NC names. False, with the window's message on
+// stderr, when the start number is not a number.
+bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
+                   std::ostream& err);
 
 // Puts the operands (default: the whole project list) into the survey list,
 // presses "불러오기" (transcript "# survey"), then types --prefix and --start

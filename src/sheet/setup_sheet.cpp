@@ -11,6 +11,7 @@
 #include "sheet/sheet_output.h"
 #include "sheet/sheet_row_names.h"
 #include "sheet/sheet_totals.h"
+#include "xlsx/cell_ref.h"
 
 namespace orvalis::sheet {
 
@@ -25,23 +26,38 @@ struct HeaderCells {
     const char* work_offset;
     const char* item;
     const char* part_name;
-    const char* file_location;
+    const char* file_location;  // where a template without the caption has it
 };
 constexpr HeaderCells kFirstPageHeader{"C2", "M2", "C3", "M3", "D33"};
 constexpr HeaderCells kSecondPageHeader{"C2", "K2", "C3", "K3", "C41"};
 
+constexpr std::string_view kFileLocationCaption = "파일 위치";
+
+// The cell right of the template's "파일 위치" caption (of its merged range),
+// wherever the template has it: the shipped one keeps it below the table,
+// a shop's older one beside the continuation page's last rows.
+std::string FileLocationCell(xlsx::Worksheet& sheet, const char* without_caption) {
+    std::optional<std::string> caption = sheet.FindText(kFileLocationCaption);
+    if (!caption) return without_caption;
+    xlsx::CellRef last = xlsx::ParseCellRef(sheet.MergedFrom(*caption).back());
+    return xlsx::FormatCellRef({last.column + 1, last.row});
+}
+
+// Written before the toolpaths, whose texts could read as the caption.
 void WriteHeader(xlsx::Worksheet& sheet, const HeaderCells& cells, const SheetHeader& header) {
     sheet.SetText(cells.company, header.company);
     sheet.SetText(cells.work_offset, header.work_offset);
     sheet.SetText(cells.item, header.item);
     sheet.SetText(cells.part_name, header.part_name);
-    sheet.SetText(cells.file_location, header.file_location);
+    sheet.SetText(FileLocationCell(sheet, cells.file_location), header.file_location);
 }
 
+// The top pictures start 2 points below their row's edge, so the picture
+// frame's medium top border shows above them.
 void PlaceViews(xlsx::Worksheet& sheet, const std::array<int, 8>& sizes) {
     const PicturePlacement placements[] = {
-        {kTopBitmap, "B5", 30, 0, sizes[0], sizes[1], "TOP"},
-        {kIsoBitmap, "L5", 40, 0, sizes[2], sizes[3], "ISO"},
+        {kTopBitmap, "B5", 30, 2, sizes[0], sizes[1], "TOP"},
+        {kIsoBitmap, "L5", 40, 2, sizes[2], sizes[3], "ISO"},
         {kFrontBitmap, "B8", 30, 0, sizes[4], sizes[5], "Front"},
         {kRightBitmap, "L8", 40, 0, sizes[6], sizes[7], "Right"},
     };
@@ -147,11 +163,11 @@ SetupSheetResult WriteSetupSheet(const SetupSheetInput& input) {
         PlaceViews(book.Sheet(1), sizes);
         WriteHeader(book.Sheet(1), kFirstPageHeader, input.header);
         book.Select(1, "A12");
-        WriteToolpaths(book, rows);
         if (input.rows.size() >= kFirstPageRows) {
             WriteHeader(book.Sheet(2), kSecondPageHeader, input.header);
             book.Select(1, "C2");
         }
+        WriteToolpaths(book, rows);
         WriteTotals(book.Sheet(1), TotalsOf(rows));
         if (result.comparison) MarkChanges(book, result.comparison->changes, rows.size());
     });

@@ -76,10 +76,33 @@ SheetComparison CompareWithSheet(xlsx::Workbook& layout, xlsx::Workbook& before,
     return comparison;
 }
 
+void RequireSetupSheet(xlsx::Workbook& book, const std::string& book_origin) {
+    if (book.SheetCount() < 2) {
+        throw xlsx::WorkbookError(book_origin, "작업 지시서가 아닙니다 (계속 쪽이 없는 " +
+                                                   std::to_string(book.SheetCount()) +
+                                                   "장짜리 통합 문서)");
+    }
+    for (int page = 1; page <= 2; ++page) {
+        for (std::size_t column = 0; column < kWrittenColumns; ++column) {
+            int grid_column = kFirstWrittenColumn + static_cast<int>(column);
+            if (Heading(book, page, grid_column).empty()) {
+                throw xlsx::WorkbookError(
+                    book_origin, "작업 지시서가 아닙니다 (" + std::to_string(page) + "쪽 " +
+                                     HeadingCellOf(page, grid_column).address +
+                                     " 칸에 표 제목이 없습니다)");
+            }
+        }
+    }
+}
+
 SheetComparison CompareSetupSheets(const std::filesystem::path& before,
                                    const std::filesystem::path& after) {
     xlsx::Workbook old_book = xlsx::Workbook::Open(before);
     xlsx::Workbook new_book = xlsx::Workbook::Open(after);
+    // Each file is named for itself: a picture workbook given as the new one
+    // must not read as an old sheet of another template.
+    RequireSetupSheet(old_book, Utf8(before));
+    RequireSetupSheet(new_book, Utf8(after));
     return CompareWithSheet(new_book, old_book, Utf8(before), ReadSheetRows(new_book));
 }
 

@@ -33,8 +33,13 @@ struct SheetComparison {
 SheetComparison CompareWithSheet(xlsx::Workbook& layout, xlsx::Workbook& before,
                                  const std::string& before_origin, std::vector<SheetRow> after);
 
+// Throws WorkbookError naming `book_origin` when `book` is no setup sheet of
+// any template: it lacks the continuation page or a table heading.
+void RequireSetupSheet(xlsx::Workbook& book, const std::string& book_origin);
+
 // Compares two sheets written by ORVALIS. Throws WorkbookError naming the
-// file that is missing, no workbook, damaged or laid out otherwise.
+// file that is missing, no workbook, damaged or no setup sheet, or the old
+// one when the two are laid out otherwise.
 SheetComparison CompareSetupSheets(const std::filesystem::path& before,
                                    const std::filesystem::path& after);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <optional>
 
 #include "forms/joined.h"
 
@@ -10,22 +11,93 @@ namespace orvalis::sheet {
 
 namespace {
 
+constexpr int kHostNameColumn = 1;
 constexpr int kNcNameColumn = 2;
 constexpr int kLastColumn = kFirstWrittenColumn + static_cast<int>(kWrittenColumns) - 1;
+
+// The old row each new row is the same toolpath as, if any.
+using Partners = std::vector<std::optional<std::size_t>>;
 
 bool AllNamed(const std::vector<SheetRow>& rows) {
     return std::all_of(rows.begin(), rows.end(),
                        [](const SheetRow& row) { return !row.toolpath.empty(); });
 }
 
-std::vector<CellChange> ChangedCells(const SheetRow& before, const SheetRow& after) {
+// Every written value but the NC name.
+bool SameValues(const SheetRow& before, const SheetRow& after) {
+    return std::equal(before.cells.begin() + 1, before.cells.end(), after.cells.begin() + 1);
+}
+
+std::vector<CellChange> ChangedCells(const SheetRow& before, const SheetRow& after,
+                                     bool by_host_name) {
     std::vector<CellChange> cells;
-    for (int column = kNcNameColumn + 1; column <= kLastColumn; ++column) {
+    if (by_host_name && before.toolpath != after.toolpath) {
+        cells.push_back({kHostNameColumn, before.toolpath, after.toolpath});
+    }
+    for (int column = kNcNameColumn; column <= kLastColumn; ++column) {
         if (before.Cell(column) != after.Cell(column)) {
             cells.push_back({column, before.Cell(column), after.Cell(column)});
         }
     }
     return cells;
+}
+
+// The n-th row of a key matches the n-th row of that key before (NC names
+// need not be unique, nor host names in a hand-made grid).
+void PairByKey(const std::vector<SheetRow>& before, const std::vector<SheetRow>& after,
+               bool by_nc_name, Partners& partners) {
+    auto key = [by_nc_name](const SheetRow& row) -> const std::string& {
+        return by_nc_name ? row.nc_name() : row.toolpath;
+    };
+    std::map<std::string, std::deque<std::size_t>> unmatched;
+    for (std::size_t index = 0; index < before.size(); ++index) {
+        unmatched[key(before[index])].push_back(index);
+    }
+    for (std::size_t index = 0; index < after.size(); ++index) {
+        auto found = unmatched.find(key(after[index]));
+        if (found == unmatched.end() || found->second.empty()) continue;
+        partners[index] = found->second.front();
+        found->second.pop_front();
+    }
+}
+
+// The rename window renames toolpaths without touching their values or
+// order: among the rows left over on both sides, the longest run of rows
+// with the same values in the same order pairs renamed toolpaths.
+void PairRenamed(const std::vector<SheetRow>& before, const std::vector<SheetRow>& after,
+                 Partners& partners) {
+    std::vector<bool> taken(before.size(), false);
+    for (const auto& partner : partners) {
+        if (partner) taken[*partner] = true;
+    }
+    std::vector<std::size_t> olds, news;
+    for (std::size_t index = 0; index < before.size(); ++index) {
+        if (!taken[index]) olds.push_back(index);
+    }
+    for (std::size_t index = 0; index < after.size(); ++index) {
+        if (!partners[index]) news.push_back(index);
+    }
+    auto same = [&](std::size_t i, std::size_t j) {
+        return SameValues(before[olds[i]], after[news[j]]);
+    };
+    // longest[i][j]: the most pairs among olds from i and news from j.
+    std::vector<std::vector<std::size_t>> longest(olds.size() + 1,
+                                                  std::vector<std::size_t>(news.size() + 1, 0));
+    for (std::size_t i = olds.size(); i-- > 0;) {
+        for (std::size_t j = news.size(); j-- > 0;) {
+            longest[i][j] = same(i, j) ? longest[i + 1][j + 1] + 1
+                                       : std::max(longest[i + 1][j], longest[i][j + 1]);
+        }
+    }
+    for (std::size_t i = 0, j = 0; i < olds.size() && j < news.size();) {
+        if (same(i, j)) {
+            partners[news[j++]] = olds[i++];
+        } else if (longest[i + 1][j] >= longest[i][j + 1]) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
 }
 
 std::string Shown(const std::string& value) {
@@ -51,26 +123,20 @@ SheetChanges CompareSheetRows(const std::vector<SheetRow>& before,
                               const std::vector<SheetRow>& after) {
     SheetChanges changes;
     changes.matched_by_nc_name = !AllNamed(before) || !AllNamed(after);
-    auto key = [&changes](const SheetRow& row) -> const std::string& {
-        return changes.matched_by_nc_name ? row.nc_name() : row.toolpath;
-    };
-    // A name may stand on several rows (NC names need not be unique): the
-    // n-th row of a name matches the n-th row of that name before.
-    std::map<std::string, std::deque<std::size_t>> unmatched;
-    for (std::size_t index = 0; index < before.size(); ++index) {
-        unmatched[key(before[index])].push_back(index);
-    }
+    bool by_host_name = !changes.matched_by_nc_name;
+    Partners partners(after.size());
+    PairByKey(before, after, changes.matched_by_nc_name, partners);
+    if (by_host_name) PairRenamed(before, after, partners);
+
     std::vector<bool> matched(before.size(), false);
     for (std::size_t index = 0; index < after.size(); ++index) {
-        auto found = unmatched.find(key(after[index]));
-        if (found == unmatched.end() || found->second.empty()) {
+        if (!partners[index]) {
             changes.added.push_back(index);
             continue;
         }
-        std::size_t old_index = found->second.front();
-        found->second.pop_front();
-        matched[old_index] = true;
-        std::vector<CellChange> cells = ChangedCells(before[old_index], after[index]);
+        matched[*partners[index]] = true;
+        std::vector<CellChange> cells =
+            ChangedCells(before[*partners[index]], after[index], by_host_name);
         if (!cells.empty()) changes.changed.push_back({index, std::move(cells)});
     }
     for (std::size_t index = 0; index < before.size(); ++index) {
@@ -80,9 +146,9 @@ SheetChanges CompareSheetRows(const std::vector<SheetRow>& before,
 }
 
 std::string ChangeSummary(const SheetChanges& changes) {
-    return "변경: " + std::to_string(changes.changed.size()) + " toolpaths, " +
-           std::to_string(changes.added.size()) + " new, " +
-           std::to_string(changes.removed.size()) + " removed";
+    return "변경: 바뀜 " + std::to_string(changes.changed.size()) + "개, 새 툴패스 " +
+           std::to_string(changes.added.size()) + "개, 삭제 " +
+           std::to_string(changes.removed.size()) + "개";
 }
 
 std::vector<std::string> ChangeLines(const SheetChanges& changes,
@@ -93,7 +159,7 @@ std::vector<std::string> ChangeLines(const SheetChanges& changes,
     }
     for (const ChangedRow& changed : changes.changed) lines.push_back(ChangedLine(changed, after));
     for (std::size_t index : changes.added) lines.push_back("새 툴패스 " + RowLabel(after[index]));
-    for (const SheetRow& row : changes.removed) lines.push_back("삭제 " + RowLabel(row));
+    for (const SheetRow& row : changes.removed) lines.push_back("삭제 " + RemovedRowLabel(row));
     return lines;
 }
 
@@ -103,13 +169,17 @@ std::string RowLabel(const SheetRow& row) {
     return row.toolpath + " (" + row.nc_name() + ")";
 }
 
+std::string RemovedRowLabel(const SheetRow& row) {
+    if (row.toolpath.empty() || row.toolpath == row.nc_name()) return RowLabel(row);
+    return row.toolpath + " (이전 " + row.nc_name() + ")";
+}
+
 std::string_view ColumnHeading(int grid_column) {
-    static constexpr std::string_view kHeadings[] = {"공구",     "여유량",   "스텝다운", "스텝오버",
-                                                     "최저점",   "가공시간", "공구길이", "샹크길이",
-                                                     "홀더길이", "홀더경",   "절삭타입"};
-    int index = grid_column - (kNcNameColumn + 1);
-    if (index < 0 || index >= static_cast<int>(std::size(kHeadings))) return "NC 이름";
-    return kHeadings[index];
+    static constexpr std::string_view kHeadings[] = {
+        "툴패스 이름", "NC 이름",  "공구",     "여유량",   "스텝다운", "스텝오버", "최저점",
+        "가공시간",    "공구길이", "샹크길이", "홀더길이", "홀더경",   "절삭타입"};
+    auto index = static_cast<std::size_t>(grid_column - kHostNameColumn);
+    return index < std::size(kHeadings) ? kHeadings[index] : "";
 }
 
 }  // namespace orvalis::sheet

@@ -21,7 +21,7 @@ struct SheetRow {
 };
 
 struct CellChange {
-    int grid_column = 0;
+    int grid_column = 0;  // 1 for the host's toolpath name, which no cell shows
     std::string before;
     std::string after;
 };
@@ -33,8 +33,10 @@ struct ChangedRow {
 
 // What moved between the sheet that is replaced and the new one. Rows are
 // matched by the host's toolpath name; a sheet that did not record the names
-// is matched by NC name instead. The NC name itself is not compared: a new
-// numbering renames rows without changing what the operator loads.
+// is matched by NC name instead. A changed NC name is a change: after an
+// inserted toolpath the program T5 on the machine is another toolpath. Rows
+// left over on both sides that hold the same values in the same order are
+// toolpaths the host renamed, changed in their name alone.
 struct SheetChanges {
     std::vector<ChangedRow> changed;
     std::vector<std::size_t> added;  // indexes among the new rows
@@ -47,7 +49,7 @@ struct SheetChanges {
 SheetChanges CompareSheetRows(const std::vector<SheetRow>& before,
                               const std::vector<SheetRow>& after);
 
-// "변경: 3 toolpaths, 2 new, 1 removed".
+// "변경: 바뀜 3개, 새 툴패스 2개, 삭제 1개".
 std::string ChangeSummary(const SheetChanges& changes);
 
 // The summary, then one line per changed, new and removed toolpath.
@@ -58,7 +60,11 @@ std::vector<std::string> ChangeLines(const SheetChanges& changes,
 // brackets when that differs; the NC name alone when the name is unknown.
 std::string RowLabel(const SheetRow& row);
 
-// The heading of grid column 3 to 13 ("공구", "가공시간" …).
+// A removed row as RowLabel names it, its NC name said as the one it had
+// ("05-FLOOR (이전 T5)").
+std::string RemovedRowLabel(const SheetRow& row);
+
+// The heading of grid column 1 to 13 ("툴패스 이름", "NC 이름", "공구" …).
 std::string_view ColumnHeading(int grid_column);
 
 }  // namespace orvalis::sheet

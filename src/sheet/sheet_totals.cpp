@@ -24,16 +24,15 @@ SheetTotals TotalsOf(const std::vector<SheetRow>& rows) {
     SheetTotals totals;
     // The same cutter at another length is another assembly to set up.
     std::set<std::pair<std::string, std::string>> tools;
+    TimeTotal time;
     for (const SheetRow& row : rows) {
-        if (auto seconds = MachiningSeconds(row.Cell(kTimeColumn))) {
-            totals.seconds += *seconds;
-        } else {
-            ++totals.unreadable;
-        }
+        time.Add(row.Cell(kTimeColumn));
         if (!row.Cell(kToolColumn).empty()) {
             tools.emplace(row.Cell(kToolColumn), row.Cell(kToolLengthColumn));
         }
     }
+    totals.seconds = time.seconds;
+    totals.unreadable = time.unreadable;
     totals.distinct_tools = static_cast<int>(tools.size());
     return totals;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,9 @@ namespace orvalis::sheet {
 // What the operator asks of a whole job: how long it runs and how many tools
 // to set up.
 struct SheetTotals {
-    long seconds = 0;        // the machining times that could be read, added up
-    int unreadable = 0;      // rows whose time could not be read
-    int distinct_tools = 0;  // different tools, a tool being its description and length
+    std::int64_t seconds = 0;  // the machining times that could be read, added up
+    int unreadable = 0;        // rows whose time could not be read
+    int distinct_tools = 0;    // different tools, a tool being its description and length
 };
 SheetTotals TotalsOf(const std::vector<SheetRow>& rows);
 

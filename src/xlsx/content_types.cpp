@@ -74,4 +74,21 @@ void RemoveOverrideContentType(pugi::xml_document& types, std::string_view part)
     if (pugi::xml_node node = FindOverride(root, "/" + std::string(part))) root.remove_child(node);
 }
 
+std::string ContentTypeOf(const pugi::xml_document& types, std::string_view part) {
+    pugi::xml_node root = types.document_element();
+    if (pugi::xml_node node = FindOverride(root, "/" + std::string(part))) {
+        return node.attribute("ContentType").value();
+    }
+    std::size_t dot = part.rfind('.');
+    std::string_view extension =
+        dot == std::string_view::npos ? std::string_view() : part.substr(dot + 1);
+    for (pugi::xml_node node : root.children()) {
+        if (LocalName(node.name()) == "Default" &&
+            SameIgnoringCase(node.attribute("Extension").value(), extension)) {
+            return node.attribute("ContentType").value();
+        }
+    }
+    return {};
+}
+
 }  // namespace orvalis::xlsx

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <pugixml.hpp>
+#include <string>
 #include <string_view>
 
 namespace orvalis::xlsx {
@@ -16,5 +17,9 @@ void SetOverrideContentType(pugi::xml_document& types, std::string_view part,
                             std::string_view content_type);
 
 void RemoveOverrideContentType(pugi::xml_document& types, std::string_view part);
+
+// The content type of a part: its override, else the default of its
+// extension; empty when the list has neither.
+std::string ContentTypeOf(const pugi::xml_document& types, std::string_view part);
 
 }  // namespace orvalis::xlsx

@@ -36,6 +36,14 @@ bool PartStore::Has(std::string_view part) const {
     return documents_.contains(part) || package_.Has(part);
 }
 
+std::vector<std::string> PartStore::Names() const {
+    std::vector<std::string> names = package_.Names();
+    for (const auto& [name, document] : documents_) {
+        if (!package_.Has(name)) names.push_back(name);
+    }
+    return names;
+}
+
 const pugi::xml_document& PartStore::Read(const std::string& part) {
     return Parsed(part);
 }

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xlsx/zip_package.h"
 
@@ -21,6 +22,8 @@ class PartStore {
 
     const std::string& origin() const { return package_.origin(); }
     bool Has(std::string_view part) const;
+    // Every part of the package, those created since it was opened included.
+    std::vector<std::string> Names() const;
 
     // The parsed part, for reading. Throws WorkbookError when missing or damaged.
     const pugi::xml_document& Read(const std::string& part);

@@ -233,14 +233,37 @@ void Workbook::AddCustomXml(std::string_view xml) {
                     RelativeTarget(workbook_part_, item));
 }
 
+std::vector<std::string> Workbook::CustomXmlParts() {
+    std::vector<std::string> parts;
+    auto add = [&](const std::string& part) {
+        if (store_->Has(part) && std::find(parts.begin(), parts.end(), part) == parts.end()) {
+            parts.push_back(part);
+        }
+    };
+    for (const std::string& source : {workbook_part_, std::string()}) {
+        std::string rels = RelationshipsPartOf(source);
+        if (!store_->Has(rels)) continue;
+        for (const Relationship& relationship : ListRelationships(store_->Read(rels))) {
+            if (relationship.type == ooxml::kCustomXmlRel && !relationship.external) {
+                add(ResolveTarget(source, relationship.target));
+            }
+        }
+    }
+    std::string types_part(ooxml::kContentTypesPart);
+    if (!store_->Has(types_part)) return parts;
+    const pugi::xml_document& types = store_->Read(types_part);
+    for (const std::string& part : store_->Names()) {
+        if (part.starts_with("customXml/") && part.find('/', 10) == std::string::npos &&
+            ContentTypeOf(types, part) == ooxml::kXmlContentType) {
+            add(part);
+        }
+    }
+    return parts;
+}
+
 std::vector<const pugi::xml_document*> Workbook::CustomXml() {
     std::vector<const pugi::xml_document*> documents;
-    for (const Relationship& relationship :
-         ListRelationships(store_->Read(RelationshipsPartOf(workbook_part_)))) {
-        if (relationship.type != ooxml::kCustomXmlRel || relationship.external) continue;
-        std::string part = ResolveTarget(workbook_part_, relationship.target);
-        if (store_->Has(part)) documents.push_back(&store_->Read(part));
-    }
+    for (const std::string& part : CustomXmlParts()) documents.push_back(&store_->Read(part));
     return documents;
 }
 

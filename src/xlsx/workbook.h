@@ -49,7 +49,9 @@ class Workbook {
     // Data of ORVALIS's own kept with the workbook, unseen on its sheets: a
     // custom XML part, which spreadsheet programs carry along when they save.
     void AddCustomXml(std::string_view xml);
-    // The custom XML parts, in the order the workbook lists them.
+    // The custom XML parts: those the workbook relates, then those the
+    // package relates (where LibreOffice moves them when it saves), then any
+    // other XML data part in customXml/ whose relationship a program dropped.
     std::vector<const pugi::xml_document*> CustomXml();
 
     std::string SaveToBytes();
@@ -68,6 +70,7 @@ class Workbook {
     FontMetrics ReadDefaultFont(const std::string& styles_part);
     void SetActiveTab(int tab);
     void DropCalculationChain();
+    std::vector<std::string> CustomXmlParts();
 
     std::unique_ptr<PartStore> store_;
     std::string workbook_part_;

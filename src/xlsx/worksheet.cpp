@@ -1,6 +1,7 @@
 #include "xlsx/worksheet.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "xlsx/cell_text.h"
@@ -8,6 +9,7 @@
 #include "xlsx/ooxml_names.h"
 #include "xlsx/relationships.h"
 #include "xlsx/sheet_data.h"
+#include "xlsx/text_lines.h"
 #include "xlsx/workbook_error.h"
 #include "xlsx/xml_part.h"
 
@@ -95,6 +97,19 @@ void DropSharedReference(PartStore& store, const std::string& shared_strings_par
     if (count && count.as_ullong() > 0) count.set_value(count.as_ullong() - 1);
 }
 
+// The column of a cell element; one that leaves out its address follows the
+// one before.
+int ColumnOf(pugi::xml_node cell, int column_before, const std::string& origin) {
+    std::string_view address = cell.attribute("r").value();
+    if (address.empty()) return column_before + 1;
+    try {
+        return ParseCellRef(address).column;
+    } catch (const std::invalid_argument&) {
+        throw WorkbookError(origin,
+                            "셀 주소 '" + std::string(address) + "'을(를) 읽을 수 없습니다");
+    }
+}
+
 }  // namespace
 
 Worksheet::Worksheet(PartStore& store, std::string part, std::string shared_strings_part,
@@ -145,8 +160,11 @@ void Worksheet::SetText(std::string_view cell, std::string_view text) {
 
 std::string Worksheet::Text(std::string_view cell) {
     pugi::xml_node node = FindCell(ParseCellRef(cell));
-    if (!node) return {};
-    StoredText stored = ReadCellText(node);
+    return node ? TextOf(node) : std::string();
+}
+
+std::string Worksheet::TextOf(pugi::xml_node cell) {
+    StoredText stored = ReadCellText(cell);
     return stored.shared_index >= 0 ? SharedString(static_cast<std::size_t>(stored.shared_index))
                                     : stored.text;
 }
@@ -160,6 +178,19 @@ std::string Worksheet::SharedString(std::size_t index) {
     }
     shared_strings_read_ = true;
     return index < shared_strings_.size() ? StringItemText(shared_strings_[index]) : "";
+}
+
+std::optional<std::string> Worksheet::FindText(std::string_view text) {
+    int row = 0;
+    for (pugi::xml_node row_node : ReadRoot().child("sheetData").children("row")) {
+        row = row_node.attribute("r").as_int(row + 1);
+        int column = 0;
+        for (pugi::xml_node cell : row_node.children("c")) {
+            column = ColumnOf(cell, column, store_.origin());
+            if (TextOf(cell) == text) return FormatCellRef({column, row});
+        }
+    }
+    return std::nullopt;
 }
 
 int Worksheet::Style(std::string_view cell) {
@@ -201,6 +232,25 @@ double Worksheet::CellLeft(std::string_view cell) {
 
 double Worksheet::CellTop(std::string_view cell) {
     return Geometry().RowTop(ParseCellRef(cell).row);
+}
+
+double Worksheet::RowHeight(int row) {
+    return Geometry().RowHeight(row);
+}
+
+void Worksheet::SetRowHeight(int row, double points) {
+    pugi::xml_node row_node = RowNodeForEdit(WorksheetChild(EditRoot(), "sheetData"), row);
+    char height[32];
+    std::snprintf(height, sizeof height, "%g", points);
+    SetAttribute(row_node, "ht", height);
+    SetAttribute(row_node, "customHeight", "1");
+    geometry_.reset();
+}
+
+int Worksheet::WrappedLines(std::string_view cell, std::string_view text) {
+    CellRef last = ParseCellRef(MergedFrom(cell).back());
+    double width = Geometry().ColumnLeft(last.column + 1) - CellLeft(cell);
+    return xlsx::WrappedLines(text, width, font_);
 }
 
 void Worksheet::InsertPicture(std::string png, const PictureFrame& frame,

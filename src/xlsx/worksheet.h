@@ -30,6 +30,9 @@ class Worksheet {
     // The text the cell holds (shared, inline or plain value), empty when none.
     std::string Text(std::string_view cell);
 
+    // The first cell, row by row, whose text is `text`; nothing when none is.
+    std::optional<std::string> FindText(std::string_view text);
+
     // The index of the cell's format (0 for a cell without one), and a new
     // one for it; the cell is created when missing.
     int Style(std::string_view cell);
@@ -42,6 +45,14 @@ class Worksheet {
     // The cell's left and top edge, in points from the sheet's corner.
     double CellLeft(std::string_view cell);
     double CellTop(std::string_view cell);
+
+    // The row's height in points, and a height of its own for it.
+    double RowHeight(int row);
+    void SetRowHeight(int row, double points);
+    // The height of one line of text in the workbook's default font.
+    double LineHeight() const { return font_.default_row_height; }
+    // The lines `text` takes when wrapped in `cell`, across its merged range.
+    int WrappedLines(std::string_view cell, std::string_view text);
 
     // Adds a PNG picture at the frame's position and size (points). Its
     // anchor is the cell the frame's corner falls in, so an offset wider than
@@ -64,6 +75,7 @@ class Worksheet {
     pugi::xml_node FindCell(const CellRef& ref);
     // The cell, created when missing, in a sheet now counted as changed.
     pugi::xml_node CellForEdit(const CellRef& ref);
+    std::string TextOf(pugi::xml_node cell);
     std::string SharedString(std::size_t index);
     std::string DrawingPart();
     std::string CreateDrawingPart();

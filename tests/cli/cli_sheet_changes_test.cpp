@@ -46,15 +46,15 @@ const std::string kBefore = Row("1-ROUGH", "T1", "Ø10F", "00:10:00") +
                             Row("2-WALL", "T2", "Ø8F", "00:05:00") +
                             Row("3-FLOOR", "T3", "Ø12F", "00:07:30");
 // 2-WALL gets another tool, 3-FLOOR goes, 4-PENCIL comes; the NC names are
-// numbered again, which alone is no change.
+// numbered again, so T3 is now 2-WALL.
 const std::string kAfter = Row("1-ROUGH", "T1", "Ø10F", "00:10:00") +
                            Row("4-PENCIL", "T2", "Ø4B", "00:03:00") +
                            Row("2-WALL", "T3", "Ø6F", "00:05:00");
 const std::string kChanges =
-    "변경: 1 toolpaths, 1 new, 1 removed\n"
-    "바뀜 2-WALL (T3): 공구 Ø8F → Ø6F\n"
+    "변경: 바뀜 1개, 새 툴패스 1개, 삭제 1개\n"
+    "바뀜 2-WALL (T3): NC 이름 T2 → T3, 공구 Ø8F → Ø6F\n"
     "새 툴패스 4-PENCIL (T2)\n"
-    "삭제 3-FLOOR (T3)\n";
+    "삭제 3-FLOOR (이전 T3)\n";
 
 TEST(CliSheetChanges, AReplacingSheetAndCompareSayTheSameChanges) {
     SheetRun run;
@@ -72,7 +72,7 @@ TEST(CliSheetChanges, AReplacingSheetAndCompareSayTheSameChanges) {
     EXPECT_EQ(compared.out, kChanges);
 
     CliRun same = run.cli.Run({"compare", run.sheet.string(), run.sheet.string()});
-    EXPECT_EQ(same.out, "변경: 0 toolpaths, 0 new, 0 removed\n");
+    EXPECT_EQ(same.out, "변경: 바뀜 0개, 새 툴패스 0개, 삭제 0개\n");
 }
 
 TEST(CliSheetChanges, NoMarksAndOldFilesThatCannotBeComparedPrintNoChanges) {
@@ -90,19 +90,32 @@ TEST(CliSheetChanges, NoMarksAndOldFilesThatCannotBeComparedPrintNoChanges) {
     EXPECT_TRUE(testing::IsSoundWorkbookFile(run.sheet));
 }
 
-TEST(CliSheetChanges, CompareRefusesWhatItCannotRead) {
+// Whichever side is at fault is the one named; two files that are no setup
+// sheets are no comparison either.
+TEST(CliSheetChanges, CompareRefusesWhatItCannotReadNamingIt) {
     SheetRun run;
     ASSERT_EQ(run.Sheet(kBefore).status, 0);
+    ASSERT_EQ(run.cli.Run({"pictures", "--folder", run.out.string()}).status, 0);
+    fs::path pictures = run.out / "IMAGE.xlsx";
     fs::path text = run.cli.folder.path() / "notes.xlsx";
     std::ofstream(text) << "not a workbook";
     fs::path missing = run.cli.folder.path() / "missing.xlsx";
 
-    for (const fs::path& other : {text, missing}) {
-        CliRun refused = run.cli.Run({"compare", other.string(), run.sheet.string()});
-        EXPECT_EQ(refused.status, 1) << other;
-        EXPECT_EQ(refused.out, "");
-        EXPECT_NE(refused.err.find(other.string()), std::string::npos) << refused.err;
+    for (const fs::path& other : {text, missing, pictures}) {
+        for (bool other_first : {true, false}) {
+            SCOPED_TRACE(other.string() + (other_first ? " first" : " second"));
+            CliRun refused = run.cli.Run({"compare", (other_first ? other : run.sheet).string(),
+                                          (other_first ? run.sheet : other).string()});
+            EXPECT_EQ(refused.status, 1);
+            EXPECT_EQ(refused.out, "");
+            EXPECT_NE(refused.err.find(other.string()), std::string::npos) << refused.err;
+            EXPECT_EQ(refused.err.find(run.sheet.string()), std::string::npos) << refused.err;
+        }
     }
+    CliRun both = run.cli.Run({"compare", pictures.string(), pictures.string()});
+    EXPECT_EQ(both.status, 1);
+    EXPECT_EQ(both.err, "orvalis-cli: 비교할 수 없습니다: " + pictures.string() +
+                            ": 작업 지시서가 아닙니다 (계속 쪽이 없는 1장짜리 통합 문서)\n");
     EXPECT_EQ(run.cli.Run({"compare", run.sheet.string()}).status, 2);
 }
 

@@ -11,6 +11,7 @@
 #include "sheet/test_bitmaps.h"
 #include "support/temp_folder.h"
 #include "support/workbook_check.h"
+#include "xlsx/workbook.h"
 
 namespace orvalis::cli {
 namespace {
@@ -129,6 +130,15 @@ TEST(Cli, SheetFromAGridFileAndPicturesLandInTheFolder) {
     auto forced =
         cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string(), "--force"});
     EXPECT_EQ(forced.status, 0) << forced.err;
+    // --start numbers the grid file's rows as it numbers a survey's.
+    auto numbered = cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string(),
+                             "--prefix", "OP", "--start", "7"});
+    EXPECT_EQ(numbered.status, 0) << numbered.err;
+    EXPECT_EQ(xlsx::Workbook::Open(out_folder / "OP.xlsx").Sheet(1).Text("A12"), "OP7");
+    auto bad_start = cli.Run({"sheet", "--folder", out_folder.string(), "--grid", grid.string(),
+                              "--prefix", "NO", "--start", "seven"});
+    EXPECT_EQ(bad_start.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(out_folder / "NO.xlsx"));
     auto pictures = cli.Run({"pictures", "--folder", out_folder.string()});
     EXPECT_EQ(pictures.status, 0) << pictures.err;
     EXPECT_TRUE(testing::IsSoundWorkbookFile(out_folder / "IMAGE.xlsx"));

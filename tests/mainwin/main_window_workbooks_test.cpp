@@ -219,7 +219,8 @@ TEST(MainWindowWorkbooks, AReplacingSheetSaysWhatChangedOrWhyItCannot) {
     const sheet::SheetChanges& changes = rig.form().last_sheet()->comparison->changes;
     ASSERT_EQ(changes.changed.size(), 1u);
     EXPECT_EQ(changes.changed[0].row, 1u);
-    EXPECT_NE(rig.form().StatusBar1.find("변경: 1 toolpaths, 0 new, 0 removed"), std::string::npos)
+    EXPECT_NE(rig.form().StatusBar1.find("변경: 바뀜 1개, 새 툴패스 0개, 삭제 0개"),
+              std::string::npos)
         << rig.form().StatusBar1;
     EXPECT_TRUE(rig.interaction().messages.empty());
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/data_folder.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_error.h"
@@ -22,7 +24,7 @@ std::string Grid(int toolpath, int column) {
 }
 
 TEST(SetupSheet, ToolpathsFillTheFirstPageThenTheContinuationPage) {
-    for (int count : {0, 19, 20, 60}) {
+    for (int count : {0, 19, 20}) {
         SCOPED_TRACE("N = " + std::to_string(count));
         testing::WriterFixture fixture;
         fs::path saved = WriteSetupSheet(fixture.Input(count)).file;
@@ -57,11 +59,69 @@ TEST(SetupSheet, ToolpathsFillTheFirstPageThenTheContinuationPage) {
         EXPECT_EQ(book.Text(2, "K2"), continued ? "G55" : "");
         EXPECT_EQ(book.Text(2, "C3"), continued ? "금형 코어" : "");
         EXPECT_EQ(book.Text(2, "K3"), continued ? "CORE-01" : "");
-        EXPECT_EQ(book.Text(2, "C41"), continued ? "C:\\JOBS\\CORE-01" : "");
+        EXPECT_EQ(book.Text(2, "D47"), continued ? "C:\\JOBS\\CORE-01" : "");
 
         EXPECT_EQ(book.ActiveTab(), 0);
         EXPECT_EQ(book.ActiveCell(1), continued ? "C2" : "A12");
         EXPECT_EQ(book.Pictures().size(), 4u);
+    }
+}
+
+// Toolpaths 55 to 60 stand in the continuation page's table like the others,
+// bordered, and the file location below it, whole.
+TEST(SetupSheet, TheContinuationPageHoldsUpToSixtyToolpathsAboveTheFileLocation) {
+    const std::string letters = "ABCDEFGHIJKLMNOP";
+    for (int count : {54, 55, 60}) {
+        SCOPED_TRACE("N = " + std::to_string(count));
+        testing::WriterFixture fixture;
+        testing::SavedWorkbook book(WriteSetupSheet(fixture.Input(count)).file);
+        std::map<std::string, std::string> expected = {{"A47", "파일 위치"},
+                                                       {"D47", "C:\\JOBS\\CORE-01"}};
+        for (int i = 20; i <= count; ++i) {
+            for (int c = 0; c < 12; ++c) {
+                expected[Cell(testing::kSecondPageColumns[c], i - 14)] = Grid(i, c + 2);
+            }
+        }
+        for (int row = 6; row <= 48; ++row) {
+            for (char letter : letters) {
+                std::string cell = letter + std::to_string(row);
+                EXPECT_EQ(book.Text(2, cell), expected[cell]) << cell;
+                if (row >= 41 && row <= 46) {
+                    EXPECT_EQ(book.BorderSides(2, cell), "lrtb") << cell;
+                }
+            }
+        }
+    }
+}
+
+// The file location goes beside its caption wherever the template has it; a
+// template without the caption has it in C41.
+TEST(SetupSheet, TheFileLocationStandsBesideItsCaption) {
+    const struct {
+        const char* what;
+        const char* caption_cell;  // given the caption in the template, when not null
+        const char* location_cell;
+    } cases[] = {
+        {"the shipped template", nullptr, "D47"},
+        {"an older template, the caption in B41", "B41", "C41"},
+        {"a template without the caption", "", "C41"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        if (c.caption_cell) {
+            fixture.EditTemplate([&](xlsx::Workbook& book) {
+                book.Sheet(2).SetText("A47", "");
+                if (*c.caption_cell) book.Sheet(2).SetText(c.caption_cell, "파일 위치");
+            });
+        }
+        testing::SavedWorkbook book(WriteSetupSheet(fixture.Input(20)).file);
+        for (const char* cell : {"D47", "C41"}) {
+            EXPECT_EQ(book.Text(2, cell),
+                      cell == std::string(c.location_cell) ? "C:\\JOBS\\CORE-01" : "")
+                << cell;
+        }
+        EXPECT_EQ(book.Text(1, "D33"), "C:\\JOBS\\CORE-01");
     }
 }
 
@@ -75,10 +135,13 @@ TEST(SetupSheet, PicturesSitAtTheirAnchorsAtTheSizesOfTheBoxes) {
     struct Expected {
         const char* anchor;
         double offset;
+        double offset_down;  // below the frame's top border
         double width;
         double height;
-    } expected[] = {
-        {"B5", 30, 120, 122}, {"L5", 40, 250, 150}, {"B8", 30, 300, 200}, {"L8", 40, 2, 2}};
+    } expected[] = {{"B5", 30, 2, 120, 122},
+                    {"L5", 40, 2, 250, 150},
+                    {"B8", 30, 0, 300, 200},
+                    {"L8", 40, 0, 2, 2}};
     std::vector<testing::SavedWorkbook::Picture> pictures = book.Pictures();
     ASSERT_EQ(pictures.size(), 4u);
     for (int i = 0; i < 4; ++i) {
@@ -88,7 +151,8 @@ TEST(SetupSheet, PicturesSitAtTheirAnchorsAtTheSizesOfTheBoxes) {
         double top = sheet.CellTop("A" + std::to_string(picture.row)) + picture.row_offset;
         EXPECT_DOUBLE_EQ(left,
                          RoundHalfEven(sheet.CellLeft(expected[i].anchor) + expected[i].offset));
-        EXPECT_DOUBLE_EQ(top, RoundHalfEven(sheet.CellTop(expected[i].anchor)));
+        EXPECT_DOUBLE_EQ(
+            top, RoundHalfEven(sheet.CellTop(expected[i].anchor) + expected[i].offset_down));
         EXPECT_DOUBLE_EQ(picture.width, expected[i].width);
         EXPECT_DOUBLE_EQ(picture.height, expected[i].height);
     }

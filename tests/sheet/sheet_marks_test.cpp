@@ -10,7 +10,6 @@
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "sheet/setup_sheet.h"
-#include "sheet/sheet_output.h"
 #include "sheet/sheet_row_names.h"
 #include "sheet/writer_fixture.h"
 #include "support/workbook_check.h"
@@ -192,36 +191,69 @@ TEST(SheetMarks, AChangedValueIsFilledOverItsFieldAlone) {
     }
 }
 
-// An inserted toolpath shifts the NC names of the rows after it; those rows
-// are the same toolpaths of the host and stay unmarked.
-TEST(SheetMarks, ANewRowIsFilledWholeAndARemovedToolpathIsListedBelowTheTable) {
-    testing::WriterFixture fixture;
-    SetupSheetInput input = fixture.Input(6);
-    SetupSheetInput edited = input;
-    edited.rows.erase(edited.rows.begin() + 4);  // HOST-TP-5
-    ToolpathRow added = edited.rows[0];
+// After an inserted toolpath the program T5 on the machine is another
+// toolpath: each row whose NC name moved is marked on it, and the removed
+// toolpath is listed with the NC name it had. A toolpath the rename window
+// renamed is marked on its name alone.
+TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
+    ToolpathRow added = testing::WriterFixture().Input(1).rows[0];
     added[0] = "HOST-TP-NEW";
     for (std::size_t c = 2; c < added.size(); ++c) added[c] = "new" + std::to_string(c + 1);
-    edited.rows.insert(edited.rows.begin() + 1, added);
-    for (std::size_t i = 0; i < edited.rows.size(); ++i) {
-        edited.rows[i][1] = "N" + std::to_string((i + 1) * 10);  // renumbered
-    }
-    SetupSheetResult result = Rewrite(input, [&](SetupSheetInput& in) { in.rows = edited.rows; });
-    ASSERT_TRUE(result.comparison);
-    EXPECT_TRUE(result.comparison->changes.changed.empty());
-    EXPECT_EQ(result.comparison->changes.added, std::vector<std::size_t>{1});
-    ASSERT_EQ(result.comparison->changes.removed.size(), 1u);
-    EXPECT_EQ(result.comparison->changes.removed[0].toolpath, "HOST-TP-5");
+    const struct {
+        const char* what;
+        std::function<void(SetupSheetInput&)> edit;
+        std::vector<std::size_t> changed;
+        std::vector<std::size_t> added;
+        std::vector<int> name_marked;  // rows whose A:C is filled as changed
+        const char* note;
+    } cases[] = {
+        {"one inserted, one deleted, the NC names renumbered",
+         [&](SetupSheetInput& in) {
+             in.rows.erase(in.rows.begin() + 4);  // HOST-TP-5
+             in.rows.insert(in.rows.begin() + 1, added);
+             for (std::size_t i = 0; i < in.rows.size(); ++i) {
+                 in.rows[i][1] = "T" + std::to_string(i + 1);
+             }
+         },
+         {0, 2, 3, 4, 5},
+         {1},
+         {12, 14, 15, 16, 17},
+         "삭제된 툴패스: HOST-TP-5 (이전 r5c2)"},
+        {"every toolpath renamed",
+         [](SetupSheetInput& in) {
+             for (ToolpathRow& row : in.rows) row[0] = "RENAMED-" + row[0];
+         },
+         {0, 1, 2, 3, 4, 5},
+         {},
+         {12, 13, 14, 15, 16, 17},
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput edited = fixture.Input(6);
+        c.edit(edited);
+        SetupSheetResult result =
+            Rewrite(fixture.Input(6), [&](SetupSheetInput& in) { in.rows = edited.rows; });
+        ASSERT_TRUE(result.comparison);
+        std::vector<std::size_t> changed;
+        for (const ChangedRow& row : result.comparison->changes.changed) changed.push_back(row.row);
+        EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(result.comparison->changes.added, c.added);
 
-    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
-    testing::SavedWorkbook book(result.file);
-    Marks expected;
-    MarkRow(expected, 'R', 13, kNewRowFill);
-    MarkRow(expected, 'R', 36, kRemovedFill);
-    EXPECT_EQ(MarksOn(book, 1), expected);
-    EXPECT_EQ(MarksOn(book, 2), Marks{});
-    EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: HOST-TP-5 (r5c2)");
-    ExpectRows(book, edited);
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        Marks expected;
+        for (int row : c.name_marked) {
+            std::string at = std::to_string(row);
+            Mark(expected, {"A" + at, "B" + at, "C" + at}, kChangedFill);
+        }
+        for (std::size_t row : c.added) MarkRow(expected, 'R', 12 + int(row), kNewRowFill);
+        if (*c.note) MarkRow(expected, 'R', 36, kRemovedFill);
+        EXPECT_EQ(MarksOn(book, 1), expected);
+        EXPECT_EQ(book.Text(1, "A36"), c.note);
+        ExpectRows(book, edited);
+    }
 }
 
 // A row written before its survey filled it (the user agreed to that) is
@@ -237,30 +269,42 @@ TEST(SheetMarks, AnEmptyRowTheSheetRecordedIsNoNewRowNextTime) {
     EXPECT_EQ(MarksOn(book, 1), Marks{});
 }
 
-// Removed toolpaths whose names together would not fit in one cell are
-// counted instead of named, so the sheet needs no repair.
-TEST(SheetMarks, ARemovedListTooLongForACellIsCut) {
-    testing::WriterFixture fixture;
-    SetupSheetInput input = fixture.Input(60);
-    for (std::size_t i = 0; i < input.rows.size(); ++i) {
-        input.rows[i][0] = std::string(1000, 'A') + std::to_string(i);
+// The list of removed toolpaths prints whole: its row is as high as its
+// lines, and names past the lines it may take are counted, never cut off.
+TEST(SheetMarks, TheRemovedListPrintsWhole) {
+    const struct {
+        const char* what;
+        std::size_t name_length;  // of each host name, 0 for the fixture's
+        std::size_t names_shown;
+        double row_height;
+    } cases[] = {
+        {"47 removed", 0, 47, 185.5},
+        {"59 removed with names of 300 letters", 300, 3, 169},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(c.names_shown == 47 ? 48 : 60);
+        for (std::size_t i = 0; c.name_length > 0 && i < input.rows.size(); ++i) {
+            input.rows[i][0] = std::string(c.name_length, 'A') + std::to_string(i + 1);
+        }
+        SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
+        ASSERT_TRUE(result.comparison);
+        std::size_t removed = result.comparison->changes.removed.size();
+        std::string list;
+        for (std::size_t i = 2; i < 2 + c.names_shown; ++i) {
+            list += (list.empty() ? "" : ", ") + input.rows[i - 1][0] + " (이전 r" +
+                    std::to_string(i) + "c2)";
+        }
+        if (c.names_shown < removed)
+            list += " 외 " + std::to_string(removed - c.names_shown) + "개";
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + list);
+        EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(36), c.row_height);
+        EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(35), 6);  // the others stay
     }
-    SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
-    ASSERT_TRUE(result.comparison);
-    EXPECT_EQ(result.comparison->changes.removed.size(), 59u);
-    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
-    testing::SavedWorkbook book(result.file);
-    std::string note = book.Text(1, "A36");
-    EXPECT_LE(note.size(), kMaxCellText);
-    EXPECT_NE(note.find(std::string(1000, 'A') + "1"), std::string::npos);
-    std::size_t named = 0;
-    for (std::size_t at = note.find(" (r"); at != std::string::npos;
-         at = note.find(" (r", at + 1)) {
-        ++named;
-    }
-    EXPECT_GT(named, 20u);
-    std::string counted = " 외 " + std::to_string(59 - named) + "개";
-    EXPECT_TRUE(note.ends_with(counted)) << note.substr(note.size() - 40);
 }
 
 // The list of removed toolpaths stands below the last table the new sheet
@@ -288,13 +332,14 @@ TEST(SheetMarks, MarksFollowTheRowsOntoTheContinuationPage) {
              in.rows[44][11] = "D32";
              ToolpathRow added = in.rows[49];
              added[0] = "HOST-TP-NEW";
+             added[2] = "Ø3B";  // not HOST-TP-50 renamed
              in.rows.erase(in.rows.begin() + 49);
              in.rows.push_back(added);
          },
          {},
          second_page,
          "",
-         "삭제된 툴패스: HOST-TP-50 (r50c2)"},
+         "삭제된 툴패스: HOST-TP-50 (이전 r50c2)"},
         {"25 rows cut to 3: the list is on the first page",
          25,
          [](SetupSheetInput& in) { in.rows.erase(in.rows.begin() + 2, in.rows.begin() + 24); },
@@ -318,7 +363,7 @@ TEST(SheetMarks, MarksFollowTheRowsOntoTheContinuationPage) {
             std::string removed;
             for (int i = 3; i <= 24; ++i) {
                 removed += (removed.empty() ? "" : ", ") + ("HOST-TP-" + std::to_string(i)) +
-                           " (r" + std::to_string(i) + "c2)";
+                           " (이전 r" + std::to_string(i) + "c2)";
             }
             EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + removed);
         }
@@ -346,27 +391,20 @@ TEST(SheetMarks, AreLeftOffWhenAsked) {
     EXPECT_EQ(book.Text(1, "A36"), "");
 }
 
-// The same parts, without the host's names a sheet of an earlier version
-// did not keep.
-std::string WithoutRecordedNames(const std::string& package) {
+using XmlEdit = std::function<void(pugi::xml_node root)>;
+
+// The package with the XML parts named in `edits` edited, and without the
+// parts `dropped` names.
+std::string EditedPackage(const std::string& package, const std::map<std::string, XmlEdit>& edits,
+                          const std::function<bool(const std::string&)>& dropped = nullptr) {
     testing::Parts parts;
     for (const std::string& name : testing::PartNames(package)) {
-        if (name.starts_with("customXml/")) continue;
+        if (dropped && dropped(name)) continue;
         std::string bytes = testing::ReadPart(package, name);
-        if (name == "[Content_Types].xml" || name == "xl/_rels/workbook.xml.rels") {
+        if (auto edit = edits.find(name); edit != edits.end()) {
             pugi::xml_document document;
             document.load_string(bytes.c_str());
-            pugi::xml_node root = document.document_element();
-            for (pugi::xml_node node = root.first_child(); node;) {
-                pugi::xml_node next = node.next_sibling();
-                std::string_view target = node.attribute("Target").value();
-                std::string_view part = node.attribute("PartName").value();
-                if (target.find("customXml/") != std::string_view::npos ||
-                    part.starts_with("/customXml/")) {
-                    root.remove_child(node);
-                }
-                node = next;
-            }
+            edit->second(document.document_element());
             std::ostringstream out;
             document.save(out, "", pugi::format_raw);
             bytes = out.str();
@@ -374,6 +412,53 @@ std::string WithoutRecordedNames(const std::string& package) {
         parts.emplace_back(name, bytes);
     }
     return testing::MakePackage(parts);
+}
+
+// Removes the children of `root` that name a part in customXml/.
+void DropCustomXmlEntries(pugi::xml_node root) {
+    for (pugi::xml_node node = root.first_child(); node;) {
+        pugi::xml_node next = node.next_sibling();
+        std::string_view target = node.attribute("Target").value();
+        std::string_view part = node.attribute("PartName").value();
+        if (target.find("customXml/") != std::string_view::npos ||
+            part.starts_with("/customXml/")) {
+            root.remove_child(node);
+        }
+        node = next;
+    }
+}
+
+// The same parts, without the host's names a sheet of an earlier version
+// did not keep.
+std::string WithoutRecordedNames(const std::string& package) {
+    return EditedPackage(package,
+                         {{"[Content_Types].xml", DropCustomXmlEntries},
+                          {"xl/_rels/workbook.xml.rels", DropCustomXmlEntries}},
+                         [](const std::string& name) { return name.starts_with("customXml/"); });
+}
+
+// A spreadsheet program that saves the sheet again keeps the names but may
+// relate them elsewhere: LibreOffice from the package root, another not at
+// all. The names are found either way.
+TEST(SheetMarks, RecordedNamesAreFoundWhereverAResavingProgramRelatesThem) {
+    testing::WriterFixture fixture;
+    std::string written = testing::SavedWorkbook(WriteSetupSheet(fixture.Input(3)).file).bytes();
+    XmlEdit related_from_root = [](pugi::xml_node root) {
+        pugi::xml_node relationship = root.append_child("Relationship");
+        relationship.append_attribute("Id") = "rId9";
+        relationship.append_attribute("Type") =
+            "http://schemas.openxmlformats.org/officeDocument/2006/relationships/customXml";
+        relationship.append_attribute("Target") = "../customXml/item1.xml";
+    };
+    const std::map<std::string, XmlEdit> resaved[] = {
+        {{"xl/_rels/workbook.xml.rels", DropCustomXmlEntries}, {"_rels/.rels", related_from_root}},
+        {{"xl/_rels/workbook.xml.rels", DropCustomXmlEntries}},
+    };
+    for (const auto& edits : resaved) {
+        xlsx::Workbook book(EditedPackage(written, edits), "resaved.xlsx");
+        EXPECT_EQ(RecordedRowNames(book),
+                  (std::vector<std::string>{"HOST-TP-1", "HOST-TP-2", "HOST-TP-3"}));
+    }
 }
 
 // A sheet written before the names were kept is matched by NC name, so a
@@ -542,10 +627,8 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
         if (c.cell) {
-            fs::path template_file = fixture.drives().File(DataPath("ORVALIS.xlsx"));
-            xlsx::Workbook edited = xlsx::Workbook::Open(template_file);
-            edited.Sheet(1).SetText(c.cell, c.text);
-            edited.SaveAs(template_file);
+            fixture.EditTemplate(
+                [&](xlsx::Workbook& book) { book.Sheet(1).SetText(c.cell, c.text); });
         }
         SetupSheetInput input = fixture.Input(4);
         const char* const tools[][3] = {{"D10 EM", "00:28:54", "50"},
@@ -570,27 +653,18 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
 // it was.
 std::string WithPrintAreas(const std::string& package, const std::string& first,
                            const std::string& second) {
-    testing::Parts parts;
-    for (const std::string& name : testing::PartNames(package)) {
-        std::string bytes = testing::ReadPart(package, name);
-        if (name == "xl/workbook.xml") {
-            pugi::xml_document document;
-            document.load_string(bytes.c_str());
-            for (pugi::xml_node area :
-                 document.document_element().child("definedNames").children("definedName")) {
-                const std::string& range =
-                    std::string_view(area.attribute("localSheetId").value()) == "0" ? first
-                                                                                    : second;
-                std::string text = area.text().get();
-                area.text().set((text.substr(0, text.find('!') + 1) + range).c_str());
-            }
-            std::ostringstream out;
-            document.save(out, "", pugi::format_raw);
-            bytes = out.str();
-        }
-        parts.emplace_back(name, bytes);
-    }
-    return testing::MakePackage(parts);
+    return EditedPackage(
+        package,
+        {{"xl/workbook.xml", [&](pugi::xml_node root) {
+              for (pugi::xml_node area : root.child("definedNames").children("definedName")) {
+                  bool first_sheet =
+                      std::string_view(area.attribute("localSheetId").value()) == "0";
+                  std::string text = area.text().get();
+                  area.text().set(
+                      (text.substr(0, text.find('!') + 1) + (first_sheet ? first : second))
+                          .c_str());
+              }
+          }}});
 }
 
 std::vector<std::string> PrintAreas(const testing::SavedWorkbook& book) {

@@ -14,7 +14,7 @@ namespace {
 TEST(SheetTotals, MachiningTimesAreReadAsTheHostPrintsThem) {
     const struct {
         const char* text;
-        std::optional<long> seconds;
+        std::optional<std::int64_t> seconds;
     } cases[] = {
         {"00:28:54", 1734},
         {"1:02:03", 3723},
@@ -33,17 +33,24 @@ TEST(SheetTotals, MachiningTimesAreReadAsTheHostPrintsThem) {
         {"0:28:54s", std::nullopt},
         {"약 30분", std::nullopt},
         {"99999999999999999999", std::nullopt},
+        {"-00:30:00", std::nullopt},  // a sign is not read as part of the time
+        {"0:-5", std::nullopt},
+        {"+5", std::nullopt},
+        {"99999999999999999:00:00", std::nullopt},  // more seconds than can be counted
+        {"2562047788015215:30:07", 9223372036854775807},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(MachiningSeconds(c.text), c.seconds) << "'" << c.text << "'";
     }
 
     const struct {
-        long seconds;
+        std::int64_t seconds;
         const char* text;
     } durations[] = {
-        {0, "0:00:00"},    {59, "0:00:59"},    {60, "0:01:00"},       {3599, "0:59:59"},
-        {3600, "1:00:00"}, {17707, "4:55:07"}, {360061, "100:01:01"},
+        {0, "0:00:00"},        {59, "0:00:59"},
+        {60, "0:01:00"},       {3599, "0:59:59"},
+        {3600, "1:00:00"},     {17707, "4:55:07"},
+        {360061, "100:01:01"}, {9223372036854775807, "2562047788015215:30:07"},
     };
     for (const auto& d : durations) EXPECT_EQ(DurationText(d.seconds), d.text) << d.seconds;
 }
@@ -60,7 +67,7 @@ TEST(SheetTotals, TimesAddUpAndToolsAreCountedByDescriptionAndLength) {
     const struct {
         const char* what;
         std::vector<SheetRow> rows;
-        long seconds;
+        std::int64_t seconds;
         int unreadable;
         int tools;
         const char* text;
@@ -85,6 +92,13 @@ TEST(SheetTotals, TimesAddUpAndToolsAreCountedByDescriptionAndLength) {
          2,
          2,
          "0:28:54 (시간을 모르는 2개 제외)"},
+        {"a negative time and times too large to add are left out, never summed",
+         {Row("", "0:10:00", ""), Row("", "-00:30:00", ""), Row("", "99999999999999999:00:00", ""),
+          Row("", "2562047788015215:30:07", ""), Row("", "0:05:00", "")},
+         900,
+         3,
+         0,
+         "0:15:00 (시간을 모르는 3개 제외)"},
         {"a row without a tool is no tool",
          {Row("", "0:01:00", "50"), Row("", "0:01:00", ""), Row("D8 DRILL", "0:01:00", "")},
          180,

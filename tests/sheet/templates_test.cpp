@@ -95,7 +95,7 @@ TEST(Templates, TheSetupSheetFitsItsPicturesAndCellMap) {
     xlsx::Worksheet& first = book.Sheet(1);
 
     std::vector<Box> pictures = {
-        PictureAt(first, "B5", 30, 0, 300, 200), PictureAt(first, "L5", 40, 0, 300, 200),
+        PictureAt(first, "B5", 30, 2, 300, 200), PictureAt(first, "L5", 40, 2, 300, 200),
         PictureAt(first, "B8", 30, 0, 300, 200), PictureAt(first, "L8", 40, 0, 300, 200)};
     ExpectApart(pictures);
     for (const Box& picture : pictures) {
@@ -118,13 +118,13 @@ TEST(Templates, TheSetupSheetFitsItsPicturesAndCellMap) {
     EXPECT_EQ(first.Text("A2"), "회사명");
     EXPECT_EQ(first.Text("J3"), "부품명");
     EXPECT_EQ(first.Text("A33"), "파일 위치");
-    EXPECT_EQ(book.Sheet(2).Text("B41"), "파일 위치");
+    EXPECT_EQ(book.Sheet(2).Text("A47"), "파일 위치");
 
     std::vector<std::string> first_cells = TableCells(first_columns, 12, 30);
     first_cells.insert(first_cells.end(), {"C2", "M2", "C3", "M3", "D33"});
     ExpectVisible(package, "xl/worksheets/sheet1.xml", first_cells);
     std::vector<std::string> second_cells = TableCells(second_columns, 6, 46);
-    second_cells.insert(second_cells.end(), {"C2", "K2", "C3", "K3", "C41"});
+    second_cells.insert(second_cells.end(), {"C2", "K2", "C3", "K3", "D47"});
     ExpectVisible(package, "xl/worksheets/sheet2.xml", second_cells);
 
     // Stored with the first sheet active.

@@ -26,6 +26,13 @@ std::vector<std::string> WriterFixture::OutputFiles() const {
     return names;
 }
 
+void WriterFixture::EditTemplate(const std::function<void(xlsx::Workbook&)>& edit) const {
+    fs::path template_file = drives_.File(DataPath("ORVALIS.xlsx"));
+    xlsx::Workbook book = xlsx::Workbook::Open(template_file);
+    edit(book);
+    book.SaveAs(template_file);
+}
+
 sheet::SetupSheetInput WriterFixture::Input(int rows) const {
     sheet::SetupSheetInput input;
     input.picture_sizes = {"300", "200", "300", "200", "300", "200", "300", "200"};
@@ -73,6 +80,33 @@ std::vector<SavedWorkbook::Picture> SavedWorkbook::Pictures() const {
         });
     }
     return pictures;
+}
+
+namespace {
+
+pugi::xml_node Nth(pugi::xml_node parent, const char* name, std::size_t index) {
+    pugi::xml_node node = parent.child(name);
+    while (node && index-- > 0) node = node.next_sibling(name);
+    return node;
+}
+
+}  // namespace
+
+std::string SavedWorkbook::BorderSides(int sheet, const std::string& cell) const {
+    auto xml = Xml("xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
+    pugi::xml_node found = xml->document_element().find_node([&](pugi::xml_node node) {
+        return std::string_view(node.name()) == "c" && node.attribute("r").value() == cell;
+    });
+    auto styles = Xml("xl/styles.xml");
+    pugi::xml_node format =
+        Nth(styles->document_element().child("cellXfs"), "xf", found.attribute("s").as_uint(0));
+    pugi::xml_node border = Nth(styles->document_element().child("borders"), "border",
+                                format.attribute("borderId").as_uint(0));
+    std::string sides;
+    for (const char* side : {"left", "right", "top", "bottom"}) {
+        if (*border.child(side).attribute("style").value()) sides += side[0];
+    }
+    return sides;
 }
 
 int SavedWorkbook::ActiveTab() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
@@ -31,6 +32,9 @@ class WriterFixture {
     // Every file in the output folder, temporary ones included.
     std::vector<std::string> OutputFiles() const;
 
+    // Changes the data folder's setup-sheet template as a shop would.
+    void EditTemplate(const std::function<void(xlsx::Workbook&)>& edit) const;
+
     // A setup sheet of `rows` toolpaths: cell (i, 1) is "HOST-TP-i" and
     // cell (i, c) is "r<i>c<c>"; sizes 300 x 200; prefix "T".
     sheet::SetupSheetInput Input(int rows) const;
@@ -60,6 +64,9 @@ class SavedWorkbook {
     };
     // The pictures of the first sheet's drawing, in order.
     std::vector<Picture> Pictures() const;
+    // The sides of the cell's border that are drawn, of "lrtb" (left,
+    // right, top, bottom).
+    std::string BorderSides(int sheet, const std::string& cell) const;
     // The active tab and the first sheet's active cell.
     int ActiveTab() const;
     std::string ActiveCell(int sheet) const;
