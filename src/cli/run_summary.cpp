@@ -13,12 +13,12 @@ std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t f
     for (int row = 1; row <= toolpaths; ++row) {
         time.Add(grid.TextMatrix(row, survey::kMachiningTime));
     }
-    std::string summary = std::to_string(toolpaths) + " toolpaths, machining time " +
+    std::string summary = "툴패스 " + std::to_string(toolpaths) + "개, 가공 시간 " +
                           sheet::DurationText(time.seconds);
     if (time.unreadable > 0) {
-        summary += " (" + std::to_string(time.unreadable) + " times not readable)";
+        summary += " (시간을 모르는 " + std::to_string(time.unreadable) + "개 제외)";
     }
-    return summary + ", " + std::to_string(files) + " files";
+    return summary + ", 파일 " + std::to_string(files) + "개";
 }
 
 std::string HostCostSummary(long calls, double waiting_seconds, double own_seconds) {

@@ -11,7 +11,7 @@ class FlexGrid;
 
 namespace orvalis::cli {
 
-// "12 toolpaths, machining time 5:53:23, 18 files": the one-line end of a
+// "툴패스 12개, 가공 시간 5:53:23, 파일 18개": the one-line end of a
 // run. Times that cannot be read are left out of the total and counted.
 std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t files);
 
