@@ -4,6 +4,9 @@
 
 namespace orvalis::xlsx {
 
+// A pixel at 96 dots per inch, in points.
+inline constexpr double kPointsPerPixel = 0.75;
+
 // What the spreadsheet derives from a workbook's default font: the width of
 // its widest digit in pixels (at 96 dots per inch), the unit of every column
 // width, and the height of a row nobody resized.

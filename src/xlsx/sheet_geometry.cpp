@@ -9,8 +9,6 @@ namespace orvalis::xlsx {
 
 namespace {
 
-constexpr double kPointsPerPixel = 0.75;
-
 bool IsSet(pugi::xml_attribute attribute) {
     std::string_view value = attribute.value();
     return value == "1" || value == "true";

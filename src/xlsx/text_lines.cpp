@@ -6,8 +6,6 @@ namespace orvalis::xlsx {
 
 namespace {
 
-constexpr double kPointsPerPixel = 0.75;
-
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }

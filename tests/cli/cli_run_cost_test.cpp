@@ -64,7 +64,7 @@ TEST(CliRunCost, TheCollisionRunEstimatesEachToolpathOnceAndCountsItsCalls) {
         EXPECT_NE(run.out.find("\tT12\t"), std::string::npos) << run.out;
         std::string summary = LastLine(run.out);
         std::string calls = "호스트 호출 " + std::to_string(counts.calls) + "회, 호스트 대기 ";
-        EXPECT_NE(summary.find(", 18 files, " + calls), std::string::npos) << summary;
+        EXPECT_NE(summary.find(", 파일 18개, " + calls), std::string::npos) << summary;
         EXPECT_NE(summary.find(" s, 자체 처리 "), std::string::npos) << summary;
     }
 }
