@@ -3,9 +3,15 @@
 # for its devices, and a settings listing that never asked the host.
 
 # The reader of stdout is gone before anything is written: status 1 and a
-# message, not death by SIGPIPE (141).
+# message, not death by SIGPIPE (141). The pipe's reading end is closed
+# before the program starts, so the case does not depend on which of two
+# processes runs first.
 closed_pipe() {
-    (cd "$SANDBOX/work" && "$CLI" "$@" 2> "$SANDBOX/stderr" | true; exit "${PIPESTATUS[0]}")
+    (cd "$SANDBOX/work" && python3 -c 'import os, subprocess, sys
+reading, writing = os.pipe()
+os.close(reading)
+status = subprocess.run(sys.argv[1:], stdout=writing).returncode
+sys.exit(status if status >= 0 else 128 - status)' "$CLI" "$@" 2> "$SANDBOX/stderr")
     local status=$?
     [ "$status" -eq 1 ] && grep -qF "표준 출력에 쓰지 못했습니다" "$SANDBOX/stderr" ||
         { echo "  status $status: $(head -c 300 "$SANDBOX/stderr")"; return 1; }
