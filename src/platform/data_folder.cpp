@@ -91,6 +91,18 @@ bool IsCutShort(const fs::path& file, const std::string& shipped) {
     }
 }
 
+// Whether `destination` may take the shipped file, judged without reading
+// either: it is missing, or it may be mended and is a file shorter than the
+// shipped one. Most starts find every file in place and read nothing.
+bool MayTakeShipped(const fs::path& destination, std::uintmax_t shipped_size, bool may_heal) {
+    std::error_code error;
+    fs::file_status status = fs::symlink_status(destination, error);
+    if (!fs::exists(status)) return true;
+    if (!may_heal || !fs::is_regular_file(status)) return false;
+    std::uintmax_t size = fs::file_size(destination, error);
+    return !error && size < shipped_size;
+}
+
 // Puts the shipped bytes at `destination`: where no file is, or over a
 // cut-short copy that the rule allows to be mended. True when it mended one.
 bool CopyShipped(const std::string& shipped, const fs::path& destination, bool may_heal) {
@@ -133,11 +145,14 @@ FillOutcome FillFromShipped(const fs::path& from, std::string_view to_drive_path
             continue;
         }
         if (it->path().filename() == ".gitkeep") continue;  // keeps empty folders in git
+        bool may_heal = heals && heals(relative);
+        std::uintmax_t shipped_size = it->file_size(step);
+        if (!step && !MayTakeShipped(destination, shipped_size, may_heal)) continue;
         try {
             std::optional<std::string> shipped = ReadFileChecked(it->path());
             if (!shipped) continue;  // gone since the folder was listed
             fs::create_directories(destination.parent_path(), step);
-            if (CopyShipped(*shipped, destination, heals && heals(relative))) {
+            if (CopyShipped(*shipped, destination, may_heal)) {
                 outcome.healed.push_back(Utf8(destination));
             }
         } catch (const FileError& copy_error) {
