@@ -40,16 +40,14 @@ TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
     testing::FormsRig rig(kBlock);
     BlockPanelModel& panel = rig.forms().block_panel();
     rig.forms().session()->Mark("typing");
-    for (const char* text : {"-", "-1", "-12", "-12.", "-12.5", "", " 37.5", "1E", "1E-", "1E-5",
-                             "0.1234567890123456"}) {
+    // Which number a text begins with is LeadingNumber's table.
+    for (const char* text : {"-", "-12.5", "1E-5", "0.1234567890123456"}) {
         panel.Text3.SetText(text);
     }
-    EXPECT_EQ(SetCalls(rig.TranscriptSince("typing")),
-              (std::vector<std::string>{
-                  "SetBlockLimit 1 0", "SetBlockLimit 1 -1", "SetBlockLimit 1 -12",
-                  "SetBlockLimit 1 -12", "SetBlockLimit 1 -12.5", "SetBlockLimit 1 0",
-                  "SetBlockLimit 1 37.5", "SetBlockLimit 1 1", "SetBlockLimit 1 1",
-                  "SetBlockLimit 1 1E-05", "SetBlockLimit 1 0.123456789012346"}));
+    EXPECT_EQ(
+        SetCalls(rig.TranscriptSince("typing")),
+        (std::vector<std::string>{"SetBlockLimit 1 0", "SetBlockLimit 1 -12.5",
+                                  "SetBlockLimit 1 1E-05", "SetBlockLimit 1 0.123456789012346"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
     panel.Text4.SetText("7");
     EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
