@@ -4,7 +4,7 @@
 # their own. A new clash shows as "redefinition of ... {anonymous}": add the
 # file here.
 set(ORVALIS_UNITY_EXCLUDED
-    src/views/view_capture.cpp
+    src/capture/view_capture.cpp
     src/sheet/setup_sheet.cpp
     src/sim/nc/nc_heidenhain.cpp
     tests/views/view_capture_test.cpp)

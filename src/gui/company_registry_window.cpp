@@ -14,7 +14,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/company_registry_model.h"
+#include "window_models/company_registry_model.h"
 
 namespace orvalis::gui {
 

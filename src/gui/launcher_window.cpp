@@ -8,7 +8,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "launcher/launcher_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis::gui {
 

@@ -13,7 +13,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/settings_window_model.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis::gui {
 

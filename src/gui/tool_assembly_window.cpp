@@ -15,14 +15,14 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 
 namespace {
 
 QString HeadingOf(int number) {
-    std::string_view heading = tools::kFieldHeadings[static_cast<std::size_t>(number - 1)];
+    std::string_view heading = collision::kFieldHeadings[static_cast<std::size_t>(number - 1)];
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }
 
@@ -65,7 +65,7 @@ QWidget* ToolAssemblyWindow::BuildEntryRow() {
     auto* row = new QWidget(this);
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
         auto* label = CaptionLabel(HeadingOf(number), row);
         label->setAlignment(Qt::AlignCenter);
         auto* box = new QLineEdit(row);
@@ -115,7 +115,7 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
 
 void ToolAssemblyWindow::ConnectEdits() {
     ToolAssemblyWindowModel& m = *model_;
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
         ForwardTyping(*Text(number), m.Text(number), *this);
     }
     connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
@@ -136,7 +136,7 @@ void ToolAssemblyWindow::ConnectEdits() {
 void ToolAssemblyWindow::Refresh() {
     const ToolAssemblyWindowModel& m = *model_;
     grid_->ShowGrid(m.MSFlexGrid1);
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
         ShowTextBox(*Text(number), m.Text(number));
     }
     Option(1)->setChecked(m.Option1.Value);

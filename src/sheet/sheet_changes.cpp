@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "forms/joined.h"
+#include "controls/joined.h"
 
 namespace orvalis::sheet {
 

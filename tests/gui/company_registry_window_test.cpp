@@ -11,13 +11,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "data_files/settings_files.h"
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/main_window_model.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {

@@ -13,14 +13,14 @@
 #include <QScreen>
 #include <QTest>
 
+#include "data_files/tool_assembly_file.h"
 #include "gui/find_window.h"
 #include "gui/flex_grid_view.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/main_window_model.h"
-#include "platform/tool_assembly_file.h"
 #include "support/forms_rig.h"
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 namespace {

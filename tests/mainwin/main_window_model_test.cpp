@@ -1,4 +1,4 @@
-#include "mainwin/main_window_model.h"
+#include "window_models/main_window_model.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "launcher/launcher_model.h"
+#include "data_files/settings_files.h"
 #include "platform/cp949.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis {
 namespace {

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <functional>
 
-#include "mainwin/main_window_model.h"
+#include "data_files/picture_size_file.h"
 #include "platform/atomic_file.h"
-#include "platform/picture_size_file.h"
-#include "sheet/settings_window_model.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 #include "support/workbook_check.h"
+#include "window_models/main_window_model.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis {
 namespace {

@@ -1,14 +1,14 @@
-#include "sheet/company_registry_model.h"
+#include "window_models/company_registry_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "mainwin/main_window_model.h"
+#include "data_files/settings_files.h"
 #include "platform/cp949.h"
 #include "platform/profile_file.h"
-#include "platform/settings_files.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -33,7 +33,7 @@ TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
     EXPECT_EQ(dialog.Combo2.Items().back(), "업체명20");
     EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
     EXPECT_EQ(dialog.Combo3.ListCount(), 0);  // empty until asked
-    EXPECT_FALSE(dialog.Topmost());  // only the rename window stays on top
+    EXPECT_FALSE(dialog.Topmost());           // only the rename window stays on top
     EXPECT_EQ(dialog.Command1.Caption, "업체명 저장 ");
 }
 

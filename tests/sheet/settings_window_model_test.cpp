@@ -1,15 +1,15 @@
-#include "sheet/settings_window_model.h"
+#include "window_models/settings_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "launcher/launcher_model.h"
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
 #include "platform/atomic_file_seam.h"
-#include "platform/picture_size_file.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis {
 namespace {

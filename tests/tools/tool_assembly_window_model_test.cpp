@@ -1,18 +1,18 @@
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "forms/forms.h"
-#include "mainwin/main_window_model.h"
-#include "platform/tool_assembly_file.h"
+#include "data_files/tool_assembly_file.h"
 #include "support/forms_rig.h"
+#include "window_models/forms.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
 
-using Record = tools::AssemblyRecord;
+using Record = collision::AssemblyRecord;
 
 const std::string kTenLine =
     "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"\",\"\",\"\",\"0.5\","
