@@ -193,6 +193,4 @@ void BlockPanelModel::Unload() {
     forms().UnloadBlockPanel();
 }
 
-// The registry's slot for the block limits panel.
-
 }  // namespace orvalis

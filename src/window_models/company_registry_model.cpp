@@ -22,19 +22,19 @@ int CompanyRegistryModel::RecordedPosition() {
 // The dialog carries on after the slot the last save recorded, so reopening
 // it does not overwrite the companies stored before.
 void CompanyRegistryModel::Load() {
-    Text3.SetText(settings::CompanyFilePath());
-    Combo2.Clear();
+    file_path.SetText(settings::CompanyFilePath());
+    slot_keys.Clear();
     for (int slot = 1; slot <= settings::kCompanySlots; ++slot) {
-        Combo2.AddItem(settings::CompanyKey(slot));
+        slot_keys.AddItem(settings::CompanyKey(slot));
     }
-    Combo2.SetListIndex(RecordedPosition());
+    slot_keys.SetListIndex(RecordedPosition());
     NotifyChanged();
 }
 
 // The list is not emptied first: a second press lists the names again.
 void CompanyRegistryModel::ClickFindCompanies() {
-    for (auto& name : settings::LoadCompanyList()) Combo3.AddItem(std::move(name));
-    if (Combo3.ListCount() > 0) Combo3.SetListIndex(0);
+    for (auto& name : settings::LoadCompanyList()) stored_names.AddItem(std::move(name));
+    if (stored_names.ListCount() > 0) stored_names.SetListIndex(0);
     NotifyChanged();
 }
 
@@ -42,15 +42,15 @@ void CompanyRegistryModel::ClickFindCompanies() {
 // at the first empty slot), and the names saved after it would be lost from
 // view; it is refused. So is a name of blanks only.
 void CompanyRegistryModel::ClickSaveCompany() {
-    if (Text4.Text().find_first_not_of(" \t") == std::string::npos) {
+    if (new_name.Text().find_first_not_of(" \t") == std::string::npos) {
         forms().interaction().Message(
             {"업체명을 입력한 뒤 저장하십시오. 빈 이름은 저장하지 않습니다.", "업체 등록",
              forms::MessageIcon::kExclamation});
         return;
     }
-    int position = Combo2.ListIndex();
+    int position = slot_keys.ListIndex();
     try {
-        settings::SaveCompany(position + 1, Text4.Text());
+        settings::SaveCompany(position + 1, new_name.Text());
     } catch (const FileError& error) {
         Fail("업체명을 저장하지 못했습니다.", error.path(), error.what());
         return;
@@ -68,11 +68,11 @@ void CompanyRegistryModel::ClickSaveCompany() {
     }
     // The name is stored, so the list moves on even if the position cannot
     // be recorded; the next save must not overwrite it.
-    Combo2.SetListIndex(position + 1);
+    slot_keys.SetListIndex(position + 1);
     RecordFollowingPosition(position + 1);
     NotifyChanged();
     forms().interaction().Message(
-        {settings::CompanyKey(position + 1) + "에 '" + Text4.Text() + "'을(를) 저장했습니다.",
+        {settings::CompanyKey(position + 1) + "에 '" + new_name.Text() + "'을(를) 저장했습니다.",
          "업체 등록", forms::MessageIcon::kInformation});
 }
 
@@ -95,7 +95,5 @@ void CompanyRegistryModel::Fail(const std::string& what, const std::string& path
     forms().interaction().Message(
         {what + "\n" + path + "\n" + reason, "경고", forms::MessageIcon::kCritical});
 }
-
-// The registry's slot for the company registry.
 
 }  // namespace orvalis

@@ -8,13 +8,13 @@
 
 namespace orvalis {
 
-LauncherModel::LauncherModel(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
+LauncherModel::LauncherModel(forms::Forms& forms) : Window(forms), pm(forms.session()) {}
 
 void LauncherModel::Load() {}
 
 void LauncherModel::ClickMainWindow() {
     try {
-        PM.Connect();
+        pm.Connect();
     } catch (const host::HostError&) {
         // The main window's own load connects again and reports the failure
         // in its status bar; one report is enough.
@@ -33,7 +33,5 @@ namespace orvalis {
 void LauncherModel::ClickRename() {
     forms().rename_window().Show();
 }
-
-// The registry's slot for the launcher.
 
 }  // namespace orvalis

@@ -16,19 +16,19 @@ class LauncherModel : public forms::Window {
   public:
     explicit LauncherModel(forms::Forms& forms);
 
-    host::HostChannel PM;
-    forms::Button Command1;                      // a picture: the main window
-    forms::Button Command2{"이름바꾸기", true};  // the rename window
-    forms::Button Command3{"등록", true};        // the settings window
+    host::HostChannel pm;                             // PM
+    forms::Button main_window_button;                 // Command1, a picture
+    forms::Button rename_button{"이름바꾸기", true};  // Command2
+    forms::Button settings_button{"등록", true};      // Command3
 
     void Load();
     // Connects, then brings the main window back to the normal state and to
     // the front, whatever state it is in. A host that does not answer
     // still gets the main window, whose status bar says it is not connected.
-    void ClickMainWindow();  // Command1, the picture
-    void ClickRename();      // Command2 "이름바꾸기": the rename window
+    void ClickMainWindow();  // the picture
+    void ClickRename();      // "이름바꾸기": the rename window
     // Shows the settings window, loading it first if it is not loaded.
-    void ClickSettings();  // Command3 "등록"
+    void ClickSettings();  // "등록"
 };
 
 }  // namespace orvalis

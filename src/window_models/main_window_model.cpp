@@ -34,6 +34,4 @@ void MainWindowModel::Status(std::string text) {
     NotifyChanged();
 }
 
-// The registry's slot for the main window, and what the other windows ask of it.
-
 }  // namespace orvalis

@@ -144,6 +144,4 @@ bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
         {text, "이름바꾸기", forms::MessageIcon::kQuestion, /*default_no=*/true});
 }
 
-// The registry's slot for the rename window.
-
 }  // namespace orvalis

@@ -14,13 +14,13 @@ namespace orvalis {
 SettingsWindowModel::SettingsWindowModel(forms::Forms& forms) : Window(forms) {}
 
 settings::PictureSizeTexts SettingsWindowModel::PictureSizes() const {
-    return {Text1.Text(), Text2.Text(), Text3.Text(), Text4.Text(),
-            Text5.Text(), Text6.Text(), Text7.Text(), Text8.Text()};
+    settings::PictureSizeTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = picture_sizes[i].Text();
+    return texts;
 }
 
 void SettingsWindowModel::ShowSizes(const settings::PictureSizeTexts& sizes) {
-    forms::TextBox* boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8};
-    for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
+    for (std::size_t i = 0; i < sizes.size(); ++i) picture_sizes[i].SetText(sizes[i]);
 }
 
 bool SettingsWindowModel::ReadSizesIntoBoxes() {
@@ -32,7 +32,7 @@ bool SettingsWindowModel::ReadSizesIntoBoxes() {
 // A picture-size file that is missing or cut short stops the load before the
 // extension is read, so the extension box stays empty as well.
 void SettingsWindowModel::Load() {
-    if (ReadSizesIntoBoxes()) Text9.SetText(settings::LoadNcExtension());
+    if (ReadSizesIntoBoxes()) nc_extension.SetText(settings::LoadNcExtension());
     NotifyChanged();
 }
 
@@ -72,7 +72,7 @@ void SettingsWindowModel::ClickSavePictureSizes() {
 // button; the main window picks it up at its next load.
 // An extension no file name can end with would only fail at the next NC POST.
 void SettingsWindowModel::ClickSaveExtension() {
-    const std::string& extension = Text9.Text();
+    const std::string& extension = nc_extension.Text();
     if (!IsUsableExtension(extension)) {
         Tell(extension.empty()
                  ? std::string("확장자 칸이 비어 있어 저장하지 않았습니다.")
@@ -109,7 +109,5 @@ void SettingsWindowModel::ReportWriteFailure(const std::string& what, const std:
 void SettingsWindowModel::Tell(const std::string& text, forms::MessageIcon icon) {
     forms().interaction().Message({text, "등록", icon});
 }
-
-// The registry's slot for the settings window.
 
 }  // namespace orvalis

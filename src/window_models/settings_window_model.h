@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include "controls/controls.h"
 #include "data_files/picture_size_file.h"
 #include "window_models/interaction.h"
@@ -19,39 +20,34 @@ class SettingsWindowModel : public forms::Window {
   public:
     explicit SettingsWindowModel(forms::Forms& forms);
 
-    // Frame "그림 크기": the four pairs, two by two.
-    forms::Label Frame1{"그림 크기"};
-    forms::Label Label1{"TOP"};
-    forms::Label Label2{"ISO"};
-    forms::Label Label3{"Front"};
-    forms::Label Label4{"Right"};
-    forms::Label Label5{"W"};  // shown beside each width box
-    forms::Label Label6{"H"};  // shown beside each height box
-    forms::TextBox Text1;      // TOP width
-    forms::TextBox Text2;      // TOP height
-    forms::TextBox Text3;      // ISO width
-    forms::TextBox Text4;      // ISO height
-    forms::TextBox Text5;      // Front width
-    forms::TextBox Text6;      // Front height
-    forms::TextBox Text7;      // Right width
-    forms::TextBox Text8;      // Right height
-    forms::Button Command3{"그림 크기 열기"};
-    forms::Button Command2{"그림 크기 저장"};
+    // The frame "그림 크기": the four pairs, two by two.
+    forms::Label sizes_frame{"그림 크기"};  // Frame1
+    forms::Label top_caption{"TOP"};        // Label1
+    forms::Label iso_caption{"ISO"};        // Label2
+    forms::Label front_caption{"Front"};    // Label3
+    forms::Label right_caption{"Right"};    // Label4
+    forms::Label width_caption{"W"};        // Label5, beside each width box
+    forms::Label height_caption{"H"};       // Label6, beside each height box
+    // Text1 to Text8: TOP width and height, then ISO, Front and Right, in the
+    // picture-size file's field order.
+    std::array<forms::TextBox, 8> picture_sizes;
+    forms::Button open_sizes_button{"그림 크기 열기"};  // Command3
+    forms::Button save_sizes_button{"그림 크기 저장"};  // Command2
 
-    forms::Label Label8{"확장자"};
-    forms::TextBox Text9;  // NC file extension
-    forms::Button Command1{"변수저장"};
-    forms::Label Label7{"변수 적용은 다시 시작하셔야 합니다."};
-    forms::Button Command4{"업체 설정"};
+    forms::Label extension_caption{"확장자"};                          // Label8
+    forms::TextBox nc_extension;                                       // Text9
+    forms::Button save_extension_button{"변수저장"};                   // Command1
+    forms::Label restart_note{"변수 적용은 다시 시작하셔야 합니다."};  // Label7
+    forms::Button companies_button{"업체 설정"};                       // Command4
 
-    // Text1 to Text8 in the file's field order.
+    // The eight size boxes as they stand.
     settings::PictureSizeTexts PictureSizes() const;
 
     void Load();
-    void ClickOpenPictureSizes();  // Command3 그림 크기 열기
-    void ClickSavePictureSizes();  // Command2 그림 크기 저장
-    void ClickSaveExtension();     // Command1 변수저장
-    void ClickCompanies();         // Command4 업체 설정
+    void ClickOpenPictureSizes();  // 그림 크기 열기
+    void ClickSavePictureSizes();  // 그림 크기 저장
+    void ClickSaveExtension();     // 변수저장
+    void ClickCompanies();         // 업체 설정
     // The user closed the window: the registry drops it, so the model may be
     // gone when this returns.
     void Unload();

@@ -7,10 +7,10 @@
 namespace orvalis {
 
 ToolAssemblyWindowModel::ToolAssemblyWindowModel(forms::Forms& forms)
-    : Window(forms), MSFlexGrid1(collision::MakeToolAssemblyGrid()) {}
+    : Window(forms), assembly_grid(collision::MakeToolAssemblyGrid()) {}
 
 std::vector<collision::AssemblyRecord> ToolAssemblyWindowModel::AssemblyRows() const {
-    return collision::TableRows(MSFlexGrid1);
+    return collision::TableRows(assembly_grid);
 }
 
 // The options only show the main window's material; both materials share the
@@ -19,7 +19,7 @@ void ToolAssemblyWindowModel::Load() {
     int material = forms().MainWindowMaterial();
     if (material == 0 || material == 1) {
         LoadTable();
-        (material == 0 ? Option1 : Option2).Value = true;
+        (material == 0 ? steel_option : electrode_option).Value = true;
     }
     NotifyChanged();
 }
@@ -37,8 +37,8 @@ bool ToolAssemblyWindowModel::LoadTable() {
              forms::MessageIcon::kExclamation);
         return false;
     }
-    MSFlexGrid1.SetRows(1);
-    for (const auto& record : read.records) collision::AppendTableRow(MSFlexGrid1, record);
+    assembly_grid.SetRows(1);
+    for (const auto& record : read.records) collision::AppendTableRow(assembly_grid, record);
     if (read.incomplete) {
         Tell(
             "공구 설정 파일이 레코드 중간에서 끝납니다: 마지막 레코드는 16개 값이 다 있지 않아 "
@@ -55,7 +55,7 @@ bool ToolAssemblyWindowModel::LoadTable() {
 void ToolAssemblyWindowModel::ClickSaveRecord() {
     collision::AssemblyRecord record;
     for (int number = 1; number <= collision::kFieldCount; ++number) {
-        record[static_cast<std::size_t>(number - 1)] = Text(number).Text();
+        record[static_cast<std::size_t>(number - 1)] = EntryBox(number).Text();
     }
     if (auto problem = collision::RecordProblem(record)) {
         Tell(*problem + "\n저장하지 않았습니다.", forms::MessageIcon::kExclamation);
@@ -69,7 +69,7 @@ void ToolAssemblyWindowModel::ClickSaveRecord() {
              forms::MessageIcon::kCritical);
         return;
     }
-    for (auto& box : texts_) box.SetText("");
+    for (auto& box : entries_) box.SetText("");
     ClickClearEntries();
     ClickLoadTable();
     Tell("공구 설정을 저장했습니다: 공구경 " + collision::FieldOf(record, collision::kDiameter),
@@ -116,7 +116,7 @@ void ToolAssemblyWindowModel::ClickDeleteRecord() {
 
 // Back to the designed two rows; row 1 keeps its text until the next load.
 void ToolAssemblyWindowModel::ClickClearEntries() {
-    MSFlexGrid1.SetRows(collision::kDesignedRows);
+    assembly_grid.SetRows(collision::kDesignedRows);
     NotifyChanged();
 }
 
@@ -131,7 +131,5 @@ void ToolAssemblyWindowModel::Unload() {
 void ToolAssemblyWindowModel::Tell(const std::string& text, forms::MessageIcon icon) {
     forms().interaction().Message({text, "공구설정", icon});
 }
-
-// The registry's slot for the tool settings window.
 
 }  // namespace orvalis

@@ -23,30 +23,30 @@ class ToolAssemblyWindowModel : public forms::Window {
   public:
     explicit ToolAssemblyWindowModel(forms::Forms& forms);
 
-    forms::FlexGrid MSFlexGrid1;
-    // Text(1) to Text(16): field n of the new record, under the label of
+    forms::FlexGrid assembly_grid;  // MSFlexGrid1
+    // Text1 to Text16: field n of the new record, under the label of
     // heading n.
-    forms::TextBox& Text(int number) { return texts_.at(static_cast<std::size_t>(number - 1)); }
-    const forms::TextBox& Text(int number) const {
-        return texts_.at(static_cast<std::size_t>(number - 1));
+    forms::TextBox& EntryBox(int field) { return entries_.at(static_cast<std::size_t>(field - 1)); }
+    const forms::TextBox& EntryBox(int field) const {
+        return entries_.at(static_cast<std::size_t>(field - 1));
     }
-    forms::Button Command1{"불러오기"};
-    forms::Button Command2{"저장"};
-    forms::Button Command3{"초기화"};
-    forms::Button DeleteButton{"삭제"};  // removes the chosen row's record from the file
+    forms::Button load_button{"불러오기"};  // Command1
+    forms::Button save_button{"저장"};      // Command2
+    forms::Button clear_button{"초기화"};   // Command3
+    forms::Button delete_button{"삭제"};    // removes the chosen row's record from the file
     // Frame1: the material the main window's selector showed at the opening;
     // shown only, never read back.
-    forms::OptionButton Option1{"스틸용"};
-    forms::OptionButton Option2{"전극용"};
+    forms::OptionButton steel_option{"스틸용"};      // Option1
+    forms::OptionButton electrode_option{"전극용"};  // Option2
 
     // The records of grid rows 1 to the last, as the collision check looks
     // them up.
     std::vector<collision::AssemblyRecord> AssemblyRows() const;
 
     void Load();
-    void ClickLoadTable();     // Command1 불러오기
-    void ClickSaveRecord();    // Command2 저장
-    void ClickClearEntries();  // Command3 초기화
+    void ClickLoadTable();     // 불러오기
+    void ClickSaveRecord();    // 저장
+    void ClickClearEntries();  // 초기화
     // The grid row the user chose (the grid's current row); 0 for none.
     int SelectedRow() const { return selected_row_; }
     void SelectRow(int row) { selected_row_ = row; }
@@ -63,7 +63,7 @@ class ToolAssemblyWindowModel : public forms::Window {
     bool LoadTable();
     void Tell(const std::string& text, forms::MessageIcon icon);
 
-    std::array<forms::TextBox, collision::kFieldCount> texts_;
+    std::array<forms::TextBox, collision::kFieldCount> entries_;
     int selected_row_ = 0;
 };
 

@@ -97,7 +97,7 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     ASSERT_NE(window, nullptr);
     Retype(window->Text(1), QStringLiteral("450"));
     Retype(window->Text(8), QStringLiteral("150"));
-    EXPECT_EQ(rig.forms().settings_window().Text1.Text(), "450");
+    EXPECT_EQ(rig.forms().settings_window().picture_sizes[0].Text(), "450");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);
     EXPECT_EQ(*settings::ReadPictureSizes().sizes,
               (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "150"}));

@@ -77,7 +77,7 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
     ASSERT_NE(window, nullptr);
     QTest::keyClicks(window->Text(1), "8");
     QTest::keyClicks(window->Text(16), "1");
-    EXPECT_EQ(rig.forms().tool_assembly_window().Text(1).Text(), "8");
+    EXPECT_EQ(rig.forms().tool_assembly_window().EntryBox(1).Text(), "8");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);  // 저장
     EXPECT_EQ(window->Grid()->rowCount(), 3);
     EXPECT_EQ(window->Grid()->item(2, 0)->text(), QStringLiteral("8"));

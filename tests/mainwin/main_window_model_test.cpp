@@ -263,13 +263,13 @@ TEST(MainWindowModel, ACompanyRegisteredMeanwhileIsListedAndTheChoiceKept) {
     MainWindowModel& form = rig.forms().main_window();
     form.Combo2.SetText("대성몰드");  // typed, not registered
     CompanyRegistryModel& registry = rig.forms().company_registry();
-    registry.Combo2.SetListIndex(1);  // the second slot
-    registry.Text4.SetText("새한금형");
+    registry.slot_keys.SetListIndex(1);  // the second slot
+    registry.new_name.SetText("새한금형");
     registry.ClickSaveCompany();
     EXPECT_EQ(form.Combo2.Items(), (std::vector<std::string>{"한국정밀", "새한금형"}));
     EXPECT_EQ(form.Combo2.Text(), "대성몰드");
     form.Combo2.SetListIndex(1);
-    registry.Text4.SetText("동아정밀");
+    registry.new_name.SetText("동아정밀");
     registry.ClickSaveCompany();  // the third slot
     EXPECT_EQ(form.Combo2.ListCount(), 3);
     EXPECT_EQ(form.Combo2.Text(), "새한금형");

@@ -142,7 +142,7 @@ TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
 TEST(MainWindowWorkbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
     {
         WorkbookRig rig;
-        rig.forms().settings_window().Text4.SetText("abc");  // ISO height
+        rig.forms().settings_window().picture_sizes[3].SetText("abc");  // ISO height
         rig.form().ClickSetupSheet();
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         EXPECT_NE(rig.interaction().messages[0].text.find("ISO 세로"), std::string::npos);
