@@ -2,9 +2,9 @@
 // the holder collision check and the gouge display.
 
 #include "collision/assembly_lookup.h"
-#include "controls/joined.h"
 #include "host/host_work.h"
 #include "window_models/forms.h"
+#include "window_models/joined.h"
 #include "window_models/main_window_model.h"
 #include "window_models/tool_assembly_window_model.h"
 

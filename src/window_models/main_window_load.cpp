@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "controls/joined.h"
 #include "data_files/settings_files.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
@@ -15,6 +14,7 @@
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "window_models/forms.h"
+#include "window_models/joined.h"
 
 namespace orvalis {
 

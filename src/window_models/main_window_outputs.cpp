@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "controls/joined.h"
 #include "data_files/settings_files.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
@@ -23,6 +22,7 @@
 #include "survey/toolpath_grid.h"
 #include "window_models/block_panel_model.h"
 #include "window_models/forms.h"
+#include "window_models/joined.h"
 #include "window_models/settings_window_model.h"
 
 namespace orvalis {

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "controls/joined.h"
 #include "host/host_messages.h"
 #include "host/host_work.h"
 #include "survey/toolpath_grid.h"
 #include "window_models/forms.h"
+#include "window_models/joined.h"
 
 namespace orvalis {
 

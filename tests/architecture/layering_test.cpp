@@ -31,7 +31,7 @@ const std::map<std::string, std::set<std::string>> kNamedRooms = {
     {"capture", {"host", "data_files"}},
     {"collision", {"survey", "data_files", "controls"}},
     {"nc_output", {"host"}},
-    {"sheet", {"xlsx", "survey", "data_files", "controls"}},
+    {"sheet", {"xlsx", "survey", "data_files"}},
     {"window_models", {"capture", "collision", "nc_output", "sheet"}},
     {"cli", {"window_models", "sim"}},
     {"gui", {"window_models", "sim"}},
