@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "host/host_error.h"
-#include "ncout/nc_post.h"
+#include "nc_output/nc_post.h"
 #include "sim/nc/nc_job.h"
 #include "sim/nc/nc_words.h"
 #include "sim/sim_folder.h"
@@ -28,7 +28,7 @@ struct NcRig {
 
     // Sends what "NC POST" sends for one toolpath.
     void Post(const std::string& toolpath, const std::string& option, const std::string& file) {
-        for (const auto& line : ncout::PostCommands(toolpath, kOptionFolder + option, file)) {
+        for (const auto& line : nc_output::PostCommands(toolpath, kOptionFolder + option, file)) {
             rig.pm.RunCommand(line);
         }
     }

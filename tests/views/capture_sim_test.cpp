@@ -4,14 +4,14 @@
 #include <cctype>
 #include <cmath>
 
-#include "platform/data_folder.h"
+#include "capture/extent_annotation.h"
+#include "capture/view_capture.h"
+#include "data_files/data_folder.h"
 #include "sim/sim_projects.h"
 #include "support/temp_folder.h"
-#include "views/extent_annotation.h"
-#include "views/view_capture.h"
 #include "xlsx/bmp_image.h"
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 using sim::Pattern;
@@ -172,4 +172,4 @@ TEST(CaptureOnSim, ARunKeepsFourBitmapsAndLeavesNoPatterns) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

@@ -1,10 +1,10 @@
-#include "views/extent_annotation.h"
+#include "capture/extent_annotation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 const std::string kMove = "TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM ";
@@ -93,4 +93,4 @@ TEST(ExtentAnnotation, TheScratchListHoldsEachLabelsCharactersThenEmpties) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

@@ -1,4 +1,4 @@
-#include "views/view_capture.h"
+#include "capture/view_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "cli/cli_run.h"
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 // The whole run as the user makes it: main window, panel, limits typed, "캡처".
@@ -27,4 +27,4 @@ TEST(ViewCapture, AWholeRunSendsExactlyTheReviewedTranscript) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture
