@@ -44,7 +44,7 @@ TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     EXPECT_EQ(*rig.drives().Read(settings::ListIndexFilePath()),
               Utf8ToCp949("[콤보박스]\r\nListIndex=3\r\n"));
     EXPECT_EQ(dialog.new_name.Text(), "대한금형");  // the box keeps what was typed
-    EXPECT_EQ(dialog.stored_names.ListCount(), 0);     // and the list is not refreshed
+    EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // and the list is not refreshed
 
     dialog.Unload();
     EXPECT_FALSE(rig.forms().HasCompanyRegistry());

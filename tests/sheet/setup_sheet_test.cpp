@@ -39,7 +39,9 @@ TEST(SetupSheet, ToolpathsFillTheFirstPageThenTheContinuationPage) {
                 std::string cell = Cell(columns[c], row);
                 EXPECT_EQ(book.Text(first_page ? 1 : 2, cell), i <= count ? Grid(i, c + 2) : "")
                     << "toolpath " << i << " column " << c + 2;
-                if (i >= 55 && count >= 55) EXPECT_EQ(book.BorderSides(2, cell), "lrtb") << cell;
+                if (i >= 55 && count >= 55) {
+                    EXPECT_EQ(book.BorderSides(2, cell), "lrtb") << cell;
+                }
             }
         }
         // The host's names are kept out of sight, for the next sheet to
