@@ -3,8 +3,8 @@
 #include "forms/forms.h"
 #include "forms/window_slot.h"
 #include "host/host_error.h"
-#include "host/host_work.h"
 #include "host/quoted_names.h"
+#include "host/toolpath_pass.h"
 
 namespace orvalis {
 
@@ -73,28 +73,8 @@ void RenameWindowModel::ClickRename() {
         NotifyChanged();
         return;
     }
-    // A name the host refuses is its own affair; the others are still renamed.
-    int not_done = 0;
     std::vector<std::pair<std::string, std::string>> renamed;
-    {
-        // Only the renaming may be cancelled, not the main window's listing after it.
-        host::LongWork work(pm);
-        for (int n = 0; n < List1.ListCount(); ++n) {
-            List1.SetListIndex(n);
-            const std::string old_name = List1.List(n);
-            const std::string new_name = prefix + std::to_string(n + 1);
-            try {
-                pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
-                ++renamed_;
-                renamed.emplace_back(old_name, new_name);
-            } catch (const host::Cancelled&) {
-                not_done = List1.ListCount() - n;
-                break;
-            } catch (const host::HostError& error) {
-                refused_.push_back(old_name + " → " + new_name + ": " + error.what());
-            }
-        }
-    }
+    int not_done = RenameListed(prefix, renamed);
     int count = List1.ListCount();
     List1.Clear();
     NotifyChanged();
@@ -114,6 +94,27 @@ void RenameWindowModel::ClickRename() {
         forms().interaction().Message(
             {RenameReport(refused_, renamed_), "이름바꾸기", forms::MessageIcon::kExclamation});
     }
+}
+
+// A name the host refuses is its own affair; the others are still renamed.
+// Only the renaming may be cancelled, not the main window's listing after it.
+int RenameWindowModel::RenameListed(const std::string& prefix,
+                                    std::vector<std::pair<std::string, std::string>>& renamed) {
+    auto new_name = [&prefix](int n) { return prefix + std::to_string(n + 1); };
+    host::PassCount pass = host::RunToolpathPass(
+        pm, List1.ListCount(),
+        [&](int n) {
+            List1.SetListIndex(n);
+            pm.RunCommand("RENAME Toolpath '" + List1.List(n) + "'  '" + new_name(n) + "'");
+            renamed.emplace_back(List1.List(n), new_name(n));
+            return host::StepEnd::kDone;
+        },
+        [&](int n, const host::HostError& error) {
+            refused_.push_back(List1.List(n) + " → " + new_name(n) + ": " + error.what());
+            return host::AfterFailure::kGoOn;
+        });
+    renamed_ = pass.done;
+    return pass.not_done;
 }
 
 // Renaming touches every toolpath of the project: the user sees the first

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/controls.h"
@@ -41,6 +42,10 @@ class RenameWindowModel : public forms::Window {
 
   private:
     bool AgreeToRename(const std::string& prefix);
+    // Renames the listed toolpaths to the prefix and 1, 2, 3 …, keeping the
+    // pairs renamed; returns how many a cancel left.
+    int RenameListed(const std::string& prefix,
+                     std::vector<std::pair<std::string, std::string>>& renamed);
 
     int renamed_ = 0;
     std::vector<std::string> refused_;
