@@ -15,9 +15,9 @@ bool FillSurveyList(CommandContext& context, MainWindowModel& main_window,
     if (arguments.operands().empty()) {
         main_window.ClickAddAll();
     } else {
-        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
+        for (const auto& name : arguments.operands()) main_window.survey_list.AddItem(name);
     }
-    if (main_window.List2.ListCount() > 0) return true;
+    if (main_window.survey_list.ListCount() > 0) return true;
     context.err() << "orvalis-cli: 검사할 툴패스가 없습니다\n";
     return false;
 }
@@ -44,8 +44,8 @@ int RunCollision(CommandContext& context) {
     if (!FillSurveyList(context, main_window, arguments)) return 1;
     context.Session()->Mark("collision");
     main_window.ClickCollisionCheck();
-    PrintGridRows(context.out(), main_window.MSFlexGrid1,
-                  static_cast<int>(main_window.last_survey().rows.size()));
+    PrintToolpathRows(context.out(), main_window.toolpath_table,
+                      static_cast<int>(main_window.last_survey().rows.size()));
     bool clean =
         main_window.last_collision().problems.empty() && main_window.last_survey().succeeded();
     return clean ? 0 : 1;

@@ -9,10 +9,11 @@
 
 namespace orvalis {
 class MainWindowModel;
-namespace forms {
-class FlexGrid;
 }
-}  // namespace orvalis
+
+namespace orvalis::survey {
+class ToolpathTable;
+}
 
 namespace orvalis::sheet {
 struct SheetComparison;
@@ -28,7 +29,7 @@ void PrintSheetChanges(std::ostream& out, const sheet::SheetComparison& comparis
 void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_window);
 
 // Types --prefix and --start into the numbering boxes as the user would,
-// which numbers the grid's NC names. False, with the window's message on
+// which numbers the table's NC names. False, with the window's message on
 // stderr, when the start number is not a number.
 bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
                    std::ostream& err);
@@ -42,8 +43,9 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
                    const CommandArguments& arguments, bool keep_incomplete = false);
 
-// Grid rows 1..rows, the 13 cells of each separated by one TAB.
-void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);
+// Table rows 0..rows - 1 as the grid shows them, the 13 cells of each
+// separated by one TAB.
+void PrintToolpathRows(std::ostream& out, const survey::ToolpathTable& table, int rows);
 
 // Ticks "충돌 간섭" (transcript "# collision"): the holder collision check,
 // which ends with a survey. True when the pass and the survey finished.
@@ -51,7 +53,7 @@ bool CheckCollisions(CommandContext& context, MainWindowModel& main_window);
 
 // The collision pass in the survey's place, for a run that checks the
 // holders: the operands go into the survey list as for SurveyAsTyped, the
-// pass's closing survey fills the grid, then --prefix and --start are typed.
+// pass's closing survey fills the table, then --prefix and --start are typed.
 // The slowest host work of a run, the machining-time estimate, is so done
 // once per toolpath. True when the pass, the survey and the numbering
 // finished.

@@ -134,7 +134,7 @@ struct SurveyPass {
         if (starting) starting(i);
         const std::string& name = Name(i);
         try {
-            result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
+            result.rows.push_back(MakeToolpathRecord(SurveyToolpath(pm, name), assembly_of(name)));
         } catch (const ReportError& error) {
             RecordFailure(result, i, name, error.what());
             return host::StepEnd::kStop;

@@ -40,7 +40,7 @@ const std::map<std::string, std::set<std::string>>& MayInclude() {
         {"sheet",
          [] {
              auto below = kBase;
-             below.insert("xlsx");
+             below.insert({"xlsx", "survey"});
              return below;
          }()},
         {"tools", {"forms", "host", "platform", "survey"}},

@@ -150,16 +150,16 @@ TEST(Rename, TheSurveyListTakesTheNewNames) {
     testing::FormsRig rig(
         "version 8009\ntoolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'P2'\n");
     MainWindowModel& main_window = rig.forms().main_window();
-    main_window.List2.AddItem("c");
-    main_window.List2.AddItem("b");
-    main_window.List2.AddItem("a");
-    main_window.List2.SetListIndex(2);
+    main_window.survey_list.AddItem("c");
+    main_window.survey_list.AddItem("b");
+    main_window.survey_list.AddItem("a");
+    main_window.survey_list.SetListIndex(2);
     RenameWindowModel& window = rig.forms().rename_window();
     window.Text1.SetText("P");
     rig.interaction().confirm_answer = true;
     window.ClickRename();
-    EXPECT_EQ(main_window.List2.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
-    EXPECT_EQ(main_window.List2.ListIndex(), 2);
+    EXPECT_EQ(main_window.survey_list.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
+    EXPECT_EQ(main_window.survey_list.ListIndex(), 2);
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ std::string CreateProgramCall(const std::string& n) {
 void ListBothToolpaths(FormsRig& rig) {
     MainWindowModel& form = rig.forms().main_window();
     form.ClickAddAll();
-    form.Text8.SetText("T");
+    form.nc_prefix.SetText("T");
 }
 
 const std::vector<Action>& Actions() {
