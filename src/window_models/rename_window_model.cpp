@@ -28,7 +28,7 @@ RenameWindowModel::RenameWindowModel(forms::Forms& forms) : Window(forms), pm(fo
 void RenameWindowModel::ClickRename() {
     renamed_ = 0;
     refused_.clear();
-    const std::string prefix = Text1.Text();
+    const std::string prefix = rename_prefix.Text();
     // No prefix renames to 1, 2, 3 …, which the question shows before
     // anything is renamed (and answers no by default). A prefix of blanks
     // only would make names that look bare but are not: it is refused.
@@ -56,11 +56,11 @@ void RenameWindowModel::ClickRename() {
             if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
                 refused_.push_back(problem);
             } else {
-                List1.AddItem(std::move(name));
+                renaming_list.AddItem(std::move(name));
             }
         }
     } catch (const host::HostError& error) {
-        List1.Clear();
+        renaming_list.Clear();
         refused_.clear();
         forms().interaction().Message({std::string(failed) + "\n(" + error.what() + ")",
                                        "이름바꾸기", forms::MessageIcon::kCritical});
@@ -68,14 +68,14 @@ void RenameWindowModel::ClickRename() {
     }
     NotifyChanged();
     if (!AgreeToRename(prefix)) {
-        List1.Clear();
+        renaming_list.Clear();
         NotifyChanged();
         return;
     }
     std::vector<std::pair<std::string, std::string>> renamed;
     int not_done = RenameListed(prefix, renamed);
-    int count = List1.ListCount();
-    List1.Clear();
+    int count = renaming_list.ListCount();
+    renaming_list.Clear();
     NotifyChanged();
     std::string done = "툴패스 " + std::to_string(renamed_) + "개의 이름을 바꿨습니다: " + prefix +
                        "1" + (count > 1 ? " … " + prefix + std::to_string(count) : std::string());
@@ -101,15 +101,15 @@ int RenameWindowModel::RenameListed(const std::string& prefix,
                                     std::vector<std::pair<std::string, std::string>>& renamed) {
     auto new_name = [&prefix](int n) { return prefix + std::to_string(n + 1); };
     host::PassCount pass = host::RunToolpathPass(
-        pm, List1.ListCount(),
+        pm, renaming_list.ListCount(),
         [&](int n) {
-            List1.SetListIndex(n);
-            pm.RunCommand("RENAME Toolpath '" + List1.List(n) + "'  '" + new_name(n) + "'");
-            renamed.emplace_back(List1.List(n), new_name(n));
+            renaming_list.SetListIndex(n);
+            pm.RunCommand("RENAME Toolpath '" + renaming_list.List(n) + "'  '" + new_name(n) + "'");
+            renamed.emplace_back(renaming_list.List(n), new_name(n));
             return host::StepEnd::kDone;
         },
         [&](int n, const host::HostError& error) {
-            refused_.push_back(List1.List(n) + " → " + new_name(n) + ": " + error.what());
+            refused_.push_back(renaming_list.List(n) + " → " + new_name(n) + ": " + error.what());
             return host::AfterFailure::kGoOn;
         });
     renamed_ = pass.done;
@@ -119,7 +119,7 @@ int RenameWindowModel::RenameListed(const std::string& prefix,
 // Renaming touches every toolpath of the project: the user sees the first
 // names as they will be and agrees first.
 bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
-    int count = List1.ListCount();
+    int count = renaming_list.ListCount();
     if (count == 0) {
         if (refused_.empty()) {
             forms().interaction().Message(
@@ -133,7 +133,7 @@ bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
     constexpr int kShown = 3;
     std::string text = "툴패스 " + std::to_string(count) + "개의 이름을 바꿉니다:";
     for (int n = 0; n < count && n < kShown; ++n) {
-        text += "\n" + List1.List(n) + " → " + prefix + std::to_string(n + 1);
+        text += "\n" + renaming_list.List(n) + " → " + prefix + std::to_string(n + 1);
     }
     if (count > kShown) text += "\n…";
     if (!refused_.empty()) {

@@ -21,8 +21,8 @@ class RenameWindowModel : public forms::Window {
     explicit RenameWindowModel(forms::Forms& forms);
 
     host::HostChannel pm;
-    forms::TextBox Text1;  // the prefix
-    forms::ListBox List1;  // the names, only while renaming
+    forms::TextBox rename_prefix;  // Text1: the prefix of the new names
+    forms::ListBox renaming_list;  // List1: the names, only while renaming
     forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
 
     // The one window that stays on top: a small window used beside the host

@@ -158,7 +158,7 @@ const std::vector<Action>& Actions() {
         {"rename",
          false,
          [](FormsRig& rig) {
-             rig.forms().rename_window().Text1.SetText("T-");
+             rig.forms().rename_window().rename_prefix.SetText("T-");
              rig.interaction().confirm_answer = true;  // the user agrees to the renaming
          },
          [](FormsRig& rig) { rig.forms().rename_window().ClickRename(); },
