@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Hosts, SlowHostFixture, ::testing::ValuesIn(Hosts()),
                          [](const auto& info) { return info.param; });
 
 TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurrentCall) {
-    ASSERT_EQ(model->List2.ListCount(), 12);
+    ASSERT_EQ(model->survey_list.ListCount(), 12);
     EXPECT_FALSE(window.CancelButton()->isEnabled());
     std::vector<QString> statuses;
     long calls_at_cancel = -1;
@@ -80,7 +80,7 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
         if (calls_at_cancel >= 0 || !status.startsWith(QStringLiteral("조회 중 3/12"))) return;
         // While the host works, "<<" does nothing; "취소" is taken.
         QTest::mouseClick(window.Command(10), Qt::LeftButton);
-        other_button_blocked = model->List2.ListCount() == 12;
+        other_button_blocked = model->survey_list.ListCount() == 12;
         cancel_enabled = window.CancelButton()->isEnabled();
         calls_at_cancel = session->cost().calls;
         QTest::mouseClick(window.CancelButton(), Qt::LeftButton);

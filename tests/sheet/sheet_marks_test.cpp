@@ -75,7 +75,7 @@ void MarkRow(Marks& marks, char last, int row, std::string_view colour) {
     }
 }
 
-// The grid of `input` is on the sheet as given, marks or not.
+// The rows of `input` are on the sheet as given, marks or not.
 void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
     for (std::size_t i = 0; i < input.rows.size(); ++i) {
         bool first_page = i < 19;
@@ -84,7 +84,8 @@ void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
             std::string cell =
                 (first_page ? testing::kFirstPageColumns : testing::kSecondPageColumns)[c] +
                 std::to_string(row);
-            EXPECT_EQ(book.Text(first_page ? 1 : 2, cell), input.rows[i][c + 1])
+            EXPECT_EQ(book.Text(first_page ? 1 : 2, cell),
+                      input.rows[i].Text(static_cast<survey::Column>(c + 2)))
                 << "toolpath " << i + 1 << " at " << cell;
         }
     }
@@ -102,183 +103,296 @@ void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// "<r><c>" texts from the fixture, as the removed list names them.
-std::string RemovedList(int first, int last) {
-    std::string list;
-    for (int i = first; i <= last; ++i) {
-        list += (list.empty() ? "" : ", ") + ("HOST-TP-" + std::to_string(i)) + " (이전 r" +
-                std::to_string(i) + "c2)";
-    }
-    return "삭제된 툴패스: " + list;
+TEST(SheetMarks, AnUnchangedRerunMarksNothing) {
+    testing::WriterFixture fixture;
+    SetupSheetInput input = fixture.Input(5);
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
+    ASSERT_TRUE(result.comparison);
+    EXPECT_TRUE(result.comparison->changes.None());
+    EXPECT_FALSE(result.comparison->changes.matched_by_nc_name);
+    ASSERT_EQ(result.comparison->before.size(), 5u);
+    EXPECT_EQ(result.comparison->before[4].toolpath, "HOST-TP-5");
+    EXPECT_EQ(result.comparison->before[4].Cell(13), "r5c13");
+    EXPECT_EQ(result.marks_skipped, "");
+
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+    testing::SavedWorkbook book(result.file);
+    EXPECT_EQ(MarksOn(book, 1), Marks{});
+    EXPECT_EQ(MarksOn(book, 2), Marks{});
+    EXPECT_EQ(book.Text(1, "A36"), "");
+    ExpectRows(book, input);
 }
 
-// Each kind of change is marked where it stands and nowhere else: a changed
-// value over the whole merged box of its field, a new row across the table, a
-// toolpath whose NC name moved (after an insert, the program T5 on the machine
-// is another toolpath) or that the rename window renamed on its name alone,
-// and the removed ones listed below the last table the new sheet uses.
-TEST(SheetMarks, EachKindOfChangeIsMarkedWhereItStands) {
-    ToolpathRow added = testing::WriterFixture().Input(1).rows[0];
-    added[0] = "HOST-TP-NEW";
-    for (std::size_t c = 2; c < added.size(); ++c) added[c] = "new" + std::to_string(c + 1);
-    auto change = [](std::size_t toolpath, std::size_t grid_column) {
-        return [=](SetupSheetInput& in) { in.rows[toolpath - 1][grid_column - 1] = "바뀐 값"; };
-    };
-    struct Case {
+// A changed value is marked where it stands, over the whole merged box of
+// its field and nowhere else; the cell keeps its text, font and border.
+TEST(SheetMarks, AChangedValueIsFilledOverItsFieldAlone) {
+    const struct {
         const char* what;
-        int rows;
-        std::function<void(SetupSheetInput&)> edit;
-        Marks first_page;
-        Marks second_page = {};
-        std::string first_note = "";
-        std::string second_note = "";
+        std::size_t toolpath;  // from 1
+        int grid_column;
+        int page;
+        std::initializer_list<std::string> cells;
+    } cases[] = {
+        {"tool, merged D:E", 2, 3, 1, {"D13", "E13"}},
+        {"allowance, one cell", 1, 4, 1, {"F12"}},
+        {"machining time, merged J:L", 18, 8, 1, {"J29", "K29", "L29"}},
+        {"holder diameter, merged P:Q", 7, 12, 1, {"P18", "Q18"}},
+        {"cutting type, last column", 3, 13, 1, {"R14"}},
+        {"continuation page, holder diameter merged N:O", 20, 12, 2, {"N6", "O6"}},
     };
-    Case cases[] = {
-        {"nothing changed", 5, [](SetupSheetInput&) {}, {}},
-        {"tool, merged D:E", 25, change(2, 3), {}},
-        {"machining time, merged J:L", 25, change(18, 8), {}},
-        {"cutting type, the last column", 25, change(3, 13), {}},
-        {"holder diameter on the continuation page, merged N:O", 25, change(20, 12), {}},
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(25);
+        SetupSheetInput edited = input;
+        edited.rows[c.toolpath - 1].SetText(static_cast<survey::Column>(c.grid_column), "바뀐 값");
+        SetupSheetResult result =
+            Rewrite(input, [&](SetupSheetInput& in) { in.rows = edited.rows; });
+        ASSERT_TRUE(result.comparison);
+        ASSERT_EQ(result.comparison->changes.changed.size(), 1u);
+        EXPECT_EQ(result.comparison->changes.changed[0].row, c.toolpath - 1);
+        EXPECT_TRUE(result.comparison->changes.added.empty());
+        EXPECT_TRUE(result.comparison->changes.removed.empty());
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        Marks expected;
+        Mark(expected, c.cells, kChangedFill);
+        EXPECT_EQ(MarksOn(book, c.page), expected);
+        EXPECT_EQ(MarksOn(book, 3 - c.page), Marks{});
+        ExpectRows(book, edited);
+        EXPECT_EQ(book.Text(1, "A36"), "");
+        EXPECT_EQ(book.Text(2, "A48"), "");
+
+        // Only the fill is new: the marked cell's format is its unmarked
+        // neighbour's (the row below, same column) but for the fill.
+        const std::string& marked = *c.cells.begin();
+        std::string column = marked.substr(0, 1);
+        std::string below = column + std::to_string(std::stoi(marked.substr(1)) + 1);
+        auto styles = book.Xml("xl/styles.xml");
+        auto sheet = book.Xml(PartOfSheet(c.page));
+        auto format_of = [&](const std::string& cell) {
+            pugi::xml_node found = sheet->document_element().find_node([&](pugi::xml_node node) {
+                return std::string_view(node.name()) == "c" && node.attribute("r").value() == cell;
+            });
+            int index = found.attribute("s").as_int(0);
+            pugi::xml_node xf = styles->document_element().child("cellXfs").first_child();
+            while (index-- > 0) xf = xf.next_sibling("xf");
+            return xf;
+        };
+        pugi::xml_node marked_xf = format_of(marked);
+        pugi::xml_node plain_xf = format_of(below);
+        for (const char* attribute : {"fontId", "borderId", "numFmtId", "xfId"}) {
+            EXPECT_STREQ(marked_xf.attribute(attribute).value(),
+                         plain_xf.attribute(attribute).value())
+                << attribute;
+        }
+        EXPECT_EQ(marked_xf.child("alignment").attribute("horizontal").value(),
+                  std::string(plain_xf.child("alignment").attribute("horizontal").value()));
+    }
+}
+
+// After an inserted toolpath the program T5 on the machine is another
+// toolpath: each row whose NC name moved is marked on it, and the removed
+// toolpath is listed with the NC name it had. A toolpath the rename window
+// renamed is marked on its name alone.
+TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
+    survey::ToolpathRecord added = testing::WriterFixture().Input(1).rows[0];
+    added.host_name = "HOST-TP-NEW";
+    for (int c = survey::kTool; c <= survey::kCuttingType; ++c) {
+        added.SetText(static_cast<survey::Column>(c), "new" + std::to_string(c));
+    }
+    const struct {
+        const char* what;
+        std::function<void(SetupSheetInput&)> edit;
+        std::vector<std::size_t> changed;
+        std::vector<std::size_t> added;
+        std::vector<int> name_marked;  // rows whose A:C is filled as changed
+        const char* note;
+    } cases[] = {
         {"one inserted, one deleted, the NC names renumbered",
-         6,
          [&](SetupSheetInput& in) {
              in.rows.erase(in.rows.begin() + 4);  // HOST-TP-5
              in.rows.insert(in.rows.begin() + 1, added);
-             for (std::size_t i = 0; i < in.rows.size(); ++i)
-                 in.rows[i][1] = "T" + std::to_string(i + 1);
+             for (std::size_t i = 0; i < in.rows.size(); ++i) {
+                 in.rows[i].nc_name = "T" + std::to_string(i + 1);
+             }
          },
-         {},
-         {},
+         {0, 2, 3, 4, 5},
+         {1},
+         {12, 14, 15, 16, 17},
          "삭제된 툴패스: HOST-TP-5 (이전 r5c2)"},
         {"every toolpath renamed",
-         6,
          [](SetupSheetInput& in) {
-             for (ToolpathRow& row : in.rows) row[0] = "RENAMED-" + row[0];
+             for (survey::ToolpathRecord& row : in.rows) row.host_name = "RENAMED-" + row.host_name;
          },
-         {}},
-        {"60 rows, one changed, one removed, one added",
-         60,
-         [](SetupSheetInput& in) {
-             in.rows[44][11] = "D32";
-             ToolpathRow new_row = in.rows[49];
-             new_row[0] = "HOST-TP-NEW";
-             new_row[2] = "Ø3B";  // not HOST-TP-50 renamed
-             in.rows.erase(in.rows.begin() + 49);
-             in.rows.push_back(new_row);
-         },
+         {0, 1, 2, 3, 4, 5},
          {},
-         {},
-         "",
-         RemovedList(50, 50)},
-        {"25 rows cut to 3: the list is on the first page",
-         25,
-         [](SetupSheetInput& in) { in.rows.erase(in.rows.begin() + 2, in.rows.begin() + 24); },
-         {},
-         {},
-         RemovedList(3, 24)},
+         {12, 13, 14, 15, 16, 17},
+         ""},
     };
-    Mark(cases[1].first_page, {"D13", "E13"}, kChangedFill);
-    Mark(cases[2].first_page, {"J29", "K29", "L29"}, kChangedFill);
-    Mark(cases[3].first_page, {"R14"}, kChangedFill);
-    Mark(cases[4].second_page, {"N6", "O6"}, kChangedFill);
-    for (int row : {12, 14, 15, 16, 17}) {
-        std::string at = std::to_string(row);
-        Mark(cases[5].first_page, {"A" + at, "B" + at, "C" + at}, kChangedFill);
-    }
-    MarkRow(cases[5].first_page, 'R', 13, kNewRowFill);
-    MarkRow(cases[5].first_page, 'R', 36, kRemovedFill);
-    for (int row = 12; row <= 17; ++row) {
-        std::string at = std::to_string(row);
-        Mark(cases[6].first_page, {"A" + at, "B" + at, "C" + at}, kChangedFill);
-    }
-    Mark(cases[7].second_page, {"N31", "O31"}, kChangedFill);  // toolpath 45
-    MarkRow(cases[7].second_page, 'P', 46, kNewRowFill);       // toolpath 60
-    MarkRow(cases[7].second_page, 'P', 48, kRemovedFill);
-    MarkRow(cases[8].first_page, 'R', 36, kRemovedFill);
-
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
-        SetupSheetInput edited = fixture.Input(c.rows);
+        SetupSheetInput edited = fixture.Input(6);
         c.edit(edited);
         SetupSheetResult result =
-            Rewrite(fixture.Input(c.rows), [&](SetupSheetInput& in) { in.rows = edited.rows; });
+            Rewrite(fixture.Input(6), [&](SetupSheetInput& in) { in.rows = edited.rows; });
         ASSERT_TRUE(result.comparison);
+        std::vector<std::size_t> changed;
+        for (const ChangedRow& row : result.comparison->changes.changed) changed.push_back(row.row);
+        EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(result.comparison->changes.added, c.added);
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
         testing::SavedWorkbook book(result.file);
-        EXPECT_EQ(MarksOn(book, 1), c.first_page);
-        EXPECT_EQ(MarksOn(book, 2), c.second_page);
-        EXPECT_EQ(book.Text(1, "A36"), c.first_note);
-        EXPECT_EQ(book.Text(2, "A48"), c.second_note);
+        Marks expected;
+        for (int row : c.name_marked) {
+            std::string at = std::to_string(row);
+            Mark(expected, {"A" + at, "B" + at, "C" + at}, kChangedFill);
+        }
+        for (std::size_t row : c.added) MarkRow(expected, 'R', 12 + int(row), kNewRowFill);
+        if (*c.note) MarkRow(expected, 'R', 36, kRemovedFill);
+        EXPECT_EQ(MarksOn(book, 1), expected);
+        EXPECT_EQ(book.Text(1, "A36"), c.note);
         ExpectRows(book, edited);
     }
 }
 
-// Only the fill is new: a marked cell's format is its unmarked neighbour's
-// (the row below, same column) but for the fill.
-TEST(SheetMarks, AMarkedCellKeepsItsFontBorderAndNumberFormat) {
-    testing::WriterFixture fixture;
-    SetupSheetResult result =
-        Rewrite(fixture.Input(5), [](SetupSheetInput& in) { in.rows[1][2] = "바뀐 값"; });
-    testing::SavedWorkbook book(result.file);
-    auto styles = book.Xml("xl/styles.xml");
-    auto sheet = book.Xml(PartOfSheet(1));
-    auto format_of = [&](const char* cell) {
-        std::string path = std::string("//c[@r='") + cell + "']";
-        int index = sheet->select_node(path.c_str()).node().attribute("s").as_int(0);
-        return styles->select_nodes("//cellXfs/xf")[static_cast<std::size_t>(index)].node();
-    };
-    for (const char* attribute : {"fontId", "borderId", "numFmtId"}) {
-        EXPECT_STREQ(format_of("D13").attribute(attribute).value(),
-                     format_of("D14").attribute(attribute).value())
-            << attribute;
-    }
-    EXPECT_STRNE(format_of("D13").attribute("fillId").value(),
-                 format_of("D14").attribute("fillId").value());
-}
-
 // A row written before its survey filled it (the user agreed to that) is
-// still the same toolpath on the next sheet, not a new one; and with "변경
-// 표시" off nothing is compared or marked.
-TEST(SheetMarks, AnEmptyRecordedRowIsNoNewRowAndMarksMayBeLeftOff) {
+// still the same toolpath on the next sheet, not a new one.
+TEST(SheetMarks, AnEmptyRowTheSheetRecordedIsNoNewRowNextTime) {
     testing::WriterFixture fixture;
     SetupSheetInput input = fixture.Input(3);
-    for (std::size_t c = 1; c < input.rows[1].size(); ++c) input.rows[1][c].clear();
+    input.rows[1] = {};
+    input.rows[1].host_name = "HOST-TP-2";
     SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
     ASSERT_TRUE(result.comparison);
     EXPECT_TRUE(result.comparison->changes.None());
-    EXPECT_EQ(MarksOn(testing::SavedWorkbook(result.file), 1), Marks{});
-
-    testing::WriterFixture other;
-    SetupSheetResult unmarked = Rewrite(other.Input(5), [](SetupSheetInput& in) {
-        in.mark_changes = false;
-        in.rows[0][2] = "D12 EM";
-        in.rows.erase(in.rows.begin() + 3);
-    });
-    EXPECT_FALSE(unmarked.comparison);
-    EXPECT_EQ(unmarked.marks_skipped, "");
-    testing::SavedWorkbook book(unmarked.file);
+    testing::SavedWorkbook book(result.file);
     EXPECT_EQ(MarksOn(book, 1), Marks{});
-    EXPECT_EQ(book.Text(1, "A36"), "");
 }
 
 // The list of removed toolpaths prints whole: its row is as high as its
 // lines, and names past the lines it may take are counted, never cut off.
 TEST(SheetMarks, TheRemovedListPrintsWhole) {
+    const struct {
+        const char* what;
+        std::size_t name_length;  // of each host name, 0 for the fixture's
+        std::size_t names_shown;
+        double row_height;
+    } cases[] = {
+        {"47 removed", 0, 47, 185.5},
+        {"59 removed with names of 300 letters", 300, 3, 169},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetInput input = fixture.Input(c.names_shown == 47 ? 48 : 60);
+        for (std::size_t i = 0; c.name_length > 0 && i < input.rows.size(); ++i) {
+            input.rows[i].host_name = std::string(c.name_length, 'A') + std::to_string(i + 1);
+        }
+        SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
+        ASSERT_TRUE(result.comparison);
+        std::size_t removed = result.comparison->changes.removed.size();
+        std::string list;
+        for (std::size_t i = 2; i < 2 + c.names_shown; ++i) {
+            list += (list.empty() ? "" : ", ") + input.rows[i - 1].host_name + " (이전 r" +
+                    std::to_string(i) + "c2)";
+        }
+        if (c.names_shown < removed)
+            list += " 외 " + std::to_string(removed - c.names_shown) + "개";
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + list);
+        EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(36), c.row_height);
+        EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(35), 6);  // the others stay
+    }
+}
+
+// The list of removed toolpaths stands below the last table the new sheet
+// uses, whichever page the old sheet ended on.
+TEST(SheetMarks, MarksFollowTheRowsOntoTheContinuationPage) {
+    struct Case {
+        const char* what;
+        int old_rows;
+        std::function<void(SetupSheetInput&)> edit;
+        Marks first_page;
+        Marks second_page;
+        const char* first_note;
+        const char* second_note;
+    };
+    Marks second_page;
+    Mark(second_page, {"N31", "O31"}, kChangedFill);  // toolpath 45, holder diameter
+    MarkRow(second_page, 'P', 46, kNewRowFill);       // toolpath 60
+    MarkRow(second_page, 'P', 48, kRemovedFill);
+    Marks first_page;
+    MarkRow(first_page, 'R', 36, kRemovedFill);
+    const Case cases[] = {
+        {"60 rows, one changed, one removed, one added",
+         60,
+         [](SetupSheetInput& in) {
+             in.rows[44].holder_diameter = "D32";
+             survey::ToolpathRecord added = in.rows[49];
+             added.host_name = "HOST-TP-NEW";
+             added.tool = "Ø3B";  // not HOST-TP-50 renamed
+             in.rows.erase(in.rows.begin() + 49);
+             in.rows.push_back(added);
+         },
+         {},
+         second_page,
+         "",
+         "삭제된 툴패스: HOST-TP-50 (이전 r50c2)"},
+        {"25 rows cut to 3: the list is on the first page",
+         25,
+         [](SetupSheetInput& in) { in.rows.erase(in.rows.begin() + 2, in.rows.begin() + 24); },
+         first_page,
+         {},
+         nullptr,
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WriterFixture fixture;
+        SetupSheetResult result = Rewrite(fixture.Input(c.old_rows), c.edit);
+        ASSERT_TRUE(result.comparison);
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
+        testing::SavedWorkbook book(result.file);
+        EXPECT_EQ(MarksOn(book, 1), c.first_page);
+        EXPECT_EQ(MarksOn(book, 2), c.second_page);
+        if (c.first_note) {
+            EXPECT_EQ(book.Text(1, "A36"), c.first_note);
+        } else {
+            std::string removed;
+            for (int i = 3; i <= 24; ++i) {
+                removed += (removed.empty() ? "" : ", ") + ("HOST-TP-" + std::to_string(i)) +
+                           " (이전 r" + std::to_string(i) + "c2)";
+            }
+            EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + removed);
+        }
+        EXPECT_EQ(book.Text(2, "A48"), c.second_note);
+    }
+}
+
+TEST(SheetMarks, AreLeftOffWhenAsked) {
     testing::WriterFixture fixture;
-    SetupSheetInput input = fixture.Input(60);
-    for (std::size_t i = 0; i < input.rows.size(); ++i) {
-        input.rows[i][0] = std::string(300, 'A') + std::to_string(i + 1);
-    }
-    SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
-    std::string list;
-    for (std::size_t i = 2; i <= 4; ++i) {
-        list += (list.empty() ? "" : ", ") + input.rows[i - 1][0] + " (이전 r" + std::to_string(i) +
-                "c2)";
-    }
+    SetupSheetInput input = fixture.Input(5);
+    SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) {
+        in.mark_changes = false;
+        in.rows[0].tool = "D12 EM";
+        in.rows.erase(in.rows.begin() + 3);
+        survey::ToolpathRecord added = in.rows[0];
+        added.host_name = "HOST-TP-NEW";
+        in.rows.push_back(added);
+    });
+    EXPECT_FALSE(result.comparison);
+    EXPECT_EQ(result.marks_skipped, "");
     testing::SavedWorkbook book(result.file);
-    EXPECT_EQ(book.Text(1, "A36"), "삭제된 툴패스: " + list + " 외 56개");
-    EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(36), 169);
-    EXPECT_DOUBLE_EQ(book.book().Sheet(1).RowHeight(35), 6);  // the others stay
+    EXPECT_EQ(MarksOn(book, 1), Marks{});
+    EXPECT_EQ(MarksOn(book, 2), Marks{});
+    EXPECT_EQ(book.Text(1, "D12"), "D12 EM");
+    EXPECT_EQ(book.Text(1, "A36"), "");
 }
 
 using XmlEdit = std::function<void(pugi::xml_node root)>;
@@ -358,18 +472,26 @@ TEST(SheetMarks, AnOldSheetWithoutNamesIsMatchedByNcName) {
     SetupSheetInput input = fixture.Input(4);
     fs::path file = WriteSetupSheet(input).file;
     std::string stripped = WithoutRecordedNames(testing::SavedWorkbook(file).bytes());
+    {
+        xlsx::Workbook old_book(stripped, "old.xlsx");
+        ASSERT_FALSE(RecordedRowNames(old_book));  // the fixture removed them
+    }
     WriteBytes(file, stripped);
 
-    for (ToolpathRow& row : input.rows) row[0] = "RENAMED-" + row[0];
-    input.rows[2][7] = "0:45:00";  // machining time of NC r3c2
+    for (survey::ToolpathRecord& row : input.rows) row.host_name = "RENAMED-" + row.host_name;
+    input.rows[2].machining_time = survey::MachiningTime("0:45:00");  // of NC r3c2
     input.overwrite = true;
     SetupSheetResult result = WriteSetupSheet(input);
     ASSERT_TRUE(result.comparison);
     const SheetChanges& changes = result.comparison->changes;
     EXPECT_TRUE(changes.matched_by_nc_name);
+    EXPECT_EQ(result.comparison->before.at(0).toolpath, "");
     EXPECT_TRUE(changes.added.empty());
+    EXPECT_TRUE(changes.removed.empty());
     ASSERT_EQ(changes.changed.size(), 1u);
+    EXPECT_EQ(changes.changed[0].row, 2u);
 
+    EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
     testing::SavedWorkbook book(result.file);
     Marks expected;
     Mark(expected, {"J14", "K14", "L14"}, kChangedFill);
@@ -408,10 +530,13 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         const char* why;      // a part of it
     } cases[] = {
         {"plain text", "작업 메모: 공구 확인\n", "바꾼 시트를 읽을 수 없어", "ZIP 형식이 아닙니다"},
+        {"an empty file", "", "바꾼 시트를 읽을 수 없어", "통합 문서가 아닙니다"},
         {"a cut zip", sound_sheet.substr(0, sound_sheet.size() / 2), "바꾼 시트를 읽을 수 없어",
          "통합 문서가 아닙니다"},
         {"a damaged worksheet part", rebuilt("xl/worksheets/sheet1.xml", "<worksheet><sheetData>"),
          "바꾼 시트와 비교할 수 없어", "손상"},
+        {"a damaged names part", rebuilt("customXml/item1.xml", "<rows"),
+         "바꾼 시트와 비교할 수 없어", "customXml/item1.xml"},
         {"a workbook of another template", testing::BuildWorkbook({}), "바꾼 시트와 비교할 수 없어",
          "다른 템플릿"},
         {"a heading edited on the continuation page", edited(2, "D5", "공구명"),
@@ -421,7 +546,7 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
         SetupSheetInput input = fixture.Input(3);
-        input.rows[0][2] = "D12 EM";
+        input.rows[0].tool = "D12 EM";
         input.overwrite = true;
         fs::path target = fixture.output() / "T.xlsx";
         WriteBytes(target, c.old_bytes);
@@ -437,9 +562,13 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         EXPECT_TRUE(result.marks_skipped.starts_with(c.skipped)) << result.marks_skipped;
         EXPECT_NE(result.marks_skipped.find(c.why), std::string::npos) << result.marks_skipped;
         EXPECT_EQ(fixture.OutputFiles(), std::vector<std::string>{"T.xlsx"});
+
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(target));
         testing::SavedWorkbook book(target);
         ExpectRows(book, input);
         EXPECT_EQ(MarksOn(book, 1), Marks{});
+        EXPECT_EQ(MarksOn(book, 2), Marks{});
+        EXPECT_EQ(book.Text(1, "A36"), "");
     }
 }
 
@@ -464,18 +593,18 @@ std::string ForbiddenReference(const std::string& xml) {
 TEST(SheetMarks, HostNamesWithAwkwardCharactersStillMatch) {
     testing::WriterFixture fixture;
     SetupSheetInput input = fixture.Input(5);
-    input.rows[0][0] = "황삭 <코어> & \"A\"";
-    input.rows[1][0] = "bell\x07 tab\t end";
-    input.rows[2][0] = "_x0041_ 그대로 \xEF\xBF\xBE";
-    input.rows[3][0] = std::string("nul") + '\0' + " cr\r\n";
-    input.rows[4][0] = "  ";
+    input.rows[0].host_name = "황삭 <코어> & \"A\"";
+    input.rows[1].host_name = "bell\x07 tab\t end";
+    input.rows[2].host_name = "_x0041_ 그대로 \xEF\xBF\xBE";
+    input.rows[3].host_name = std::string("nul") + '\0' + " cr\r\n";
+    input.rows[4].host_name = "  ";
     SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
     ASSERT_TRUE(result.comparison);
     EXPECT_TRUE(result.comparison->changes.None());
     EXPECT_FALSE(result.comparison->changes.matched_by_nc_name);
     ASSERT_EQ(result.comparison->before.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(result.comparison->before[i].toolpath, input.rows[i][0]);
+        EXPECT_EQ(result.comparison->before[i].toolpath, input.rows[i].host_name);
     }
     EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
     std::string names =
@@ -486,21 +615,41 @@ TEST(SheetMarks, HostNamesWithAwkwardCharactersStillMatch) {
 // The first page shows how long the job runs and how many tools it needs,
 // where the template has room for them.
 TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
-    {
+    const struct {
+        const char* what;
+        const char* cell;  // edited in the template first, when not null
+        const char* text;
+        const char* time;
+        const char* tools;
+    } cases[] = {
+        {"the shipped template", nullptr, nullptr, "2:11:51", "3"},
+        {"a template without the time caption", "A34", "", "", "3"},
+        {"a template whose tool count is taken", "J34", "공구 대장 참조", "2:11:51",
+         "공구 대장 참조"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
+        if (c.cell) {
+            fixture.EditTemplate(
+                [&](xlsx::Workbook& book) { book.Sheet(1).SetText(c.cell, c.text); });
+        }
         SetupSheetInput input = fixture.Input(4);
         const char* const tools[][3] = {{"D10 EM", "00:28:54", "50"},
                                         {"D10 EM", "01:02:03", "50"},
                                         {"D10 EM", "00:12:00", "75"},
                                         {"R3 BALL", "00:28:54", "50"}};
         for (std::size_t i = 0; i < 4; ++i) {
-            input.rows[i][2] = tools[i][0];
-            input.rows[i][7] = tools[i][1];
-            input.rows[i][8] = tools[i][2];
+            input.rows[i].tool = tools[i][0];
+            input.rows[i].machining_time = survey::MachiningTime(tools[i][1]);
+            input.rows[i].tool_length = tools[i][2];
         }
-        testing::SavedWorkbook book(WriteSetupSheet(input).file);
-        EXPECT_EQ(book.Text(1, "D34"), "2:11:51");
-        EXPECT_EQ(book.Text(1, "J34"), "3");  // D10 EM of 50 and of 75, R3 BALL
+        fs::path file = WriteSetupSheet(input).file;
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(file));
+        testing::SavedWorkbook book(file);
+        EXPECT_EQ(book.Text(1, "D34"), c.time);
+        EXPECT_EQ(book.Text(1, "J34"), c.tools);
+        ExpectRows(book, input);
     }
 }
 
@@ -557,6 +706,9 @@ TEST(SheetMarks, TheRemovedListIsInsideThePrintArea) {
         WriteBytes(template_file, WithPrintAreas(shipped, c.first, c.second));
         SetupSheetResult result = Rewrite(
             fixture.Input(c.rows), [](SetupSheetInput& in) { in.rows.erase(in.rows.begin()); });
+        ASSERT_TRUE(result.comparison);
+        ASSERT_EQ(result.comparison->changes.removed.size(), 1u);
+        EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
         testing::SavedWorkbook book(result.file);
         EXPECT_EQ(PrintAreas(book), c.expected);
     }
