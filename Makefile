@@ -6,6 +6,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_line \
 	sheet_rows sim_project tool_report toolpath_report
 CMAKE_GENERATOR ?= Ninja
+# ON turns every compiler warning into an error (.ci/run does, for Linux).
+WERROR ?= OFF
 
 .PHONY: all setup configure build test demo sanitize fuzz package clean hostile
 
@@ -15,7 +17,8 @@ setup:
 	scripts/setup
 
 configure: setup
-	cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DORVALIS_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -49,7 +52,7 @@ hostile: build
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
 	cmake -S . -B $(SANITIZE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF
+		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF -DORVALIS_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $$(nproc)
 
