@@ -9,7 +9,8 @@ CMAKE_GENERATOR ?= Ninja
 # ON turns every compiler warning into an error (.ci/run does, for Linux).
 WERROR ?= OFF
 
-.PHONY: all setup configure build test demo sanitize fuzz package clean hostile
+.PHONY: all setup configure build test demo sanitize fuzz package clean hostile \
+	format format-check
 
 all: build
 
@@ -64,6 +65,16 @@ fuzz: setup
 		-DORVALIS_BUILD_TESTS=OFF -DORVALIS_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target orvalis_fuzz_targets
 	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Every C++ file formatted by the repository's .clang-format (clang-format
+# 14); format-check changes nothing and fails, naming each file that differs.
+FORMAT_FILES = $(shell find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \))
+format:
+	@echo "clang-format -i: $(words $(FORMAT_FILES)) files"
+	@clang-format -i $(FORMAT_FILES)
+format-check:
+	@echo "clang-format --dry-run -Werror: $(words $(FORMAT_FILES)) files"
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
 # A Debian package of both programs, the shipped data, the sample project,
 # the desktop entry and the icon.

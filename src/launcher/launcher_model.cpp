@@ -11,8 +11,7 @@ namespace orvalis {
 
 LauncherModel::LauncherModel(forms::Forms& forms) : Window(forms), PM(forms.session()) {}
 
-void LauncherModel::Load() {
-}
+void LauncherModel::Load() {}
 
 void LauncherModel::ClickMainWindow() {
     try {

@@ -33,7 +33,7 @@ TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
     EXPECT_EQ(dialog.Combo2.Items().back(), "업체명20");
     EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
     EXPECT_EQ(dialog.Combo3.ListCount(), 0);  // empty until asked
-    EXPECT_FALSE(dialog.Topmost());  // only the rename window stays on top
+    EXPECT_FALSE(dialog.Topmost());           // only the rename window stays on top
     EXPECT_EQ(dialog.Command1.Caption, "업체명 저장 ");
 }
 
