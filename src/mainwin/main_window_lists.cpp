@@ -77,10 +77,10 @@ void MainWindowModel::ShowRenamedToolpaths(
     std::vector<std::string> entries = List2.Items();
     int selected = List2.ListIndex();
     List2.Clear();
-    for (std::string& entry : entries) {
+    for (const std::string& entry : entries) {
         auto found = std::find_if(renamed.begin(), renamed.end(),
                                   [&entry](const auto& pair) { return pair.first == entry; });
-        List2.AddItem(found != renamed.end() ? found->second : std::move(entry));
+        List2.AddItem(found != renamed.end() ? found->second : entry);
     }
     List2.SetListIndex(selected);
     ClickRefreshToolpaths();
