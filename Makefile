@@ -2,6 +2,7 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+LINK_CHECK_DIR ?= build-link-check
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_line \
 	sheet_rows sim_project tool_report toolpath_report
@@ -11,7 +12,7 @@ CMAKE_GENERATOR ?= Ninja
 WERROR ?=
 ORVALIS_WERROR_OPTION = $(if $(WERROR),-DORVALIS_WERROR=$(WERROR))
 
-.PHONY: all setup configure build test demo sanitize fuzz package clean hostile \
+.PHONY: all setup configure build test demo sanitize fuzz package clean hostile link-check \
 	format format-check lint
 
 all: build
@@ -60,6 +61,14 @@ sanitize: setup
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $$(nproc)
 
+# Every room of src/ as a shared library linked with --no-undefined: a room
+# that calls into one it does not name fails here, though it links in the
+# static build. Builds the rooms only, without optimisation.
+link-check: setup
+	cmake -S . -B $(LINK_CHECK_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+		-DORVALIS_LINK_CHECK=ON -DORVALIS_BUILD_TESTS=OFF -DORVALIS_BUILD_BENCH=OFF
+	cmake --build $(LINK_CHECK_DIR) --target orvalis_rooms
+
 # The libFuzzer targets, built with clang in a folder of their own and run for
 # FUZZ_SECONDS each (FUZZ_TARGETS picks some).
 fuzz: setup
@@ -91,5 +100,5 @@ package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(LINK_CHECK_DIR)
 -include windows.mk

@@ -1,6 +1,6 @@
 #include "bench_drives.h"
 
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 
 namespace orvalis::bench {
 

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
+#include "data_files/tool_assembly_file.h"
 #include "platform/drive_paths.h"
-#include "platform/tool_assembly_file.h"
 #include "sim/sim_folder.h"
 
 namespace orvalis::bench {

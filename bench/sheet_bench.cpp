@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "bench_drives.h"
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 #include "platform/drive_paths.h"
 #include "sheet/setup_sheet.h"
 #include "sheet/test_bitmaps.h"

@@ -4,14 +4,14 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "data_files/data_folder.h"
 #include "host/host_error.h"
 #include "host/replay_script.h"
-#include "mainwin/main_window_model.h"
-#include "platform/data_folder.h"
 #include "platform/file_error.h"
 #include "platform/interrupt.h"
 #include "platform/open_document.h"
 #include "platform/text_encoding.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 

@@ -6,14 +6,11 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "forms/forms.h"
-#include "forms/interaction.h"
 #include "host/host_work.h"
 #include "host/session.h"
-
-namespace orvalis {
-class MainWindowModel;
-}
+#include "window_models/forms.h"
+#include "window_models/interaction.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 

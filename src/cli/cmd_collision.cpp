@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/steps.h"
-#include "mainwin/main_window_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 
@@ -10,13 +10,9 @@ namespace {
 
 // The survey list: the operands, or the whole project list as ">>" gives it.
 // False, with the reason on stderr, when it stays empty.
-bool FillSurveyList(CommandContext& context, MainWindowModel& main_window,
-                    const CommandArguments& arguments) {
-    if (arguments.operands().empty()) {
-        main_window.ClickAddAll();
-    } else {
-        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
-    }
+bool FillCheckList(CommandContext& context, MainWindowModel& main_window,
+                   const CommandArguments& arguments) {
+    FillSurveyList(main_window, arguments);  // an unlisted project leaves it empty
     if (main_window.List2.ListCount() > 0) return true;
     context.err() << "orvalis-cli: 검사할 툴패스가 없습니다\n";
     return false;
@@ -41,7 +37,7 @@ int RunCollision(CommandContext& context) {
     int material = MaterialIndex(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     main_window.Combo4.SetListIndex(material);
-    if (!FillSurveyList(context, main_window, arguments)) return 1;
+    if (!FillCheckList(context, main_window, arguments)) return 1;
     context.Session()->Mark("collision");
     main_window.ClickCollisionCheck();
     PrintGridRows(context.out(), main_window.MSFlexGrid1,
@@ -56,7 +52,7 @@ int RunGouge(CommandContext& context) {
     CommandArguments arguments(context.arguments(), {}, {});
     RefuseUnquotableNames(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
-    if (!FillSurveyList(context, main_window, arguments)) return 1;
+    if (!FillCheckList(context, main_window, arguments)) return 1;
     context.Session()->Mark("gouge");
     main_window.ClickGougeDisplay();
     return main_window.last_gouge().problems.empty() ? 0 : 1;

@@ -1,8 +1,8 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "mainwin/main_window_model.h"
-#include "ncout/rename_window_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/rename_window_model.h"
 
 namespace orvalis::cli {
 

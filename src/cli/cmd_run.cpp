@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/run_summary.h"
 #include "cli/steps.h"
-#include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 

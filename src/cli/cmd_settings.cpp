@@ -2,11 +2,11 @@
 
 #include "cli/commands.h"
 #include "cli/tab_text.h"
-#include "forms/forms.h"
+#include "data_files/settings_files.h"
+#include "data_files/tool_assembly_file.h"
 #include "host/unreachable_backend.h"
-#include "platform/settings_files.h"
-#include "platform/tool_assembly_file.h"
-#include "sheet/settings_window_model.h"
+#include "window_models/forms.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis::cli {
 

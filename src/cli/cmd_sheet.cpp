@@ -4,11 +4,11 @@
 #include "cli/commands.h"
 #include "cli/steps.h"
 #include "cli/tab_text.h"
-#include "mainwin/main_window_model.h"
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
 #include "platform/text_encoding.h"
 #include "survey/toolpath_grid.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 

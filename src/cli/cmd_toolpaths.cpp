@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 #include "cli/tab_text.h"
 #include "host/host_error.h"
-#include "mainwin/main_window_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 #include "sheet/machining_time.h"
 #include "survey/toolpath_grid.h"
 

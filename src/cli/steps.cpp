@@ -3,22 +3,17 @@
 #include <algorithm>
 #include <ostream>
 
+#include "capture/view_capture.h"
 #include "cli/tab_text.h"
-#include "mainwin/main_window_model.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "sheet/setup_sheet_reader.h"
 #include "survey/toolpath_grid.h"
-#include "views/block_panel_model.h"
-#include "views/view_capture.h"
+#include "window_models/block_panel_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
 
-namespace {
-
-// The operands (default: the whole project list) into the survey list. False
-// when there is no project list to take: an empty survey must not pass for a
-// done one (the load said why).
 bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments) {
     if (arguments.operands().empty()) {
         if (!main_window.toolpaths_listed()) return false;
@@ -28,8 +23,6 @@ bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& argume
     }
     return true;
 }
-
-}  // namespace
 
 bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
                    std::ostream& err) {
@@ -94,13 +87,12 @@ bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
     main_window.ClickCapture();
     BlockPanelModel& panel = context.Forms().block_panel();
     if (limits) {
-        forms::TextBox* boxes[] = {&panel.Text3, &panel.Text6, &panel.Text2,
-                                   &panel.Text5, &panel.Text1, &panel.Text4};
-        for (int i = 0; i < 6; ++i) {
-            const std::string& limit = (*limits)[static_cast<std::size_t>(i)];
-            boxes[i]->SetText(limit);
+        for (int limit = 1; limit <= 6; ++limit) {
+            const std::string& text = (*limits)[static_cast<std::size_t>(limit - 1)];
+            forms::TextBox& box = panel.LimitBox(limit);
+            box.SetText(text);
             // A box that refused its limit said why; capturing with another would mislabel.
-            if (boxes[i]->Text() != limit) {
+            if (box.Text() != text) {
                 panel.Unload();
                 return false;
             }
@@ -115,7 +107,7 @@ bool CaptureViews(CommandContext& context, MainWindowModel& main_window,
 
 std::vector<std::string> BitmapPaths() {
     std::vector<std::string> paths;
-    for (const auto& file : views::BitmapFiles()) paths.push_back(Utf8(ResolvePath(file)));
+    for (const auto& file : capture::BitmapFiles()) paths.push_back(Utf8(ResolvePath(file)));
     return paths;
 }
 

@@ -6,13 +6,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-
-namespace orvalis {
-class MainWindowModel;
-namespace forms {
-class FlexGrid;
-}
-}  // namespace orvalis
+#include "window_models/main_window_model.h"
 
 namespace orvalis::sheet {
 struct SheetComparison;
@@ -26,6 +20,11 @@ void PrintSheetChanges(std::ostream& out, const sheet::SheetComparison& comparis
 // After "시트 만들기": what changed since the sheet it replaced, when it
 // replaced one and could compare.
 void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_window);
+
+// The operands (default: the whole project list) into the survey list. False
+// when there is no project list to take: an empty survey must not pass for a
+// done one (the load said why).
+bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments);
 
 // Types --prefix and --start into the numbering boxes as the user would,
 // which numbers the grid's NC names. False, with the window's message on

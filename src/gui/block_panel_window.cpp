@@ -8,7 +8,7 @@
 
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
-#include "views/block_panel_model.h"
+#include "window_models/block_panel_model.h"
 
 namespace orvalis::gui {
 
@@ -22,12 +22,6 @@ constexpr int kLabelHeight = 18;
 
 QRect Twips(int left, int top, int width, int height) {
     return QRect(left / 15 + kLabelWidth, top / 15 + kLabelHeight, width / 15, height / 15);
-}
-
-forms::TextBox& BoxOf(BlockPanelModel& model, int index) {
-    forms::TextBox* boxes[] = {&model.Text3, &model.Text6, &model.Text2,
-                               &model.Text5, &model.Text1, &model.Text4};
-    return *boxes[index - 1];
 }
 
 }  // namespace
@@ -59,7 +53,7 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
         // back; a validator would drop the keystroke without a word
         // ("1,5" would become 15).
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
-            BoxOf(*model_, index).SetText(text.toStdString());
+            model_->LimitBox(index).SetText(text.toStdString());
         });
         boxes_[static_cast<std::size_t>(index - 1)] = box;
     }
@@ -104,13 +98,14 @@ void BlockPanelWindow::AddLabels() {
 
 void BlockPanelWindow::Refresh() {
     for (int index = 1; index <= 6; ++index) {
-        QString text = QString::fromStdString(BoxOf(*model_, index).Text());
+        QString text = QString::fromStdString(model_->LimitBox(index).Text());
         QLineEdit* box = boxes_[static_cast<std::size_t>(index - 1)];
         if (box->text() != text) box->setText(text);
     }
-    command3_->setEnabled(model_->Command3.Enabled);
+    command3_->setEnabled(model_->capture_button.Enabled);
     list2_->clear();
-    for (const auto& item : model_->List2.Items()) list2_->addItem(QString::fromStdString(item));
+    for (const auto& item : model_->label_characters.Items())
+        list2_->addItem(QString::fromStdString(item));
     ApplyWindowModel(*this, *model_);
 }
 

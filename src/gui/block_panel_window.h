@@ -5,14 +5,11 @@
 #include <memory>
 
 #include "gui/mark_action.h"
+#include "window_models/block_panel_model.h"
 
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-
-namespace orvalis {
-class BlockPanelModel;
-}
 
 namespace orvalis::gui {
 

@@ -14,7 +14,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/company_registry_model.h"
+#include "window_models/company_registry_model.h"
 
 namespace orvalis::gui {
 
@@ -40,19 +40,19 @@ CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistryMode
     text3_ = new QLineEdit(this);
     text3_->setReadOnly(true);
     text3_->setFont(ListFont());
-    path_row->addWidget(CaptionLabel(FromStd(model_->Label3.Caption), this));
+    path_row->addWidget(CaptionLabel(FromStd(model_->path_caption.Caption), this));
     path_row->addWidget(text3_, 1);
     layout->addLayout(path_row);
 
     layout->addWidget(BuildNameFrame());
     auto* buttons = new QHBoxLayout;
-    command2_ = Button(model_->Command2.Caption, this);
-    command1_ = Button(model_->Command1.Caption, this);
+    command2_ = Button(model_->find_button.Caption, this);
+    command1_ = Button(model_->save_button.Caption, this);
     buttons->addWidget(command2_);
     buttons->addWidget(command1_);
     layout->addLayout(buttons);
 
-    label5_ = CaptionLabel(FromStd(model_->Label5.Caption), this);
+    label5_ = CaptionLabel(FromStd(model_->instructions.Caption), this);
     label5_->setWordWrap(true);
     label5_->setFrameShape(QFrame::StyledPanel);
     label5_->setMargin(6);
@@ -71,7 +71,7 @@ CompanyRegistryWindow::~CompanyRegistryWindow() {
 // The key list lies hidden in the company list's place: it holds the slot the
 // next save writes, which the user does not pick.
 QWidget* CompanyRegistryWindow::BuildNameFrame() {
-    auto* frame = new QGroupBox(FromStd(model_->Frame1.Caption), this);
+    auto* frame = new QGroupBox(FromStd(model_->names_frame.Caption), this);
     frame->setFont(CaptionFont());
     auto* grid = new QGridLayout(frame);
     combo3_ = new QComboBox(frame);
@@ -84,7 +84,7 @@ QWidget* CompanyRegistryWindow::BuildNameFrame() {
     }
     grid->addWidget(combo3_, 0, 0, 1, 2);
     grid->addWidget(combo2_, 0, 0, 1, 2);
-    grid->addWidget(CaptionLabel(FromStd(model_->Label4.Caption), frame), 1, 0);
+    grid->addWidget(CaptionLabel(FromStd(model_->name_caption.Caption), frame), 1, 0);
     grid->addWidget(text4_, 1, 1);
     grid->setColumnStretch(1, 1);
     return frame;
@@ -92,18 +92,18 @@ QWidget* CompanyRegistryWindow::BuildNameFrame() {
 
 void CompanyRegistryWindow::ConnectEdits() {
     CompanyRegistryModel& m = *model_;
-    ForwardTyping(*text4_, m.Text4, *this);
-    ForwardChoice(*combo3_, m.Combo3, *this);
+    ForwardTyping(*text4_, m.new_name, *this);
+    ForwardChoice(*combo3_, m.stored_names, *this);
     connect(command2_, &QPushButton::clicked, this, [&m] { m.ClickFindCompanies(); });
     connect(command1_, &QPushButton::clicked, this, [&m] { m.ClickSaveCompany(); });
 }
 
 void CompanyRegistryWindow::Refresh() {
     const CompanyRegistryModel& m = *model_;
-    ShowTextBox(*text3_, m.Text3);
-    ShowTextBox(*text4_, m.Text4);
-    ShowComboBox(*combo3_, m.Combo3);
-    ShowComboBox(*combo2_, m.Combo2);
+    ShowTextBox(*text3_, m.file_path);
+    ShowTextBox(*text4_, m.new_name);
+    ShowComboBox(*combo3_, m.stored_names);
+    ShowComboBox(*combo2_, m.slot_keys);
     ApplyWindowModel(*this, m);
 }
 

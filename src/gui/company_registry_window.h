@@ -3,14 +3,12 @@
 #include <QWidget>
 #include <memory>
 
+#include "window_models/company_registry_model.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace orvalis {
-class CompanyRegistryModel;
-}
 
 namespace orvalis::gui {
 

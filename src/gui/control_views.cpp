@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 #include "gui/fonts.h"
 
 namespace orvalis::gui {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 #include "gui/fonts.h"
 
 namespace orvalis::gui {

@@ -11,8 +11,8 @@
 
 #include "gui/control_views.h"
 #include "gui/fonts.h"
-#include "mainwin/folder_panel.h"
-#include "mainwin/main_window_model.h"
+#include "window_models/folder_panel.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 

@@ -3,14 +3,12 @@
 #include <QWidget>
 #include <memory>
 
+#include "window_models/main_window_model.h"
+
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-
-namespace orvalis {
-class MainWindowModel;
-}
 
 namespace orvalis::gui {
 

@@ -16,13 +16,13 @@
 #include "gui/settings_window.h"
 #include "gui/tool_assembly_window.h"
 #include "gui/window_sync.h"
-#include "launcher/launcher_model.h"
-#include "mainwin/main_window_model.h"
-#include "ncout/rename_window_model.h"
-#include "sheet/company_registry_model.h"
-#include "sheet/settings_window_model.h"
-#include "tools/tool_assembly_window_model.h"
-#include "views/block_panel_model.h"
+#include "window_models/block_panel_model.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/launcher_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/rename_window_model.h"
+#include "window_models/settings_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 

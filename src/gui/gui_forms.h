@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/forms.h"
-#include "forms/interaction.h"
 #include "gui/mark_action.h"
+#include "window_models/forms.h"
+#include "window_models/interaction.h"
 
 namespace orvalis::gui {
 

@@ -8,7 +8,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "launcher/launcher_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis::gui {
 
@@ -18,8 +18,8 @@ LauncherWindow::LauncherWindow(std::shared_ptr<LauncherModel> model, MarkAction 
       mark_(std::move(mark)),
       model_(std::move(model)),
       command1_(new QPushButton(this)),
-      command2_(new QPushButton(QString::fromStdString(model_->Command2.Caption), this)),
-      command3_(new QPushButton(QString::fromStdString(model_->Command3.Caption), this)) {
+      command2_(new QPushButton(QString::fromStdString(model_->rename_button.Caption), this)),
+      command3_(new QPushButton(QString::fromStdString(model_->settings_button.Caption), this)) {
     setWindowTitle(QStringLiteral("ORVALIS"));
     setWindowIcon(ProgramIcon());
     command1_->setIcon(ProgramIcon());

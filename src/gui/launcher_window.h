@@ -4,12 +4,9 @@
 #include <memory>
 
 #include "gui/mark_action.h"
+#include "window_models/launcher_model.h"
 
 class QPushButton;
-
-namespace orvalis {
-class LauncherModel;
-}
 
 namespace orvalis::gui {
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <new>
 
-#include "forms/forms.h"
+#include "data_files/data_folder.h"
 #include "gui/gui_forms.h"
 #include "gui/icons.h"
 #include "gui/qt_catalogue.h"
@@ -16,11 +16,11 @@
 #include "host/session.h"
 #include "host/system_backends.h"
 #include "host/unreachable_backend.h"
-#include "launcher/launcher_model.h"
-#include "platform/data_folder.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
 #include "sim/sim_backend.h"
+#include "window_models/forms.h"
+#include "window_models/launcher_model.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "mainwin/main_window_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gui/mark_action.h"
+#include "window_models/main_window_model.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,10 +18,6 @@ class QListWidget;
 class QPushButton;
 class QStackedLayout;
 class QTabWidget;
-
-namespace orvalis {
-class MainWindowModel;
-}
 
 namespace orvalis::gui {
 

@@ -9,7 +9,7 @@
 #include "gui/control_views.h"
 #include "gui/fonts.h"
 #include "gui/window_sync.h"
-#include "ncout/rename_window_model.h"
+#include "window_models/rename_window_model.h"
 
 namespace orvalis::gui {
 

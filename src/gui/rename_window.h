@@ -4,14 +4,11 @@
 #include <memory>
 
 #include "gui/mark_action.h"
+#include "window_models/rename_window_model.h"
 
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-
-namespace orvalis {
-class RenameWindowModel;
-}
 
 namespace orvalis::gui {
 

@@ -13,9 +13,20 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "sheet/settings_window_model.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis::gui {
+
+namespace {
+
+// The model's box behind the window's box `number`: 1 to 8 the picture
+// sizes, 9 the NC file extension.
+forms::TextBox& ModelBox(SettingsWindowModel& model, int number) {
+    return number == 9 ? model.nc_extension
+                       : model.picture_sizes.at(static_cast<std::size_t>(number - 1));
+}
+
+}  // namespace
 
 SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
@@ -25,11 +36,11 @@ SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildSizeFrame());
     auto* size_buttons = new QHBoxLayout;
-    size_buttons->addWidget(AddButton(3, FromStd(model_->Command3.Caption)));
-    size_buttons->addWidget(AddButton(2, FromStd(model_->Command2.Caption)));
+    size_buttons->addWidget(AddButton(3, FromStd(model_->open_sizes_button.Caption)));
+    size_buttons->addWidget(AddButton(2, FromStd(model_->save_sizes_button.Caption)));
     layout->addLayout(size_buttons);
     layout->addWidget(BuildExtensionRow());
-    layout->addWidget(AddButton(4, FromStd(model_->Command4.Caption)));
+    layout->addWidget(AddButton(4, FromStd(model_->companies_button.Caption)));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ConnectEdits();
     model_->Changed = [this] { Refresh(); };
@@ -60,13 +71,13 @@ QWidget* SettingsWindow::SizePair(int number) const {
 
 // TOP top left, ISO top right, Front bottom left, Right bottom right.
 QWidget* SettingsWindow::BuildSizeFrame() {
-    auto* frame = CaptionFrame(FromStd(model_->Frame1.Caption), this);
+    auto* frame = CaptionFrame(FromStd(model_->sizes_frame.Caption), this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(24);
-    grid->addWidget(BuildSizePair(1, FromStd(model_->Label1.Caption), 1), 0, 0);
-    grid->addWidget(BuildSizePair(2, FromStd(model_->Label2.Caption), 3), 0, 1);
-    grid->addWidget(BuildSizePair(3, FromStd(model_->Label3.Caption), 5), 1, 0);
-    grid->addWidget(BuildSizePair(4, FromStd(model_->Label4.Caption), 7), 1, 1);
+    grid->addWidget(BuildSizePair(1, FromStd(model_->top_caption.Caption), 1), 0, 0);
+    grid->addWidget(BuildSizePair(2, FromStd(model_->iso_caption.Caption), 3), 0, 1);
+    grid->addWidget(BuildSizePair(3, FromStd(model_->front_caption.Caption), 5), 1, 0);
+    grid->addWidget(BuildSizePair(4, FromStd(model_->right_caption.Caption), 7), 1, 1);
     return frame;
 }
 
@@ -77,7 +88,8 @@ QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int w
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(CaptionLabel(heading, pair), 0, 0, 1, 4);
     for (int i = 0; i < 2; ++i) {
-        const std::string& letter = i == 0 ? model_->Label5.Caption : model_->Label6.Caption;
+        const std::string& letter =
+            i == 0 ? model_->width_caption.Caption : model_->height_caption.Caption;
         auto* box = new QLineEdit(pair);
         box->setFixedWidth(70);
         texts_.at(static_cast<std::size_t>(width_box + i)) = box;
@@ -96,10 +108,10 @@ QWidget* SettingsWindow::BuildExtensionRow() {
     auto* text9 = new QLineEdit(row);
     text9->setFixedWidth(70);
     texts_[9] = text9;
-    grid->addWidget(CaptionLabel(FromStd(model_->Label8.Caption), row), 0, 0);
+    grid->addWidget(CaptionLabel(FromStd(model_->extension_caption.Caption), row), 0, 0);
     grid->addWidget(text9, 0, 1);
-    grid->addWidget(AddButton(1, FromStd(model_->Command1.Caption)), 0, 2);
-    label7_ = CaptionLabel(FromStd(model_->Label7.Caption), row);
+    grid->addWidget(AddButton(1, FromStd(model_->save_extension_button.Caption)), 0, 2);
+    label7_ = CaptionLabel(FromStd(model_->restart_note.Caption), row);
     grid->addWidget(label7_, 0, 3);
     grid->setColumnStretch(3, 1);
     return row;
@@ -107,9 +119,8 @@ QWidget* SettingsWindow::BuildExtensionRow() {
 
 void SettingsWindow::ConnectEdits() {
     SettingsWindowModel& m = *model_;
-    forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
-                               &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
-    for (int number = 1; number <= 9; ++number) ForwardTyping(*Text(number), *boxes[number], *this);
+    for (int number = 1; number <= 9; ++number)
+        ForwardTyping(*Text(number), ModelBox(m, number), *this);
     connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickOpenPictureSizes(); });
     connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSavePictureSizes(); });
     connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickSaveExtension(); });
@@ -117,11 +128,9 @@ void SettingsWindow::ConnectEdits() {
 }
 
 void SettingsWindow::Refresh() {
-    const SettingsWindowModel& m = *model_;
-    const forms::TextBox* boxes[] = {nullptr,  &m.Text1, &m.Text2, &m.Text3, &m.Text4,
-                                     &m.Text5, &m.Text6, &m.Text7, &m.Text8, &m.Text9};
-    for (int number = 1; number <= 9; ++number) ShowTextBox(*Text(number), *boxes[number]);
-    ApplyWindowModel(*this, m);
+    for (int number = 1; number <= 9; ++number)
+        ShowTextBox(*Text(number), ModelBox(*model_, number));
+    ApplyWindowModel(*this, *model_);
 }
 
 // Closing unloads the window: what was typed and not saved is gone, and the

@@ -4,13 +4,11 @@
 #include <array>
 #include <memory>
 
+#include "window_models/settings_window_model.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace orvalis {
-class SettingsWindowModel;
-}
 
 namespace orvalis::gui {
 

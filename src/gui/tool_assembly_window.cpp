@@ -15,14 +15,14 @@
 #include "gui/fonts.h"
 #include "gui/icons.h"
 #include "gui/window_sync.h"
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 
 namespace {
 
 QString HeadingOf(int number) {
-    std::string_view heading = tools::kFieldHeadings[static_cast<std::size_t>(number - 1)];
+    std::string_view heading = collision::kFieldHeadings[static_cast<std::size_t>(number - 1)];
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }
 
@@ -65,7 +65,7 @@ QWidget* ToolAssemblyWindow::BuildEntryRow() {
     auto* row = new QWidget(this);
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
         auto* label = CaptionLabel(HeadingOf(number), row);
         label->setAlignment(Qt::AlignCenter);
         auto* box = new QLineEdit(row);
@@ -85,7 +85,7 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     auto* frame = new QGroupBox(row);
     auto* options = new QHBoxLayout(frame);
-    const forms::OptionButton* models[] = {&model_->Option1, &model_->Option2};
+    const forms::OptionButton* models[] = {&model_->steel_option, &model_->electrode_option};
     for (std::size_t i = 0; i < options_.size(); ++i) {
         auto* option = new QRadioButton(FromStd(models[i]->Caption), frame);
         option->setFont(CaptionFont());
@@ -96,7 +96,8 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
     }
     layout->addWidget(frame);
     layout->addStretch(1);
-    const forms::Button* buttons[] = {&model_->Command1, &model_->Command2, &model_->Command3};
+    const forms::Button* buttons[] = {&model_->load_button, &model_->save_button,
+                                      &model_->clear_button};
     for (std::size_t i = 0; i < commands_.size(); ++i) {
         auto* button = new QPushButton(FromStd(buttons[i]->Caption), row);
         button->setFont(ButtonFont());
@@ -104,7 +105,7 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
         layout->addWidget(button);
         commands_[i] = button;
     }
-    delete_button_ = new QPushButton(FromStd(model_->DeleteButton.Caption), row);
+    delete_button_ = new QPushButton(FromStd(model_->delete_button.Caption), row);
     delete_button_->setFont(ButtonFont());
     delete_button_->setMinimumSize(100, 34);
     delete_button_->setToolTip(QStringLiteral("표에서 고른 레코드를 공구 설정 파일에서 지웁니다"));
@@ -115,8 +116,8 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
 
 void ToolAssemblyWindow::ConnectEdits() {
     ToolAssemblyWindowModel& m = *model_;
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
-        ForwardTyping(*Text(number), m.Text(number), *this);
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
+        ForwardTyping(*Text(number), m.EntryBox(number), *this);
     }
     connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
     connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSaveRecord(); });
@@ -126,8 +127,8 @@ void ToolAssemblyWindow::ConnectEdits() {
             [&m](int row, int /*column*/, int, int) { m.SelectRow(row + 1); });
     for (int number : {1, 2}) {
         connect(Option(number), &QRadioButton::clicked, this, [this, number] {
-            model_->Option1.Value = number == 1;
-            model_->Option2.Value = number == 2;
+            model_->steel_option.Value = number == 1;
+            model_->electrode_option.Value = number == 2;
             Refresh();
         });
     }
@@ -135,12 +136,12 @@ void ToolAssemblyWindow::ConnectEdits() {
 
 void ToolAssemblyWindow::Refresh() {
     const ToolAssemblyWindowModel& m = *model_;
-    grid_->ShowGrid(m.MSFlexGrid1);
-    for (int number = 1; number <= tools::kFieldCount; ++number) {
-        ShowTextBox(*Text(number), m.Text(number));
+    grid_->ShowGrid(m.assembly_grid);
+    for (int number = 1; number <= collision::kFieldCount; ++number) {
+        ShowTextBox(*Text(number), m.EntryBox(number));
     }
-    Option(1)->setChecked(m.Option1.Value);
-    Option(2)->setChecked(m.Option2.Value);
+    Option(1)->setChecked(m.steel_option.Value);
+    Option(2)->setChecked(m.electrode_option.Value);
     ApplyWindowModel(*this, m);
 }
 

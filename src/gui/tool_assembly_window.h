@@ -4,13 +4,11 @@
 #include <array>
 #include <memory>
 
+#include "window_models/tool_assembly_window_model.h"
+
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-namespace orvalis {
-class ToolAssemblyWindowModel;
-}
 
 namespace orvalis::gui {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "forms/window.h"
+#include "window_models/window.h"
 
 namespace orvalis::gui {
 

@@ -40,7 +40,6 @@ class HostSession {
     // Long work begins and ends (see LongWork); a new work is not cancelled.
     void BeginWork();
     void EndWork();
-    bool working() const { return work_depth_ > 0; }
     // Asks the running work to stop after the host call under way; ignored
     // when no work runs.
     void RequestCancel();

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/picture_size_file.h"
+#include "data_files/picture_size_file.h"
 
 namespace orvalis::sheet {
 

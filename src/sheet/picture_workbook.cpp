@@ -1,6 +1,6 @@
 #include "sheet/picture_workbook.h"
 
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "sheet/sheet_output.h"

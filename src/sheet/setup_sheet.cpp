@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "sheet/picture_size.h"

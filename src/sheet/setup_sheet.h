@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture_size_file.h"
+#include "data_files/picture_size_file.h"
 #include "sheet/setup_sheet_reader.h"
 
 namespace orvalis::sheet {

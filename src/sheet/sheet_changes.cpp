@@ -5,8 +5,6 @@
 #include <map>
 #include <optional>
 
-#include "forms/joined.h"
-
 namespace orvalis::sheet {
 
 namespace {
@@ -105,12 +103,13 @@ std::string Shown(const std::string& value) {
 }
 
 std::string ChangedLine(const ChangedRow& changed, const std::vector<SheetRow>& after) {
-    std::vector<std::string> cells;
-    for (const CellChange& cell : changed.cells) {
-        cells.push_back(std::string(ColumnHeading(cell.grid_column)) + " " + Shown(cell.before) +
-                        " → " + Shown(cell.after));
+    std::string line = "바뀜 " + RowLabel(after[changed.row]) + ": ";
+    for (std::size_t i = 0; i < changed.cells.size(); ++i) {
+        const CellChange& cell = changed.cells[i];
+        line += (i == 0 ? "" : ", ") + std::string(ColumnHeading(cell.grid_column)) + " " +
+                Shown(cell.before) + " → " + Shown(cell.after);
     }
-    return "바뀜 " + RowLabel(after[changed.row]) + ": " + forms::Joined(cells, ", ");
+    return line;
 }
 
 }  // namespace

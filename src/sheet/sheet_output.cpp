@@ -2,8 +2,8 @@
 
 #include <system_error>
 
+#include "data_files/data_folder.h"
 #include "platform/atomic_file.h"
-#include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
 #include "platform/file_names.h"

@@ -2,10 +2,10 @@
 
 #include <system_error>
 
-#include "platform/data_folder.h"
 #include "platform/drive_paths.h"
 #include "platform/file_error.h"
 #include "platform/native_path.h"
+#include "platform/shipped_folder.h"
 
 #ifndef ORVALIS_SOURCE_SIM_DIR
 #define ORVALIS_SOURCE_SIM_DIR "sim"

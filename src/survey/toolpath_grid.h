@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 
 namespace orvalis::survey {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 #include "survey/assembly_values.h"
 #include "survey/survey_values.h"
 #include "survey/toolpath_grid.h"

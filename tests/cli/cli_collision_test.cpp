@@ -5,8 +5,8 @@
 
 #include "cli/cli.h"
 #include "cli/cli_run.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
-#include "platform/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::cli {

@@ -4,8 +4,8 @@
 
 #include "cli/cli_run.h"
 #include "cli/run_summary.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
-#include "platform/tool_assembly_file.h"
 
 namespace orvalis::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
+#include "data_files/settings_files.h"
 #include "platform/cp949.h"
-#include "platform/settings_files.h"
 #include "sheet/test_bitmaps.h"
 #include "support/temp_folder.h"
 #include "support/workbook_check.h"

@@ -10,9 +10,9 @@
 
 #include "gui/fonts.h"
 #include "gui/gui_forms.h"
-#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
-#include "views/block_panel_model.h"
+#include "window_models/block_panel_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -42,7 +42,7 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
 
     panel->LimitBox(2)->clear();
     QTest::keyClicks(panel->LimitBox(2), "-7");
-    EXPECT_EQ(rig.forms().block_panel().Text6.Text(), "-7");
+    EXPECT_EQ(rig.forms().block_panel().x_maximum.Text(), "-7");
     EXPECT_EQ(rig.Transcript().back(), "SetBlockLimit 2 -7");
 
     QTest::mouseClick(panel->Command3(), Qt::LeftButton);
@@ -87,7 +87,7 @@ TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock)
         panel->LimitBox(4)->clear();
         QTest::keyClicks(panel->LimitBox(4), "-12.5mm");
         EXPECT_EQ(panel->LimitBox(4)->text(), QStringLiteral("-12.5"));
-        EXPECT_EQ(rig.forms().block_panel().Text5.Text(), "-12.5");
+        EXPECT_EQ(rig.forms().block_panel().y_maximum.Text(), "-12.5");
         // Each refused keystroke is told, naming the box, not dropped unseen.
         ASSERT_EQ(rig.interaction().messages.size(), block_read ? 2u : 3u);
         EXPECT_EQ(rig.interaction().messages.back().text,

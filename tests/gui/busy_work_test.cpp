@@ -8,16 +8,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms/forms.h"
 #include "gui/flex_grid_view.h"
 #include "gui/main_window.h"
 #include "host/session.h"
 #include "host/system_backends.h"
-#include "mainwin/main_window_model.h"
 #include "platform/atomic_file.h"
 #include "sim/sim_backend.h"
 #include "support/forms_rig.h"
 #include "support/temp_folder.h"
+#include "window_models/forms.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {

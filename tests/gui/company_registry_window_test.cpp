@@ -11,13 +11,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "data_files/settings_files.h"
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/main_window_model.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -67,7 +67,7 @@ TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtOnce) {
     EXPECT_EQ(main_window->Combo2()->count(), 0);
 
     TypeKorean(window->Text4(), QStringLiteral("한국정밀"));
-    EXPECT_EQ(rig.forms().company_registry().Text4.Text(), "한국정밀");
+    EXPECT_EQ(rig.forms().company_registry().new_name.Text(), "한국정밀");
     QTest::mouseClick(window->Command1(), Qt::LeftButton);
     EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명2"));
     EXPECT_EQ(settings::LoadCompanyList(), std::vector<std::string>{"한국정밀"});
@@ -83,7 +83,7 @@ TEST_F(RegistryWindowFixture, FindingShowsTheNamesAndAChoiceReachesTheModel) {
     EXPECT_EQ(window->Combo3()->currentText(), QStringLiteral("한국정밀"));
     window->Combo3()->setCurrentIndex(1);
     emit window->Combo3()->activated(1);
-    EXPECT_EQ(rig.forms().company_registry().Combo3.Text(), "ACME");
+    EXPECT_EQ(rig.forms().company_registry().stored_names.Text(), "ACME");
 }
 
 TEST_F(RegistryWindowFixture, ClosingUnloadsTheDialogAndReopeningCarriesOn) {

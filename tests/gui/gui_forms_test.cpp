@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "forms/controls.h"
+#include "controls/controls.h"
 #include "gui/flex_grid_view.h"
 #include "gui/fonts.h"
 #include "gui/qt_catalogue.h"

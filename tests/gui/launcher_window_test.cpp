@@ -8,9 +8,9 @@
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "launcher/launcher_model.h"
-#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/launcher_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {

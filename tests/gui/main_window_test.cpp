@@ -13,12 +13,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "data_files/settings_files.h"
 #include "gui/flex_grid_view.h"
 #include "gui/folder_panel_view.h"
-#include "mainwin/main_window_model.h"
 #include "platform/cp949.h"
-#include "platform/settings_files.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis::gui {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ncout/rename_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/rename_window_model.h"
 
 namespace orvalis::gui {
 namespace {

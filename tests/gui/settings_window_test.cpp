@@ -9,17 +9,17 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
 #include "gui/company_registry_window.h"
 #include "gui/find_window.h"
 #include "gui/gui_forms.h"
 #include "gui/launcher_window.h"
 #include "gui/main_window.h"
-#include "launcher/launcher_model.h"
-#include "mainwin/main_window_model.h"
-#include "platform/picture_size_file.h"
-#include "platform/settings_files.h"
-#include "sheet/settings_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/launcher_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -97,7 +97,7 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     ASSERT_NE(window, nullptr);
     Retype(window->Text(1), QStringLiteral("450"));
     Retype(window->Text(8), QStringLiteral("150"));
-    EXPECT_EQ(rig.forms().settings_window().Text1.Text(), "450");
+    EXPECT_EQ(rig.forms().settings_window().picture_sizes[0].Text(), "450");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);
     EXPECT_EQ(*settings::ReadPictureSizes().sizes,
               (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "150"}));

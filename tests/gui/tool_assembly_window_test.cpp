@@ -13,14 +13,14 @@
 #include <QScreen>
 #include <QTest>
 
+#include "data_files/tool_assembly_file.h"
 #include "gui/find_window.h"
 #include "gui/flex_grid_view.h"
 #include "gui/gui_forms.h"
 #include "gui/main_window.h"
-#include "mainwin/main_window_model.h"
-#include "platform/tool_assembly_file.h"
 #include "support/forms_rig.h"
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis::gui {
 namespace {
@@ -77,7 +77,7 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
     ASSERT_NE(window, nullptr);
     QTest::keyClicks(window->Text(1), "8");
     QTest::keyClicks(window->Text(16), "1");
-    EXPECT_EQ(rig.forms().tool_assembly_window().Text(1).Text(), "8");
+    EXPECT_EQ(rig.forms().tool_assembly_window().EntryBox(1).Text(), "8");
     QTest::mouseClick(window->Command(2), Qt::LeftButton);  // 저장
     EXPECT_EQ(window->Grid()->rowCount(), 3);
     EXPECT_EQ(window->Grid()->item(2, 0)->text(), QStringLiteral("8"));

@@ -6,7 +6,7 @@
 
 #include "host/channel.h"
 #include "host/session.h"
-#include "ncout/nc_post.h"
+#include "nc_output/nc_post.h"
 #include "sim/sim_backend.h"
 #include "support/temp_folder.h"
 #include "survey/survey.h"
@@ -96,16 +96,16 @@ TEST(LongWork, ACancelledSurveyKeepsItsRowsAndSaysWhatItLeft) {
 TEST(LongWork, ACancelledNcPostKeepsTheFilesWrittenAndStillCleansUp) {
     SampleHost host;
     LongWork work(host.pm);
-    std::vector<ncout::PostEntry> entries;
+    std::vector<nc_output::PostEntry> entries;
     for (const auto& name : kFour) entries.push_back({name, "OP-" + name.substr(0, 2)});
     long calls_at_cancel = 0;
-    auto result =
-        ncout::RunNcPost(host.pm, entries, ncout::kPostFolder + std::string("Fanuc-0i-3X.opt"),
-                         host.folder.path().string(), "nc", [&](int index) {
-                             if (index != 1) return;
-                             host.session->RequestCancel();
-                             calls_at_cancel = host.session->cost().calls;
-                         });
+    auto result = nc_output::RunNcPost(host.pm, entries,
+                                       nc_output::kPostFolder + std::string("Fanuc-0i-3X.opt"),
+                                       host.folder.path().string(), "nc", [&](int index) {
+                                           if (index != 1) return;
+                                           host.session->RequestCancel();
+                                           calls_at_cancel = host.session->cost().calls;
+                                       });
     ASSERT_EQ(result.written.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(host.folder.path() / "OP-01.nc"));
     EXPECT_FALSE(std::filesystem::exists(host.folder.path() / "OP-02.nc"));

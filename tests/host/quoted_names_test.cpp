@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
+#include "collision/collision_check.h"
+#include "collision/gouge_display.h"
 #include "host/channel.h"
 #include "host/host_error.h"
-#include "ncout/nc_post.h"
+#include "nc_output/nc_post.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/survey.h"
-#include "tools/collision_check.h"
-#include "tools/gouge_display.h"
 
 namespace orvalis::host {
 namespace {
@@ -40,12 +40,12 @@ TEST(QuotedNames, NoOperationSendsANameThatWouldLeaveItsQuotes) {
         const std::vector<std::string> toolpaths = {name, "B"};
         std::vector<std::string> problems =
             survey::RunSurvey(pm, toolpaths, survey::AssemblyValues{}, nullptr).problems;
-        for (auto& problem : tools::RunCollisionCheck(pm, toolpaths, {}, nullptr).problems)
+        for (auto& problem : collision::RunCollisionCheck(pm, toolpaths, {}, nullptr).problems)
             problems.push_back(problem);
-        for (auto& problem : tools::RunGougeDisplay(pm, toolpaths, nullptr).problems)
+        for (auto& problem : collision::RunGougeDisplay(pm, toolpaths, nullptr).problems)
             problems.push_back(problem);
-        for (auto& problem : ncout::RunNcPost(pm, {{name, "N1"}, {"B", "N2"}}, "C:\\POST\\F.opt",
-                                              "C:\\NC", "nc", nullptr)
+        for (auto& problem : nc_output::RunNcPost(pm, {{name, "N1"}, {"B", "N2"}},
+                                                  "C:\\POST\\F.opt", "C:\\NC", "nc", nullptr)
                                  .refused)
             problems.push_back(problem);
         // Whatever builds a command line, a line break in it never reaches the host.

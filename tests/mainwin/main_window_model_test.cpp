@@ -1,4 +1,4 @@
-#include "mainwin/main_window_model.h"
+#include "window_models/main_window_model.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "launcher/launcher_model.h"
+#include "data_files/settings_files.h"
 #include "platform/cp949.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis {
 namespace {
@@ -263,13 +263,13 @@ TEST(MainWindowModel, ACompanyRegisteredMeanwhileIsListedAndTheChoiceKept) {
     MainWindowModel& form = rig.forms().main_window();
     form.Combo2.SetText("대성몰드");  // typed, not registered
     CompanyRegistryModel& registry = rig.forms().company_registry();
-    registry.Combo2.SetListIndex(1);  // the second slot
-    registry.Text4.SetText("새한금형");
+    registry.slot_keys.SetListIndex(1);  // the second slot
+    registry.new_name.SetText("새한금형");
     registry.ClickSaveCompany();
     EXPECT_EQ(form.Combo2.Items(), (std::vector<std::string>{"한국정밀", "새한금형"}));
     EXPECT_EQ(form.Combo2.Text(), "대성몰드");
     form.Combo2.SetListIndex(1);
-    registry.Text4.SetText("동아정밀");
+    registry.new_name.SetText("동아정밀");
     registry.ClickSaveCompany();  // the third slot
     EXPECT_EQ(form.Combo2.ListCount(), 3);
     EXPECT_EQ(form.Combo2.Text(), "새한금형");

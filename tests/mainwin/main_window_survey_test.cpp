@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "mainwin/main_window_model.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <functional>
 
-#include "mainwin/main_window_model.h"
+#include "data_files/picture_size_file.h"
 #include "platform/atomic_file.h"
-#include "platform/picture_size_file.h"
-#include "sheet/settings_window_model.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 #include "support/workbook_check.h"
+#include "window_models/main_window_model.h"
+#include "window_models/settings_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -142,7 +142,7 @@ TEST(MainWindowWorkbooks, AnExistingWorkbookIsReplacedOnlyWhenTheUserAgrees) {
 TEST(MainWindowWorkbooks, FailuresSayWhichBoxOrFileAndLeaveNoFile) {
     {
         WorkbookRig rig;
-        rig.forms().settings_window().Text4.SetText("abc");  // ISO height
+        rig.forms().settings_window().picture_sizes[3].SetText("abc");  // ISO height
         rig.form().ClickSetupSheet();
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         EXPECT_NE(rig.interaction().messages[0].text.find("ISO 세로"), std::string::npos);

@@ -1,11 +1,11 @@
-#include "ncout/nc_post.h"
+#include "nc_output/nc_post.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -94,8 +94,8 @@ TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {
         {"C:\\", "C:\\\\T1.nc"},  // a drive root gets its second backslash, as joined
         {"/home/cam/out", "/home/cam/out/T1.nc"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ncout::OutputFile(c.folder, "T1", "nc"), c.file);
-    EXPECT_EQ(ncout::OutputFile("D:\\X", "T1", ""), "D:\\X\\T1.");
+    for (const auto& c : cases) EXPECT_EQ(nc_output::OutputFile(c.folder, "T1", "nc"), c.file);
+    EXPECT_EQ(nc_output::OutputFile("D:\\X", "T1", ""), "D:\\X\\T1.");
 }
 
 TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
@@ -116,10 +116,10 @@ TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
     // file names there, so none here either.
     for (const char* bad : {"a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a|b", "", "..", "CON",
                             "nul.old", "Aux ", "COM1", "lpt9", "COM²", "T.", "T "}) {
-        EXPECT_FALSE(ncout::NcNameProblem(bad).empty()) << bad;
+        EXPECT_FALSE(nc_output::NcNameProblem(bad).empty()) << bad;
     }
     for (const char* good : {"T-01 황삭", "CONSOLE", "COM10", "LPT", "NUL-1"}) {
-        EXPECT_TRUE(ncout::NcNameProblem(good).empty()) << good;
+        EXPECT_TRUE(nc_output::NcNameProblem(good).empty()) << good;
     }
 }
 
@@ -143,7 +143,7 @@ TEST(NcPost, AnExtensionThatIsNoFileNameEndingIsRefusedBeforeTheHostIsCalled) {
         EXPECT_NE(rig.interaction().messages[0].text.find("SETTING.dat"), std::string::npos);
     }
     for (const char* good : {"nc", "NC", "tap", "h", "nc1", "a.b", "엔씨"}) {
-        EXPECT_EQ(ncout::NcExtensionProblem(good), "") << good;
+        EXPECT_EQ(nc_output::NcExtensionProblem(good), "") << good;
     }
 }
 

@@ -1,10 +1,10 @@
-#include "ncout/rename_window_model.h"
+#include "window_models/rename_window_model.h"
 
 #include <gtest/gtest.h>
 
-#include "launcher/launcher_model.h"
-#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/launcher_model.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {

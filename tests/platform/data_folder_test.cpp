@@ -1,11 +1,11 @@
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "data_files/settings_files.h"
 #include "platform/atomic_file_seam.h"
-#include "platform/settings_files.h"
 #include "support/temp_folder.h"
 
 namespace orvalis {

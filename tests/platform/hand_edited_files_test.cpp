@@ -3,11 +3,11 @@
 // and never a crash.
 #include <gtest/gtest.h>
 
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/cp949.h"
-#include "platform/picture_size_file.h"
 #include "platform/profile_file.h"
-#include "platform/settings_files.h"
-#include "platform/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::settings {

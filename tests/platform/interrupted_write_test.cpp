@@ -4,12 +4,12 @@
 #include <functional>
 #include <set>
 
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file_seam.h"
 #include "platform/cp949.h"
 #include "platform/file_error.h"
-#include "platform/picture_size_file.h"
-#include "platform/settings_files.h"
-#include "platform/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::settings {

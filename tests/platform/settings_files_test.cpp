@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_seam.h"
 #include "platform/cp949.h"
 #include "platform/file_error.h"
-#include "platform/picture_size_file.h"
-#include "platform/settings_files.h"
-#include "platform/tool_assembly_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::settings {

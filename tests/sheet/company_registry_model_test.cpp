@@ -1,14 +1,14 @@
-#include "sheet/company_registry_model.h"
+#include "window_models/company_registry_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "mainwin/main_window_model.h"
+#include "data_files/settings_files.h"
 #include "platform/cp949.h"
 #include "platform/profile_file.h"
-#include "platform/settings_files.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -20,21 +20,21 @@ std::string StoredCompany(int slot) {
 }
 
 void Save(CompanyRegistryModel& dialog, const std::string& name) {
-    dialog.Text4.SetText(name);
+    dialog.new_name.SetText(name);
     dialog.ClickSaveCompany();
 }
 
 TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
     testing::FormsRig rig("");
     CompanyRegistryModel& dialog = rig.forms().company_registry();
-    EXPECT_EQ(dialog.Text3.Text(), "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini");
-    ASSERT_EQ(dialog.Combo2.ListCount(), 20);
-    EXPECT_EQ(dialog.Combo2.Items().front(), "업체명1");
-    EXPECT_EQ(dialog.Combo2.Items().back(), "업체명20");
-    EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
-    EXPECT_EQ(dialog.Combo3.ListCount(), 0);  // empty until asked
-    EXPECT_FALSE(dialog.Topmost());           // only the rename window stays on top
-    EXPECT_EQ(dialog.Command1.Caption, "업체명 저장 ");
+    EXPECT_EQ(dialog.file_path.Text(), "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini");
+    ASSERT_EQ(dialog.slot_keys.ListCount(), 20);
+    EXPECT_EQ(dialog.slot_keys.Items().front(), "업체명1");
+    EXPECT_EQ(dialog.slot_keys.Items().back(), "업체명20");
+    EXPECT_EQ(dialog.slot_keys.ListIndex(), 0);
+    EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // empty until asked
+    EXPECT_FALSE(dialog.Topmost());                 // only the rename window stays on top
+    EXPECT_EQ(dialog.save_button.Caption, "업체명 저장 ");
 }
 
 TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
@@ -45,13 +45,13 @@ TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
               (std::vector<std::string>{"한국정밀", "ACME", "대한금형"}));
     EXPECT_EQ(*rig.drives().Read(settings::ListIndexFilePath()),
               Utf8ToCp949("[콤보박스]\r\nListIndex=3\r\n"));
-    EXPECT_EQ(dialog.Text4.Text(), "대한금형");  // the box keeps what was typed
-    EXPECT_EQ(dialog.Combo3.ListCount(), 0);     // and the list is not refreshed
+    EXPECT_EQ(dialog.new_name.Text(), "대한금형");  // the box keeps what was typed
+    EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // and the list is not refreshed
 
     dialog.Unload();
     EXPECT_FALSE(rig.forms().HasCompanyRegistry());
     CompanyRegistryModel& reopened = rig.forms().company_registry();
-    EXPECT_EQ(reopened.Combo2.ListIndex(), 3);
+    EXPECT_EQ(reopened.slot_keys.ListIndex(), 3);
     Save(reopened, "넷째");
     EXPECT_EQ(StoredCompany(1), "한국정밀");
     EXPECT_EQ(StoredCompany(4), "넷째");
@@ -68,7 +68,7 @@ TEST(CompanyRegistryModel, AnEmptyNameIsRefusedAndTheSlotKept) {
     Save(dialog, "한국정밀");
     for (const char* blank : {"", "  ", "\t"}) {
         Save(dialog, blank);
-        EXPECT_EQ(dialog.Combo2.ListIndex(), 1) << '"' << blank << '"';
+        EXPECT_EQ(dialog.slot_keys.ListIndex(), 1) << '"' << blank << '"';
     }
     Save(dialog, "ACME");
     EXPECT_EQ(settings::LoadCompanyList(), (std::vector<std::string>{"한국정밀", "ACME"}));
@@ -92,7 +92,7 @@ TEST(CompanyRegistryModel, ARecordedPositionThatNamesNoSlotStartsAtSlotOne) {
         rig.drives().Write(
             settings::ListIndexFilePath(),
             Utf8ToCp949(std::string("[콤보박스]\r\nListIndex=") + recorded + "\r\n"));
-        EXPECT_EQ(rig.forms().company_registry().Combo2.ListIndex(), position) << recorded;
+        EXPECT_EQ(rig.forms().company_registry().slot_keys.ListIndex(), position) << recorded;
     }
 }
 
@@ -100,17 +100,17 @@ TEST(CompanyRegistryModel, FindingListsTheRunOfStoredNamesEachTimeItIsPressed) {
     testing::FormsRig rig("");
     CompanyRegistryModel& dialog = rig.forms().company_registry();
     dialog.ClickFindCompanies();
-    EXPECT_EQ(dialog.Combo3.ListCount(), 0);
-    EXPECT_EQ(dialog.Combo3.ListIndex(), -1);  // nothing stored, nothing selected
+    EXPECT_EQ(dialog.stored_names.ListCount(), 0);
+    EXPECT_EQ(dialog.stored_names.ListIndex(), -1);  // nothing stored, nothing selected
 
     rig.drives().Write(
         settings::CompanyFilePath(),
         Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n업체명4=숨음\r\n"));
     dialog.ClickFindCompanies();
     dialog.ClickFindCompanies();
-    EXPECT_EQ(dialog.Combo3.Items(),
+    EXPECT_EQ(dialog.stored_names.Items(),
               (std::vector<std::string>{"한국정밀", "ACME", "한국정밀", "ACME"}));
-    EXPECT_EQ(dialog.Combo3.Text(), "한국정밀");
+    EXPECT_EQ(dialog.stored_names.Text(), "한국정밀");
 }
 
 TEST(CompanyRegistryModel, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) {
@@ -120,7 +120,7 @@ TEST(CompanyRegistryModel, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) 
     CompanyRegistryModel& dialog = rig.forms().company_registry();
     Save(dialog, "스무째");
     EXPECT_EQ(StoredCompany(20), "스무째");
-    EXPECT_EQ(dialog.Combo2.ListIndex(), 19);
+    EXPECT_EQ(dialog.slot_keys.ListIndex(), 19);
     EXPECT_EQ(settings::LoadListIndex(), "20");
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_NE(rig.interaction().messages[0].text.find("20개를 모두 사용했습니다"),
@@ -131,7 +131,7 @@ TEST(CompanyRegistryModel, TheLastSlotIsWrittenAndTheUserToldTheSlotsAreUsedUp) 
     EXPECT_EQ(rig.interaction().messages.size(), 2u);
 
     dialog.Unload();
-    EXPECT_EQ(rig.forms().company_registry().Combo2.ListIndex(), 0);
+    EXPECT_EQ(rig.forms().company_registry().slot_keys.ListIndex(), 0);
 }
 
 TEST(CompanyRegistryModel, AFailedWriteTellsTheUserAndKeepsTheSlot) {
@@ -142,7 +142,7 @@ TEST(CompanyRegistryModel, AFailedWriteTellsTheUserAndKeepsTheSlot) {
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].text.rfind("업체명을 저장하지 못했습니다.", 0), 0u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-    EXPECT_EQ(dialog.Combo2.ListIndex(), 0);
+    EXPECT_EQ(dialog.slot_keys.ListIndex(), 0);
 }
 
 TEST(CompanyRegistryModel, AKoreanNameReachesTheMainWindowWithoutARestart) {

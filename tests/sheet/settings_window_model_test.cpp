@@ -1,15 +1,15 @@
-#include "sheet/settings_window_model.h"
+#include "window_models/settings_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "launcher/launcher_model.h"
+#include "data_files/picture_size_file.h"
+#include "data_files/settings_files.h"
 #include "platform/atomic_file_seam.h"
-#include "platform/picture_size_file.h"
-#include "platform/settings_files.h"
-#include "sheet/company_registry_model.h"
 #include "support/forms_rig.h"
+#include "window_models/company_registry_model.h"
+#include "window_models/launcher_model.h"
 
 namespace orvalis {
 namespace {
@@ -20,9 +20,7 @@ using settings::PictureSizeTexts;
 const PictureSizeTexts kNoSizes{};
 
 void TypeSizes(SettingsWindowModel& form, const PictureSizeTexts& sizes) {
-    forms::TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text3, &form.Text4,
-                               &form.Text5, &form.Text6, &form.Text7, &form.Text8};
-    for (std::size_t i = 0; i < sizes.size(); ++i) boxes[i]->SetText(sizes[i]);
+    for (std::size_t i = 0; i < sizes.size(); ++i) form.picture_sizes[i].SetText(sizes[i]);
 }
 
 // Counts what the registry tells its observer about the settings window.
@@ -64,7 +62,7 @@ TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
         }
         SettingsWindowModel& form = rig.forms().settings_window();
         EXPECT_EQ(form.PictureSizes(), c.sizes) << name;
-        EXPECT_EQ(form.Text9.Text(), c.extension) << name;
+        EXPECT_EQ(form.nc_extension.Text(), c.extension) << name;
         EXPECT_FALSE(form.Topmost()) << name;  // only the rename window stays on top
         EXPECT_FALSE(form.Visible()) << name;  // referred to before shown: loaded hidden
         EXPECT_TRUE(rig.interaction().messages.empty()) << name;  // the load stays quiet
@@ -117,7 +115,7 @@ TEST(SettingsWindowModel, SizesAndExtensionsThatWouldFailLaterAreRefusedOnSave) 
     for (const char* extension : {"n/c", "", "nc.", "nc ", "a..b", "n:c", "n*c"}) {
         testing::FormsRig rig("");
         SettingsWindowModel& form = rig.forms().settings_window();
-        form.Text9.SetText(extension);
+        form.nc_extension.SetText(extension);
         form.ClickSaveExtension();
         EXPECT_EQ(settings::LoadNcExtension(), "nc") << extension;
         ASSERT_EQ(rig.interaction().messages.size(), 1u) << extension;
@@ -164,21 +162,22 @@ TEST(SettingsWindowModel, SizesLiveWhileTheWindowIsLoadedAndAreReadAgainAfterItC
     TypeSizes(rig.forms().settings_window(), {"1", "2", "3", "4", "5", "6", "7", "8"});
     rig.forms().settings_window().Show();
     rig.forms().settings_window().Hide();
-    EXPECT_EQ(rig.forms().settings_window().Text8.Text(),
+    EXPECT_EQ(rig.forms().settings_window().picture_sizes[7].Text(),
               "8");  // the writer takes the unsaved texts
     EXPECT_EQ(observer.created, 1);
 
     rig.forms().settings_window().Unload();
     EXPECT_FALSE(rig.forms().HasSettingsWindow());
     EXPECT_EQ(observer.unloaded, 1);
-    EXPECT_EQ(rig.forms().settings_window().Text8.Text(), "200");  // the file's value again
+    EXPECT_EQ(rig.forms().settings_window().picture_sizes[7].Text(),
+              "200");  // the file's value again
     EXPECT_EQ(observer.created, 2);
 }
 
 TEST(SettingsWindowModel, ExtensionButtonStoresTheWindowsOwnBoxWithoutTheMainWindow) {
     testing::FormsRig rig("");
     SettingsWindowModel& form = rig.forms().settings_window();
-    form.Text9.SetText("tap");
+    form.nc_extension.SetText("tap");
     form.ClickSaveExtension();
     EXPECT_EQ(settings::LoadNcExtension(), "tap");
     EXPECT_FALSE(rig.forms().HasMainWindow());
@@ -189,7 +188,7 @@ TEST(SettingsWindowModel, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
     testing::FormsRig rig("");
     SettingsWindowModel& form = rig.forms().settings_window();
     fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
-    form.Text1.SetText("999");
+    form.picture_sizes[0].SetText("999");
     form.ClickSavePictureSizes();
     form.ClickSaveExtension();
     const auto& messages = rig.interaction().messages;

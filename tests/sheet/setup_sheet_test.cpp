@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "platform/data_folder.h"
+#include "data_files/data_folder.h"
 #include "sheet/picture_size.h"
 #include "sheet/sheet_error.h"
 #include "sheet/sheet_messages.h"

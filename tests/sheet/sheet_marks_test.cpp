@@ -7,8 +7,8 @@
 #include <map>
 #include <sstream>
 
+#include "data_files/data_folder.h"
 #include "platform/atomic_file.h"
-#include "platform/data_folder.h"
 #include "sheet/setup_sheet.h"
 #include "sheet/sheet_row_names.h"
 #include "sheet/writer_fixture.h"

@@ -1,7 +1,7 @@
 #include "sheet/writer_fixture.h"
 
+#include "data_files/data_folder.h"
 #include "platform/atomic_file.h"
-#include "platform/data_folder.h"
 #include "sheet/test_bitmaps.h"
 #include "support/workbook_check.h"
 #include "xlsx/cell_ref.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "host/host_error.h"
-#include "ncout/nc_post.h"
+#include "nc_output/nc_post.h"
 #include "sim/nc/nc_job.h"
 #include "sim/nc/nc_words.h"
 #include "sim/sim_folder.h"
@@ -28,7 +28,7 @@ struct NcRig {
 
     // Sends what "NC POST" sends for one toolpath.
     void Post(const std::string& toolpath, const std::string& option, const std::string& file) {
-        for (const auto& line : ncout::PostCommands(toolpath, kOptionFolder + option, file)) {
+        for (const auto& line : nc_output::PostCommands(toolpath, kOptionFolder + option, file)) {
             rig.pm.RunCommand(line);
         }
     }
@@ -167,7 +167,7 @@ TEST(SimNcPrograms, FileNamesKeepTheirBlanksAndMayStandInQuotes) {
               kOptionFolder + "Fanuc-0i-3X.opt");
 
     // A drive root joined with its second backslash still names the file in the root.
-    nc.Post("TP", "Fanuc-0i-3X.opt", ncout::OutputFile("C:\\", "ROOT", "nc"));
+    nc.Post("TP", "Fanuc-0i-3X.opt", nc_output::OutputFile("C:\\", "ROOT", "nc"));
     EXPECT_EQ(nc.Read("C:\\ROOT.nc").rfind("%\r\nO0001 (ROOT)\r\n", 0), 0u);
 }
 

@@ -5,12 +5,12 @@
 #include <set>
 #include <string>
 
+#include "collision/collision_check.h"
 #include "sim_projects.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
 #include "survey/tool_report.h"
 #include "survey/toolpath_report.h"
-#include "tools/collision_check.h"
 
 namespace orvalis::testing {
 namespace {
@@ -117,7 +117,7 @@ TEST(SimReports, ToolReportsGiveTheDescriptionLengthsAndCollisionDiameter) {
         EXPECT_EQ(read.tool_description, c.description);
         EXPECT_EQ(read.tool_length, c.length);
         EXPECT_EQ(read.overhang, c.overhang);
-        EXPECT_EQ(tools::DiameterFrom(report), c.tool == std::string("D6B") ? "6" : "10");
+        EXPECT_EQ(collision::DiameterFrom(report), c.tool == std::string("D6B") ? "6" : "10");
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
+#include "data_files/data_folder.h"
 #include "host/replay_script.h"
-#include "platform/data_folder.h"
 
 namespace orvalis::testing {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "forms/forms.h"
-#include "forms/interaction.h"
 #include "host/replay_backend.h"
 #include "support/temp_folder.h"
+#include "window_models/forms.h"
+#include "window_models/interaction.h"
 
 namespace orvalis::testing {
 

@@ -11,15 +11,15 @@
 #include <iostream>
 #include <map>
 
-#include "mainwin/main_window_model.h"
-#include "ncout/rename_window_model.h"
+#include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_seam.h"
-#include "platform/tool_assembly_file.h"
 #include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
-#include "views/block_panel_model.h"
+#include "window_models/block_panel_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/rename_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -122,7 +122,7 @@ const std::vector<Action>& Actions() {
         {"capture", false,
          [](FormsRig& rig) {
              rig.forms().main_window().ClickCapture();
-             rig.forms().block_panel().Text6.SetText("50");
+             rig.forms().block_panel().x_maximum.SetText("50");
          },
          [](FormsRig& rig) { rig.forms().block_panel().ClickCapture(); },
          With({{"RunCommand UNDRAW TRANSFORM", "RunCommand DRAW TRANSFORM"},

@@ -1,18 +1,18 @@
-#include "tools/collision_check.h"
+#include "collision/collision_check.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "collision/assembly_lookup.h"
+#include "data_files/tool_assembly_file.h"
 #include "host/host_work.h"
-#include "mainwin/main_window_model.h"
-#include "platform/tool_assembly_file.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "survey/toolpath_grid.h"
-#include "tools/assembly_lookup.h"
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/main_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -258,18 +258,18 @@ TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
         std::optional<int> unsafe;
     };
     const Case cases[] = {
-        {tools::kToolLength, " 75 ", std::nullopt},  // blanks around a value are harmless
-        {tools::kToolLength, "7 5", tools::kToolLength},
-        {tools::kShank1Length, "20'", tools::kShank1Length},
-        {tools::kHolder1Lower, "2\"4", tools::kHolder1Lower},
-        {tools::kHolderClearance, "2;DELETE", tools::kHolderClearance},
-        {tools::kHolderClearance, "2", std::nullopt},
+        {collision::kToolLength, " 75 ", std::nullopt},  // blanks around a value are harmless
+        {collision::kToolLength, "7 5", collision::kToolLength},
+        {collision::kShank1Length, "20'", collision::kShank1Length},
+        {collision::kHolder1Lower, "2\"4", collision::kHolder1Lower},
+        {collision::kHolderClearance, "2;DELETE", collision::kHolderClearance},
+        {collision::kHolderClearance, "2", std::nullopt},
     };
     for (const Case& c : cases) {
-        tools::AssemblyRecord row;
+        collision::AssemblyRecord row;
         row[0] = "1 0";  // the key is compared, never sent
         row[static_cast<std::size_t>(c.field - 1)] = c.value;
-        EXPECT_EQ(tools::UnsafeField(row), c.unsafe) << c.value;
+        EXPECT_EQ(collision::UnsafeField(row), c.unsafe) << c.value;
     }
 }
 
@@ -307,14 +307,14 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
     struct Toolpath {
         std::string name, tool;
         std::vector<std::string> report;  // the tool report's lines
-        tools::CheckOutcome outcome;
+        collision::CheckOutcome outcome;
         std::string length_sent;  // the LENGTH edit, when rebuilt
     };
     auto report = [](const std::string& diameter) {
         return std::vector<std::string>{
             "", "Tool", "----", "", "TYPE  :  ENDMILL", ParamLine("DIAMETER", diameter)};
     };
-    using tools::CheckOutcome;
+    using collision::CheckOutcome;
     const std::vector<Toolpath> toolpaths = {
         {"A", "B6", report("6"), CheckOutcome::kChecked, "EDIT TOOL 'B6_1' LENGTH  57Yes"},
         {"B", "D10", report("10"), CheckOutcome::kChecked, "EDIT TOOL 'D10_1' LENGTH  75Yes"},
@@ -343,9 +343,9 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
     // Keys and tool lengths; the other fields are empty.
     const std::pair<const char*, const char*> keys_and_lengths[] = {
         {"6", "57"}, {"10", "75"}, {"10", "99"}, {"8", "70 DELETE TOOL 'D12'"}};
-    std::vector<tools::AssemblyRecord> table;
+    std::vector<collision::AssemblyRecord> table;
     for (auto [key, length] : keys_and_lengths) {
-        tools::AssemblyRecord row;
+        collision::AssemblyRecord row;
         row[0] = key;
         row[1] = length;
         table.push_back(row);
@@ -353,7 +353,7 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
     std::vector<std::string> names;
     for (const auto& t : toolpaths) names.push_back(t.name);
     rig.forms().session()->Mark("pass");
-    auto result = tools::RunCollisionCheck(pm, names, table, nullptr);
+    auto result = collision::RunCollisionCheck(pm, names, table, nullptr);
     Calls calls = rig.TranscriptSince("pass");
 
     ASSERT_EQ(result.toolpaths.size(), toolpaths.size());

@@ -1,10 +1,10 @@
-#include "tools/gouge_display.h"
+#include "collision/gouge_display.h"
 
 #include <gtest/gtest.h>
 
-#include "mainwin/main_window_model.h"
 #include "support/calls.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {

@@ -1,18 +1,18 @@
-#include "tools/tool_assembly_window_model.h"
+#include "window_models/tool_assembly_window_model.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "forms/forms.h"
-#include "mainwin/main_window_model.h"
-#include "platform/tool_assembly_file.h"
+#include "data_files/tool_assembly_file.h"
 #include "support/forms_rig.h"
+#include "window_models/forms.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
 
-using Record = tools::AssemblyRecord;
+using Record = collision::AssemblyRecord;
 
 const std::string kTenLine =
     "\"10\",\"75\",\"10\",\"10\",\"30\",\"\",\"\",\"\",\"24\",\"32\",\"30\",\"\",\"\",\"\",\"0.5\","
@@ -45,8 +45,8 @@ struct TableRig : testing::FormsRig {
 
 std::vector<std::string> Column(const ToolAssemblyWindowModel& window, int col) {
     std::vector<std::string> cells;
-    for (int row = 0; row < window.MSFlexGrid1.Rows(); ++row) {
-        cells.push_back(window.MSFlexGrid1.TextMatrix(row, col));
+    for (int row = 0; row < window.assembly_grid.Rows(); ++row) {
+        cells.push_back(window.assembly_grid.TextMatrix(row, col));
     }
     return cells;
 }
@@ -70,8 +70,8 @@ TEST(ToolAssemblyWindowModel, OpensOnTopOverTheMinimisedMainWindowWithTheHeading
         rig.WriteTable(c.file);
         ToolAssemblyWindowModel& window = rig.Open(c.material);
         EXPECT_EQ(Column(window, 1), c.keys);
-        EXPECT_EQ(window.Option1.Value, c.steel);
-        EXPECT_EQ(window.Option2.Value, c.electrode);
+        EXPECT_EQ(window.steel_option.Value, c.steel);
+        EXPECT_EQ(window.electrode_option.Value, c.electrode);
         EXPECT_TRUE(window.Visible());
         EXPECT_FALSE(window.Topmost());  // only the rename window stays on top
         EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
@@ -84,9 +84,9 @@ TEST(ToolAssemblyWindowModel, OpensOnTopOverTheMinimisedMainWindowWithTheHeading
                               "샹크(1)길", "샹크(2)하", "샹크(2)상", "샹크(2)길", "홀더(1)하",
                               "홀더(1)상", "홀더(1)길", "홀더(2)하", "홀더(2)상", "홀더(2)길",
                               "샹크오버",  "홀더오버"};
-    ASSERT_EQ(window.MSFlexGrid1.Cols(), 17);
+    ASSERT_EQ(window.assembly_grid.Cols(), 17);
     for (int col = 0; col < 17; ++col)
-        EXPECT_EQ(window.MSFlexGrid1.TextMatrix(0, col), headings[col]);
+        EXPECT_EQ(window.assembly_grid.TextMatrix(0, col), headings[col]);
     EXPECT_EQ(window.AssemblyRows(),
               (std::vector<Record>{{"10", "75", "10", "10", "30", "", "", "", "24", "32", "30", "",
                                     "", "", "0.5", "2"},
@@ -115,18 +115,18 @@ TEST(ToolAssemblyWindowModel, SavingAppendsTheBoxesAsTypedAndListsTheWholeFile) 
     rig.WriteTable(kTenLine);
     ToolAssemblyWindowModel& window = rig.Open();
     for (int number = 1; number <= 16; ++number) {
-        window.Text(number).SetText(number == 1 ? "10" : std::to_string(number * 10));
+        window.EntryBox(number).SetText(number == 1 ? "10" : std::to_string(number * 10));
     }
-    window.Text(7).SetText("");  // no second shank section
-    window.Text(3).SetText(" 5.80");
+    window.EntryBox(7).SetText("");  // no second shank section
+    window.EntryBox(3).SetText(" 5.80");
     window.ClickSaveRecord();  // a key already stored is appended again
     EXPECT_EQ(rig.FileText(),
               kTenLine +
                   "\"10\",\"20\",\" 5.80\",\"40\",\"50\",\"60\",\"\",\"80\",\"90\",\"100\",\"110\","
                   "\"120\",\"130\",\"140\",\"150\",\"160\"\r\n");
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "10"}));
-    EXPECT_EQ(window.MSFlexGrid1.TextMatrix(2, 16), "160");
-    for (int number = 1; number <= 16; ++number) EXPECT_EQ(window.Text(number).Text(), "");
+    EXPECT_EQ(window.assembly_grid.TextMatrix(2, 16), "160");
+    for (int number = 1; number <= 16; ++number) EXPECT_EQ(window.EntryBox(number).Text(), "");
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].text, "공구 설정을 저장했습니다: 공구경 10");
 }
@@ -151,16 +151,16 @@ TEST(ToolAssemblyWindowModel, ARecordWithoutDiameterOrWithAFieldThatIsNoNumberIs
         TableRig rig;
         rig.WriteTable(kTenLine);
         ToolAssemblyWindowModel& window = rig.Open();
-        window.Text(1).SetText("8");
-        window.Text(2).SetText("60");
-        window.Text(c.field).SetText(c.text);
+        window.EntryBox(1).SetText("8");
+        window.EntryBox(2).SetText("60");
+        window.EntryBox(c.field).SetText(c.text);
         window.ClickSaveRecord();
         EXPECT_EQ(rig.FileText(), kTenLine) << c.says;
         ASSERT_EQ(rig.interaction().messages.size(), 1u) << c.says;
         EXPECT_NE(rig.interaction().messages[0].text.find(c.says), std::string::npos)
             << rig.interaction().messages[0].text;
-        EXPECT_EQ(window.Text(c.field).Text(), c.text);
-        EXPECT_EQ(window.Text(2).Text(), c.field == 2 ? c.text : "60");
+        EXPECT_EQ(window.EntryBox(c.field).Text(), c.text);
+        EXPECT_EQ(window.EntryBox(2).Text(), c.field == 2 ? c.text : "60");
     }
 }
 
@@ -204,12 +204,12 @@ TEST(ToolAssemblyWindowModel, AFileThatCannotBeReadOrWrittenIsToldAndChangesNoth
     auto file = rig.drives().File(settings::ToolAssemblyFilePath());
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
-    window.Text(1).SetText("8");
+    window.EntryBox(1).SetText("8");
     window.ClickSaveRecord();
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
     EXPECT_NE(rig.interaction().messages[0].text.find("저장하지 못했습니다"), std::string::npos);
-    EXPECT_EQ(window.Text(1).Text(), "8");  // what was typed stays
+    EXPECT_EQ(window.EntryBox(1).Text(), "8");  // what was typed stays
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
 
     window.ClickLoadTable();
@@ -232,7 +232,7 @@ TEST(ToolAssemblyWindowModel, ClosingBringsTheMainWindowBackAndTheNextOpeningRea
     rig.WriteTable(kTenLine);
     ToolAssemblyWindowModel& window = rig.Open();
     window.ClickClearEntries();
-    window.MSFlexGrid1.SetTextMatrix(1, 1, "typed over");
+    window.assembly_grid.SetTextMatrix(1, 1, "typed over");
     window.Unload();
     EXPECT_FALSE(rig.forms().HasToolAssemblyWindow());
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);

@@ -1,9 +1,9 @@
-#include "views/block_panel_model.h"
+#include "window_models/block_panel_model.h"
 
 #include <gtest/gtest.h>
 
-#include "mainwin/main_window_model.h"
 #include "support/forms_rig.h"
+#include "window_models/main_window_model.h"
 
 namespace orvalis {
 namespace {
@@ -31,12 +31,12 @@ TEST(BlockPanelModel, LoadResetsTheBlockAndShowsItsSixLimits) {
                   "BlockLimit 3", "SetBlockLimit 3 -40", "BlockLimit 4", "SetBlockLimit 4 40",
                   "BlockLimit 5", "SetBlockLimit 5 -30", "BlockLimit 6", "SetBlockLimit 6 0"}));
     // Minima on the left, maxima on the right, one row per axis.
-    EXPECT_EQ(panel.Text3.Text(), "-50");
-    EXPECT_EQ(panel.Text6.Text(), "120");
-    EXPECT_EQ(panel.Text2.Text(), "-40");
-    EXPECT_EQ(panel.Text5.Text(), "40");
-    EXPECT_EQ(panel.Text1.Text(), "-30");
-    EXPECT_EQ(panel.Text4.Text(), "0");
+    EXPECT_EQ(panel.x_minimum.Text(), "-50");
+    EXPECT_EQ(panel.x_maximum.Text(), "120");
+    EXPECT_EQ(panel.y_minimum.Text(), "-40");
+    EXPECT_EQ(panel.y_maximum.Text(), "40");
+    EXPECT_EQ(panel.z_minimum.Text(), "-30");
+    EXPECT_EQ(panel.z_maximum.Text(), "0");
     EXPECT_TRUE(panel.Visible());
     EXPECT_FALSE(panel.Topmost());  // only the rename window stays on top
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
@@ -48,7 +48,7 @@ TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
     rig.forms().session()->Mark("typing");
     for (const char* text : {"-", "-1", "-12", "-12.", "-12.5", "", " 37.5", "1E", "1E-", "1E-5",
                              "0.1234567890123456"}) {
-        panel.Text3.SetText(text);
+        panel.x_minimum.SetText(text);
     }
     EXPECT_EQ(SetCalls(rig.TranscriptSince("typing")),
               (std::vector<std::string>{
@@ -57,7 +57,7 @@ TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
                   "SetBlockLimit 1 37.5", "SetBlockLimit 1 1", "SetBlockLimit 1 1",
                   "SetBlockLimit 1 1E-05", "SetBlockLimit 1 0.123456789012346"}));
     EXPECT_TRUE(rig.interaction().messages.empty());
-    panel.Text4.SetText("7");
+    panel.z_maximum.SetText("7");
     EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
 }
 
@@ -67,10 +67,10 @@ TEST(BlockPanelModel, ATextThatIsNoNumberIsRefusedBeforeItIsSent) {
     for (const char* refused : {"-12.5mm", "12abc", "1.2.3", "E5", "--1", "1E5x"}) {
         testing::FormsRig rig(kBlock);
         BlockPanelModel& panel = rig.forms().block_panel();
-        panel.Text5.SetText("-12.5");
+        panel.y_maximum.SetText("-12.5");
         rig.forms().session()->Mark("refused");
-        panel.Text5.SetText(refused);
-        EXPECT_EQ(panel.Text5.Text(), "-12.5") << refused;
+        panel.y_maximum.SetText(refused);
+        EXPECT_EQ(panel.y_maximum.Text(), "-12.5") << refused;
         EXPECT_TRUE(SetCalls(rig.TranscriptSince("refused")).empty()) << refused;
         ASSERT_EQ(rig.interaction().messages.size(), 1u) << refused;
         EXPECT_NE(rig.interaction().messages[0].text.find("Y 최대"), std::string::npos);
@@ -84,9 +84,9 @@ TEST(BlockPanelModel, TheSmallestNormalNumberIsSentWithoutThrowing) {
     testing::FormsRig rig(kBlock);
     BlockPanelModel& panel = rig.forms().block_panel();
     rig.forms().session()->Mark("extreme");
-    panel.Text3.SetText("2.2250738585072014E-308");
-    panel.Text3.SetText("1,5");  // refused, naming the box
-    EXPECT_EQ(panel.Text3.Text(), "2.2250738585072014E-308");
+    panel.x_minimum.SetText("2.2250738585072014E-308");
+    panel.x_minimum.SetText("1,5");  // refused, naming the box
+    EXPECT_EQ(panel.x_minimum.Text(), "2.2250738585072014E-308");
     EXPECT_EQ(SetCalls(rig.TranscriptSince("extreme")),
               std::vector<std::string>{"SetBlockLimit 1 2.2250738585072E-308"});
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
@@ -100,7 +100,7 @@ TEST(BlockPanelModel, AMinimumAboveItsMaximumIsRefusedBeforeTheCapture) {
     MainWindowModel& main_window = rig.forms().main_window();
     main_window.ClickCapture();
     BlockPanelModel& panel = rig.forms().block_panel();
-    panel.Text1.SetText("53");  // Z 최소 over Z 최대 0
+    panel.z_minimum.SetText("53");  // Z 최소 over Z 최대 0
     rig.forms().session()->Mark("capture");
     panel.ClickCapture();
     std::vector<std::string> sent = rig.TranscriptSince("capture");
@@ -110,7 +110,7 @@ TEST(BlockPanelModel, AMinimumAboveItsMaximumIsRefusedBeforeTheCapture) {
               "Z 최소 53이(가) Z 최대 0보다 큽니다. 최솟값을 최댓값 이하로 고친 뒤 캡처하십시오.");
     EXPECT_TRUE(rig.forms().HasBlockPanel());  // the panel stays for the correction
 
-    panel.Text1.SetText("-30");
+    panel.z_minimum.SetText("-30");
     panel.ClickCapture();
     EXPECT_FALSE(rig.TranscriptSince("capture").empty());
 }
@@ -121,12 +121,12 @@ TEST(BlockPanelModel, WithoutABlockTheBoxesStayEmptyAndCaptureWaits) {
     for (const char* failing : {"fail Connect\n", "fail FetchBlock\n", "fail BlockLimit\n"}) {
         testing::FormsRig rig(kBlock + failing);
         BlockPanelModel& panel = rig.forms().block_panel();
-        views::BlockBoxes boxes = panel.Boxes();
+        capture::BlockBoxes boxes = panel.Boxes();
         EXPECT_EQ((std::vector<std::string>{boxes.x_min, boxes.x_max, boxes.y_min, boxes.y_max,
                                             boxes.z_min, boxes.z_max}),
                   std::vector<std::string>(6, ""))
             << failing;
-        EXPECT_FALSE(panel.Command3.Enabled) << failing;
+        EXPECT_FALSE(panel.capture_button.Enabled) << failing;
         EXPECT_TRUE(SetCalls(rig.Transcript()).empty()) << failing;
         std::size_t told = rig.interaction().messages.size();
         EXPECT_GE(told, 1u);
@@ -142,17 +142,17 @@ TEST(BlockPanelModel, WithoutABlockTheBoxesStayEmptyAndCaptureWaits) {
     // Read once, the block enables "캡처"; a later read that fails empties the boxes again.
     testing::FormsRig rig(kBlock + "fail EDIT BLOCK RESETLIMIT 0\n");
     BlockPanelModel& panel = rig.forms().block_panel();
-    EXPECT_TRUE(panel.Command3.Enabled);
-    EXPECT_EQ(panel.Text3.Text(), "-50");
+    EXPECT_TRUE(panel.capture_button.Enabled);
+    EXPECT_EQ(panel.x_minimum.Text(), "-50");
     panel.ClickBlock();
-    EXPECT_FALSE(panel.Command3.Enabled);
-    EXPECT_EQ(panel.Text3.Text(), "");
+    EXPECT_FALSE(panel.capture_button.Enabled);
+    EXPECT_EQ(panel.x_minimum.Text(), "");
 }
 
 TEST(BlockPanelModel, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
     testing::FormsRig rig(kBlock);
     BlockPanelModel& panel = rig.forms().block_panel();
-    panel.Text6.SetText("999");
+    panel.x_maximum.SetText("999");
     rig.forms().session()->Mark("again");
     panel.ClickBlock();
     auto since = rig.TranscriptSince("again");
@@ -160,7 +160,7 @@ TEST(BlockPanelModel, BlockButtonReplacesTypedValuesWithTheHostsBlock) {
               (std::vector<std::string>{"Connect", "RunCommand DELETE BLOCK",
                                         "RunCommand EDIT BLOCK RESETLIMIT 0",
                                         "RunCommand EDIT BLOCK RESET", "FetchBlock"}));
-    EXPECT_EQ(panel.Text6.Text(), "120");
+    EXPECT_EQ(panel.x_maximum.Text(), "120");
     // Only the box whose text changed sends its limit again.
     EXPECT_EQ(SetCalls(since), std::vector<std::string>{"SetBlockLimit 2 120"});
 }
@@ -185,18 +185,18 @@ TEST(BlockPanelModel, CaptureEndsWithTheMainWindowBackAndThePanelClosed) {
         }
         // The next opening loads a fresh panel.
         main_window.ClickCapture();
-        EXPECT_EQ(rig.forms().block_panel().List2.ListCount(), 0);
+        EXPECT_EQ(rig.forms().block_panel().label_characters.ListCount(), 0);
     }
 }
 
 TEST(BlockPanelModel, AnUnreachableHostIsReportedOnceNotOnEveryKeystroke) {
     testing::FormsRig rig("fail Connect\n");
     BlockPanelModel& panel = rig.forms().block_panel();
-    panel.Text3.SetText("1");
-    panel.Text3.SetText("12");
+    panel.x_minimum.SetText("1");
+    panel.x_minimum.SetText("12");
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-    EXPECT_EQ(panel.Text3.Text(), "12");
+    EXPECT_EQ(panel.x_minimum.Text(), "12");
 }
 
 }  // namespace

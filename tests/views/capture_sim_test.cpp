@@ -5,16 +5,16 @@
 #include <cmath>
 #include <sstream>
 
+#include "capture/extent_annotation.h"
+#include "capture/view_capture.h"
 #include "cli/cli.h"
+#include "data_files/data_folder.h"
 #include "platform/atomic_file.h"
-#include "platform/data_folder.h"
 #include "sim/sim_projects.h"
 #include "support/temp_folder.h"
-#include "views/extent_annotation.h"
-#include "views/view_capture.h"
 #include "xlsx/bmp_image.h"
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 using sim::Pattern;
@@ -192,4 +192,4 @@ TEST(CaptureOnSim, TheCommandLineCaptureWritesTheFourBitmaps) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

@@ -1,10 +1,10 @@
-#include "views/extent_annotation.h"
+#include "capture/extent_annotation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 const std::string W =
@@ -171,4 +171,4 @@ TEST(ExtentAnnotation, TheScratchListHoldsEachLabelsCharactersThenEmpties) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <set>
 
+#include "capture/extent_annotation.h"
 #include "platform/atomic_file.h"
 #include "platform/pattern_file.h"
-#include "views/extent_annotation.h"
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 namespace fs = std::filesystem;
@@ -131,4 +131,4 @@ TEST(GlyphFiles, CornerMarkersPointAtTheOriginFromTheirLabelsSide) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

@@ -1,8 +1,8 @@
-#include "views/leading_number.h"
+#include "capture/leading_number.h"
 
 #include <gtest/gtest.h>
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 TEST(LeadingNumber, TakesTheNumberATextBeginsWith) {
@@ -36,4 +36,4 @@ TEST(IsLimitText, TakesANumberOrTheStartOfOneAndNothingElse) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

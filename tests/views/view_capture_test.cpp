@@ -1,4 +1,4 @@
-#include "views/view_capture.h"
+#include "capture/view_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "support/forms_rig.h"
 #include "support/temp_folder.h"
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 BlockBoxes Boxes() {
@@ -92,9 +92,9 @@ TEST(ViewCapture, AFailingCallStopsTheRunAndTheDisplayIsRestored) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture
 
-namespace orvalis::views {
+namespace orvalis::capture {
 namespace {
 
 // The whole run as the user makes it: main window, panel, limits typed, "캡처".
@@ -115,4 +115,4 @@ TEST(ViewCapture, AWholeRunSendsExactlyTheReviewedTranscript) {
 }
 
 }  // namespace
-}  // namespace orvalis::views
+}  // namespace orvalis::capture

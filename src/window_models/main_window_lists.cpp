@@ -1,0 +1,118 @@
+// The main window's two toolpath lists and the numbering of the NC names.
+#include "window_models/main_window_model.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "host/host_error.h"
+#include "host/host_messages.h"
+#include "survey/toolpath_grid.h"
+#include "window_models/forms.h"
+
+namespace orvalis {
+
+namespace {
+
+// The whole number a box holds, blanks around it allowed.
+std::optional<long> WholeNumber(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+void MainWindowModel::ClickAddAll() {
+    for (const auto& name : List1.Items()) List2.AddItem(name);
+    Status(kReady);  // what an earlier action said is no longer news
+}
+
+void MainWindowModel::ClickAddSelected() {
+    for (int i = 0; i < List1.ListCount(); ++i) {
+        if (List1.Selected(i)) List2.AddItem(List1.List(i));
+    }
+    Status(kReady);
+}
+
+void MainWindowModel::ClickRemoveSelected() {
+    if (List2.ListIndex() < 0) {
+        forms().interaction().Message(
+            {"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
+        return;
+    }
+    List2.RemoveItem(List2.ListIndex());
+    List2.SetListIndex(-1);
+    Status(kReady);
+}
+
+void MainWindowModel::ClickRemoveAll() {
+    List2.Clear();
+    Status(kReady);
+}
+
+void MainWindowModel::ClickRefreshToolpaths() {
+    List1.Clear();
+    std::vector<std::string> problems;
+    try {
+        PM.Connect(0);
+        PM.Connect(0);
+        ListToolpaths(problems);
+    } catch (const host::HostError& error) {
+        problems.push_back(host::NotConnectedProblem(error));
+    }
+    ReportLoad(problems);
+}
+
+// The survey list follows the rename, so the next survey asks the host for
+// the toolpaths by the names they now have.
+void MainWindowModel::ShowRenamedToolpaths(
+    const std::string& done, const std::vector<std::pair<std::string, std::string>>& renamed) {
+    std::vector<std::string> entries = List2.Items();
+    int selected = List2.ListIndex();
+    List2.Clear();
+    for (const std::string& entry : entries) {
+        auto found = std::find_if(renamed.begin(), renamed.end(),
+                                  [&entry](const auto& pair) { return pair.first == entry; });
+        List2.AddItem(found != renamed.end() ? found->second : entry);
+    }
+    List2.SetListIndex(selected);
+    ClickRefreshToolpaths();
+    Status(StatusBar1 == kReady ? done : done + " / " + StatusBar1);
+}
+
+void MainWindowModel::PrefixChanged() {
+    nc_name_prefix_ = Text8.Text();
+    RenumberNcNames(1);
+}
+
+void MainWindowModel::StartNumberChanged() {
+    auto start = WholeNumber(Text10.Text());
+    if (!start) {
+        Status("시작 위치가 숫자가 아닙니다: NC 이름을 바꾸지 않았습니다");
+        return;
+    }
+    RenumberNcNames(static_cast<int>(*start));
+}
+
+void MainWindowModel::RenumberNcNames(int first_number) {
+    numbering_start_ = first_number;
+    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    for (int i = 0; i < rows; ++i) {
+        MSFlexGrid1.SetTextMatrix(i + 1, survey::kNcName,
+                                  nc_name_prefix_ + std::to_string(first_number + i));
+    }
+    Status(kReady);
+}
+
+void MainWindowModel::RepeatNumbering() {
+    if (numbering_start_) RenumberNcNames(*numbering_start_);
+}
+
+}  // namespace orvalis

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "controls/controls.h"
+#include "host/channel.h"
+#include "window_models/window.h"
+
+namespace orvalis {
+
+namespace forms {
+class Forms;
+}
+
+// The rename window: renames every toolpath of the project to one prefix
+// followed by a running number, in the order the host lists them.
+class RenameWindowModel : public forms::Window {
+  public:
+    explicit RenameWindowModel(forms::Forms& forms);
+
+    host::HostChannel pm;
+    forms::TextBox Text1;  // the prefix
+    forms::ListBox List1;  // the names, only while renaming
+    forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
+
+    // The one window that stays on top: a small window used beside the host
+    // and the main window, which would otherwise cover it. The others stay
+    // in their place, so the main window does not hide the host itself.
+    void Load() { MakeTopmost(); }
+    // Command5 "TOOLPATH 이름 바꾸기": refuses a prefix of blanks or one that
+    // cannot stand in the host's quotes, leaves out the toolpaths whose names
+    // cannot, shows the first old → new names and asks, renames, and has the
+    // main window list the project's toolpaths again.
+    void ClickRename();
+
+    // How many toolpaths the last click renamed, and the lines about those
+    // the host refused or whose names cannot be sent to it.
+    int renamed() const { return renamed_; }
+    const std::vector<std::string>& refused() const { return refused_; }
+
+  private:
+    bool AgreeToRename(const std::string& prefix);
+
+    int renamed_ = 0;
+    std::vector<std::string> refused_;
+};
+
+}  // namespace orvalis
