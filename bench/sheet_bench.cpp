@@ -56,8 +56,8 @@ class SheetJob {
         for (int i = 1; i <= 60; ++i) {
             std::string n = std::to_string(i);
             input_.rows.push_back({"ROUGH-" + n, "T" + n, "Ø10F*1R", "0.3(0.1)", "0.5", "1.2",
-                                   "-25.35", "00:12:34", "36(100)", "20(30)", "40(25)", "32(40)",
-                                   "등고선"});
+                                   "-25.35", orvalis::survey::MachiningTime("00:12:34"), "36(100)",
+                                   "20(30)", "40(25)", "32(40)", "등고선"});
         }
         input_.name_prefix.push_back('T');  // (= "T" trips a GCC 12 false -Wrestrict)
         input_.target_folder = (drives_.root() / "NCDATA").string();

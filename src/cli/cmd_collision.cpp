@@ -13,7 +13,7 @@ namespace {
 bool FillCheckList(CommandContext& context, MainWindowModel& main_window,
                    const CommandArguments& arguments) {
     FillSurveyList(main_window, arguments);  // an unlisted project leaves it empty
-    if (main_window.List2.ListCount() > 0) return true;
+    if (main_window.survey_list.ListCount() > 0) return true;
     context.err() << "orvalis-cli: 검사할 툴패스가 없습니다\n";
     return false;
 }
@@ -40,8 +40,8 @@ int RunCollision(CommandContext& context) {
     if (!FillCheckList(context, main_window, arguments)) return 1;
     context.Session()->Mark("collision");
     main_window.ClickCollisionCheck();
-    PrintGridRows(context.out(), main_window.MSFlexGrid1,
-                  static_cast<int>(main_window.last_survey().rows.size()));
+    PrintToolpathRows(context.out(), main_window.toolpath_table,
+                      static_cast<int>(main_window.last_survey().rows.size()));
     bool clean =
         main_window.last_collision().problems.empty() && main_window.last_survey().succeeded();
     return clean ? 0 : 1;

@@ -13,7 +13,7 @@ int RunRename(CommandContext& context) {
     if (arguments.operands().size() != 1) throw UsageError("rename에는 PREFIX 하나가 필요합니다");
     MainWindowModel& main_window = context.LoadMainWindow();
     RenameWindowModel& window = context.Forms().rename_window();
-    window.Text1.SetText(arguments.operands().front());
+    window.rename_prefix.SetText(arguments.operands().front());
     context.SetConfirmAnswer(true);  // the command line itself is the user's yes
     context.Session()->Mark("rename");
     window.ClickRename();

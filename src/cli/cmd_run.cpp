@@ -37,7 +37,7 @@ int Finish(CommandContext& context, const MainWindowModel& main_window, const Wr
     std::chrono::duration<double> run = Clock::now() - started;
     std::chrono::duration<double> waiting = cost.waiting;
     double own = std::max(0.0, run.count() - waiting.count());
-    context.out() << RunSummary(main_window.MSFlexGrid1, toolpaths, written.files.size()) << ", "
+    context.out() << RunSummary(main_window.toolpath_table, toolpaths, written.files.size()) << ", "
                   << HostCostSummary(cost.calls, waiting.count(), own) << '\n';
     return ok ? 0 : 1;
 }
@@ -71,8 +71,8 @@ int RunTypicalRun(CommandContext& context) {
     bool surveyed = arguments.Flag("--collision")
                         ? CheckCollisionsAsTyped(context, main_window, arguments)
                         : SurveyAsTyped(context, main_window, arguments);
-    PrintGridRows(context.out(), main_window.MSFlexGrid1,
-                  static_cast<int>(main_window.last_survey().rows.size()));
+    PrintToolpathRows(context.out(), main_window.toolpath_table,
+                      static_cast<int>(main_window.last_survey().rows.size()));
     if (!surveyed) return Finish(context, main_window, written, started, false);
     if (!CaptureViews(context, main_window, std::nullopt))
         return Finish(context, main_window, written, started, false);

@@ -7,7 +7,7 @@
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
 #include "platform/text_encoding.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/main_window_model.h"
 
 namespace orvalis::cli {
@@ -19,7 +19,7 @@ const std::vector<std::string> kSheetOptions = {"--folder", "--grid", "--company
 const std::vector<std::string> kWorkbookFlags = {"--force", "--show"};
 const std::vector<std::string> kSheetFlags = {"--force", "--show", "--no-marks"};
 
-// Fills the survey list and the grid from a file of rows, 13 TAB-separated
+// Fills the survey list and the toolpath table from a file of rows, 13 TAB-separated
 // cells each (escaped as `survey` prints them), as if a survey had written
 // them. The file may be UTF-8 or, as Korean Windows saves it, code page 949.
 void LoadGrid(MainWindowModel& main_window, const std::string& path) {
@@ -36,13 +36,16 @@ void LoadGrid(MainWindowModel& main_window, const std::string& path) {
             throw UsageError(path + ": 행이 60개를 넘습니다");
         }
         std::vector<std::string> cells = SplitTabLine(line);
-        if (cells.size() != 13) {
+        if (cells.size() != static_cast<std::size_t>(survey::kColumnCount)) {
             throw UsageError(path + ": " + std::to_string(row) + "번째 행의 칸이 13개가 아니라 " +
                              std::to_string(cells.size()) + "개입니다");
         }
-        main_window.List2.AddItem(cells[0]);
-        for (int col = 1; col <= 13; ++col)
-            main_window.MSFlexGrid1.SetTextMatrix(row, col, cells[col - 1]);
+        main_window.survey_list.AddItem(cells[0]);
+        survey::ToolpathRecord& record = main_window.toolpath_table.Row(row - 1);
+        for (int col = survey::kHostName; col <= survey::kCuttingType; ++col) {
+            record.SetText(static_cast<survey::Column>(col),
+                           cells[static_cast<std::size_t>(col - 1)]);
+        }
     }
 }
 

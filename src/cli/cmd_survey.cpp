@@ -12,8 +12,8 @@ int RunSurvey(CommandContext& context) {
     RefuseUnquotableNames(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
     bool surveyed = SurveyAsTyped(context, main_window, arguments);
-    PrintGridRows(context.out(), main_window.MSFlexGrid1,
-                  static_cast<int>(main_window.last_survey().rows.size()));
+    PrintToolpathRows(context.out(), main_window.toolpath_table,
+                      static_cast<int>(main_window.last_survey().rows.size()));
     return surveyed ? 0 : 1;
 }
 

@@ -2,19 +2,16 @@
 
 #include <cstdio>
 
-#include "controls/controls.h"
-#include "sheet/machining_time.h"
-#include "survey/toolpath_grid.h"
+#include "survey/machining_time.h"
+#include "survey/toolpath_table.h"
 
 namespace orvalis::cli {
 
-std::string RunSummary(const forms::FlexGrid& grid, int toolpaths, std::size_t files) {
-    sheet::TimeTotal time;
-    for (int row = 1; row <= toolpaths; ++row) {
-        time.Add(grid.TextMatrix(row, survey::kMachiningTime));
-    }
+std::string RunSummary(const survey::ToolpathTable& table, int toolpaths, std::size_t files) {
+    survey::TimeTotal time;
+    for (int row = 0; row < toolpaths; ++row) time.Add(table.Row(row).machining_time);
     std::string summary = "툴패스 " + std::to_string(toolpaths) + "개, 가공 시간 " +
-                          sheet::DurationText(time.seconds);
+                          survey::DurationText(time.seconds);
     if (time.unreadable > 0) {
         summary += " (시간을 모르는 " + std::to_string(time.unreadable) + "개 제외)";
     }

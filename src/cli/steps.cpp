@@ -8,7 +8,7 @@
 #include "platform/drive_paths.h"
 #include "platform/native_path.h"
 #include "sheet/setup_sheet_reader.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/block_panel_model.h"
 #include "window_models/main_window_model.h"
 
@@ -19,18 +19,18 @@ bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& argume
         if (!main_window.toolpaths_listed()) return false;
         main_window.ClickAddAll();
     } else {
-        for (const auto& name : arguments.operands()) main_window.List2.AddItem(name);
+        for (const auto& name : arguments.operands()) main_window.survey_list.AddItem(name);
     }
     return true;
 }
 
 bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
                    std::ostream& err) {
-    if (auto prefix = arguments.Option("--prefix")) main_window.Text8.SetText(*prefix);
+    if (auto prefix = arguments.Option("--prefix")) main_window.nc_prefix.SetText(*prefix);
     auto start = arguments.Option("--start");
     if (!start) return true;
     std::string status_before = main_window.StatusBar1;
-    main_window.Text10.SetText(*start);
+    main_window.nc_start.SetText(*start);
     if (main_window.StatusBar1 == status_before ||
         main_window.StatusBar1 == MainWindowModel::kReady)
         return true;
@@ -38,11 +38,11 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
     return false;
 }
 
-void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows) {
-    for (int row = 1; row <= rows; ++row) {
+void PrintToolpathRows(std::ostream& out, const survey::ToolpathTable& table, int rows) {
+    for (int row = 0; row < rows; ++row) {
         for (int column = survey::kHostName; column <= survey::kCuttingType; ++column) {
             out << (column == survey::kHostName ? "" : "\t")
-                << TabField(grid.TextMatrix(row, column));
+                << TabField(table.Row(row).Text(static_cast<survey::Column>(column)));
         }
         out << '\n';
     }

@@ -27,7 +27,7 @@ void PrintReplacedSheetChanges(std::ostream& out, const MainWindowModel& main_wi
 bool FillSurveyList(MainWindowModel& main_window, const CommandArguments& arguments);
 
 // Types --prefix and --start into the numbering boxes as the user would,
-// which numbers the grid's NC names. False, with the window's message on
+// which numbers the table's NC names. False, with the window's message on
 // stderr, when the start number is not a number.
 bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& arguments,
                    std::ostream& err);
@@ -41,8 +41,9 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
 bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
                    const CommandArguments& arguments, bool keep_incomplete = false);
 
-// Grid rows 1..rows, the 13 cells of each separated by one TAB.
-void PrintGridRows(std::ostream& out, const forms::FlexGrid& grid, int rows);
+// Table rows 0..rows - 1 as the grid shows them, the 13 cells of each
+// separated by one TAB.
+void PrintToolpathRows(std::ostream& out, const survey::ToolpathTable& table, int rows);
 
 // Ticks "충돌 간섭" (transcript "# collision"): the holder collision check,
 // which ends with a survey. True when the pass and the survey finished.
@@ -50,7 +51,7 @@ bool CheckCollisions(CommandContext& context, MainWindowModel& main_window);
 
 // The collision pass in the survey's place, for a run that checks the
 // holders: the operands go into the survey list as for SurveyAsTyped, the
-// pass's closing survey fills the grid, then --prefix and --start are typed.
+// pass's closing survey fills the table, then --prefix and --start are typed.
 // The slowest host work of a run, the machining-time estimate, is so done
 // once per toolpath. True when the pass, the survey and the numbering
 // finished.

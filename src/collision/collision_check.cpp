@@ -7,9 +7,9 @@
 #include "collision/check_commands.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
-#include "host/host_work.h"
 #include "host/quoted_names.h"
 #include "host/send_each.h"
+#include "host/toolpath_pass.h"
 #include "survey/host_answers.h"
 #include "survey/report_text.h"
 
@@ -150,9 +150,35 @@ void DeleteLeftoverClone(host::HostChannel& pm, const Turn& turn,
     }
 }
 
+// Looks the toolpath up and checks it with its row, or says why it is skipped.
+void CheckTurn(host::HostChannel& pm, const std::vector<AssemblyRecord>& table, Turn& turn,
+               std::vector<std::string>& problems) {
+    if (const AssemblyRecord* row = LookUp(pm, table, turn)) {
+        Rebuild(pm, *row, turn);
+    } else {
+        problems.push_back(SkipProblem(turn.check));
+    }
+}
+
 std::string FailureProblem(const Turn& turn, int index, const std::string& what) {
     return "'" + turn.check.toolpath + "' 툴패스(" + std::to_string(index + 1) +
            "번째)에서 충돌 검사를 멈췄습니다: " + what;
+}
+
+// The toolpath the pass stopped at failed, cancelled or not; a clone made
+// for it is deleted all the same.
+void EndAt(host::HostChannel& pm, const host::PassCount& pass, Turn& turn,
+           CollisionResult& result) {
+    int index = *pass.stopped_at;
+    if (pass.cancelled) {
+        result.problems.push_back(
+            "취소했습니다: '" + turn.check.toolpath + "' 툴패스(" + std::to_string(index + 1) +
+            "번째)부터 " + std::to_string(pass.not_done) + "개는 충돌 검사를 하지 않았습니다");
+    }
+    result.failed_entry = index;
+    turn.check.outcome = CheckOutcome::kFailed;
+    DeleteLeftoverClone(pm, turn, result.problems);
+    result.toolpaths.push_back(std::move(turn.check));
 }
 
 }  // namespace
@@ -184,36 +210,28 @@ CollisionResult RunCollisionCheck(host::HostChannel& pm, const std::vector<std::
                                   const std::vector<AssemblyRecord>& table,
                                   const survey::ToolpathStarting& starting) {
     CollisionResult result;
-    for (std::size_t n = 0; n < toolpaths.size() && !result.failed_entry; ++n) {
-        int index = static_cast<int>(n);
+    Turn turn;  // the toolpath under way
+    auto check_one = [&](int index) {
         if (starting) starting(index);
-        Turn turn;
-        turn.check.toolpath = toolpaths[n];
+        turn = Turn{};
+        turn.check.toolpath = toolpaths[static_cast<std::size_t>(index)];
         try {
-            if (const AssemblyRecord* row = LookUp(pm, table, turn)) {
-                Rebuild(pm, *row, turn);
-            } else {
-                result.problems.push_back(SkipProblem(turn.check));
-            }
-        } catch (const host::Cancelled&) {
-            result.failed_entry = index;
-            result.problems.push_back("취소했습니다: '" + turn.check.toolpath + "' 툴패스(" +
-                                      std::to_string(index + 1) + "번째)부터 " +
-                                      std::to_string(toolpaths.size() - n) +
-                                      "개는 충돌 검사를 하지 않았습니다");
-        } catch (const host::HostError& error) {
-            result.failed_entry = index;
-            result.problems.push_back(FailureProblem(turn, index, host::HostProblem(error)));
+            CheckTurn(pm, table, turn, result.problems);
         } catch (const CloneNotMade& error) {
-            result.failed_entry = index;
             result.problems.push_back(FailureProblem(turn, index, error.what()));
+            return host::StepEnd::kStop;
         }
-        if (result.failed_entry) {
-            turn.check.outcome = CheckOutcome::kFailed;
-            DeleteLeftoverClone(pm, turn, result.problems);
-        }
+        bool checked = turn.check.outcome == CheckOutcome::kChecked;
         result.toolpaths.push_back(std::move(turn.check));
-    }
+        return checked ? host::StepEnd::kDone : host::StepEnd::kSkipped;
+    };
+    host::PassCount pass = host::RunToolpathPass(
+        pm, static_cast<int>(toolpaths.size()), check_one,
+        [&](int index, const host::HostError& error) {
+            result.problems.push_back(FailureProblem(turn, index, host::HostProblem(error)));
+            return host::AfterFailure::kStop;
+        });
+    if (pass.stopped_at) EndAt(pm, pass, turn, result);
     // The pass ends by switching the dialogs on; the closing steps do it once more.
     if (!result.failed_entry) {
         try {

@@ -288,13 +288,13 @@ void MainWindow::ConnectEdits() {
             m.List1.SetSelected(i, list1_->item(i)->isSelected());
     });
     connect(list2_, &QListWidget::currentRowChanged, this, [&m](int row) {
-        if (row < m.List2.ListCount()) m.List2.SetListIndex(row);
+        if (row < m.survey_list.ListCount()) m.survey_list.SetListIndex(row);
     });
     ForwardTyping(*text1_, m.Text1, *this);
     ForwardTyping(*text2_, m.Text2, *this);
     ForwardTyping(*text3_, m.Text3, *this);
-    ForwardTyping(*text8_, m.Text8, *this);
-    ForwardTyping(*text10_, m.Text10, *this);
+    ForwardTyping(*text8_, m.nc_prefix, *this);
+    ForwardTyping(*text10_, m.nc_start, *this);
     ForwardChoice(*combo1_, m.Combo1, *this);
     ForwardChoice(*combo2_, m.Combo2, *this);
     ForwardChoice(*combo3_, m.Combo3, *this);
@@ -321,10 +321,10 @@ void MainWindow::Refresh() {
     ShowTextBox(*text1_, m.Text1);
     ShowTextBox(*text2_, m.Text2);
     ShowTextBox(*text3_, m.Text3);
-    ShowTextBox(*text8_, m.Text8);
-    ShowTextBox(*text10_, m.Text10);
+    ShowTextBox(*text8_, m.nc_prefix);
+    ShowTextBox(*text10_, m.nc_start);
     ShowList(*list1_, m.List1);
-    ShowList(*list2_, m.List2);
+    ShowList(*list2_, m.survey_list);
     check1_->setChecked(m.Check1.Value == 1);
     check2_->setChecked(m.Check2.Value == 1);
     {
@@ -334,7 +334,7 @@ void MainWindow::Refresh() {
     label9_->setText(FromStd(m.Label9.Caption));
     label8_->setText(FromStd(m.Label8.Caption));
     folder_panel_->Refresh();
-    grid_->ShowGrid(m.MSFlexGrid1);
+    grid_->ShowGrid(m.toolpath_grid());
     status_panel_->setText(FromStd(m.StatusBar1));
     // Handlers run to completion without returning to the event loop: paint
     // the progress and the list's selection now, while the work goes on.

@@ -35,7 +35,7 @@ RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction 
     PlaceOnScreen(*this);
 
     connect(text1_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_->Text1.SetText(text.toStdString()); });
+            [this](const QString& text) { model_->rename_prefix.SetText(text.toStdString()); });
     connect(command5_, &QPushButton::clicked, this, [this] {
         mark_("rename");
         model_->ClickRename();
@@ -45,11 +45,12 @@ RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction 
 }
 
 void RenameWindow::Refresh() {
-    QString prefix = QString::fromStdString(model_->Text1.Text());
+    QString prefix = QString::fromStdString(model_->rename_prefix.Text());
     if (text1_->text() != prefix) text1_->setText(prefix);
     list1_->clear();
-    for (const auto& name : model_->List1.Items()) list1_->addItem(QString::fromStdString(name));
-    list1_->setCurrentRow(model_->List1.ListIndex());
+    for (const auto& name : model_->renaming_list.Items())
+        list1_->addItem(QString::fromStdString(name));
+    list1_->setCurrentRow(model_->renaming_list.ListIndex());
     list1_->repaint();  // the names show while the host renames them
     ApplyWindowModel(*this, *model_);
 }

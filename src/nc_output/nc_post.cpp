@@ -3,9 +3,9 @@
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/host_messages.h"
-#include "host/host_work.h"
 #include "host/quoted_names.h"
 #include "host/send_each.h"
+#include "host/toolpath_pass.h"
 #include "platform/drive_paths.h"
 #include "platform/file_names.h"
 
@@ -61,6 +61,45 @@ std::optional<std::string> Close(host::HostChannel& pm) {
     return failure->command() + " (" + failure->what() + ")";
 }
 
+// One run's posting of its entries into `result`.
+struct Posting {
+    host::HostChannel& pm;
+    const std::string& option_file;
+    const std::string& folder;
+    const std::string& extension;
+    const ClaimFile& claim;
+    PostResult& result;
+
+    // Why the entry is not posted, in Korean; empty when it may be. Its
+    // output file is claimed then.
+    std::string Refusal(const PostEntry& entry, const std::string& output) const {
+        if (auto problem = host::UnquotableNameProblem("툴패스 이름", entry.toolpath);
+            !problem.empty()) {
+            return problem;
+        }
+        if (std::string problem = NcNameProblem(entry.nc_name); !problem.empty()) {
+            return entry.toolpath + ": " + problem + " ('" + host::ShownText(entry.nc_name) + "')";
+        }
+        if (claim && !claim(output)) {
+            return entry.toolpath + ": NC 파일이 그 사이에 생겨 바꾸지 않았습니다 (" + output + ")";
+        }
+        return "";
+    }
+
+    host::StepEnd Post(const PostEntry& entry) {
+        std::string output = OutputFile(folder, entry.nc_name, extension);
+        if (std::string refusal = Refusal(entry, output); !refusal.empty()) {
+            result.refused.push_back(refusal);
+            return host::StepEnd::kSkipped;
+        }
+        for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
+            pm.RunCommand(line);
+        }
+        result.written.push_back(output);
+        return host::StepEnd::kDone;
+    }
+};
+
 }  // namespace
 
 PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entries,
@@ -79,40 +118,23 @@ PostResult RunNcPost(host::HostChannel& pm, const std::vector<PostEntry>& entrie
         result.failure = host::NotConnectedProblem(error);
         return result;
     }
-    for (std::size_t n = 0; n < entries.size(); ++n) {
-        const PostEntry& entry = entries[n];
-        if (starting) starting(static_cast<int>(n));
-        if (auto problem = host::UnquotableNameProblem("툴패스 이름", entry.toolpath);
-            !problem.empty()) {
-            result.refused.push_back(problem);
-            continue;
-        }
-        if (std::string problem = NcNameProblem(entry.nc_name); !problem.empty()) {
-            result.refused.push_back(entry.toolpath + ": " + problem + " ('" +
-                                     host::ShownText(entry.nc_name) + "')");
-            continue;
-        }
-        std::string output = OutputFile(folder, entry.nc_name, extension);
-        if (claim && !claim(output)) {
-            result.refused.push_back(
-                entry.toolpath + ": NC 파일이 그 사이에 생겨 바꾸지 않았습니다 (" + output + ")");
-            continue;
-        }
-        try {
-            for (const auto& line : PostCommands(entry.toolpath, option_file, output)) {
-                pm.RunCommand(line);
-            }
-        } catch (const host::Cancelled&) {
-            result.failure = "취소했습니다: " + std::to_string(n + 1) + "번째 툴패스 '" +
-                             entry.toolpath + "'부터 " + std::to_string(entries.size() - n) +
-                             "개의 NC 파일은 만들지 않았습니다";
-            break;
-        } catch (const host::HostError& error) {
-            result.failure = std::to_string(n + 1) + "번째 툴패스 '" + entry.toolpath +
+    Posting posting{pm, option_file, folder, extension, claim, result};
+    auto post_one = [&](int n) {
+        if (starting) starting(n);
+        return posting.Post(entries[static_cast<std::size_t>(n)]);
+    };
+    host::PassCount pass = host::RunToolpathPass(
+        pm, static_cast<int>(entries.size()), post_one, [&](int n, const host::HostError& error) {
+            result.failure = std::to_string(n + 1) + "번째 툴패스 '" +
+                             entries[static_cast<std::size_t>(n)].toolpath +
                              "'에서 멈췄습니다: " + error.command() + " (" + error.what() + ")";
-            break;
-        }
-        result.written.push_back(output);
+            return host::AfterFailure::kStop;
+        });
+    if (pass.cancelled) {
+        int n = *pass.stopped_at;
+        result.failure = "취소했습니다: " + std::to_string(n + 1) + "번째 툴패스 '" +
+                         entries[static_cast<std::size_t>(n)].toolpath + "'부터 " +
+                         std::to_string(pass.not_done) + "개의 NC 파일은 만들지 않았습니다";
     }
     if (auto problem = Close(pm); problem && !result.failure) {
         result.failure = "NC 출력 뒤 정리하지 못했습니다: " + *problem;

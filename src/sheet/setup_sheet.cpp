@@ -64,13 +64,15 @@ void PlaceViews(xlsx::Worksheet& sheet, const std::array<int, 8>& sizes) {
     for (const PicturePlacement& placement : placements) PlacePicture(sheet, placement);
 }
 
-// The grid rows as the sheet will hold them, with their host names.
-std::vector<SheetRow> SheetRowsOf(const std::vector<ToolpathRow>& rows) {
+// The table rows as the sheet will hold them, with their host names.
+std::vector<SheetRow> SheetRowsOf(const std::vector<survey::ToolpathRecord>& rows) {
     std::vector<SheetRow> sheet_rows;
-    for (const ToolpathRow& row : rows) {
+    for (const survey::ToolpathRecord& row : rows) {
         SheetRow sheet_row;
-        sheet_row.toolpath = row[0];
-        std::copy(row.begin() + 1, row.end(), sheet_row.cells.begin());
+        sheet_row.toolpath = row.host_name;
+        for (std::size_t column = 0; column < kWrittenColumns; ++column) {
+            sheet_row.cells[column] = row.Text(WrittenColumn(column));
+        }
         sheet_rows.push_back(std::move(sheet_row));
     }
     return sheet_rows;
@@ -123,8 +125,10 @@ void RefuseOverlongInput(const SetupSheetInput& input) {
     const SheetHeader& header = input.header;
     RefuseOverlongText(
         {header.company, header.work_offset, header.item, header.part_name, header.file_location});
-    for (const ToolpathRow& row : input.rows) {
-        for (const std::string& text : row) RefuseOverlongText({text});
+    for (const survey::ToolpathRecord& row : input.rows) {
+        for (int column = survey::kHostName; column <= survey::kCuttingType; ++column) {
+            RefuseOverlongText({row.Text(static_cast<survey::Column>(column))});
+        }
     }
 }
 
@@ -168,7 +172,7 @@ SetupSheetResult WriteSetupSheet(const SetupSheetInput& input) {
             book.Select(1, "C2");
         }
         WriteToolpaths(book, rows);
-        WriteTotals(book.Sheet(1), TotalsOf(rows));
+        WriteTotals(book.Sheet(1), TotalsOf(input.rows));
         if (result.comparison) MarkChanges(book, result.comparison->changes, rows.size());
     });
     SaveWorkbook(book, result.file, input.overwrite);

@@ -8,6 +8,7 @@
 
 #include "data_files/picture_size_file.h"
 #include "sheet/setup_sheet_reader.h"
+#include "survey/toolpath_table.h"
 
 namespace orvalis::sheet {
 
@@ -20,20 +21,16 @@ struct SheetHeader {
     std::string file_location;  // the host project's folder
 };
 
-// One row of the toolpath grid: its columns 1 to 13 (host toolpath name, NC
-// name, tool, allowance, step-down, step-over, lowest point, machining time,
-// tool length, shank length, holder length, holder diameter, cutting type).
-using ToolpathRow = std::array<std::string, 13>;
-
 struct SetupSheetInput {
     settings::PictureSizeTexts picture_sizes;  // the settings window's eight boxes, as typed
     SheetHeader header;
-    std::vector<ToolpathRow> rows;  // grid rows 1 to N, N the surveyed toolpath count
-    std::string name_prefix;        // the NC name prefix box
-    std::string first_nc_name;      // the grid's row 1 NC name, named after when no prefix
-    std::string target_folder;      // the folder panel's folder (a path of this machine)
-    bool overwrite = false;         // an existing workbook of that name may be replaced
-    bool mark_changes = true;       // mark what changed since the workbook it replaces
+    // Table rows 0 to N - 1, N the survey-list count.
+    std::vector<survey::ToolpathRecord> rows;
+    std::string name_prefix;    // the NC name prefix box
+    std::string first_nc_name;  // the first row's NC name, named after when no prefix
+    std::string target_folder;  // the folder panel's folder (a path of this machine)
+    bool overwrite = false;     // an existing workbook of that name may be replaced
+    bool mark_changes = true;   // mark what changed since the workbook it replaces
 };
 
 // What a written setup sheet says about the one it replaced.
@@ -49,7 +46,7 @@ struct SetupSheetResult {
 // The setup-sheet template in the data folder.
 std::string SetupSheetTemplateFile();
 
-// The prefix when it is not empty, else the NC name of the grid's first row.
+// The prefix when it is not empty, else the NC name of the table's first row.
 std::string SetupSheetName(const std::string& name_prefix, const std::string& first_nc_name);
 
 // Fills the setup-sheet template: the four view pictures at their sizes, the

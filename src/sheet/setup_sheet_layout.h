@@ -5,21 +5,28 @@
 #include <string>
 #include <string_view>
 
+#include "survey/toolpath_table.h"
+
 namespace orvalis::sheet {
 
 // Where the setup sheet keeps what it writes: the cell map of the template,
 // shared by the writer and by the reader that compares a sheet with the one
 // it replaces.
 
-// The grid columns 2 to 13 that go onto the sheet; the host's toolpath name
-// (column 1) goes nowhere.
-inline constexpr int kFirstWrittenColumn = 2;
-inline constexpr std::size_t kWrittenColumns = 12;
+// The table's columns from the NC name on go onto the sheet; the host's
+// toolpath name goes nowhere.
+inline constexpr int kFirstWrittenColumn = survey::kNcName;
+inline constexpr std::size_t kWrittenColumns = survey::kCuttingType - survey::kNcName + 1;
+
+// The table column of written column `index` (from 0).
+inline survey::Column WrittenColumn(std::size_t index) {
+    return static_cast<survey::Column>(kFirstWrittenColumn + static_cast<int>(index));
+}
 
 // Toolpaths 1 to 19 fill the first page's rows 12 to 30; the 20th and later
 // go to the continuation page from row 6 on, up to the grid's 60th.
 inline constexpr std::size_t kFirstPageRows = 19;
-inline constexpr std::size_t kSheetToolpaths = 60;
+inline constexpr std::size_t kSheetToolpaths = survey::kMaxToolpaths;
 
 struct ToolpathCell {
     int page = 1;  // worksheet position, 1 or 2

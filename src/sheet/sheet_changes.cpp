@@ -9,10 +9,6 @@ namespace orvalis::sheet {
 
 namespace {
 
-constexpr int kHostNameColumn = 1;
-constexpr int kNcNameColumn = 2;
-constexpr int kLastColumn = kFirstWrittenColumn + static_cast<int>(kWrittenColumns) - 1;
-
 // The old row each new row is the same toolpath as, if any.
 using Partners = std::vector<std::optional<std::size_t>>;
 
@@ -30,9 +26,9 @@ std::vector<CellChange> ChangedCells(const SheetRow& before, const SheetRow& aft
                                      bool by_host_name) {
     std::vector<CellChange> cells;
     if (by_host_name && before.toolpath != after.toolpath) {
-        cells.push_back({kHostNameColumn, before.toolpath, after.toolpath});
+        cells.push_back({survey::kHostName, before.toolpath, after.toolpath});
     }
-    for (int column = kNcNameColumn; column <= kLastColumn; ++column) {
+    for (int column = survey::kNcName; column <= survey::kCuttingType; ++column) {
         if (before.Cell(column) != after.Cell(column)) {
             cells.push_back({column, before.Cell(column), after.Cell(column)});
         }
@@ -177,7 +173,7 @@ std::string_view ColumnHeading(int grid_column) {
     static constexpr std::string_view kHeadings[] = {
         "툴패스 이름", "NC 이름",  "공구",     "여유량",   "스텝다운", "스텝오버", "최저점",
         "가공시간",    "공구길이", "샹크길이", "홀더길이", "홀더경",   "절삭타입"};
-    auto index = static_cast<std::size_t>(grid_column - kHostNameColumn);
+    auto index = static_cast<std::size_t>(grid_column - survey::kHostName);
     return index < std::size(kHeadings) ? kHeadings[index] : "";
 }
 

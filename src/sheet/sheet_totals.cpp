@@ -3,15 +3,12 @@
 #include <set>
 #include <utility>
 
-#include "sheet/machining_time.h"
+#include "sheet/setup_sheet_layout.h"
+#include "survey/machining_time.h"
 
 namespace orvalis::sheet {
 
 namespace {
-
-constexpr int kToolColumn = 3;
-constexpr int kTimeColumn = 8;
-constexpr int kToolLengthColumn = 9;
 
 void WriteTotal(xlsx::Worksheet& sheet, const TotalCells& cells, const std::string& value) {
     if (sheet.Text(cells.label) != cells.caption || !sheet.Text(cells.value).empty()) return;
@@ -20,16 +17,14 @@ void WriteTotal(xlsx::Worksheet& sheet, const TotalCells& cells, const std::stri
 
 }  // namespace
 
-SheetTotals TotalsOf(const std::vector<SheetRow>& rows) {
+SheetTotals TotalsOf(const std::vector<survey::ToolpathRecord>& rows) {
     SheetTotals totals;
     // The same cutter at another length is another assembly to set up.
     std::set<std::pair<std::string, std::string>> tools;
-    TimeTotal time;
-    for (const SheetRow& row : rows) {
-        time.Add(row.Cell(kTimeColumn));
-        if (!row.Cell(kToolColumn).empty()) {
-            tools.emplace(row.Cell(kToolColumn), row.Cell(kToolLengthColumn));
-        }
+    survey::TimeTotal time;
+    for (const survey::ToolpathRecord& row : rows) {
+        time.Add(row.machining_time);
+        if (!row.tool.empty()) tools.emplace(row.tool, row.tool_length);
     }
     totals.seconds = time.seconds;
     totals.unreadable = time.unreadable;
@@ -38,7 +33,7 @@ SheetTotals TotalsOf(const std::vector<SheetRow>& rows) {
 }
 
 std::string TotalTimeText(const SheetTotals& totals) {
-    std::string text = DurationText(totals.seconds);
+    std::string text = survey::DurationText(totals.seconds);
     if (totals.unreadable > 0) {
         text += " (시간을 모르는 " + std::to_string(totals.unreadable) + "개 제외)";
     }

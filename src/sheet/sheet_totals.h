@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sheet/sheet_changes.h"
+#include "survey/toolpath_table.h"
 #include "xlsx/worksheet.h"
 
 namespace orvalis::sheet {
@@ -16,7 +16,7 @@ struct SheetTotals {
     int unreadable = 0;        // rows whose time could not be read
     int distinct_tools = 0;    // different tools, a tool being its description and length
 };
-SheetTotals TotalsOf(const std::vector<SheetRow>& rows);
+SheetTotals TotalsOf(const std::vector<survey::ToolpathRecord>& rows);
 
 // "4:55:07", saying how many rows were left out: "4:55:07 (시간을 모르는 1개 제외)".
 std::string TotalTimeText(const SheetTotals& totals);

@@ -4,9 +4,9 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
-#include "host/host_work.h"
 #include "host/quoted_names.h"
 #include "host/send_each.h"
+#include "host/toolpath_pass.h"
 #include "survey/host_answers.h"
 #include "survey/report_error.h"
 #include "survey/tool_report.h"
@@ -70,11 +70,10 @@ void SendClosingCommands(host::HostChannel& pm, SurveyResult& result) {
 }
 
 // A cancel names where the survey stopped and how many toolpaths it left.
-void RecordCancel(SurveyResult& result, int index, int count, const std::string& name) {
+void RecordCancel(SurveyResult& result, int index, int not_done, const std::string& name) {
     result.failed_entry = index;
     result.problems.push_back("취소했습니다: '" + name + "' 툴패스(" + std::to_string(index + 1) +
-                              "번째)부터 " + std::to_string(count - index) +
-                              "개는 불러오지 않았습니다");
+                              "번째)부터 " + std::to_string(not_done) + "개는 불러오지 않았습니다");
 }
 
 void RecordFailure(SurveyResult& result, int index, const std::string& name,
@@ -101,6 +100,54 @@ namespace {
 // The assembly a toolpath's row shows.
 using AssemblyOf = std::function<const AssemblyValues&(const std::string& toolpath)>;
 
+// One survey's pass over the list, filling `result` row by row.
+struct SurveyPass {
+    host::HostChannel& pm;
+    const std::vector<std::string>& toolpaths;
+    const AssemblyOf& assembly_of;
+    const ToolpathStarting& starting;
+    const InProject& in_project;
+    SurveyResult& result;
+
+    const std::string& Name(int i) const { return toolpaths[static_cast<std::size_t>(i)]; }
+
+    // An entry that cannot or must not reach the host gets an empty row and
+    // the reason; the survey goes on.
+    bool LeftOut(int i) {
+        const std::string& name = Name(i);
+        std::string problem = host::UnquotableNameProblem("툴패스 이름", name);
+        if (!problem.empty()) {
+            problem = std::to_string(i + 1) + "번째 툴패스는 불러오지 않았습니다: " + problem;
+        } else if (in_project && !in_project(name)) {
+            problem = "'" + name + "' 툴패스(" + std::to_string(i + 1) +
+                      "번째)는 프로젝트에 없어 불러오지 않았습니다";
+        } else {
+            return false;
+        }
+        result.rows.emplace_back();
+        result.problems.push_back(problem);
+        return true;
+    }
+
+    host::StepEnd Step(int i) {
+        if (LeftOut(i)) return host::StepEnd::kSkipped;
+        if (starting) starting(i);
+        const std::string& name = Name(i);
+        try {
+            result.rows.push_back(MakeToolpathRecord(SurveyToolpath(pm, name), assembly_of(name)));
+        } catch (const ReportError& error) {
+            RecordFailure(result, i, name, error.what());
+            return host::StepEnd::kStop;
+        }
+        return host::StepEnd::kDone;
+    }
+
+    host::AfterFailure Failed(int i, const host::HostError& error) {
+        RecordFailure(result, i, Name(i), host::HostProblem(error));
+        return host::AfterFailure::kStop;
+    }
+};
+
 SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolpaths,
                     const AssemblyOf& assembly_of, const ToolpathStarting& starting,
                     const InProject& in_project) {
@@ -113,33 +160,12 @@ SurveyResult Survey(host::HostChannel& pm, const std::vector<std::string>& toolp
     }
     int count = std::min(static_cast<int>(toolpaths.size()), kMaxToolpaths);
     result.not_surveyed = static_cast<int>(toolpaths.size()) - count;
-    for (int i = 0; i < count; ++i) {
-        const std::string& name = toolpaths[static_cast<std::size_t>(i)];
-        if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
-            result.rows.emplace_back();
-            result.problems.push_back(std::to_string(i + 1) +
-                                      "번째 툴패스는 불러오지 않았습니다: " + problem);
-            continue;
-        }
-        if (in_project && !in_project(name)) {
-            result.rows.emplace_back();
-            result.problems.push_back("'" + name + "' 툴패스(" + std::to_string(i + 1) +
-                                      "번째)는 프로젝트에 없어 불러오지 않았습니다");
-            continue;
-        }
-        if (starting) starting(i);
-        try {
-            result.rows.push_back(MakeToolpathRow(SurveyToolpath(pm, name), assembly_of(name)));
-        } catch (const host::Cancelled&) {
-            RecordCancel(result, i, count, name);
-            break;
-        } catch (const host::HostError& error) {
-            RecordFailure(result, i, name, host::HostProblem(error));
-            break;
-        } catch (const ReportError& error) {
-            RecordFailure(result, i, name, error.what());
-            break;
-        }
+    SurveyPass survey{pm, toolpaths, assembly_of, starting, in_project, result};
+    host::PassCount pass = host::RunToolpathPass(
+        pm, count, [&survey](int i) { return survey.Step(i); },
+        [&survey](int i, const host::HostError& error) { return survey.Failed(i, error); });
+    if (pass.cancelled) {
+        RecordCancel(result, *pass.stopped_at, pass.not_done, survey.Name(*pass.stopped_at));
     }
     SendClosingCommands(pm, result);
     return result;

@@ -7,7 +7,7 @@
 
 #include "host/channel.h"
 #include "survey/assembly_values.h"
-#include "survey/toolpath_row.h"
+#include "survey/toolpath_table.h"
 
 namespace orvalis::survey {
 
@@ -22,14 +22,14 @@ using ToolpathStarting = std::function<void(int index)>;
 using InProject = std::function<bool(const std::string& toolpath)>;
 
 struct SurveyResult {
-    // One row per toolpath surveyed, for grid rows 1, 2, ... in list order;
+    // One row per toolpath surveyed, for table rows 0, 1, ... in list order;
     // an entry the project does not hold has an empty row.
-    std::vector<ToolpathRow> rows;
+    std::vector<ToolpathRecord> rows;
     // The survey-list index of the toolpath the survey ended at, if one failed.
     std::optional<int> failed_entry;
     // What went wrong, in Korean, naming the toolpath; empty when nothing did.
     std::vector<std::string> problems;
-    // Entries beyond the grid's last row, which were not surveyed.
+    // Entries beyond the table's last row, which were not surveyed.
     int not_surveyed = 0;
 
     bool complete() const { return problems.empty() && not_surveyed == 0; }
@@ -39,7 +39,7 @@ struct SurveyResult {
 };
 
 // The survey: connects `pm`, then for each toolpath of the survey list (up to
-// the grid's 60 rows) activates it, has the host estimate and measure it and
+// the table's 60 rows) activates it, has the host estimate and measure it and
 // print its tool's and its own parameters, and makes its row. The first
 // failing toolpath ends the survey; the rows before it are kept. The host's
 // dialogs and toolpath drawing are switched back on at the end in every case

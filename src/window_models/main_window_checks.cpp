@@ -37,7 +37,7 @@ void MainWindowModel::ClickCollisionCheck() {
     } else {
         collision::SwitchDialogsOn(PM, problems);
     }
-    if (List2.ListCount() > 0) List2.SetListIndex(0);
+    if (survey_list.ListCount() > 0) survey_list.SetListIndex(0);
     SetWindowState(kNormal);
     // A cancelled pass leaves the grid as it was: the user asked the host work to stop.
     if (!PM.cancelled()) {
@@ -53,11 +53,11 @@ void MainWindowModel::ClickCollisionCheck() {
 }
 
 bool MainWindowModel::RunCollisionPass(std::vector<std::string>& problems) {
-    if (List2.ListCount() == 0) {
+    if (survey_list.ListCount() == 0) {
         Status(kEmptyList);
         return false;
     }
-    List2.SetListIndex(0);
+    survey_list.SetListIndex(0);
     SetWindowState(kMinimized);
     // The table as the tool settings window shows it, loaded hidden if need be.
     auto table = forms().tool_assembly_window().AssemblyRows();
@@ -94,11 +94,11 @@ void MainWindowModel::ClickGougeDisplay() {
     std::vector<std::string> problems;
     std::string done;
     if (Check2.Value == 1) {
-        if (List2.ListCount() == 0) {
+        if (survey_list.ListCount() == 0) {
             Status(kEmptyList);
             return;
         }
-        List2.SetListIndex(0);
+        survey_list.SetListIndex(0);
         ProjectEntries entries = EntriesInProject();
         int count = static_cast<int>(entries.names.size());
         last_gouge_ =
@@ -112,7 +112,7 @@ void MainWindowModel::ClickGougeDisplay() {
     } else {
         collision::SwitchDialogsOn(PM, problems);
     }
-    if (List2.ListCount() > 0) List2.SetListIndex(0);
+    if (survey_list.ListCount() > 0) survey_list.SetListIndex(0);
     ReportChecks("과절삭", done, std::move(problems), last_gouge_.failed_entry.has_value());
 }
 

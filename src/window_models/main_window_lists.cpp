@@ -9,7 +9,6 @@
 
 #include "host/host_error.h"
 #include "host/host_messages.h"
-#include "survey/toolpath_grid.h"
 #include "window_models/forms.h"
 
 namespace orvalis {
@@ -30,30 +29,30 @@ std::optional<long> WholeNumber(std::string_view text) {
 }  // namespace
 
 void MainWindowModel::ClickAddAll() {
-    for (const auto& name : List1.Items()) List2.AddItem(name);
+    for (const auto& name : List1.Items()) survey_list.AddItem(name);
     Status(kReady);  // what an earlier action said is no longer news
 }
 
 void MainWindowModel::ClickAddSelected() {
     for (int i = 0; i < List1.ListCount(); ++i) {
-        if (List1.Selected(i)) List2.AddItem(List1.List(i));
+        if (List1.Selected(i)) survey_list.AddItem(List1.List(i));
     }
     Status(kReady);
 }
 
 void MainWindowModel::ClickRemoveSelected() {
-    if (List2.ListIndex() < 0) {
+    if (survey_list.ListIndex() < 0) {
         forms().interaction().Message(
             {"항목을선택해주세요", "경고", forms::MessageIcon::kCritical});
         return;
     }
-    List2.RemoveItem(List2.ListIndex());
-    List2.SetListIndex(-1);
+    survey_list.RemoveItem(survey_list.ListIndex());
+    survey_list.SetListIndex(-1);
     Status(kReady);
 }
 
 void MainWindowModel::ClickRemoveAll() {
-    List2.Clear();
+    survey_list.Clear();
     Status(kReady);
 }
 
@@ -74,26 +73,26 @@ void MainWindowModel::ClickRefreshToolpaths() {
 // the toolpaths by the names they now have.
 void MainWindowModel::ShowRenamedToolpaths(
     const std::string& done, const std::vector<std::pair<std::string, std::string>>& renamed) {
-    std::vector<std::string> entries = List2.Items();
-    int selected = List2.ListIndex();
-    List2.Clear();
+    std::vector<std::string> entries = survey_list.Items();
+    int selected = survey_list.ListIndex();
+    survey_list.Clear();
     for (const std::string& entry : entries) {
         auto found = std::find_if(renamed.begin(), renamed.end(),
                                   [&entry](const auto& pair) { return pair.first == entry; });
-        List2.AddItem(found != renamed.end() ? found->second : entry);
+        survey_list.AddItem(found != renamed.end() ? found->second : entry);
     }
-    List2.SetListIndex(selected);
+    survey_list.SetListIndex(selected);
     ClickRefreshToolpaths();
     Status(StatusBar1 == kReady ? done : done + " / " + StatusBar1);
 }
 
 void MainWindowModel::PrefixChanged() {
-    nc_name_prefix_ = Text8.Text();
+    nc_name_prefix_ = nc_prefix.Text();
     RenumberNcNames(1);
 }
 
 void MainWindowModel::StartNumberChanged() {
-    auto start = WholeNumber(Text10.Text());
+    auto start = WholeNumber(nc_start.Text());
     if (!start) {
         Status("시작 위치가 숫자가 아닙니다: NC 이름을 바꾸지 않았습니다");
         return;
@@ -103,11 +102,7 @@ void MainWindowModel::StartNumberChanged() {
 
 void MainWindowModel::RenumberNcNames(int first_number) {
     numbering_start_ = first_number;
-    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
-    for (int i = 0; i < rows; ++i) {
-        MSFlexGrid1.SetTextMatrix(i + 1, survey::kNcName,
-                                  nc_name_prefix_ + std::to_string(first_number + i));
-    }
+    toolpath_table.NumberNcNames(nc_name_prefix_, first_number, survey_list.ListCount());
     Status(kReady);
 }
 

@@ -15,6 +15,7 @@
 #include "sheet/setup_sheet.h"
 #include "survey/assembly_values.h"
 #include "survey/survey.h"
+#include "survey/toolpath_table.h"
 #include "window_models/folder_panel.h"
 #include "window_models/window.h"
 
@@ -52,8 +53,8 @@ class MainWindowModel : public forms::Window {
     forms::TextBox Text3;    // 확장자: the NC file extension
 
     // Frame "ToolPatH List".
-    forms::ListBox List1;  // the project's toolpaths, multi-select
-    forms::ListBox List2;  // the survey list
+    forms::ListBox List1;        // the project's toolpaths, multi-select
+    forms::ListBox survey_list;  // List2: the toolpaths to survey, check and post
     forms::Button Command1{">>", true};
     forms::Button Command6{">", true};
     forms::Button Command7{"<", true};
@@ -72,17 +73,22 @@ class MainWindowModel : public forms::Window {
     forms::Button Command4{"폴더 생성", true};
 
     // Lower frame.
-    forms::TextBox Text8;    // 이름: NC name prefix
-    forms::TextBox Text10;   // 시작 위치: start number
-    forms::ComboBox Combo1;  // post-processor option files
+    forms::TextBox nc_prefix;  // Text8 "이름": NC name prefix
+    forms::TextBox nc_start;   // Text10 "시작 위치": the first NC number
+    forms::ComboBox Combo1;    // post-processor option files
     forms::Button Command2{"NC POST", true};
     forms::Button Command3{"시트 만들기", true};
     // Beside "시트 만들기": a sheet that replaces one marks what changed since.
     forms::CheckBox mark_changes_check{"변경 표시", 1};
     forms::Button Command13{"그림", true};
     forms::Button Command15;  // a picture: view capture
-    forms::FlexGrid MSFlexGrid1;
-    std::string StatusBar1;  // the status bar's first panel
+    std::string StatusBar1;   // the status bar's first panel
+
+    // The toolpath rows, row n for survey-list entry n (up to 60): the survey
+    // fills them, the numbering names them, the sheet and NC POST read them.
+    survey::ToolpathTable toolpath_table;
+    // MSFlexGrid1: the grid that shows the table.
+    forms::FlexGrid toolpath_grid() const;
 
     // Shank and holder dimensions the survey shows, per toolpath: the
     // collision check keeps the assembly each toolpath was checked with.
@@ -123,8 +129,8 @@ class MainWindowModel : public forms::Window {
     void ClickCapture();                     // Command15, the picture: the block limits panel
     void ClickCreateFolder();                // Command4 "폴더 생성"
     void FolderNameKeyPress(int key_ascii);  // Text7
-    void PrefixChanged();                    // Text8
-    void StartNumberChanged();               // Text10
+    void PrefixChanged();                    // nc_prefix
+    void StartNumberChanged();               // nc_start
     void DriveChanged();                     // Drive1
     void FolderChanged();                    // Dir1
     // The user picked a folder of the list: it is where the files go now,

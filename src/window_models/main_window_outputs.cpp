@@ -19,7 +19,7 @@
 #include "sheet/setup_sheet.h"
 #include "sheet/sheet_error.h"
 #include "sheet/sheet_messages.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/block_panel_model.h"
 #include "window_models/forms.h"
 #include "window_models/joined.h"
@@ -66,7 +66,7 @@ std::vector<std::string> DropEmptyClaims(const std::vector<std::string>& claimed
 void MainWindowModel::ClickPostNc() {
     host::LongWork work(PM);
     last_post_ = {};
-    if (List2.ListCount() == 0) {
+    if (survey_list.ListCount() == 0) {
         try {
             PM.Connect();
             PM.Connect();
@@ -78,12 +78,12 @@ void MainWindowModel::ClickPostNc() {
              forms::MessageIcon::kExclamation});
         return;
     }
-    // Grid row n + 1 holds the NC name of list entry n; the grid has 60 rows.
-    int count = List2.ListCount();
+    // Table row n holds the NC name of list entry n; the table has 60 rows.
+    int count = survey_list.ListCount();
     int posted = std::min(count, survey::kMaxToolpaths);
     std::vector<nc_output::PostEntry> entries;
     for (int n = 0; n < posted; ++n) {
-        entries.push_back({List2.List(n), MSFlexGrid1.TextMatrix(n + 1, survey::kNcName)});
+        entries.push_back({survey_list.List(n), toolpath_table.Row(n).nc_name});
     }
     std::vector<std::string> planned;
     for (const auto& entry : entries) {
@@ -91,7 +91,7 @@ void MainWindowModel::ClickPostNc() {
     }
     NcReplace replace = AgreeToReplaceNcFiles(planned);
     if (replace == NcReplace::kRefused) return;
-    List2.SetListIndex(0);
+    survey_list.SetListIndex(0);
     SetWindowState(kMinimized);
     FileStamps before = StampFiles(planned);
     // Without the user's consent to replace, a file another run made since
@@ -115,7 +115,7 @@ void MainWindowModel::ClickPostNc() {
         if (missing(file)) last_post_.unwritten.push_back(file);
     }
     std::erase_if(last_post_.written, missing);
-    List2.SetListIndex(0);
+    survey_list.SetListIndex(0);
     SetWindowState(kNormal);
     File1.Refresh();
     ReportPost(count - posted);
@@ -191,14 +191,9 @@ void MainWindowModel::ClickSetupSheet() {
     sheet::SetupSheetInput input;
     input.picture_sizes = sizes;
     input.header = {Combo2.Text(), Combo3.Text(), Text1.Text(), Text2.Text(), Label8.Caption};
-    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
-    for (int row = 1; row <= rows; ++row) {
-        sheet::ToolpathRow cells;
-        for (int col = 1; col <= 13; ++col) cells[col - 1] = MSFlexGrid1.TextMatrix(row, col);
-        input.rows.push_back(std::move(cells));
-    }
-    input.name_prefix = Text8.Text();
-    input.first_nc_name = MSFlexGrid1.TextMatrix(1, survey::kNcName);
+    input.rows = toolpath_table.FirstRows(survey_list.ListCount());
+    input.name_prefix = nc_prefix.Text();
+    input.first_nc_name = toolpath_table.Row(0).nc_name;
     input.target_folder = Utf8(ResolvePath(Dir1.Path));
     input.mark_changes = mark_changes_check.Value == 1;
     std::optional<sheet::SetupSheetResult> written;

@@ -5,7 +5,7 @@
 
 #include "host/host_messages.h"
 #include "host/host_work.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/forms.h"
 #include "window_models/joined.h"
 
@@ -13,13 +13,13 @@ namespace orvalis {
 
 void MainWindowModel::ClickSurvey() {
     host::LongWork work(PM);
-    int count = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    int count = std::min(survey_list.ListCount(), survey::kMaxToolpaths);
     // Only what the project list holds reaches the host.
     last_survey_ = survey::RunSurvey(
-        PM, List2.Items(), assembly_values,
+        PM, survey_list.Items(), assembly_values,
         [this, count](int index) { ShowProgress("조회 중", index, count); }, InProjectList());
     for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
-        survey::WriteToolpathRow(MSFlexGrid1, static_cast<int>(i) + 1, last_survey_.rows[i]);
+        toolpath_table.Row(static_cast<int>(i)) = last_survey_.rows[i];
     }
     // The NC names stay numbered as the prefix and start boxes say.
     RepeatNumbering();
@@ -27,7 +27,7 @@ void MainWindowModel::ClickSurvey() {
     survey_stopped_at_.reset();
     if (!last_survey_.problems.empty() && surveyed < count) survey_stopped_at_ = surveyed;
     // After a failure the list stays on the toolpath that failed.
-    if (!last_survey_.failed_entry && List2.ListCount() > 0) List2.SetListIndex(0);
+    if (!last_survey_.failed_entry && survey_list.ListCount() > 0) survey_list.SetListIndex(0);
     ReportSurvey();
 }
 
@@ -43,8 +43,8 @@ MainWindowModel::ProjectEntries MainWindowModel::EntriesInProject() const {
     survey::InProject in_project = InProjectList();
     ProjectEntries entries;
     std::vector<std::string> left_out;
-    for (int i = 0; i < List2.ListCount(); ++i) {
-        const std::string& entry = List2.List(i);
+    for (int i = 0; i < survey_list.ListCount(); ++i) {
+        const std::string& entry = survey_list.List(i);
         if (in_project && !in_project(entry)) {
             left_out.push_back(entry);
             continue;
@@ -63,7 +63,7 @@ void MainWindowModel::ReportSurvey() {
     if (!last_survey_.problems.empty()) {
         Status(forms::Joined(last_survey_.problems, " / "));
     } else if (last_survey_.not_surveyed > 0) {
-        const auto& entries = List2.Items();
+        const auto& entries = survey_list.Items();
         std::vector<std::string> left_out(
             entries.begin() + std::min<std::ptrdiff_t>(survey::kMaxToolpaths,
                                                        static_cast<std::ptrdiff_t>(entries.size())),
@@ -82,11 +82,11 @@ void MainWindowModel::ReportSurvey() {
 
 std::vector<std::string> MainWindowModel::UnsurveyedEntries() const {
     std::vector<std::string> missing;
-    int rows = std::min(List2.ListCount(), survey::kMaxToolpaths);
+    int rows = std::min(survey_list.ListCount(), survey::kMaxToolpaths);
     for (int i = 0; i < rows; ++i) {
         bool stopped_before = survey_stopped_at_ && i >= *survey_stopped_at_;
-        if (stopped_before || MSFlexGrid1.TextMatrix(i + 1, survey::kHostName) != List2.List(i)) {
-            missing.push_back(List2.List(i));
+        if (stopped_before || toolpath_table.Row(i).host_name != survey_list.List(i)) {
+            missing.push_back(survey_list.List(i));
         }
     }
     return missing;

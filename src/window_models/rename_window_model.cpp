@@ -1,8 +1,8 @@
 #include "window_models/rename_window_model.h"
 
 #include "host/host_error.h"
-#include "host/host_work.h"
 #include "host/quoted_names.h"
+#include "host/toolpath_pass.h"
 #include "window_models/forms.h"
 
 namespace orvalis {
@@ -28,7 +28,7 @@ RenameWindowModel::RenameWindowModel(forms::Forms& forms) : Window(forms), pm(fo
 void RenameWindowModel::ClickRename() {
     renamed_ = 0;
     refused_.clear();
-    const std::string prefix = Text1.Text();
+    const std::string prefix = rename_prefix.Text();
     // No prefix renames to 1, 2, 3 …, which the question shows before
     // anything is renamed (and answers no by default). A prefix of blanks
     // only would make names that look bare but are not: it is refused.
@@ -56,11 +56,11 @@ void RenameWindowModel::ClickRename() {
             if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
                 refused_.push_back(problem);
             } else {
-                List1.AddItem(std::move(name));
+                renaming_list.AddItem(std::move(name));
             }
         }
     } catch (const host::HostError& error) {
-        List1.Clear();
+        renaming_list.Clear();
         refused_.clear();
         forms().interaction().Message({std::string(failed) + "\n(" + error.what() + ")",
                                        "이름바꾸기", forms::MessageIcon::kCritical});
@@ -68,34 +68,14 @@ void RenameWindowModel::ClickRename() {
     }
     NotifyChanged();
     if (!AgreeToRename(prefix)) {
-        List1.Clear();
+        renaming_list.Clear();
         NotifyChanged();
         return;
     }
-    // A name the host refuses is its own affair; the others are still renamed.
-    int not_done = 0;
     std::vector<std::pair<std::string, std::string>> renamed;
-    {
-        // Only the renaming may be cancelled, not the main window's listing after it.
-        host::LongWork work(pm);
-        for (int n = 0; n < List1.ListCount(); ++n) {
-            List1.SetListIndex(n);
-            const std::string old_name = List1.List(n);
-            const std::string new_name = prefix + std::to_string(n + 1);
-            try {
-                pm.RunCommand("RENAME Toolpath '" + old_name + "'  '" + new_name + "'");
-                ++renamed_;
-                renamed.emplace_back(old_name, new_name);
-            } catch (const host::Cancelled&) {
-                not_done = List1.ListCount() - n;
-                break;
-            } catch (const host::HostError& error) {
-                refused_.push_back(old_name + " → " + new_name + ": " + error.what());
-            }
-        }
-    }
-    int count = List1.ListCount();
-    List1.Clear();
+    int not_done = RenameListed(prefix, renamed);
+    int count = renaming_list.ListCount();
+    renaming_list.Clear();
     NotifyChanged();
     std::string done = "툴패스 " + std::to_string(renamed_) + "개의 이름을 바꿨습니다: " + prefix +
                        "1" + (count > 1 ? " … " + prefix + std::to_string(count) : std::string());
@@ -115,10 +95,31 @@ void RenameWindowModel::ClickRename() {
     }
 }
 
+// A name the host refuses is its own affair; the others are still renamed.
+// Only the renaming may be cancelled, not the main window's listing after it.
+int RenameWindowModel::RenameListed(const std::string& prefix,
+                                    std::vector<std::pair<std::string, std::string>>& renamed) {
+    auto new_name = [&prefix](int n) { return prefix + std::to_string(n + 1); };
+    host::PassCount pass = host::RunToolpathPass(
+        pm, renaming_list.ListCount(),
+        [&](int n) {
+            renaming_list.SetListIndex(n);
+            pm.RunCommand("RENAME Toolpath '" + renaming_list.List(n) + "'  '" + new_name(n) + "'");
+            renamed.emplace_back(renaming_list.List(n), new_name(n));
+            return host::StepEnd::kDone;
+        },
+        [&](int n, const host::HostError& error) {
+            refused_.push_back(renaming_list.List(n) + " → " + new_name(n) + ": " + error.what());
+            return host::AfterFailure::kGoOn;
+        });
+    renamed_ = pass.done;
+    return pass.not_done;
+}
+
 // Renaming touches every toolpath of the project: the user sees the first
 // names as they will be and agrees first.
 bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
-    int count = List1.ListCount();
+    int count = renaming_list.ListCount();
     if (count == 0) {
         if (refused_.empty()) {
             forms().interaction().Message(
@@ -132,7 +133,7 @@ bool RenameWindowModel::AgreeToRename(const std::string& prefix) {
     constexpr int kShown = 3;
     std::string text = "툴패스 " + std::to_string(count) + "개의 이름을 바꿉니다:";
     for (int n = 0; n < count && n < kShown; ++n) {
-        text += "\n" + List1.List(n) + " → " + prefix + std::to_string(n + 1);
+        text += "\n" + renaming_list.List(n) + " → " + prefix + std::to_string(n + 1);
     }
     if (count > kShown) text += "\n…";
     if (!refused_.empty()) {

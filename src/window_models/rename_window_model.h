@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/controls.h"
@@ -20,8 +21,8 @@ class RenameWindowModel : public forms::Window {
     explicit RenameWindowModel(forms::Forms& forms);
 
     host::HostChannel pm;
-    forms::TextBox Text1;  // the prefix
-    forms::ListBox List1;  // the names, only while renaming
+    forms::TextBox rename_prefix;  // Text1: the prefix of the new names
+    forms::ListBox renaming_list;  // List1: the names, only while renaming
     forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
 
     // The one window that stays on top: a small window used beside the host
@@ -41,6 +42,10 @@ class RenameWindowModel : public forms::Window {
 
   private:
     bool AgreeToRename(const std::string& prefix);
+    // Renames the listed toolpaths to the prefix and 1, 2, 3 …, keeping the
+    // pairs renamed; returns how many a cancel left.
+    int RenameListed(const std::string& prefix,
+                     std::vector<std::pair<std::string, std::string>>& renamed);
 
     int renamed_ = 0;
     std::vector<std::string> refused_;

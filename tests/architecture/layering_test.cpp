@@ -27,7 +27,7 @@ const std::map<std::string, std::set<std::string>> kNamedRooms = {
     {"xlsx", {"platform"}},
     {"controls", {}},
     {"sim", {"host"}},
-    {"survey", {"host", "controls"}},
+    {"survey", {"host"}},
     {"capture", {"host", "data_files"}},
     {"collision", {"survey", "data_files", "controls"}},
     {"nc_output", {"host"}},

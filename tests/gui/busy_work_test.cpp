@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Hosts, SlowHostFixture, ::testing::ValuesIn(Hosts()),
                          [](const auto& param_info) { return param_info.param; });
 
 TEST_P(SlowHostFixture, TheWholeSurveyFillsTheGridWhileTheWindowsStayAlive) {
-    ASSERT_EQ(model->List2.ListCount(), 12);
+    ASSERT_EQ(model->survey_list.ListCount(), 12);
     int ticks = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] { ++ticks; });
@@ -89,15 +89,15 @@ TEST_P(SlowHostFixture, TheWholeSurveyFillsTheGridWhileTheWindowsStayAlive) {
     // between the host calls, not once at the end.
     EXPECT_GE(ticks, 6);
     ASSERT_EQ(model->last_survey().rows.size(), 12u);
-    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(1, 1), "01-ROUGH-D16R1");
-    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(12, 1), "12-OUTER-ZLEVEL-D12");
+    EXPECT_EQ(model->toolpath_grid().TextMatrix(1, 1), "01-ROUGH-D16R1");
+    EXPECT_EQ(model->toolpath_grid().TextMatrix(12, 1), "12-OUTER-ZLEVEL-D12");
     EXPECT_EQ(window.Grid()->item(11, 0)->text(), QStringLiteral("12-OUTER-ZLEVEL-D12"));
     EXPECT_FALSE(window.CancelButton()->isEnabled());
     EXPECT_TRUE(interaction.messages.empty());
 }
 
 TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurrentCall) {
-    ASSERT_EQ(model->List2.ListCount(), 12);
+    ASSERT_EQ(model->survey_list.ListCount(), 12);
     EXPECT_FALSE(window.CancelButton()->isEnabled());
     std::vector<QString> statuses;
     long calls_at_cancel = -1;
@@ -110,7 +110,7 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
         if (calls_at_cancel >= 0 || !status.startsWith(QStringLiteral("조회 중 3/12"))) return;
         // While the host works, "<<" does nothing; "취소" is taken.
         QTest::mouseClick(window.Command(10), Qt::LeftButton);
-        other_button_blocked = model->List2.ListCount() == 12;
+        other_button_blocked = model->survey_list.ListCount() == 12;
         cancel_enabled = window.CancelButton()->isEnabled();
         calls_at_cancel = session->cost().calls;
         QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
@@ -142,7 +142,7 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
                                   "RunCommand edit preference seldrawtp yes"}));
     // The rows surveyed so far stay; the user reads what was not surveyed.
     EXPECT_EQ(model->last_survey().rows.size(), 2u);
-    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(2, 1), "02-REST-PROFILE-D10");
+    EXPECT_EQ(model->toolpath_grid().TextMatrix(2, 1), "02-REST-PROFILE-D10");
     EXPECT_EQ(model->StatusBar1,
               "취소했습니다: '03-WALL-ZLEVEL-D10R0.5' 툴패스(3번째)부터 10개는 불러오지 "
               "않았습니다");

@@ -71,11 +71,11 @@ TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
 
 TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
     QTest::mouseClick(window->Command(1), Qt::LeftButton);
-    EXPECT_EQ(model->List2.ListCount(), 2);
+    EXPECT_EQ(model->survey_list.ListCount(), 2);
     EXPECT_EQ(window->List2()->count(), 2);
 
     QTest::keyClicks(window->Text8(), "T");
-    EXPECT_EQ(model->MSFlexGrid1.TextMatrix(2, 2), "T2");
+    EXPECT_EQ(model->toolpath_grid().TextMatrix(2, 2), "T2");
     EXPECT_EQ(window->Grid()->item(1, 1)->text(), QStringLiteral("T2"));
     QTest::keyClicks(window->Text10(), "x");
     EXPECT_EQ(window->StatusPanel()->text().toStdString(), model->StatusBar1);
@@ -83,13 +83,13 @@ TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
 
     window->List2()->setCurrentRow(0);
     QTest::mouseClick(window->Command(7), Qt::LeftButton);
-    EXPECT_EQ(model->List2.Items(), std::vector<std::string>{"2-FINISH"});
+    EXPECT_EQ(model->survey_list.Items(), std::vector<std::string>{"2-FINISH"});
     QTest::mouseClick(window->Command(10), Qt::LeftButton);
     EXPECT_EQ(window->List2()->count(), 0);
 
     window->List1()->item(1)->setSelected(true);
     QTest::mouseClick(window->Command(6), Qt::LeftButton);
-    EXPECT_EQ(model->List2.Items(), std::vector<std::string>{"2-FINISH"});
+    EXPECT_EQ(model->survey_list.Items(), std::vector<std::string>{"2-FINISH"});
 }
 
 // "변경 표시" sits beside "시트 만들기", ticked as the model starts, and a

@@ -18,7 +18,7 @@ TEST(RenameWindow, TypedPrefixAndButtonReachTheModel) {
     std::vector<std::string> marks;
     RenameWindow window(model, [&marks](const std::string& action) { marks.push_back(action); });
     QTest::keyClicks(window.Text1(), "OP");
-    EXPECT_EQ(model->Text1.Text(), "OP");
+    EXPECT_EQ(model->rename_prefix.Text(), "OP");
     rig.interaction().confirm_answer = true;
     QTest::mouseClick(window.Command5(), Qt::LeftButton);
     EXPECT_EQ(rig.interaction().questions.size(), 1u);

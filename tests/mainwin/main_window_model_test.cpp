@@ -124,46 +124,47 @@ TEST(MainWindowModel, ListButtonsMoveToolpathsIntoTheSurveyList) {
     MainWindowModel& form = rig.forms().main_window();
     form.ClickAddAll();
     form.ClickAddAll();  // ">>" twice lists every toolpath twice
-    EXPECT_EQ(form.List2.ListCount(), 6);
-    EXPECT_EQ(form.List2.List(3), "1-ROUGH");
+    EXPECT_EQ(form.survey_list.ListCount(), 6);
+    EXPECT_EQ(form.survey_list.List(3), "1-ROUGH");
 
     form.ClickRemoveAll();
     form.List1.SetSelected(2, true);
     form.List1.SetSelected(0, true);
     form.ClickAddSelected();  // ">" takes the selected entries in list order
-    EXPECT_EQ(form.List2.Items(), (std::vector<std::string>{"1-ROUGH", "3-PENCIL"}));
+    EXPECT_EQ(form.survey_list.Items(), (std::vector<std::string>{"1-ROUGH", "3-PENCIL"}));
 
     form.ClickRemoveSelected();  // "<" with nothing selected
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].text, "항목을선택해주세요");
     EXPECT_EQ(rig.interaction().messages[0].title, "경고");
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-    EXPECT_EQ(form.List2.ListCount(), 2);
+    EXPECT_EQ(form.survey_list.ListCount(), 2);
 
-    form.List2.SetListIndex(1);
+    form.survey_list.SetListIndex(1);
     form.ClickRemoveSelected();
-    EXPECT_EQ(form.List2.Items(), std::vector<std::string>{"1-ROUGH"});
+    EXPECT_EQ(form.survey_list.Items(), std::vector<std::string>{"1-ROUGH"});
     EXPECT_EQ(rig.interaction().messages.size(), 1u);
 }
 
 TEST(MainWindowModel, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
-    for (int row = 1; row <= 5; ++row) form.MSFlexGrid1.SetTextMatrix(row, 2, "old");
+    for (int row = 0; row < 5; ++row) form.toolpath_table.Row(row).nc_name = "old";
     form.ClickAddAll();
     auto names = [&form] {
         std::vector<std::string> column;
-        for (int row = 1; row <= 4; ++row) column.push_back(form.MSFlexGrid1.TextMatrix(row, 2));
+        for (int row = 1; row <= 4; ++row)
+            column.push_back(form.toolpath_grid().TextMatrix(row, 2));
         return column;
     };
-    form.Text8.SetText("T");
+    form.nc_prefix.SetText("T");
     EXPECT_EQ(names(), (std::vector<std::string>{"T1", "T2", "T3", "old"}));
-    form.Text10.SetText("10");
+    form.nc_start.SetText("10");
     EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
-    form.Text10.SetText("1O");  // a letter O: not a number
+    form.nc_start.SetText("1O");  // a letter O: not a number
     EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
     EXPECT_NE(form.StatusBar1.find("숫자가 아닙니다"), std::string::npos);
-    form.Text8.SetText("");
+    form.nc_prefix.SetText("");
     EXPECT_EQ(names(), (std::vector<std::string>{"1", "2", "3", "old"}));
     EXPECT_EQ(form.nc_name_prefix(), "");
 }
@@ -279,7 +280,7 @@ TEST(MainWindowModel, ACompanyRegisteredMeanwhileIsListedAndTheChoiceKept) {
 TEST(MainWindowModel, AfterAnUnrelatedActionTheStatusBarNoLongerShowsOldNews) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
-    form.Text10.SetText("x");  // says the start number is no number
+    form.nc_start.SetText("x");  // says the start number is no number
     ASSERT_NE(form.StatusBar1, MainWindowModel::kReady);
     form.ClickAddAll();
     EXPECT_EQ(form.StatusBar1, MainWindowModel::kReady);

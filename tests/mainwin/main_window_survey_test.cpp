@@ -5,7 +5,7 @@
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/main_window_model.h"
 
 namespace orvalis {
@@ -27,7 +27,7 @@ using Row = std::vector<std::string>;
 Row GridRow(const MainWindowModel& form, int row) {
     Row cells;
     for (int col = survey::kHostName; col <= survey::kCuttingType; ++col) {
-        cells.push_back(form.MSFlexGrid1.TextMatrix(row, col));
+        cells.push_back(form.toolpath_grid().TextMatrix(row, col));
     }
     return cells;
 }
@@ -88,8 +88,8 @@ TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
     rig.form.ClickAddAll();
     std::vector<int> selections;
     rig.form.Changed = [&] {
-        if (selections.empty() || selections.back() != rig.form.List2.ListIndex()) {
-            selections.push_back(rig.form.List2.ListIndex());
+        if (selections.empty() || selections.back() != rig.form.survey_list.ListIndex()) {
+            selections.push_back(rig.form.survey_list.ListIndex());
         }
     };
     auto calls = rig.Survey();
@@ -108,10 +108,10 @@ TEST(MainWindowSurvey, SendsEachToolpathsCommandsInOrderAndWritesItsRow) {
 
 TEST(MainWindowSurvey, AnEmptySurveyListOnlyGivesTheHostBack) {
     SurveyRig rig(Script({OffsetRoughing()}));
-    rig.form.MSFlexGrid1.SetTextMatrix(1, survey::kHostName, "kept");
+    rig.form.toolpath_table.Row(0).host_name = "kept";
     EXPECT_EQ(rig.Survey(), Concat(std::vector<std::string>{"Connect"}, kClosingCalls));
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "kept");
-    EXPECT_EQ(rig.form.List2.ListIndex(), -1);
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kHostName), "kept");
+    EXPECT_EQ(rig.form.survey_list.ListIndex(), -1);
     EXPECT_EQ(rig.form.StatusBar1, "불러올 툴패스가 없습니다. 툴패스를 목록에 넣어 주세요.");
 }
 
@@ -126,22 +126,23 @@ TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndKeepsTheNumbering) {
     SurveyRig rig(Script(six));
     rig.form.ClickAddAll();
     rig.Survey();
-    rig.form.Text8.SetText("N");
+    rig.form.nc_prefix.SetText("N");
     Row row5 = GridRow(rig.form, 5), row6 = GridRow(rig.form, 6);
     EXPECT_EQ(row5[1], "N5");
 
-    rig.form.List2.RemoveItem(5);
-    rig.form.List2.RemoveItem(4);
+    rig.form.survey_list.RemoveItem(5);
+    rig.form.survey_list.RemoveItem(4);
     rig.Survey();
     for (int row = 1; row <= 4; ++row) {
-        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(row, survey::kNcName), "N" + std::to_string(row));
+        EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(row, survey::kNcName),
+                  "N" + std::to_string(row));
     }
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(4, survey::kHostName), "F4");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(4, survey::kHostName), "F4");
 
-    rig.form.Text10.SetText("5");  // 시작 위치
+    rig.form.nc_start.SetText("5");  // 시작 위치
     rig.Survey();
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kNcName), "N5");
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(4, survey::kNcName), "N8");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kNcName), "N5");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(4, survey::kNcName), "N8");
     EXPECT_EQ(GridRow(rig.form, 5), row5);
     EXPECT_EQ(GridRow(rig.form, 6), row6);
 }
@@ -206,7 +207,7 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
         SurveyedToolpath third = OffsetRoughing("3-LAST");
         SurveyRig rig(Script({OffsetRoughing(), c.second, third}, c.extra));
         rig.form.ClickAddAll();
-        rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "earlier");
+        rig.form.toolpath_table.Row(1).host_name = "earlier";
         auto calls = rig.Survey();
 
         ASSERT_GE(calls.size(), 4u) << c.says;
@@ -216,9 +217,10 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
             std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath '3-LAST'"),
             0);
         EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow) << c.says;
-        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "earlier") << c.says;
-        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kTool), "") << c.says;
-        EXPECT_EQ(rig.form.List2.ListIndex(), 1) << c.says;  // stays on the toolpath that failed
+        EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(2, survey::kHostName), "earlier") << c.says;
+        EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(2, survey::kTool), "") << c.says;
+        EXPECT_EQ(rig.form.survey_list.ListIndex(), 1)
+            << c.says;  // stays on the toolpath that failed
         const std::string& status = rig.form.StatusBar1;
         EXPECT_NE(status.find("'2-FINISH'"), std::string::npos) << status;
         EXPECT_NE(status.find(c.says), std::string::npos) << status;
@@ -228,11 +230,11 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
 
 TEST(MainWindowSurvey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
     SurveyRig rig("fail Connect\n");
-    rig.form.List2.AddItem("1-ROUGH");
+    rig.form.survey_list.AddItem("1-ROUGH");
     EXPECT_EQ(rig.Survey(), std::vector<std::string>{"Connect"});
     EXPECT_EQ(rig.form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u)
         << rig.form.StatusBar1;
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kHostName), "");
 }
 
 TEST(MainWindowSurvey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
@@ -257,8 +259,8 @@ TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWer
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath 'T61'"),
               0);
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(60, survey::kHostName), "T60");
-    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(60, survey::kHostName), "T60");
+    EXPECT_EQ(rig.form.survey_list.ListIndex(), 0);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     const auto& message = rig.interaction().messages[0];
     EXPECT_NE(message.text.find("나머지 2개"), std::string::npos) << message.text;
@@ -272,10 +274,10 @@ TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWer
 // the survey goes on with the entries after it.
 TEST(MainWindowSurvey, AnEntryTheProjectDoesNotHoldIsNotSurveyed) {
     SurveyRig rig(Script({OffsetRoughing(), ConstZFinishing()}));
-    rig.form.List2.AddItem("1-ROUGH");
-    rig.form.List2.AddItem("9-GONE");
-    rig.form.List2.AddItem("2-FINISH");
-    rig.form.MSFlexGrid1.SetTextMatrix(2, survey::kHostName, "9-GONE");  // an earlier survey's row
+    rig.form.survey_list.AddItem("1-ROUGH");
+    rig.form.survey_list.AddItem("9-GONE");
+    rig.form.survey_list.AddItem("2-FINISH");
+    rig.form.toolpath_table.Row(1).host_name = "9-GONE";  // an earlier survey's row
     auto calls = rig.Survey();
     EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& call) {
         return call.find("9-GONE") != std::string::npos;
@@ -291,8 +293,8 @@ TEST(MainWindowSurvey, AnEntryTheProjectDoesNotHoldIsNotSurveyed) {
 // and say so; the collision pass's survey names them as the survey does.
 TEST(MainWindowSurvey, ChecksSendNothingForAnEntryTheProjectDoesNotHold) {
     SurveyRig rig(Script({OffsetRoughing()}));
-    rig.form.List2.AddItem("9-GONE");
-    rig.form.List2.AddItem("1-ROUGH");
+    rig.form.survey_list.AddItem("9-GONE");
+    rig.form.survey_list.AddItem("1-ROUGH");
     rig.forms().session()->Mark("gouge");
     rig.form.ClickGougeDisplay();
     auto calls = rig.TranscriptSince("gouge");

@@ -29,12 +29,13 @@ struct WorkbookRig : testing::FormsRig {
         MainWindowModel& form = forms().main_window();
         form.ClickAddAll();
         for (int row = 1; row <= 2; ++row) {
-            for (int col = 1; col <= 13; ++col) {
-                form.MSFlexGrid1.SetTextMatrix(
-                    row, col, "r" + std::to_string(row) + "c" + std::to_string(col));
+            survey::ToolpathRecord& record = form.toolpath_table.Row(row - 1);
+            for (int col = survey::kHostName; col <= survey::kCuttingType; ++col) {
+                record.SetText(static_cast<survey::Column>(col),
+                               "r" + std::to_string(row) + "c" + std::to_string(col));
             }
             // Each row holds its own toolpath, as a survey leaves it.
-            form.MSFlexGrid1.SetTextMatrix(row, 1, form.List2.List(row - 1));
+            record.host_name = form.survey_list.List(row - 1);
         }
         form.Dir1.Path = "D:\\JOB\\NCDATA";
         form.FolderChanged();
@@ -48,7 +49,7 @@ struct WorkbookRig : testing::FormsRig {
 TEST(MainWindowWorkbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     WorkbookRig rig;
     EXPECT_FALSE(rig.forms().HasSettingsWindow());
-    rig.form().Text8.SetText("T");
+    rig.form().nc_prefix.SetText("T");
     rig.form().ClickSetupSheet();
     EXPECT_TRUE(
         rig.forms().HasSettingsWindow());  // the sizes come from the settings window, loaded hidden
@@ -75,13 +76,13 @@ TEST(MainWindowWorkbooks, RowsTheSurveyDidNotFillAreWrittenOnlyWhenTheUserAgrees
         {"every row surveyed", "", [](MainWindowModel&) {}, {}},
         {"an entry added after the survey",
          "",
-         [](MainWindowModel& form) { form.List2.AddItem("3-DRILL"); },
+         [](MainWindowModel& form) { form.survey_list.AddItem("3-DRILL"); },
          {"3-DRILL"}},
         {"an entry in another toolpath's row",
          "",
          [](MainWindowModel& form) {
-             form.List2.RemoveItem(0);
-             form.List2.AddItem("1-ROUGH");
+             form.survey_list.RemoveItem(0);
+             form.survey_list.AddItem("1-ROUGH");
          },
          {"2-FINISH", "1-ROUGH"}},
         // The rows still show an earlier survey of the same toolpaths.
@@ -96,7 +97,7 @@ TEST(MainWindowWorkbooks, RowsTheSurveyDidNotFillAreWrittenOnlyWhenTheUserAgrees
             c.act(rig.form());
             EXPECT_EQ(rig.form().UnsurveyedEntries(), c.missing) << c.what;
             rig.interaction().confirm_answer = agree;
-            rig.form().Text8.SetText("T");
+            rig.form().nc_prefix.SetText("T");
             rig.form().ClickSetupSheet();
             bool asked = !c.missing.empty();
             ASSERT_EQ(rig.interaction().questions.size(), asked ? 1u : 0u) << c.what;
@@ -206,13 +207,13 @@ TEST(MainWindowWorkbooks, HandEditedSizesThatAreNoSizeAreRefusedByName) {
 // why in a message rather than a failure.
 TEST(MainWindowWorkbooks, AReplacingSheetSaysWhatChangedOrWhyItCannot) {
     WorkbookRig rig;
-    rig.form().Text8.SetText("T");
+    rig.form().nc_prefix.SetText("T");
     rig.interaction().confirm_answer = true;
     rig.form().ClickSetupSheet();
     ASSERT_TRUE(rig.form().last_sheet().has_value());
     EXPECT_FALSE(rig.form().last_sheet()->comparison.has_value());  // nothing was replaced
 
-    rig.form().MSFlexGrid1.SetTextMatrix(2, 3, "Ø6B");
+    rig.form().toolpath_table.Row(1).tool = "Ø6B";
     rig.form().ClickSetupSheet();
     ASSERT_TRUE(rig.form().last_sheet().has_value());
     ASSERT_TRUE(rig.form().last_sheet()->comparison.has_value());

@@ -18,7 +18,7 @@ struct PostRig : testing::FormsRig {
     explicit PostRig(const std::string& script = kThree) : FormsRig(script) {
         drives().Write("C:\\dcam\\config\\ductpost\\fanuc.opt", "");
         main_window().ClickAddAll();  // every toolpath into the survey list
-        main_window().Text8.SetText("T");
+        main_window().nc_prefix.SetText("T");
     }
     MainWindowModel& main_window() { return forms().main_window(); }
 };
@@ -49,7 +49,7 @@ TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     expected.push_back("RunCommand DELETE NCPROGRAM ALL");
     expected.push_back("RunCommand DIALOGS MESSAGE ON");
     EXPECT_EQ(rig.TranscriptSince("post"), expected);
-    EXPECT_EQ(rig.main_window().List2.ListIndex(), 0);
+    EXPECT_EQ(rig.main_window().survey_list.ListIndex(), 0);
     EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
     // The replay host writes no files: the three it was told to write are
     // reported as not written, never passed off as done.
@@ -100,8 +100,8 @@ TEST(NcPost, OutputFilesAreJoinedAsTheFolderStands) {
 
 TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
     PostRig rig;
-    rig.main_window().MSFlexGrid1.SetTextMatrix(1, 2, "..\\..\\evil");
-    rig.main_window().MSFlexGrid1.SetTextMatrix(2, 2, "");
+    rig.main_window().toolpath_table.Row(0).nc_name = "..\\..\\evil";
+    rig.main_window().toolpath_table.Row(1).nc_name = "";
     rig.forms().session()->Mark("post");
     rig.main_window().ClickPostNc();
     auto sent = rig.TranscriptSince("post");
@@ -181,7 +181,7 @@ TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
 
 TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {
     PostRig rig;
-    rig.main_window().MSFlexGrid1.SetTextMatrix(3, 2, "T1");
+    rig.main_window().toolpath_table.Row(2).nc_name = "T1";
     rig.main_window().ClickPostNc();
     const auto& written = rig.main_window().last_post().unwritten;  // the replay host writes none
     ASSERT_EQ(written.size(), 3u);

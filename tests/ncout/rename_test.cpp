@@ -25,7 +25,7 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     RenameWindowModel& window = rig.forms().rename_window();
     EXPECT_TRUE(window.Visible());
     EXPECT_TRUE(window.Topmost());  // the one window that stays on top
-    window.Text1.SetText("T-");
+    window.rename_prefix.SetText("T-");
     rig.interaction().confirm_answer = true;
     window.ClickRename();
     ASSERT_EQ(rig.interaction().questions.size(), 1u);
@@ -41,14 +41,14 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
     ASSERT_EQ(renames.size(), 10u);
     EXPECT_EQ(renames.front(), "RENAME Toolpath 'old1'  'T-1'");
     EXPECT_EQ(renames.back(), "RENAME Toolpath 'old10'  'T-10'");
-    EXPECT_EQ(window.List1.ListCount(), 0);
+    EXPECT_EQ(window.renaming_list.ListCount(), 0);
     EXPECT_EQ(window.renamed(), 10);
 }
 
 TEST(Rename, APrefixWithAQuoteIsRefusedBeforeAnythingIsSent) {
     testing::FormsRig rig("toolpath a\n");
     RenameWindowModel& window = rig.forms().rename_window();
-    window.Text1.SetText("O'BRIEN");
+    window.rename_prefix.SetText("O'BRIEN");
     window.ClickRename();
     EXPECT_TRUE(rig.Transcript().empty());
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
@@ -73,7 +73,7 @@ TEST(Rename, NoPrefixRenamesToNumbersAfterTheQuestionABlankPrefixOrANoNothing) {
     {
         testing::FormsRig rig("toolpath a\n");
         RenameWindowModel& window = rig.forms().rename_window();
-        window.Text1.SetText("  ");
+        window.rename_prefix.SetText("  ");
         rig.interaction().confirm_answer = true;
         window.ClickRename();
         EXPECT_TRUE(rig.Transcript().empty());
@@ -82,17 +82,17 @@ TEST(Rename, NoPrefixRenamesToNumbersAfterTheQuestionABlankPrefixOrANoNothing) {
     }
     testing::FormsRig rig("toolpath a\ntoolpath b\n");
     RenameWindowModel& window = rig.forms().rename_window();
-    window.Text1.SetText("T");
+    window.rename_prefix.SetText("T");
     window.ClickRename();  // the rig answers no
     EXPECT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_TRUE(Renames(rig.Transcript()).empty());
-    EXPECT_EQ(window.List1.ListCount(), 0);
+    EXPECT_EQ(window.renaming_list.ListCount(), 0);
 }
 
 TEST(Rename, ARefusedNameIsReportedAndTheRestStillRenamed) {
     testing::FormsRig rig("toolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'N2'\n");
     RenameWindowModel& window = rig.forms().rename_window();
-    window.Text1.SetText("N");
+    window.rename_prefix.SetText("N");
     rig.interaction().confirm_answer = true;
     window.ClickRename();
     EXPECT_EQ(Renames(rig.Transcript()),
@@ -119,7 +119,7 @@ TEST(Rename, AHostThatCannotListIsNotCalledUnreachable) {
         SCOPED_TRACE(c.script);
         testing::FormsRig rig(c.script);
         RenameWindowModel& window = rig.forms().rename_window();
-        window.Text1.SetText("T");
+        window.rename_prefix.SetText("T");
         window.ClickRename();
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         const std::string& text = rig.interaction().messages[0].text;
@@ -134,7 +134,7 @@ TEST(Rename, TheMainWindowListsTheNewNamesAndSaysSo) {
     testing::FormsRig rig("version 8009\ntoolpath a\ntoolpath b\ntoolpath c\n");
     MainWindowModel& main_window = rig.forms().main_window();
     RenameWindowModel& window = rig.forms().rename_window();
-    window.Text1.SetText("P");
+    window.rename_prefix.SetText("P");
     rig.interaction().confirm_answer = true;
     rig.forms().session()->Mark("rename");
     window.ClickRename();
@@ -150,16 +150,16 @@ TEST(Rename, TheSurveyListTakesTheNewNames) {
     testing::FormsRig rig(
         "version 8009\ntoolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'P2'\n");
     MainWindowModel& main_window = rig.forms().main_window();
-    main_window.List2.AddItem("c");
-    main_window.List2.AddItem("b");
-    main_window.List2.AddItem("a");
-    main_window.List2.SetListIndex(2);
+    main_window.survey_list.AddItem("c");
+    main_window.survey_list.AddItem("b");
+    main_window.survey_list.AddItem("a");
+    main_window.survey_list.SetListIndex(2);
     RenameWindowModel& window = rig.forms().rename_window();
-    window.Text1.SetText("P");
+    window.rename_prefix.SetText("P");
     rig.interaction().confirm_answer = true;
     window.ClickRename();
-    EXPECT_EQ(main_window.List2.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
-    EXPECT_EQ(main_window.List2.ListIndex(), 2);
+    EXPECT_EQ(main_window.survey_list.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
+    EXPECT_EQ(main_window.survey_list.ListIndex(), 2);
 }
 
 }  // namespace

@@ -251,10 +251,10 @@ TEST(SetupSheet, AnExistingWorkbookIsReplacedOnlyWhenAllowed) {
 TEST(SetupSheet, HostileTextStillGivesASoundSheet) {
     testing::WriterFixture fixture;
     SetupSheetInput input = fixture.Input(3);
-    input.header.company = "\xB4\xEB\xC7\xD1";  // code page 949, not decoded
-    input.rows[0][12] = "\xFF\xFE cut";         // no code page at all
-    input.rows[1][12] = std::string("bell\x07 nul") + '\0' + "end";
-    input.rows[2][12] = "\xEF\xBF\xBE\xEF\xBF\xBF";            // valid UTF-8, no XML character
+    input.header.company = "\xB4\xEB\xC7\xD1";    // code page 949, not decoded
+    input.rows[0].cutting_type = "\xFF\xFE cut";  // no code page at all
+    input.rows[1].cutting_type = std::string("bell\x07 nul") + '\0' + "end";
+    input.rows[2].cutting_type = "\xEF\xBF\xBE\xEF\xBF\xBF";   // valid UTF-8, no XML character
     testing::SavedWorkbook book(WriteSetupSheet(input).file);  // checks the whole package
     EXPECT_EQ(book.Text(1, "C2"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(book.Text(1, "R12"), "\xEF\xBF\xBD\xEF\xBF\xBD cut");
@@ -270,7 +270,7 @@ TEST(SetupSheet, TextLongerThanACellHoldsIsRefusedBeforeAnythingIsWritten) {
     testing::WriterFixture fixture;
     const std::string longest(32767, 'x');
     SetupSheetInput fits = fixture.Input(2);
-    fits.rows[1][12] = longest;
+    fits.rows[1].cutting_type = longest;
     fits.header.item = std::string(32767 / 3, 'x') + "금형";  // 10,924 characters
     testing::SavedWorkbook book(WriteSetupSheet(fits).file);
     EXPECT_EQ(book.Text(1, "R13"), longest);
@@ -281,7 +281,8 @@ TEST(SetupSheet, TextLongerThanACellHoldsIsRefusedBeforeAnythingIsWritten) {
         void (*spoil)(SetupSheetInput&, const std::string&);
     };
     const Case cases[] = {
-        {"toolpath cell", [](SetupSheetInput& in, const std::string& t) { in.rows[1][5] = t; }},
+        {"toolpath cell",
+         [](SetupSheetInput& in, const std::string& t) { in.rows[1].step_over = t; }},
         {"company", [](SetupSheetInput& in, const std::string& t) { in.header.company = t; }},
         {"file location",
          [](SetupSheetInput& in, const std::string& t) { in.header.file_location = t; }},
@@ -307,7 +308,7 @@ TEST(SetupSheet, TextLongerThanACellHoldsIsRefusedBeforeAnythingIsWritten) {
     korean.name_prefix = "K";
     std::string hangul;
     for (int i = 0; i < 32767; ++i) hangul += "가";
-    korean.rows[0][3] = hangul;
+    korean.rows[0].allowance = hangul;
     EXPECT_NO_THROW(WriteSetupSheet(korean));
 }
 

@@ -75,7 +75,7 @@ void MarkRow(Marks& marks, char last, int row, std::string_view colour) {
     }
 }
 
-// The grid of `input` is on the sheet as given, marks or not.
+// The rows of `input` are on the sheet as given, marks or not.
 void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
     for (std::size_t i = 0; i < input.rows.size(); ++i) {
         bool first_page = i < 19;
@@ -84,7 +84,8 @@ void ExpectRows(testing::SavedWorkbook& book, const SetupSheetInput& input) {
             std::string cell =
                 (first_page ? testing::kFirstPageColumns : testing::kSecondPageColumns)[c] +
                 std::to_string(row);
-            EXPECT_EQ(book.Text(first_page ? 1 : 2, cell), input.rows[i][c + 1])
+            EXPECT_EQ(book.Text(first_page ? 1 : 2, cell),
+                      input.rows[i].Text(static_cast<survey::Column>(c + 2)))
                 << "toolpath " << i + 1 << " at " << cell;
         }
     }
@@ -144,7 +145,7 @@ TEST(SheetMarks, AChangedValueIsFilledOverItsFieldAlone) {
         testing::WriterFixture fixture;
         SetupSheetInput input = fixture.Input(25);
         SetupSheetInput edited = input;
-        edited.rows[c.toolpath - 1][static_cast<std::size_t>(c.grid_column - 1)] = "바뀐 값";
+        edited.rows[c.toolpath - 1].SetText(static_cast<survey::Column>(c.grid_column), "바뀐 값");
         SetupSheetResult result =
             Rewrite(input, [&](SetupSheetInput& in) { in.rows = edited.rows; });
         ASSERT_TRUE(result.comparison);
@@ -196,9 +197,11 @@ TEST(SheetMarks, AChangedValueIsFilledOverItsFieldAlone) {
 // toolpath is listed with the NC name it had. A toolpath the rename window
 // renamed is marked on its name alone.
 TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
-    ToolpathRow added = testing::WriterFixture().Input(1).rows[0];
-    added[0] = "HOST-TP-NEW";
-    for (std::size_t c = 2; c < added.size(); ++c) added[c] = "new" + std::to_string(c + 1);
+    survey::ToolpathRecord added = testing::WriterFixture().Input(1).rows[0];
+    added.host_name = "HOST-TP-NEW";
+    for (int c = survey::kTool; c <= survey::kCuttingType; ++c) {
+        added.SetText(static_cast<survey::Column>(c), "new" + std::to_string(c));
+    }
     const struct {
         const char* what;
         std::function<void(SetupSheetInput&)> edit;
@@ -212,7 +215,7 @@ TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
              in.rows.erase(in.rows.begin() + 4);  // HOST-TP-5
              in.rows.insert(in.rows.begin() + 1, added);
              for (std::size_t i = 0; i < in.rows.size(); ++i) {
-                 in.rows[i][1] = "T" + std::to_string(i + 1);
+                 in.rows[i].nc_name = "T" + std::to_string(i + 1);
              }
          },
          {0, 2, 3, 4, 5},
@@ -221,7 +224,7 @@ TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
          "삭제된 툴패스: HOST-TP-5 (이전 r5c2)"},
         {"every toolpath renamed",
          [](SetupSheetInput& in) {
-             for (ToolpathRow& row : in.rows) row[0] = "RENAMED-" + row[0];
+             for (survey::ToolpathRecord& row : in.rows) row.host_name = "RENAMED-" + row.host_name;
          },
          {0, 1, 2, 3, 4, 5},
          {},
@@ -261,7 +264,8 @@ TEST(SheetMarks, ShiftedAndRenamedToolpathsAreMarkedOnTheirNcName) {
 TEST(SheetMarks, AnEmptyRowTheSheetRecordedIsNoNewRowNextTime) {
     testing::WriterFixture fixture;
     SetupSheetInput input = fixture.Input(3);
-    for (std::size_t c = 1; c < input.rows[1].size(); ++c) input.rows[1][c].clear();
+    input.rows[1] = {};
+    input.rows[1].host_name = "HOST-TP-2";
     SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
     ASSERT_TRUE(result.comparison);
     EXPECT_TRUE(result.comparison->changes.None());
@@ -286,14 +290,14 @@ TEST(SheetMarks, TheRemovedListPrintsWhole) {
         testing::WriterFixture fixture;
         SetupSheetInput input = fixture.Input(c.names_shown == 47 ? 48 : 60);
         for (std::size_t i = 0; c.name_length > 0 && i < input.rows.size(); ++i) {
-            input.rows[i][0] = std::string(c.name_length, 'A') + std::to_string(i + 1);
+            input.rows[i].host_name = std::string(c.name_length, 'A') + std::to_string(i + 1);
         }
         SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) { in.rows.resize(1); });
         ASSERT_TRUE(result.comparison);
         std::size_t removed = result.comparison->changes.removed.size();
         std::string list;
         for (std::size_t i = 2; i < 2 + c.names_shown; ++i) {
-            list += (list.empty() ? "" : ", ") + input.rows[i - 1][0] + " (이전 r" +
+            list += (list.empty() ? "" : ", ") + input.rows[i - 1].host_name + " (이전 r" +
                     std::to_string(i) + "c2)";
         }
         if (c.names_shown < removed)
@@ -329,10 +333,10 @@ TEST(SheetMarks, MarksFollowTheRowsOntoTheContinuationPage) {
         {"60 rows, one changed, one removed, one added",
          60,
          [](SetupSheetInput& in) {
-             in.rows[44][11] = "D32";
-             ToolpathRow added = in.rows[49];
-             added[0] = "HOST-TP-NEW";
-             added[2] = "Ø3B";  // not HOST-TP-50 renamed
+             in.rows[44].holder_diameter = "D32";
+             survey::ToolpathRecord added = in.rows[49];
+             added.host_name = "HOST-TP-NEW";
+             added.tool = "Ø3B";  // not HOST-TP-50 renamed
              in.rows.erase(in.rows.begin() + 49);
              in.rows.push_back(added);
          },
@@ -376,10 +380,10 @@ TEST(SheetMarks, AreLeftOffWhenAsked) {
     SetupSheetInput input = fixture.Input(5);
     SetupSheetResult result = Rewrite(input, [](SetupSheetInput& in) {
         in.mark_changes = false;
-        in.rows[0][2] = "D12 EM";
+        in.rows[0].tool = "D12 EM";
         in.rows.erase(in.rows.begin() + 3);
-        ToolpathRow added = in.rows[0];
-        added[0] = "HOST-TP-NEW";
+        survey::ToolpathRecord added = in.rows[0];
+        added.host_name = "HOST-TP-NEW";
         in.rows.push_back(added);
     });
     EXPECT_FALSE(result.comparison);
@@ -474,8 +478,8 @@ TEST(SheetMarks, AnOldSheetWithoutNamesIsMatchedByNcName) {
     }
     WriteBytes(file, stripped);
 
-    for (ToolpathRow& row : input.rows) row[0] = "RENAMED-" + row[0];
-    input.rows[2][7] = "0:45:00";  // machining time of NC r3c2
+    for (survey::ToolpathRecord& row : input.rows) row.host_name = "RENAMED-" + row.host_name;
+    input.rows[2].machining_time = survey::MachiningTime("0:45:00");  // of NC r3c2
     input.overwrite = true;
     SetupSheetResult result = WriteSetupSheet(input);
     ASSERT_TRUE(result.comparison);
@@ -542,7 +546,7 @@ TEST(SheetMarks, AnUnreadableOrForeignOldFileIsReplacedWithoutMarks) {
         SCOPED_TRACE(c.what);
         testing::WriterFixture fixture;
         SetupSheetInput input = fixture.Input(3);
-        input.rows[0][2] = "D12 EM";
+        input.rows[0].tool = "D12 EM";
         input.overwrite = true;
         fs::path target = fixture.output() / "T.xlsx";
         WriteBytes(target, c.old_bytes);
@@ -589,18 +593,18 @@ std::string ForbiddenReference(const std::string& xml) {
 TEST(SheetMarks, HostNamesWithAwkwardCharactersStillMatch) {
     testing::WriterFixture fixture;
     SetupSheetInput input = fixture.Input(5);
-    input.rows[0][0] = "황삭 <코어> & \"A\"";
-    input.rows[1][0] = "bell\x07 tab\t end";
-    input.rows[2][0] = "_x0041_ 그대로 \xEF\xBF\xBE";
-    input.rows[3][0] = std::string("nul") + '\0' + " cr\r\n";
-    input.rows[4][0] = "  ";
+    input.rows[0].host_name = "황삭 <코어> & \"A\"";
+    input.rows[1].host_name = "bell\x07 tab\t end";
+    input.rows[2].host_name = "_x0041_ 그대로 \xEF\xBF\xBE";
+    input.rows[3].host_name = std::string("nul") + '\0' + " cr\r\n";
+    input.rows[4].host_name = "  ";
     SetupSheetResult result = Rewrite(input, [](SetupSheetInput&) {});
     ASSERT_TRUE(result.comparison);
     EXPECT_TRUE(result.comparison->changes.None());
     EXPECT_FALSE(result.comparison->changes.matched_by_nc_name);
     ASSERT_EQ(result.comparison->before.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(result.comparison->before[i].toolpath, input.rows[i][0]);
+        EXPECT_EQ(result.comparison->before[i].toolpath, input.rows[i].host_name);
     }
     EXPECT_TRUE(testing::IsSoundWorkbookFile(result.file));
     std::string names =
@@ -636,9 +640,9 @@ TEST(SheetMarks, TotalsStandInTheTemplatesTotalsRow) {
                                         {"D10 EM", "00:12:00", "75"},
                                         {"R3 BALL", "00:28:54", "50"}};
         for (std::size_t i = 0; i < 4; ++i) {
-            input.rows[i][2] = tools[i][0];
-            input.rows[i][7] = tools[i][1];
-            input.rows[i][8] = tools[i][2];
+            input.rows[i].tool = tools[i][0];
+            input.rows[i].machining_time = survey::MachiningTime(tools[i][1]);
+            input.rows[i].tool_length = tools[i][2];
         }
         fs::path file = WriteSetupSheet(input).file;
         EXPECT_TRUE(testing::IsSoundWorkbookFile(file));

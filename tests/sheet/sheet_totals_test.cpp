@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "sheet/machining_time.h"
+#include "survey/machining_time.h"
 #include "xlsx/package_fixture.h"
 #include "xlsx/workbook.h"
 
@@ -40,7 +40,7 @@ TEST(SheetTotals, MachiningTimesAreReadAsTheHostPrintsThem) {
         {"2562047788015215:30:07", 9223372036854775807},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(MachiningSeconds(c.text), c.seconds) << "'" << c.text << "'";
+        EXPECT_EQ(survey::MachiningSeconds(c.text), c.seconds) << "'" << c.text << "'";
     }
 
     const struct {
@@ -52,21 +52,23 @@ TEST(SheetTotals, MachiningTimesAreReadAsTheHostPrintsThem) {
         {3600, "1:00:00"},     {17707, "4:55:07"},
         {360061, "100:01:01"}, {9223372036854775807, "2562047788015215:30:07"},
     };
-    for (const auto& d : durations) EXPECT_EQ(DurationText(d.seconds), d.text) << d.seconds;
+    for (const auto& d : durations) {
+        EXPECT_EQ(survey::DurationText(d.seconds), d.text) << d.seconds;
+    }
 }
 
-SheetRow Row(const char* tool, const char* time, const char* tool_length) {
-    SheetRow row;
-    row.cells[3 - 2] = tool;
-    row.cells[8 - 2] = time;
-    row.cells[9 - 2] = tool_length;
+survey::ToolpathRecord Row(const char* tool, const char* time, const char* tool_length) {
+    survey::ToolpathRecord row;
+    row.tool = tool;
+    row.machining_time = survey::MachiningTime(time);
+    row.tool_length = tool_length;
     return row;
 }
 
 TEST(SheetTotals, TimesAddUpAndToolsAreCountedByDescriptionAndLength) {
     const struct {
         const char* what;
-        std::vector<SheetRow> rows;
+        std::vector<survey::ToolpathRecord> rows;
         std::int64_t seconds;
         int unreadable;
         int tools;

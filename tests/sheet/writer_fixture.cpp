@@ -38,16 +38,16 @@ sheet::SetupSheetInput WriterFixture::Input(int rows) const {
     input.picture_sizes = {"300", "200", "300", "200", "300", "200", "300", "200"};
     input.header = {"대한정밀", "G55", "금형 코어", "CORE-01", "C:\\JOBS\\CORE-01"};
     for (int i = 1; i <= rows; ++i) {
-        sheet::ToolpathRow row;
-        row[0] = "HOST-TP-" + std::to_string(i);
-        for (int column = 2; column <= 13; ++column) {
-            row[static_cast<std::size_t>(column - 1)] =
-                "r" + std::to_string(i) + "c" + std::to_string(column);
+        survey::ToolpathRecord row;
+        row.host_name = "HOST-TP-" + std::to_string(i);
+        for (int column = survey::kNcName; column <= survey::kCuttingType; ++column) {
+            row.SetText(static_cast<survey::Column>(column),
+                        "r" + std::to_string(i) + "c" + std::to_string(column));
         }
         input.rows.push_back(row);
     }
     input.name_prefix = "T";
-    input.first_nc_name = rows > 0 ? input.rows[0][1] : "";
+    input.first_nc_name = rows > 0 ? input.rows[0].nc_name : "";
     input.target_folder = output().string();
     return input;
 }

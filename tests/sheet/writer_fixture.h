@@ -35,8 +35,8 @@ class WriterFixture {
     // Changes the data folder's setup-sheet template as a shop would.
     void EditTemplate(const std::function<void(xlsx::Workbook&)>& edit) const;
 
-    // A setup sheet of `rows` toolpaths: cell (i, 1) is "HOST-TP-i" and
-    // cell (i, c) is "r<i>c<c>"; sizes 300 x 200; prefix "T".
+    // A setup sheet of `rows` toolpaths: row i's host name is "HOST-TP-i"
+    // and its column c "r<i>c<c>"; sizes 300 x 200; prefix "T".
     sheet::SetupSheetInput Input(int rows) const;
 
   private:

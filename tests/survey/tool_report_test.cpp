@@ -4,7 +4,7 @@
 
 #include "support/host_reports.h"
 #include "survey/report_error.h"
-#include "survey/toolpath_row.h"
+#include "survey/toolpath_table.h"
 
 namespace orvalis::survey {
 namespace {
@@ -58,8 +58,8 @@ TEST(ToolReport, ToolLengthColumnIsOverhangUpAndLengthRoundedHalfToEven) {
         SurveyValues values =
             Read({"TYPE  :  ENDMILL", ParamLine("DIAMETER", "10"), ParamLine("LENGTH", c.length),
                   ParamLine("OVERHANG", c.overhang)});
-        ToolpathRow row = MakeToolpathRow(values, {});
-        EXPECT_EQ(row[kToolLength - 1], c.cell) << c.overhang << " " << c.length;
+        EXPECT_EQ(MakeToolpathRecord(values, {}).tool_length, c.cell)
+            << c.overhang << " " << c.length;
     }
 }
 

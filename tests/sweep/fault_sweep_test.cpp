@@ -104,7 +104,7 @@ std::string CreateProgramCall(const std::string& n) {
 void ListBothToolpaths(FormsRig& rig) {
     MainWindowModel& form = rig.forms().main_window();
     form.ClickAddAll();
-    form.Text8.SetText("T");
+    form.nc_prefix.SetText("T");
 }
 
 const std::vector<Action>& Actions() {
@@ -158,7 +158,7 @@ const std::vector<Action>& Actions() {
         {"rename",
          false,
          [](FormsRig& rig) {
-             rig.forms().rename_window().Text1.SetText("T-");
+             rig.forms().rename_window().rename_prefix.SetText("T-");
              rig.interaction().confirm_answer = true;  // the user agrees to the renaming
          },
          [](FormsRig& rig) { rig.forms().rename_window().ClickRename(); },

@@ -10,7 +10,7 @@
 #include "support/calls.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
-#include "survey/toolpath_grid.h"
+#include "survey/toolpath_table.h"
 #include "window_models/main_window_model.h"
 #include "window_models/tool_assembly_window_model.h"
 
@@ -179,9 +179,9 @@ const Calls kFinishPass = {
 
 // Columns 10 to 12 of a grid row.
 Calls AssemblyCells(const MainWindowModel& form, int row) {
-    return {form.MSFlexGrid1.TextMatrix(row, survey::kShankLength),
-            form.MSFlexGrid1.TextMatrix(row, survey::kHolderLength),
-            form.MSFlexGrid1.TextMatrix(row, survey::kHolderDiameter)};
+    return {form.toolpath_grid().TextMatrix(row, survey::kShankLength),
+            form.toolpath_grid().TextMatrix(row, survey::kHolderLength),
+            form.toolpath_grid().TextMatrix(row, survey::kHolderDiameter)};
 }
 
 TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
@@ -189,7 +189,7 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     std::vector<std::pair<int, int>> seen;  // (selected entry, window state) as shown
     Calls statuses;                         // the status bar as shown
     rig.form.Changed = [&] {
-        std::pair<int, int> now{rig.form.List2.ListIndex(), rig.form.WindowState()};
+        std::pair<int, int> now{rig.form.survey_list.ListIndex(), rig.form.WindowState()};
         if (seen.empty() || seen.back() != now) seen.push_back(now);
         if (statuses.empty() || statuses.back() != rig.form.StatusBar1) {
             statuses.push_back(rig.form.StatusBar1);
@@ -214,7 +214,7 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     // Each row shows its own tool's assembly: the first 10 row, and the 6 row.
     EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"30()", "30(20)", "24(40)"}));
     EXPECT_EQ(AssemblyCells(rig.form, 2), (Calls{"20(15)", "30()", "16()"}));
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(2, survey::kHostName), "2-FINISH");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(2, survey::kHostName), "2-FINISH");
     // Progress through the pass and the survey, then what was done.
     EXPECT_EQ(
         Calls(statuses.begin() + 1, statuses.end()),
@@ -290,15 +290,15 @@ TEST(CollisionCheck, TheNcNamesNumberedBeforeThePassStayNumbered) {
     for (const auto& c : cases) {
         CheckRig rig;
         if (c.prefix) {
-            rig.form.Text8.SetText("x");  // so that an empty prefix is a change too
-            rig.form.Text8.SetText(c.prefix);
+            rig.form.nc_prefix.SetText("x");  // so that an empty prefix is a change too
+            rig.form.nc_prefix.SetText(c.prefix);
         }
-        if (c.start) rig.form.Text10.SetText(c.start);
+        if (c.start) rig.form.nc_start.SetText(c.start);
         rig.Click();
-        Calls names = {rig.form.MSFlexGrid1.TextMatrix(1, survey::kNcName),
-                       rig.form.MSFlexGrid1.TextMatrix(2, survey::kNcName)};
+        Calls names = {rig.form.toolpath_grid().TextMatrix(1, survey::kNcName),
+                       rig.form.toolpath_grid().TextMatrix(2, survey::kNcName)};
         EXPECT_EQ(names, c.names) << (c.prefix ? c.prefix : "(none)");
-        EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, survey::kHostName), "1-ROUGH");
+        EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kHostName), "1-ROUGH");
     }
 }
 
@@ -435,7 +435,7 @@ TEST(CollisionCheck, AFailingPassStillCleansUpAndEndsWithTheClosingSteps) {
         EXPECT_EQ(std::count(pass.begin(), pass.end(), "RunCommand DELETE TOOL 'D10'"), 0);
         EXPECT_EQ(rig.Transcript().back(), "RunCommand edit preference seldrawtp yes");
         EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
-        EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+        EXPECT_EQ(rig.form.survey_list.ListIndex(), 0);
         EXPECT_EQ(AssemblyCells(rig.form, 1), (Calls{"()", "()", "()"}));
         ASSERT_EQ(rig.interaction().messages.size(), 1u);
         const auto& message = rig.interaction().messages[0];
@@ -456,7 +456,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     EXPECT_EQ(rig.form.Check1.Value, 0);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
     EXPECT_EQ(calls.size(), 6u);  // the survey of nothing: its three closing commands
-    EXPECT_EQ(rig.form.List2.ListIndex(), -1);
+    EXPECT_EQ(rig.form.survey_list.ListIndex(), -1);
     EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
 
     // Checking it over an empty list sends nothing and says why.

@@ -39,12 +39,12 @@ Calls GougeCalls(const std::string& name) {
 
 TEST(GougeDisplay, DrawsAndAppliesEachToolpathWithoutEditingToolsOrSurveying) {
     GougeRig rig;
-    rig.form.MSFlexGrid1.SetTextMatrix(1, 1, "kept");
+    rig.form.toolpath_table.Row(0).host_name = "kept";
     EXPECT_EQ(rig.Click(), Concat(GougeCalls("1-ROUGH"), GougeCalls("2-FINISH"), kDialogsOn));
     EXPECT_EQ(rig.form.Check2.Value, 1);
-    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    EXPECT_EQ(rig.form.survey_list.ListIndex(), 0);
     EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
-    EXPECT_EQ(rig.form.MSFlexGrid1.TextMatrix(1, 1), "kept");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, 1), "kept");
     EXPECT_EQ(rig.form.StatusBar1, "과절삭 표시: 툴패스 2개를 표시했습니다");
 
     // The next click unchecks the box and only switches the dialogs on.
@@ -59,7 +59,7 @@ TEST(GougeDisplay, AFailureEndsTheDisplayThereAndStillGivesTheHostBack) {
     expected.insert(expected.end(),
                     {"RunCommand DIALOGS MESSAGE OFF", "RunCommand ACTIVATE Toolpath '2-FINISH'"});
     EXPECT_EQ(rig.Click(), Concat(expected, kDialogsOn));
-    EXPECT_EQ(rig.form.List2.ListIndex(), 0);
+    EXPECT_EQ(rig.form.survey_list.ListIndex(), 0);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
     EXPECT_NE(rig.interaction().messages[0].text.find("'2-FINISH' 툴패스(2번째)"),

@@ -1,10 +1,10 @@
-#include "sheet/machining_time.h"
+#include "survey/machining_time.h"
 
 #include <charconv>
 #include <cstdio>
 #include <limits>
 
-namespace orvalis::sheet {
+namespace orvalis::survey {
 
 namespace {
 
@@ -37,10 +37,10 @@ std::optional<std::int64_t> MachiningSeconds(std::string_view text) {
     return seconds;
 }
 
-void TimeTotal::Add(std::string_view text) {
-    std::optional<std::int64_t> time = MachiningSeconds(text);
-    if (time && seconds <= kMaxSeconds - *time) {
-        seconds += *time;
+void TimeTotal::Add(const MachiningTime& time) {
+    const std::optional<std::int64_t>& counted = time.seconds();
+    if (counted && seconds <= kMaxSeconds - *counted) {
+        seconds += *counted;
     } else {
         ++unreadable;
     }
@@ -53,4 +53,4 @@ std::string DurationText(std::int64_t seconds) {
     return text;
 }
 
-}  // namespace orvalis::sheet
+}  // namespace orvalis::survey
