@@ -33,7 +33,7 @@ TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
     EXPECT_EQ(dialog.slot_keys.Items().back(), "업체명20");
     EXPECT_EQ(dialog.slot_keys.ListIndex(), 0);
     EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // empty until asked
-    EXPECT_FALSE(dialog.Topmost());           // only the rename window stays on top
+    EXPECT_FALSE(dialog.Topmost());                 // only the rename window stays on top
     EXPECT_EQ(dialog.save_button.Caption, "업체명 저장 ");
 }
 
@@ -46,7 +46,7 @@ TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     EXPECT_EQ(*rig.drives().Read(settings::ListIndexFilePath()),
               Utf8ToCp949("[콤보박스]\r\nListIndex=3\r\n"));
     EXPECT_EQ(dialog.new_name.Text(), "대한금형");  // the box keeps what was typed
-    EXPECT_EQ(dialog.stored_names.ListCount(), 0);     // and the list is not refreshed
+    EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // and the list is not refreshed
 
     dialog.Unload();
     EXPECT_FALSE(rig.forms().HasCompanyRegistry());
