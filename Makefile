@@ -7,8 +7,13 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sim_command_line \
 	sheet_rows sim_project tool_report toolpath_report
 CMAKE_GENERATOR ?= Ninja
+# WERROR=ON turns every compiler warning into an error (.ci/run does, for
+# Linux), WERROR=OFF back; unset, the build folder keeps what it had.
+WERROR ?=
+ORVALIS_WERROR_OPTION = $(if $(WERROR),-DORVALIS_WERROR=$(WERROR))
 
-.PHONY: all setup configure build test demo sanitize fuzz package clean hostile link-check
+.PHONY: all setup configure build test demo sanitize fuzz package clean hostile link-check \
+	format format-check lint
 
 all: build
 
@@ -16,7 +21,8 @@ setup:
 	scripts/setup
 
 configure: setup
-	cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		$(ORVALIS_WERROR_OPTION)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -50,7 +56,8 @@ hostile: build
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
 	cmake -S . -B $(SANITIZE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
-		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF
+		-DORVALIS_SANITIZE=ON -DORVALIS_BUILD_BENCH=OFF \
+		$(ORVALIS_WERROR_OPTION)
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $$(nproc)
 
@@ -70,6 +77,22 @@ fuzz: setup
 		-DORVALIS_BUILD_TESTS=OFF -DORVALIS_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target orvalis_fuzz_targets
 	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Every C++ file formatted by the repository's .clang-format (clang-format
+# 14); format-check changes nothing and fails, naming each file that differs.
+FORMAT_FILES = $(shell find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \))
+format:
+	@echo "clang-format -i: $(words $(FORMAT_FILES)) files"
+	@clang-format -i $(FORMAT_FILES)
+format-check:
+	@echo "clang-format --dry-run -Werror: $(words $(FORMAT_FILES)) files"
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
+
+# clang-tidy's checks (.clang-tidy) over src/, simulated host included,
+# with the compile commands of the build folder; compiler warnings are the
+# build's business, not lint's (-Wno-error).
+lint: configure
+	run-clang-tidy -p $(BUILD_DIR) -j 2 -quiet -extra-arg=-Wno-error '^$(CURDIR)/src/'
 
 # A Debian package of both programs, the shipped data, the sample project,
 # the desktop entry and the icon.

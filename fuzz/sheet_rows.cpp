@@ -58,10 +58,10 @@ std::string Package(const std::array<std::string, 4>& parts) {
     zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
     orvalis::fuzz::Require(archive != nullptr, "an archive can be opened over it");
     const std::vector<std::pair<const char*, std::string>> entries = {
-        {"[Content_Types].xml", kContentTypes},  {"_rels/.rels", kPackageRels},
-        {"xl/workbook.xml", kWorkbook},          {"xl/_rels/workbook.xml.rels", kWorkbookRels},
-        {"xl/worksheets/sheet1.xml", parts[0]},  {"xl/worksheets/sheet2.xml", parts[1]},
-        {"xl/sharedStrings.xml", parts[2]},      {"customXml/item1.xml", parts[3]}};
+        {"[Content_Types].xml", kContentTypes}, {"_rels/.rels", kPackageRels},
+        {"xl/workbook.xml", kWorkbook},         {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+        {"xl/worksheets/sheet1.xml", parts[0]}, {"xl/worksheets/sheet2.xml", parts[1]},
+        {"xl/sharedStrings.xml", parts[2]},     {"customXml/item1.xml", parts[3]}};
     for (const auto& [name, text] : entries) {
         zip_source_t* data = zip_source_buffer(archive, text.data(), text.size(), 0);
         zip_int64_t index = zip_file_add(archive, name, data, ZIP_FL_ENC_UTF_8);

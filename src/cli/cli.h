@@ -44,7 +44,7 @@ class CommandContext {
   private:
     // Message boxes go to stderr; questions get the answer the options gave.
     struct CliInteraction : forms::Interaction {
-        explicit CliInteraction(std::ostream& err) : err(err) {}
+        explicit CliInteraction(std::ostream& error_stream) : err(error_stream) {}
         void Message(const forms::MessageText& message) override;
         bool Confirm(const forms::MessageText& question) override;
         void OpenDocument(const std::string& path) override;

@@ -21,7 +21,7 @@ void PrintRow(std::ostream& out, const char* label, const Texts& texts) {
 
 // The settings window's messages, should its load have any.
 struct StderrInteraction : forms::Interaction {
-    explicit StderrInteraction(std::ostream& err) : err(err) {}
+    explicit StderrInteraction(std::ostream& error_stream) : err(error_stream) {}
     void Message(const forms::MessageText& message) override {
         err << "orvalis-cli: " << message.title << ": " << message.text << "\n";
     }

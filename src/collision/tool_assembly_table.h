@@ -6,18 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/controls.h"
 #include "data_files/tool_assembly_file.h"
 
 namespace orvalis::collision {
 
-// The tool-assembly table as the tool settings window shows it: a heading
-// row, then one record per row; column 0 is an empty row-heading column and
-// columns 1 to 16 hold the record's fields in file order.
-inline constexpr int kTableCols = 17;
-inline constexpr int kFieldCount = kTableCols - 1;
-// The designed grid: the heading row and one empty row.
-inline constexpr int kDesignedRows = 2;
+// The sixteen fields of a tool-assembly record, in file order.
+inline constexpr int kFieldCount = 16;
 
 // The headings of columns 1 to 16, which the entry boxes' labels carry too.
 inline constexpr std::array<std::string_view, kFieldCount> kFieldHeadings = {
@@ -48,18 +42,9 @@ inline const std::string& FieldOf(const AssemblyRecord& record, int number) {
     return record[static_cast<std::size_t>(number - 1)];
 }
 
-// The designed grid with its headings.
-forms::FlexGrid MakeToolAssemblyGrid();
-
-// The records of grid rows 1 to the last, in row order.
-std::vector<AssemblyRecord> TableRows(const forms::FlexGrid& grid);
-
 // Why a record typed for saving cannot be kept, in Korean, naming the field;
 // nothing when it can. The diameter is the lookup key and must be given; a
 // field that is filled must be a number, as the host takes it as one.
 std::optional<std::string> RecordProblem(const AssemblyRecord& record);
-
-// Appends a record as a new last row.
-void AppendTableRow(forms::FlexGrid& grid, const AssemblyRecord& record);
 
 }  // namespace orvalis::collision

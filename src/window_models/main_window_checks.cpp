@@ -125,7 +125,7 @@ void MainWindowModel::ReportChecks(const std::string& title, const std::string& 
         Status(done.empty() ? std::string(kReady) : done);
         return;
     }
-    std::vector<std::string> status = problems;
+    std::vector<std::string> status = std::move(problems);
     if (!done.empty()) status.insert(status.begin(), done);
     Status(forms::Joined(status, " / "));
     // A cancel is what the user asked for, not a failure.

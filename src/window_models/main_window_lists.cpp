@@ -76,10 +76,10 @@ void MainWindowModel::ShowRenamedToolpaths(
     std::vector<std::string> entries = survey_list.Items();
     int selected = survey_list.ListIndex();
     survey_list.Clear();
-    for (std::string& entry : entries) {
+    for (const std::string& entry : entries) {
         auto found = std::find_if(renamed.begin(), renamed.end(),
                                   [&entry](const auto& pair) { return pair.first == entry; });
-        survey_list.AddItem(found != renamed.end() ? found->second : std::move(entry));
+        survey_list.AddItem(found != renamed.end() ? found->second : entry);
     }
     survey_list.SetListIndex(selected);
     ClickRefreshToolpaths();

@@ -3,14 +3,15 @@
 #include "data_files/tool_assembly_file.h"
 #include "platform/file_error.h"
 #include "window_models/forms.h"
+#include "window_models/tool_assembly_grid.h"
 
 namespace orvalis {
 
 ToolAssemblyWindowModel::ToolAssemblyWindowModel(forms::Forms& forms)
-    : Window(forms), assembly_grid(collision::MakeToolAssemblyGrid()) {}
+    : Window(forms), assembly_grid(MakeToolAssemblyGrid()) {}
 
 std::vector<collision::AssemblyRecord> ToolAssemblyWindowModel::AssemblyRows() const {
-    return collision::TableRows(assembly_grid);
+    return GridRecords(assembly_grid);
 }
 
 // The options only show the main window's material; both materials share the
@@ -38,7 +39,7 @@ bool ToolAssemblyWindowModel::LoadTable() {
         return false;
     }
     assembly_grid.SetRows(1);
-    for (const auto& record : read.records) collision::AppendTableRow(assembly_grid, record);
+    for (const auto& record : read.records) AppendGridRecord(assembly_grid, record);
     if (read.incomplete) {
         Tell(
             "공구 설정 파일이 레코드 중간에서 끝납니다: 마지막 레코드는 16개 값이 다 있지 않아 "
@@ -116,7 +117,7 @@ void ToolAssemblyWindowModel::ClickDeleteRecord() {
 
 // Back to the designed two rows; row 1 keeps its text until the next load.
 void ToolAssemblyWindowModel::ClickClearEntries() {
-    assembly_grid.SetRows(collision::kDesignedRows);
+    assembly_grid.SetRows(kAssemblyGridDesignedRows);
     NotifyChanged();
 }
 

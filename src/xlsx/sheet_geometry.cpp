@@ -38,7 +38,8 @@ void SheetGeometry::ReadFormat(pugi::xml_node format, const FontMetrics& font) {
         // up to a multiple of 8 pixels.
         int base = format.attribute("baseColWidth").as_int(8);
         int pixels = base * max_digit_width_ + 5;
-        default_column_width_ = ((pixels + 7) / 8 * 8) * kPointsPerPixel;
+        int rounded_pixels = (pixels + 7) / 8 * 8;
+        default_column_width_ = rounded_pixels * kPointsPerPixel;
     }
     default_row_height_ = format.attribute("defaultRowHeight").as_double(font.default_row_height);
     if (IsSet(format.attribute("zeroHeight"))) default_row_height_ = 0;

@@ -29,10 +29,10 @@ const std::map<std::string, std::set<std::string>> kNamedRooms = {
     {"sim", {"host"}},
     {"survey", {"host"}},
     {"capture", {"host", "data_files"}},
-    {"collision", {"survey", "data_files", "controls"}},
+    {"collision", {"survey", "data_files"}},
     {"nc_output", {"host"}},
     {"sheet", {"xlsx", "survey", "data_files"}},
-    {"window_models", {"capture", "collision", "nc_output", "sheet"}},
+    {"window_models", {"capture", "collision", "nc_output", "sheet", "controls"}},
     {"cli", {"window_models", "sim"}},
     {"gui", {"window_models", "sim"}},
 };

@@ -64,7 +64,7 @@ struct SlowHostFixture : ::testing::TestWithParam<std::string> {
 };
 
 INSTANTIATE_TEST_SUITE_P(Hosts, SlowHostFixture, ::testing::ValuesIn(Hosts()),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& param_info) { return param_info.param; });
 
 TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurrentCall) {
     ASSERT_EQ(model->survey_list.ListCount(), 12);

@@ -91,12 +91,12 @@ TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
 // "변경 표시" sits beside "시트 만들기", ticked as the model starts, and a
 // click reaches the model that the sheet reads it from.
 TEST_F(MainWindowFixture, TheMarkChangesBoxSitsBesideTheSheetButton) {
-    QCheckBox* marks = window->MarkChangesCheck();
-    ASSERT_NE(marks, nullptr);
-    EXPECT_EQ(marks->text(), QStringLiteral("변경 표시"));
-    EXPECT_EQ(marks->parentWidget(), window->Command(3)->parentWidget());
-    EXPECT_TRUE(marks->isChecked());
-    QTest::mouseClick(marks, Qt::LeftButton);
+    QCheckBox* marks_box = window->MarkChangesCheck();
+    ASSERT_NE(marks_box, nullptr);
+    EXPECT_EQ(marks_box->text(), QStringLiteral("변경 표시"));
+    EXPECT_EQ(marks_box->parentWidget(), window->Command(3)->parentWidget());
+    EXPECT_TRUE(marks_box->isChecked());
+    QTest::mouseClick(marks_box, Qt::LeftButton);
     EXPECT_EQ(model->mark_changes_check.Value, 0);
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 // Counts what the session tells a front end and cancels before a given call.
 struct CancellingWatcher : WorkWatcher {
-    explicit CancellingWatcher(HostSession& session) : session(session) {
+    explicit CancellingWatcher(HostSession& watched) : session(watched) {
         session.SetWatcher(this);
     }
     ~CancellingWatcher() override { session.SetWatcher(nullptr); }

@@ -45,7 +45,7 @@ class Picture {
                 ++white;
             }
         }
-        return double(white) / (image_.pixels.size() / 3);
+        return static_cast<double>(white) / static_cast<double>(image_.pixels.size() / 3);
     }
     const xlsx::RgbImage& image() const { return image_; }
 

@@ -195,7 +195,7 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
 TEST(CollisionCheck, ACancelledPassIsReportedWithTheInformationIcon) {
     CheckRig rig;
     struct CancelOnThirdCall : host::WorkWatcher {
-        explicit CancelOnThirdCall(host::HostSession& session) : session(session) {}
+        explicit CancelOnThirdCall(host::HostSession& watched) : session(watched) {}
         void WorkStarted() override {}
         void BetweenCalls() override {
             if (++calls == 3) session.RequestCancel();

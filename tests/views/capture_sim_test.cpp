@@ -159,7 +159,8 @@ TEST(CaptureOnSim, ARunKeepsFourBitmapsAndLeavesNoPatterns) {
         EXPECT_EQ(image.width, 1024);
         EXPECT_EQ(image.height, 768);
         std::size_t white = std::count(image.pixels.begin(), image.pixels.end(), 255);
-        white_shares.push_back(double(white) / image.pixels.size());
+        white_shares.push_back(static_cast<double>(white) /
+                               static_cast<double>(image.pixels.size()));
         EXPECT_GT(white_shares.back(), 0.9);
         EXPECT_LT(white_shares.back(), 0.995);
     }

@@ -40,8 +40,10 @@ void SetCuttingData(NcOperation& operation, const Tool& tool) {
     int flutes = tool.type == ToolType::kBallNosed ? 2 : (tool.diameter >= 10 ? 4 : 3);
     double feed_per_tooth = std::clamp(0.006 * tool.diameter, 0.02, 0.1);
     operation.spindle_speed = RoundToTen(speed);
-    operation.cutting_feed = RoundToTen(operation.spindle_speed * flutes * feed_per_tooth);
-    operation.plunge_feed = RoundToTen(operation.cutting_feed / 3.0);
+    // Speeds and feeds are a few ten thousand at most: exact as doubles.
+    operation.cutting_feed =
+        RoundToTen(static_cast<double>(operation.spindle_speed) * flutes * feed_per_tooth);
+    operation.plunge_feed = RoundToTen(static_cast<double>(operation.cutting_feed) / 3.0);
 }
 
 Limits StockOf(const Project& project) {
