@@ -53,19 +53,6 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(BlockPanelWindow, ClosingThePanelBringsTheMainWindowBack) {
-    testing::FormsRig rig("block 0 1 0 1 0 1\n");
-    GuiForms gui;
-    gui.Attach(rig.forms());
-    rig.forms().main_window().ClickCapture();
-    BlockPanelWindow* panel = OpenPanel();
-    ASSERT_NE(panel, nullptr);
-    panel->close();
-    EXPECT_FALSE(rig.forms().HasBlockPanel());
-    EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kNormal);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Which box is which is written beside them; a text that is no number never
 // gets into a box; without a block "캡처" cannot be pressed.
 TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock) {

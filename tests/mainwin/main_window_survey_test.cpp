@@ -173,14 +173,14 @@ TEST(MainWindowSurvey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
     EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);  // not checked: "()"
 }
 
+// A failing host call is every call of the fault sweep; here the answers the
+// survey cannot read end it the same way.
 TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     SurveyedToolpath short_time = ConstZFinishing(), one_line_size = ConstZFinishing(),
-                     bad_length = ConstZFinishing(), bad_overhang = ConstZFinishing(),
-                     huge_overhang = ConstZFinishing();
+                     bad_length = ConstZFinishing(), huge_overhang = ConstZFinishing();
     short_time.time_answer = "5";
     one_line_size.size_answer = "Size of toolpath '2-FINISH'";
     bad_length.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "sixty")};
-    bad_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "")};
     huge_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "9.999991E+74")};
     struct Case {
         SurveyedToolpath second;
@@ -191,14 +191,9 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
     const Case cases[] = {
         {ConstZFinishing(), "fail SIZE TOOLPATH  '2-FINISH'\n", "SIZE TOOLPATH  '2-FINISH'",
          "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
-        {ConstZFinishing(), "fail print entity parameters  toolpath '2-FINISH'\n",
-         "print entity parameters  toolpath '2-FINISH'",
-         "RunCommandOutput print entity parameters  toolpath '2-FINISH'"},
         {short_time, "", "가공시간", "RunCommandOutput PRINT FORMVALUE ToolpathStats.Time"},
         {one_line_size, "", "최저점", "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
         {bad_length, "", "공구 길이가 숫자가 아닙니다: 'sixty'",
-         "RunCommandOutput print entity parameters  tool 'B6'"},
-        {bad_overhang, "", "공구 돌출 길이가 숫자가 아닙니다",
          "RunCommandOutput print entity parameters  tool 'B6'"},
         {huge_overhang, "", "공구 돌출 길이가 너무 큽니다: '9.999991E+74'",
          "RunCommandOutput print entity parameters  tool 'B6'"},
@@ -226,26 +221,6 @@ TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
         EXPECT_NE(status.find(c.says), std::string::npos) << status;
         EXPECT_FALSE(rig.form.last_survey().complete());
     }
-}
-
-TEST(MainWindowSurvey, WithoutAHostNothingIsSentAndTheStatusSaysSo) {
-    SurveyRig rig("fail Connect\n");
-    rig.form.survey_list.AddItem("1-ROUGH");
-    EXPECT_EQ(rig.Survey(), std::vector<std::string>{"Connect"});
-    EXPECT_EQ(rig.form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u)
-        << rig.form.StatusBar1;
-    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kHostName), "");
-}
-
-TEST(MainWindowSurvey, AClosingCommandThatFailsIsReportedAndTheOthersAreStillSent) {
-    SurveyRig rig(Script({OffsetRoughing()}, "fail DIALOGS ERROR ON\n"));
-    rig.form.ClickAddAll();
-    auto calls = rig.Survey();
-    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls);
-    EXPECT_EQ(GridRow(rig.form, 1), kRoughingRow);
-    EXPECT_NE(rig.form.StatusBar1.find("DIALOGS ERROR ON"), std::string::npos)
-        << rig.form.StatusBar1;
-    EXPECT_FALSE(rig.form.last_survey().complete());
 }
 
 TEST(MainWindowSurvey, MoreThanSixtyEntriesSurveysTheFirstSixtyAndSaysTheRestWereNot) {

@@ -129,23 +129,8 @@ TEST(Rename, AHostThatCannotListIsNotCalledUnreachable) {
     }
 }
 
-// The main window lists the new names at once and says what was done.
-TEST(Rename, TheMainWindowListsTheNewNamesAndSaysSo) {
-    testing::FormsRig rig("version 8009\ntoolpath a\ntoolpath b\ntoolpath c\n");
-    MainWindowModel& main_window = rig.forms().main_window();
-    RenameWindowModel& window = rig.forms().rename_window();
-    window.rename_prefix.SetText("P");
-    rig.interaction().confirm_answer = true;
-    rig.forms().session()->Mark("rename");
-    window.ClickRename();
-    auto calls = rig.TranscriptSince("rename");
-    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
-              (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
-    EXPECT_EQ(main_window.StatusBar1, "툴패스 3개의 이름을 바꿨습니다: P1 … P3");
-}
-
-// The survey list follows a rename made here, so the next 불러오기 asks for
-// the toolpaths by their new names; a name the host refused stays as it was.
+// The main window lists the new names at once: the next 불러오기 asks for the
+// toolpaths by their new names; a name the host refused stays as it was.
 TEST(Rename, TheSurveyListTakesTheNewNames) {
     testing::FormsRig rig(
         "version 8009\ntoolpath a\ntoolpath b\ntoolpath c\nfail RENAME Toolpath 'b'  'P2'\n");
@@ -157,9 +142,16 @@ TEST(Rename, TheSurveyListTakesTheNewNames) {
     RenameWindowModel& window = rig.forms().rename_window();
     window.rename_prefix.SetText("P");
     rig.interaction().confirm_answer = true;
+    rig.forms().session()->Mark("rename");
     window.ClickRename();
     EXPECT_EQ(main_window.survey_list.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
     EXPECT_EQ(main_window.survey_list.ListIndex(), 2);
+    // The project list is asked for again, and the status bar says what was done.
+    auto calls = rig.TranscriptSince("rename");
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
+              (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
+    EXPECT_EQ(main_window.StatusBar1.rfind("툴패스 2개의 이름을 바꿨습니다", 0), 0u)
+        << main_window.StatusBar1;
 }
 
 }  // namespace

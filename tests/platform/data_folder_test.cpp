@@ -58,5 +58,21 @@ TEST(DataFolder, TheShippedDataHoldsTheSettingsFiles) {
     }
 }
 
+// A data folder that cannot take the shipped files still serves: what could
+// not be created reads as missing, and the user is warned once.
+TEST(DataFolder, AFolderThatCannotTakeTheShippedFilesStillServesWithOneWarning) {
+    testing::TempDrives drives;
+    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
+    drives.Write("C:\\TARVEL\\ORVALIS\\DAT FILE", "a file where the folder should be");
+    std::vector<std::string> warnings = EnsureDataFolder();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(
+        warnings[0].rfind("데이터 폴더에 파일을 만들 수 없어 없는 설정은 빈 것으로 읽습니다", 0),
+        0u)
+        << warnings[0];
+    EXPECT_EQ(settings::LoadNcExtension(), "");
+    EXPECT_TRUE(settings::LoadCompanyList().empty());
+}
+
 }  // namespace
 }  // namespace orvalis

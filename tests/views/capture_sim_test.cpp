@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <sstream>
 
 #include "capture/extent_annotation.h"
 #include "capture/view_capture.h"
-#include "cli/cli.h"
 #include "data_files/data_folder.h"
-#include "platform/atomic_file.h"
 #include "sim/sim_projects.h"
 #include "support/temp_folder.h"
 #include "xlsx/bmp_image.h"
@@ -173,22 +170,6 @@ TEST(CaptureOnSim, ARunKeepsFourBitmapsAndLeavesNoPatterns) {
     // A second run finds no outlines and keeps four bitmaps all the same.
     ASSERT_FALSE(RunCapture(rig.sim.pm, boxes));
     EXPECT_TRUE(rig.drives.Read(std::string(kImageFolder) + "ISO.bmp"));
-}
-
-TEST(CaptureOnSim, TheCommandLineCaptureWritesTheFourBitmaps) {
-    testing::TempDrives drives;
-    testing::ScopedEnv data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR);
-    testing::ScopedEnv sim("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
-    std::ostringstream out, err;
-    ASSERT_EQ(cli::Main({"--host", "sim", "capture"}, out, err), 0) << err.str();
-    std::istringstream printed(out.str());
-    int files = 0;
-    for (std::string path; std::getline(printed, path); ++files) {
-        auto bytes = ReadFileBytes(path);
-        ASSERT_TRUE(bytes) << path;
-        EXPECT_EQ(bytes->substr(0, 2), "BM");
-    }
-    EXPECT_EQ(files, 4);
 }
 
 }  // namespace

@@ -86,6 +86,7 @@ std::string ReadPart(const std::string& package, const std::string& name) {
         if (zip_stat(archive, name.c_str(), 0, &stat) != 0) return std::string();
         std::string bytes(stat.size, '\0');
         zip_file_t* file = zip_fopen(archive, name.c_str(), 0);
+        if (!file) return std::string();
         zip_fread(file, bytes.data(), bytes.size());
         zip_fclose(file);
         return bytes;
