@@ -7,7 +7,7 @@ set(ORVALIS_UNITY_EXCLUDED
     src/capture/view_capture.cpp
     src/sheet/setup_sheet.cpp
     src/sim/nc/nc_heidenhain.cpp
-    tests/views/view_capture_test.cpp)
+    tests/capture/view_capture_test.cpp)
 list(TRANSFORM ORVALIS_UNITY_EXCLUDED PREPEND ${PROJECT_SOURCE_DIR}/)
 # A source file's properties belong to the folder whose CMakeLists.txt made
 # its target: each room's own for src/, tests/ for the tests.

@@ -18,7 +18,7 @@ TEST(ViewCapture, AWholeRunSendsExactlyTheReviewedTranscript) {
     // The replay host writes no bitmaps, which the run reports as a failure.
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("그림 파일을 만들지 않았습니다"), std::string::npos) << run.err;
-    auto expected = cli::FileLines(std::filesystem::path(ORVALIS_TEST_SOURCE_DIR) / "views" /
+    auto expected = cli::FileLines(std::filesystem::path(ORVALIS_TEST_SOURCE_DIR) / "capture" /
                                    "capture_run.transcript");
     auto sent = cli.TranscriptLines();
     ASSERT_EQ(sent.size(), expected.size());
