@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace orvalis::testing {
@@ -63,11 +64,15 @@ auto WithArchive(const std::string& package, Use&& use) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(package.data(), package.size(), 0, &error);
-    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive) throw std::runtime_error("not a zip package");
-    auto result = use(archive);
-    zip_discard(archive);
-    return result;
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    zip_error_fini(&error);
+    if (!archive) {
+        if (source) zip_source_free(source);  // the archive did not take it
+        throw std::runtime_error("not a zip package");
+    }
+    // Discarded also when `use` throws on a broken package.
+    std::unique_ptr<zip_t, void (*)(zip_t*)> owned(archive, zip_discard);
+    return use(archive);
 }
 
 }  // namespace
@@ -97,7 +102,9 @@ std::vector<std::string> PartNames(const std::string& package) {
     return WithArchive(package, [&](zip_t* archive) {
         std::vector<std::string> names;
         for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-            names.emplace_back(zip_get_name(archive, static_cast<zip_uint64_t>(i), 0));
+            const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+            if (!name) throw std::runtime_error("a part without a name");
+            names.emplace_back(name);
         }
         return names;
     });
