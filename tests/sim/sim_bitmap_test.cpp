@@ -110,32 +110,6 @@ TEST(SimBitmap, DrawsWhatIsDrawnDarkOnWhiteWhereItProjects) {
     EXPECT_TRUE(iso.White(973, 118));
 }
 
-// The view is fitted when the view command is sent; what is hidden before the
-// bitmap keeps that window, as the capture run's frames rely on.
-TEST(SimBitmap, TheViewKeepsTheWindowFittedByTheViewCommand) {
-    ViewRig views;
-    auto& pm = views.rig.pm;
-    pm.RunCommand("DRAW Pattern 'BIG'");
-    pm.RunCommand("DRAW Pattern 'SQUARE'");
-    pm.RunCommand("ROTATE TRANSFORM TOP VIEWMILL RESIZEVIEW");
-    pm.RunCommand("UNDRAW Pattern 'BIG'");
-    pm.RunCommand(std::string("KEEP BITMAP WHITEBG '") + kBitmap + "'YES");
-    Picture kept(*views.drives.Read(kBitmap));
-    EXPECT_TRUE(kept.Dark(426, 384));   // the small square at a quarter of the width
-    EXPECT_TRUE(kept.White(166, 384));  // the big one is hidden
-
-    // Without a fit the bitmap fits to what is drawn when it is kept; the
-    // axes stand in the lower left corner while they are drawn.
-    pm.RunCommand("DRAW Axes");
-    pm.RunCommand("ROTATE TRANSFORM FRONT");
-    pm.RunCommand(std::string("KEEP BITMAP WHITEBG '") + kBitmap + "'YES");
-    Picture unfitted(*views.drives.Read(kBitmap));
-    EXPECT_TRUE(unfitted.Dark(60, 384));  // the square seen edge-on, edge to edge
-    EXPECT_TRUE(unfitted.Dark(48, 720));
-    EXPECT_TRUE(unfitted.Dark(70, 720));  // +X to the right
-    EXPECT_TRUE(unfitted.Dark(48, 700));  // +Z up
-}
-
 TEST(SimBitmap, AFolderThatDoesNotExistIsRefusedWithTheHostsText) {
     ViewRig views;
     ExpectRefusedThenQuiet(views.rig.pm, "KEEP BITMAP WHITEBG 'C:\\NO\\Top.bmp'YES",

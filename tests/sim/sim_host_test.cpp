@@ -78,65 +78,6 @@ TEST(SimHost, StopsALineAtItsFirstRefusedCommand) {
     EXPECT_TRUE(rig.host->project().active_toolpath.empty());  // what came before stays done
 }
 
-TEST(SimHost, RecordsTheCommandsItGivesNoEffectYet) {
-    SimRig rig(SmallProject());
-    rig.pm.RunCommand("UNSET  MODLATERALS");
-    rig.pm.RunCommand("UNDRAW TOOLPATH ALL");
-    EXPECT_EQ(rig.pm.RunCommandOutput("FROBNICATE THE 'HOST'"), "");
-    EXPECT_EQ(rig.host->recorded(),
-              (std::vector<std::string>{"UNSET  MODLATERALS", "UNDRAW TOOLPATH ALL",
-                                        "FROBNICATE THE 'HOST'"}));
-}
-
-TEST(SimHost, EstimatesTheActiveToolpathInTheStatisticsForm) {
-    Project project = SmallProject();
-    project.toolpaths[0].machining_seconds = 3723.4;
-    SimRig rig(std::move(project));
-    auto& pm = rig.pm;
-    EXPECT_THROW(pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE"), host::HostError);  // nothing active
-    pm.RunCommandOutput("ACTIVATE Toolpath 'TP'");
-    pm.RunCommandOutput("TOOLPATHSTATS ESTIMATE");
-    EXPECT_THROW(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), host::HostError);
-    pm.RunCommandOutput("FORM TOOLPATHSTATS TOOLPATHSTATS ESTIMATE");
-    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), "01:02:03\r\n");
-    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "D10\r\n");
-    pm.RunCommandOutput("TOOLPATHSTATS CANCEL");
-    EXPECT_THROW(pm.RunCommandOutput("PRINT FORMVALUE ToolpathStats.Time"), host::HostError);
-    pm.RunCommand("Deactivate Tool");
-    EXPECT_EQ(pm.RunCommandOutput("PRINT FORMVALUE ToolToolBar.Active"), "\r\n");
-}
-
-TEST(SimHost, ResetsFetchesAndChangesTheBlock) {
-    SimRig rig(SmallProject());
-    auto& pm = rig.pm;
-    auto read_block = [&] {
-        std::vector<double> limits;
-        for (int i = 1; i <= 6; ++i) limits.push_back(pm.BlockLimit(i));
-        return limits;
-    };
-    EXPECT_THROW(pm.FetchBlock(), host::HostError);  // the project has no block yet
-    pm.RunCommand("DELETE BLOCK");
-    pm.RunCommand("EDIT BLOCK RESET");
-    EXPECT_THROW(pm.BlockLimit(1), host::HostError);  // not fetched
-    pm.FetchBlock();
-    EXPECT_EQ(read_block(), (std::vector<double>{-50, 50, -40, 40, -30, 0}));
-    pm.SetBlockLimit(2, 120);
-    pm.SetBlockLimit(5, -12.5);
-    EXPECT_EQ(read_block(), (std::vector<double>{-50, 120, -40, 40, -12.5, 0}));
-    pm.RunCommand("DELETE BLOCK");
-    pm.RunCommand("EDIT BLOCK RESETLIMIT 2.5");
-    pm.RunCommand("EDIT BLOCK RESET");
-    pm.FetchBlock();
-    EXPECT_EQ(read_block(), (std::vector<double>{-52.5, 52.5, -42.5, 42.5, -32.5, 2.5}));
-    for (int index : {0, 7}) {
-        EXPECT_THROW(pm.BlockLimit(index), host::HostError);
-        EXPECT_THROW(pm.SetBlockLimit(index, 1), host::HostError);
-    }
-    pm.RunCommand("DELETE BLOCK");
-    EXPECT_THROW(pm.SetBlockLimit(1, 1), host::HostError);
-    EXPECT_THROW(pm.FetchBlock(), host::HostError);
-}
-
 TEST(SimHost, StartsWithTheBundledProjectAndFillsThePostOptionFolder) {
     TempDrives drives;
     ScopedEnv sim_dir("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);

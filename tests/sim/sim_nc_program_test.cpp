@@ -102,54 +102,6 @@ TEST(SimNcPrograms, KeepWritesTheToolpathInTheDialectTheOptionFileNames) {
     EXPECT_TRUE(nc.rig.host->recorded().empty());
 }
 
-TEST(SimNcPrograms, MovesFollowTheToolpathsPointsElseCutLevelByLevel) {
-    Project project = SmallProject();
-    project.toolpaths[0].points = {
-        {0, 0, -1}, {10, 0, -1}, {10, 0, -1}, {10, 5, -2.5}, {10, 5, -3}};
-    Toolpath stepped = project.toolpaths[0];
-    stepped.name = "STEPPED";
-    stepped.tool = "D6B";
-    stepped.points.clear();
-    Toolpath fine = stepped;
-    fine.name = "FINE";
-    fine.stepdown = 0.01;
-    project.toolpaths.push_back(stepped);
-    project.toolpaths.push_back(fine);
-    NcRig nc(std::move(project));
-
-    nc.Post("TP", "Fanuc-0i-3X.opt", "C:\\NC\\P.nc");
-    std::string points = nc.Read("C:\\NC\\P.nc");
-    EXPECT_NE(points.find("G00 G90 G54 X0. Y0.\r\nS4770 M03\r\nG43 Z10. H1 M08\r\n"
-                          "Z5.\r\nG01 Z-1. F380\r\nX10. F1140\r\nY5. Z-2.5\r\n"
-                          "Z-3. F380\r\nG00 Z10.\r\n"),
-              std::string::npos)
-        << points;
-
-    auto count = [](const std::string& text, const std::string& word) {
-        std::size_t found = 0;
-        for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
-            ++found;
-        }
-        return found;
-    };
-    // Without a step-down of its own the D6B goes 3 mm deeper each level.
-    nc.Post("STEPPED", "Heidenhain-TNC640.opt", "C:\\NC\\S.h");
-    std::string stepped_text = nc.Read("C:\\NC\\S.h");
-    EXPECT_NE(stepped_text.find("TOOL CALL 2 Z S7960\r\n"), std::string::npos) << stepped_text;
-    EXPECT_NE(stepped_text.find("; T2 D6B - BALL NOSED D6\r\n"), std::string::npos);
-    for (const char* level :
-         {" L Z-3 F190\r\n", " L Z-6 F190\r\n", " L Z-9 F190\r\n", " L Z-12 F190\r\n"}) {
-        EXPECT_NE(stepped_text.find(level), std::string::npos) << level << stepped_text;
-    }
-    // One contour per level, 3 mm inside the stock.
-    EXPECT_EQ(count(stepped_text, " L X+47 F570\r\n"), 4u);
-    // A tiny step-down still gives a short program: 40 levels at most.
-    nc.Post("FINE", "Heidenhain-TNC640.opt", "C:\\NC\\F.h");
-    std::string fine_text = nc.Read("C:\\NC\\F.h");
-    EXPECT_EQ(count(fine_text, " L X+47 F570\r\n"), 40u);
-    EXPECT_NE(fine_text.find(" L Z-0.3 F190\r\n"), std::string::npos);
-}
-
 TEST(SimNcPrograms, FileNamesKeepTheirBlanksAndMayStandInQuotes) {
     NcRig nc;
     std::filesystem::create_directories(nc.drives.File("C:\\NC DATA\\MOULD 7"));

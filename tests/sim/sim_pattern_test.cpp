@@ -20,54 +20,6 @@ void ExpectPoint(const Point3& actual, const Point3& expected) {
     EXPECT_NEAR(actual.z, expected.z, kTolerance);
 }
 
-const Pattern* Find(const SimRig& rig, const std::string& name) {
-    for (const Pattern& pattern : rig.host->project().patterns) {
-        if (pattern.name == name) return &pattern;
-    }
-    return nullptr;
-}
-
-// The first point of each item of a pattern.
-std::vector<Point3> Starts(const SimRig& rig, const std::string& pattern) {
-    std::vector<Point3> starts;
-    const Pattern* found = Find(rig, pattern);
-    EXPECT_TRUE(found) << pattern;
-    if (!found) return starts;
-    for (const Polyline& polyline : found->polylines) starts.push_back(polyline.front());
-    return starts;
-}
-
-TEST(SimPatterns, EachTransformTypeTakesPointsWhereTheHostDoes) {
-    struct Case {
-        std::vector<std::string> setup;
-        Point3 expected;  // where (1, 2, 3) goes
-    };
-    const double r = std::sqrt(0.5);
-    const Case cases[] = {
-        {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEX 1.5"}, {2.5, 2, 3}},
-        // An empty box moves by nothing; a reset forgets earlier distances.
-        {{"TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM MOVEX "}, {1, 2, 3}},
-        {{"TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE 90"}, {-2, 1, 3}},
-        {{"TRANSFORM RESET TRANSFORM TYPE ROTATEX TRANSFORM ANGLE 90"}, {1, -3, 2}},
-        {{"TRANSFORM RESET TRANSFORM TYPE ROTATEY TRANSFORM ANGLE 90"}, {3, 2, -1}},
-        {{"TRANSFORM RESET TRANSFORM TYPE ROTATEZ TRANSFORM ANGLE 45"}, {-r, 3 * r, 3}},
-        {{"TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.69230769230769"},
-         {7.69230769230769, 15.38461538461538, 23.07692307692307}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.setup.front());
-        Project project = SmallProject();
-        project.patterns.push_back({"P", {{{1, 2, 3}, {0, 0, 0}}}});
-        SimRig rig(std::move(project));
-        for (const std::string& line : c.setup) rig.pm.RunCommand(line);
-        rig.pm.RunCommand("TRANSFORM PATTERN 'P' SELECTED");
-        ExpectPoint(Starts(rig, "P").at(0), c.expected);
-        // The origin stays where it is for turns and scales.
-        const Point3& end = rig.host->project().patterns[0].polylines[0][1];
-        if (c.setup.front().find("MOVE") == std::string::npos) ExpectPoint(end, {0, 0, 0});
-    }
-}
-
 // How the labels move what one insertion added, and the whole pattern after
 // DESELECT ALL, shows in the capture's labels (CaptureOnSim). Refusals name
 // what is missing and change nothing; with the error dialogs off they are
