@@ -17,17 +17,6 @@ struct Conversion {
     std::string expected;
 };
 
-std::string Hex(const std::string& bytes) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char byte : bytes) {
-        out += kDigits[byte >> 4];
-        out += kDigits[byte & 15];
-        out += ' ';
-    }
-    return out;
-}
-
 // Code page 949 bytes -> UTF-8. Invalid bytes become U+FFFD one byte at a
 // time: a lone byte 0x80 or 0xFF, a lead byte at the end or before a byte
 // that cannot follow it (the next byte is then read on its own), and the
@@ -93,13 +82,13 @@ const std::vector<Conversion> kToCp949 = {
 
 TEST(Cp949Table, BytesToUtf8AreIconvsOnEverySystem) {
     for (const auto& row : kToUtf8) {
-        EXPECT_EQ(Hex(Cp949ToUtf8(row.input)), Hex(row.expected)) << "input " << Hex(row.input);
+        EXPECT_EQ(Cp949ToUtf8(row.input), row.expected) << ::testing::PrintToString(row.input);
     }
 }
 
 TEST(Cp949Table, Utf8ToBytesAreIconvsOnEverySystem) {
     for (const auto& row : kToCp949) {
-        EXPECT_EQ(Hex(Utf8ToCp949(row.input)), Hex(row.expected)) << "input " << Hex(row.input);
+        EXPECT_EQ(Utf8ToCp949(row.input), row.expected) << ::testing::PrintToString(row.input);
     }
 }
 
@@ -114,7 +103,7 @@ TEST(Cp949Table, EveryDoubleByteCharacterRoundTrips) {
             std::string utf8 = Cp949ToUtf8(bytes);
             if (utf8.find("\xEF\xBF\xBD") != std::string::npos) continue;
             ++characters;
-            if (Utf8ToCp949(utf8) != bytes) broken.push_back(Hex(bytes));
+            if (Utf8ToCp949(utf8) != bytes) broken.push_back(::testing::PrintToString(bytes));
         }
     }
     // KS X 1001 and the UHC additions: the same count everywhere.

@@ -16,6 +16,24 @@ namespace {
 
 using namespace sim;
 
+// A small project: the model 100 x 80 x 30, the tools "D10" (end mill) and
+// "D10R1" (tip-radiused), one toolpath "TP" on D10.
+Project SmallProject() {
+    Project project;
+    project.name = "SMALL";
+    project.path = "C:\\JOBS\\SMALL";
+    project.version = 8009;
+    project.model_limits = {-50, 50, -40, 40, -30, 0};
+    project.tools.push_back({"D10", ToolType::kEndMill, 10, 0, 75, 35, {}, {}});
+    project.tools.push_back({"D10R1", ToolType::kTipRadiused, 10, 1, 100.5, 35.2, {}, {}});
+    Toolpath toolpath;
+    toolpath.name = "TP";
+    toolpath.tool = "D10";
+    toolpath.lowest_z = -12;
+    project.toolpaths.push_back(toolpath);
+    return project;
+}
+
 // What a refused command must leave as it was.
 std::string StateOf(const Project& project) {
     std::string state = project.active_toolpath + "|" + project.active_tool + "|" +
@@ -58,7 +76,6 @@ TEST(SimHost, RefusesWhatItCannotDoWithTheHostsTextAndChangesNothing) {
          "Toolpath 'tp' does not exist"},  // names keep case
         {{}, "PRINT VALUE NOPE", "Parameter 'NOPE' does not exist"},
         {{}, "PRINT FORMVALUE Nope.Value", "Form value 'Nope.Value' does not exist"},
-        {{}, "EDIT BLOCK RESETLIMIT wide", "Command not recognised: EDIT BLOCK RESETLIMIT wide"},
         {{}, "SIZE TOOLPATH ;", "No active toolpath"},
         {{}, "EDIT TOOL 'D10' LENGTH  Yes", "Command not recognised: EDIT TOOL 'D10' LENGTH  Yes"},
         {{}, "EDIT TOOL 'D10' LENGTH  -5Yes", "Invalid value -5Yes: EDIT TOOL 'D10' LENGTH  -5Yes"},
@@ -66,7 +83,6 @@ TEST(SimHost, RefusesWhatItCannotDoWithTheHostsTextAndChangesNothing) {
          "EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA  ",
          "Command not recognised: EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA"},
         {{}, "EDIT TOOL 'D10' HOLDER_COMPONENT LENGTH  30", "Tool 'D10' has no holder component"},
-        {{}, "EDIT TOOL 'NOPE' CLONE", "Tool 'NOPE' does not exist"},
         {{}, "DELETE TOOL 'D10'", "Tool 'D10' is used by toolpath 'TP'"},
         {{}, "EDIT COLLISION APPLY", "No active toolpath"},
         {{},

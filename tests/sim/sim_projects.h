@@ -12,10 +12,6 @@ namespace orvalis::testing {
 // The bundled sample project, read from the source tree's sim/ folder.
 sim::Project SampleProject();
 
-// A small project: the model 100 x 80 x 30, the tools "D10" (end mill) and
-// "D10R1" (tip-radiused), one toolpath "TP" on D10.
-sim::Project SmallProject();
-
 // A simulated host behind a connected channel, as a window holds it.
 struct SimRig {
     explicit SimRig(sim::Project project);
