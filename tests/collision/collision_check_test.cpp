@@ -141,8 +141,8 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     rig.form.Changed = [&] {
         std::pair<int, int> now{rig.form.survey_list.ListIndex(), rig.form.WindowState()};
         if (seen.empty() || seen.back() != now) seen.push_back(now);
-        if (statuses.empty() || statuses.back() != rig.form.StatusBar1) {
-            statuses.push_back(rig.form.StatusBar1);
+        if (statuses.empty() || statuses.back() != rig.form.status_bar) {
+            statuses.push_back(rig.form.status_bar);
         }
     };
     Calls calls = rig.Click();
@@ -165,7 +165,7 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     EXPECT_EQ(Calls(finish.end() - 4, finish.end()), Concat(kDialogsOn, kDialogsOn));
     EXPECT_EQ(calls.back(), "RunCommand edit preference seldrawtp yes");
 
-    EXPECT_EQ(rig.form.Check1.Value, 1);
+    EXPECT_EQ(rig.form.collision_check.Value, 1);
     const int normal = forms::Window::kNormal, minimised = forms::Window::kMinimized;
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{-1, normal},
                                                       {0, minimised},
@@ -379,7 +379,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     rig.forms().session()->Mark("uncheck");
     rig.form.ClickCollisionCheck();
     Calls calls = rig.TranscriptSince("uncheck");
-    EXPECT_EQ(rig.form.Check1.Value, 0);
+    EXPECT_EQ(rig.form.collision_check.Value, 0);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
     EXPECT_EQ(calls.size(), 6u);  // the survey of nothing: its three closing commands
     EXPECT_EQ(rig.form.survey_list.ListIndex(), -1);
@@ -389,8 +389,8 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     rig.forms().session()->Mark("empty");
     rig.form.ClickCollisionCheck();
     EXPECT_TRUE(rig.TranscriptSince("empty").empty());
-    EXPECT_EQ(rig.form.Check1.Value, 1);
-    EXPECT_NE(rig.form.StatusBar1.find("검사할 툴패스가 없습니다"), std::string::npos);
+    EXPECT_EQ(rig.form.collision_check.Value, 1);
+    EXPECT_NE(rig.form.status_bar.find("검사할 툴패스가 없습니다"), std::string::npos);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     EXPECT_EQ(rig.forms().block_panel().x_maximum.Text(), "-7");
     EXPECT_EQ(rig.Transcript().back(), "SetBlockLimit 2 -7");
 
-    QTest::mouseClick(panel->Command3(), Qt::LeftButton);
+    QTest::mouseClick(panel->CaptureButton(), Qt::LeftButton);
     EXPECT_FALSE(rig.forms().HasBlockPanel());
     EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
     QApplication::processEvents();
@@ -68,7 +68,7 @@ TEST(BlockPanelWindow, LabelsTheBoxesRefusesTextThatIsNoNumberAndWaitsForABlock)
         for (QLabel* label : panel->findChildren<QLabel*>()) labels << label->text();
         labels.sort();
         EXPECT_EQ(labels, (QStringList{"X", "Y", "Z", "최대", "최소"}));
-        EXPECT_EQ(panel->Command3()->isEnabled(), block_read);
+        EXPECT_EQ(panel->CaptureButton()->isEnabled(), block_read);
         EXPECT_EQ(panel->LimitBox(1)->text(), block_read ? QStringLiteral("-50") : QString());
 
         panel->LimitBox(4)->clear();

@@ -72,7 +72,7 @@ TEST(NcPost, NcFilesThatExistAreReplacedOnlyWhenTheUserAgrees) {
               "NC 파일 1개가 이미 있습니다: T2.nc\n바꾸시겠습니까?");
     EXPECT_TRUE(rig.interaction().questions[0].default_no);  // Enter keeps the files
     EXPECT_TRUE(rig.TranscriptSince("post").empty());
-    EXPECT_EQ(rig.main_window().StatusBar1, "NC 파일을 쓰지 않았습니다: 이미 있는 파일 1개");
+    EXPECT_EQ(rig.main_window().status_bar, "NC 파일을 쓰지 않았습니다: 이미 있는 파일 1개");
     EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
 
     rig.interaction().confirm_answer = true;
@@ -129,7 +129,7 @@ TEST(NcPost, AnExtensionThatIsNoFileNameEndingIsRefusedBeforeTheHostIsCalled) {
     for (const char* bad : {"", "nc/../../../escaped", "nc\\x", "n*c", "nc."}) {
         SCOPED_TRACE(bad);
         PostRig rig;
-        rig.main_window().Text3.SetText(bad);
+        rig.main_window().nc_extension.SetText(bad);
         rig.forms().session()->Mark("post");
         rig.main_window().ClickPostNc();
         EXPECT_TRUE(rig.TranscriptSince("post").empty());
@@ -156,7 +156,7 @@ TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
     PostRig many(script);
     many.main_window().ClickPostNc();
     EXPECT_EQ(many.main_window().last_post().unwritten.size(), 60u);
-    EXPECT_NE(many.main_window().StatusBar1.find("2개의 툴패스는"), std::string::npos);
+    EXPECT_NE(many.main_window().status_bar.find("2개의 툴패스는"), std::string::npos);
 }
 
 TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {

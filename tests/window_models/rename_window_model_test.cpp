@@ -150,8 +150,8 @@ TEST(Rename, TheSurveyListTakesTheNewNames) {
     auto calls = rig.TranscriptSince("rename");
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
               (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
-    EXPECT_EQ(main_window.StatusBar1.rfind("툴패스 2개의 이름을 바꿨습니다", 0), 0u)
-        << main_window.StatusBar1;
+    EXPECT_EQ(main_window.status_bar.rfind("툴패스 2개의 이름을 바꿨습니다", 0), 0u)
+        << main_window.status_bar;
 }
 
 }  // namespace
