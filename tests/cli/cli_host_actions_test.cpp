@@ -120,30 +120,25 @@ TEST(CliOnSim, CollisionPrintsTheRowsWithAdjustedLengthsAndEachRowsAssembly) {
     EXPECT_EQ(cli.Run({"gouge", "NO-SUCH-TOOLPATH"}).status, 1);
 }
 
-// With or without the collision pass the run estimates each toolpath once,
-// numbers the rows after the pass, and its last line counts exactly the
-// calls the transcript holds.
+// The collision pass ends with a survey: the run after it still estimates
+// each toolpath once, numbers the rows after the pass, and its last line
+// counts exactly the calls the transcript holds.
 TEST(CliOnSim, TheRunEstimatesEachToolpathOnceAndCountsItsCalls) {
-    for (bool collision : {true, false}) {
-        CheckCli cli;
-        std::vector<std::string> words = {"run", "--folder", (cli.folder.path() / "out").string(),
-                                          "--prefix", "T"};
-        if (collision) words.push_back("--collision");
-        CliRun run = cli.Run(words);
-        ASSERT_EQ(run.status, 0) << run.err;
-        std::istringstream transcript(cli.Transcript());
-        long calls = 0, estimates = 0;
-        for (std::string line; std::getline(transcript, line);) {
-            if (line.starts_with("# ")) continue;
-            ++calls;
-            estimates += line.starts_with("RunCommandOutput TOOLPATHSTATS ESTIMATE");
-        }
-        EXPECT_EQ(estimates, 12);
-        EXPECT_NE(run.out.find("\tT12\t"), std::string::npos) << run.out;
-        std::string summary =
-            ", 파일 18개, 호스트 호출 " + std::to_string(calls) + "회, 호스트 대기 ";
-        EXPECT_NE(run.out.find(summary), std::string::npos) << run.out;
+    CheckCli cli;
+    CliRun run = cli.Run(
+        {"run", "--folder", (cli.folder.path() / "out").string(), "--prefix", "T", "--collision"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream transcript(cli.Transcript());
+    long calls = 0, estimates = 0;
+    for (std::string line; std::getline(transcript, line);) {
+        if (line.starts_with("# ")) continue;
+        ++calls;
+        estimates += line.starts_with("RunCommandOutput TOOLPATHSTATS ESTIMATE");
     }
+    EXPECT_EQ(estimates, 12);
+    EXPECT_NE(run.out.find("\tT12\t"), std::string::npos) << run.out;
+    std::string summary = ", 파일 18개, 호스트 호출 " + std::to_string(calls) + "회, 호스트 대기 ";
+    EXPECT_NE(run.out.find(summary), std::string::npos) << run.out;
     EXPECT_EQ(HostCostSummary(1234, 21.504, 0.186),
               "호스트 호출 1234회, 호스트 대기 21.50 s, 자체 처리 0.19 s");
 }

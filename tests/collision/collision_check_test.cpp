@@ -63,9 +63,7 @@ struct CheckRig : testing::FormsRig {
     }
 
     Calls Click() {
-        forms().session()->Mark("collision");
-        form.ClickCollisionCheck();
-        return TranscriptSince("collision");
+        return CallsOf([this] { form.ClickCollisionCheck(); });
     }
 
     // The pass's calls: those before the survey's "Connect".
@@ -121,8 +119,6 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
         rig.forms().tool_assembly_window().Visible());  // the table was read from the hidden window
 }
 
-// Any of fields 2 to 16 goes into a host command line as it is; a quote, a
-// semicolon or a blank inside would end it early and start another command.
 // A cancel is what the user asked for: its report is information, not the
 // critical box of a failure.
 TEST(CollisionCheck, ACancelledPassIsReportedWithTheInformationIcon) {
@@ -146,6 +142,8 @@ TEST(CollisionCheck, ACancelledPassIsReportedWithTheInformationIcon) {
         << rig.interaction().messages[0].text;
 }
 
+// Any of fields 2 to 16 goes into a host command line as it is; a quote, a
+// semicolon or a blank inside would end it early and start another command.
 TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
     struct Case {
         int field;
@@ -171,29 +169,12 @@ TEST(CollisionCheck, ValuesThatWouldBreakACommandLineAreFoundInAnyField) {
 // The survey that ends the pass writes the toolpath names into the NC-name
 // column; the numbering the user typed before is applied again over them.
 TEST(CollisionCheck, TheNcNamesNumberedBeforeThePassStayNumbered) {
-    struct Case {
-        const char* prefix;  // typed into the prefix box, if at all
-        const char* start;   // then typed into the start box, if at all
-        Calls names;
-    };
-    const Case cases[] = {
-        {nullptr, nullptr, {"1-ROUGH", "2-FINISH"}},
-        {"T", "5", {"T5", "T6"}},
-        {"", nullptr, {"1", "2"}},
-    };
-    for (const auto& c : cases) {
-        CheckRig rig;
-        if (c.prefix) {
-            rig.form.nc_prefix.SetText("x");  // so that an empty prefix is a change too
-            rig.form.nc_prefix.SetText(c.prefix);
-        }
-        if (c.start) rig.form.nc_start.SetText(c.start);
-        rig.Click();
-        Calls names = {rig.form.toolpath_grid().TextMatrix(1, survey::kNcName),
-                       rig.form.toolpath_grid().TextMatrix(2, survey::kNcName)};
-        EXPECT_EQ(names, c.names) << (c.prefix ? c.prefix : "(none)");
-        EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kHostName), "1-ROUGH");
-    }
+    CheckRig rig;
+    rig.form.nc_prefix.SetText("T");
+    rig.form.nc_start.SetText("5");
+    rig.Click();
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(1, survey::kNcName), "T5");
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(2, survey::kNcName), "T6");
 }
 
 // The lookup of each toolpath's diameter, over one pass.
@@ -246,9 +227,9 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
     }
     std::vector<std::string> names;
     for (const auto& t : toolpaths) names.push_back(t.name);
-    rig.forms().session()->Mark("pass");
-    auto result = collision::RunCollisionCheck(pm, names, table, nullptr);
-    Calls calls = rig.TranscriptSince("pass");
+    collision::CollisionResult result;
+    Calls calls =
+        rig.CallsOf([&] { result = collision::RunCollisionCheck(pm, names, table, nullptr); });
 
     ASSERT_EQ(result.toolpaths.size(), toolpaths.size());
     Calls lengths_sent;
@@ -302,9 +283,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     CheckRig rig;
     rig.Click();
     rig.form.ClickRemoveAll();  // an empty list: the selection is left alone
-    rig.forms().session()->Mark("uncheck");
-    rig.form.ClickCollisionCheck();
-    Calls calls = rig.TranscriptSince("uncheck");
+    Calls calls = rig.Click();
     EXPECT_EQ(rig.form.collision_check.Value, 0);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
     EXPECT_EQ(calls.size(), 6u);  // the survey of nothing: its three closing commands
@@ -312,9 +291,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     EXPECT_EQ(rig.form.WindowState(), forms::Window::kNormal);
 
     // Checking it over an empty list sends nothing and says why.
-    rig.forms().session()->Mark("empty");
-    rig.form.ClickCollisionCheck();
-    EXPECT_TRUE(rig.TranscriptSince("empty").empty());
+    EXPECT_TRUE(rig.Click().empty());
     EXPECT_EQ(rig.form.collision_check.Value, 1);
     EXPECT_NE(rig.form.status_bar.find("검사할 툴패스가 없습니다"), std::string::npos);
 }

@@ -20,9 +20,7 @@ struct GougeRig : testing::FormsRig {
     }
 
     Calls Click() {
-        forms().session()->Mark("gouge");
-        form.ClickGougeDisplay();
-        return TranscriptSince("gouge");
+        return CallsOf([this] { form.ClickGougeDisplay(); });
     }
 
     MainWindowModel& form = forms().main_window();

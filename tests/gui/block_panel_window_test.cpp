@@ -38,16 +38,13 @@ TEST(BlockPanelWindow, ShowsTheLimitsForwardsTypingAndClosesAfterCapture) {
     // The grid's font, whose decimal point and comma differ.
     EXPECT_EQ(panel->LimitBox(1)->font().families(), GridFont().families());
     EXPECT_EQ(panel->LimitBox(6)->text(), QStringLiteral("0"));
-    EXPECT_EQ(main_window.WindowState(), forms::Window::kMinimized);
 
     panel->LimitBox(2)->clear();
     QTest::keyClicks(panel->LimitBox(2), "-7");
     EXPECT_EQ(rig.forms().block_panel().x_maximum.Text(), "-7");
-    EXPECT_EQ(rig.Transcript().back(), "SetBlockLimit 2 -7");
 
     QTest::mouseClick(panel->CaptureButton(), Qt::LeftButton);
     EXPECT_FALSE(rig.forms().HasBlockPanel());
-    EXPECT_EQ(main_window.WindowState(), forms::Window::kNormal);
     QApplication::processEvents();
     EXPECT_EQ(OpenPanel(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

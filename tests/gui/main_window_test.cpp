@@ -75,11 +75,9 @@ TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
     EXPECT_EQ(window->SurveyList()->count(), 2);
 
     QTest::keyClicks(window->NcPrefix(), "T");
-    EXPECT_EQ(model->toolpath_grid().TextMatrix(2, 2), "T2");
     EXPECT_EQ(window->Grid()->item(1, 1)->text(), QStringLiteral("T2"));
     QTest::keyClicks(window->NcStart(), "x");
     EXPECT_EQ(window->StatusPanel()->text().toStdString(), model->status_bar);
-    EXPECT_NE(model->status_bar.find("숫자가 아닙니다"), std::string::npos);
 
     window->SurveyList()->setCurrentRow(0);
     QTest::mouseClick(window->Button(model->remove_button), Qt::LeftButton);

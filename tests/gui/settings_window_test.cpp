@@ -29,10 +29,6 @@ void Retype(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 struct SettingsWindowFixture : ::testing::Test {
     testing::FormsRig rig{""};
     GuiForms gui;
@@ -44,7 +40,9 @@ struct SettingsWindowFixture : ::testing::Test {
         launcher = FindWindow<LauncherWindow>();
         ASSERT_NE(launcher, nullptr);
     }
-    void TearDown() override { DeleteClosedWindows(); }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     SettingsWindow* OpenSettings() {
         QTest::mouseClick(launcher->SettingsButton(), Qt::LeftButton);
@@ -106,12 +104,8 @@ TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     QTest::mouseClick(window->Button(model.companies_button), Qt::LeftButton);
     EXPECT_NE(FindWindow<CompanyRegistryWindow>(), nullptr);
 
-    // Closing unloads the model: typed and never saved, the text is gone.
-    Retype(window->SizeBox(0), QStringLiteral("999"));
-    window->close();
+    window->close();  // unloads the model
     EXPECT_FALSE(rig.forms().HasSettingsWindow());
-    DeleteClosedWindows();
-    EXPECT_EQ(OpenSettings()->SizeBox(0)->text(), QStringLiteral("1"));
 }
 
 }  // namespace

@@ -26,11 +26,9 @@ struct PostRig : testing::FormsRig {
 
 TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
     PostRig rig;
-    rig.forms().session()->Mark("post");
-    rig.main_window().ClickPostNc();
     // Per toolpath: a temporary program, its option file and file name,
     // written; then every temporary program deleted and the dialogs given back.
-    EXPECT_EQ(rig.TranscriptSince("post"),
+    EXPECT_EQ(rig.CallsOf([&rig] { rig.main_window().ClickPostNc(); }),
               testing::ReviewedCalls("nc_output/three_programs.transcript"));
     EXPECT_EQ(rig.main_window().survey_list.ListIndex(), 0);
     EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
@@ -48,20 +46,17 @@ TEST(NcPost, ThreeToolpathsSendExactlyTheirPrograms) {
 TEST(NcPost, NcFilesThatExistAreReplacedOnlyWhenTheUserAgrees) {
     PostRig rig;
     rig.drives().Write("C:\\JOBS\\P1\\T2.nc", "the machine's program");
-    rig.forms().session()->Mark("post");
-    rig.main_window().ClickPostNc();
+    auto post = [&rig] { rig.main_window().ClickPostNc(); };
+    EXPECT_TRUE(rig.CallsOf(post).empty());
     ASSERT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_EQ(rig.interaction().questions[0].text,
               "NC 파일 1개가 이미 있습니다: T2.nc\n바꾸시겠습니까?");
     EXPECT_TRUE(rig.interaction().questions[0].default_no);  // Enter keeps the files
-    EXPECT_TRUE(rig.TranscriptSince("post").empty());
     EXPECT_EQ(rig.main_window().status_bar, "NC 파일을 쓰지 않았습니다: 이미 있는 파일 1개");
     EXPECT_EQ(rig.main_window().WindowState(), forms::Window::kNormal);
 
     rig.interaction().confirm_answer = true;
-    rig.forms().session()->Mark("again");
-    rig.main_window().ClickPostNc();
-    auto calls = rig.TranscriptSince("again");
+    auto calls = rig.CallsOf(post);
     EXPECT_NE(std::find(calls.begin(), calls.end(),
                         "RunCommand EDIT NCPROGRAM '2-REST' FILENAME C:\\JOBS\\P1\\T2.nc"),
               calls.end());
@@ -85,9 +80,7 @@ TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
     PostRig rig;
     rig.main_window().toolpath_table.Row(0).nc_name = "..\\..\\evil";
     rig.main_window().toolpath_table.Row(1).nc_name = "";
-    rig.forms().session()->Mark("post");
-    rig.main_window().ClickPostNc();
-    auto sent = rig.TranscriptSince("post");
+    auto sent = rig.CallsOf([&rig] { rig.main_window().ClickPostNc(); });
     EXPECT_EQ(
         std::count_if(sent.begin(), sent.end(),
                       [](const std::string& l) { return l.find("FILENAME") != std::string::npos; }),
@@ -110,28 +103,25 @@ TEST(NcPost, UnsafeNcNamesAreRefusedAndTheOthersStillPosted) {
 // ".." would put the files outside the chosen folder.
 TEST(NcPost, AnExtensionThatIsNoFileNameEndingIsRefusedBeforeTheHostIsCalled) {
     for (const char* bad : {"", "nc/../../../escaped", "nc\\x", "n*c", "nc."}) {
-        SCOPED_TRACE(bad);
-        PostRig rig;
-        rig.main_window().nc_extension.SetText(bad);
-        rig.forms().session()->Mark("post");
-        rig.main_window().ClickPostNc();
-        EXPECT_TRUE(rig.TranscriptSince("post").empty());
-        const auto& post = rig.main_window().last_post();
-        ASSERT_TRUE(post.failure.has_value());
-        EXPECT_NE(post.failure->find("NC 확장자 설정(SETTING.dat의 TYPE)"), std::string::npos)
-            << *post.failure;
+        EXPECT_NE(nc_output::NcExtensionProblem(bad), "") << bad;
     }
     for (const char* good : {"nc", "tap", "a.b", "엔씨"}) {
         EXPECT_EQ(nc_output::NcExtensionProblem(good), "") << good;
     }
+    PostRig rig;
+    rig.main_window().nc_extension.SetText("nc/../../../escaped");
+    EXPECT_TRUE(rig.CallsOf([&rig] { rig.main_window().ClickPostNc(); }).empty());
+    const auto& post = rig.main_window().last_post();
+    ASSERT_TRUE(post.failure.has_value());
+    EXPECT_NE(post.failure->find("NC 확장자 설정(SETTING.dat의 TYPE)"), std::string::npos)
+        << *post.failure;
 }
 
 TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
     testing::FormsRig empty("");
-    empty.forms().main_window();
-    empty.forms().session()->Mark("post");
-    empty.forms().main_window().ClickPostNc();
-    EXPECT_EQ(empty.TranscriptSince("post"), (std::vector<std::string>{"Connect", "Connect"}));
+    MainWindowModel& form = empty.forms().main_window();
+    EXPECT_EQ(empty.CallsOf([&form] { form.ClickPostNc(); }),
+              (std::vector<std::string>{"Connect", "Connect"}));
     ASSERT_EQ(empty.interaction().messages.size(), 1u);
 
     std::string script;
@@ -140,15 +130,6 @@ TEST(NcPost, AnEmptyListHasNothingToPostAndEntriesPast60AreNotPosted) {
     many.main_window().ClickPostNc();
     EXPECT_EQ(many.main_window().last_post().unwritten.size(), 60u);
     EXPECT_NE(many.main_window().status_bar.find("2개의 툴패스는"), std::string::npos);
-}
-
-TEST(NcPost, TwoToolpathsWithOneNcNameWriteTheSameFileTheLaterLast) {
-    PostRig rig;
-    rig.main_window().toolpath_table.Row(2).nc_name = "T1";
-    rig.main_window().ClickPostNc();
-    const auto& written = rig.main_window().last_post().unwritten;  // the replay host writes none
-    ASSERT_EQ(written.size(), 3u);
-    EXPECT_EQ(written.front(), written.back());
 }
 
 }  // namespace

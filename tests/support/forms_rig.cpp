@@ -37,4 +37,10 @@ std::vector<std::string> FormsRig::TranscriptSince(const std::string& action) co
     return since;
 }
 
+std::vector<std::string> FormsRig::CallsOf(const std::function<void()>& action) {
+    forms_->session()->Mark("calls of");
+    action();
+    return TranscriptSince("calls of");
+}
+
 }  // namespace orvalis::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,8 @@ class FormsRig {
     std::vector<std::string> Transcript() const;
     // The transcript from the last "# action" marker on, without the marker.
     std::vector<std::string> TranscriptSince(const std::string& action) const;
+    // The calls `action` sends to the host, one per entry.
+    std::vector<std::string> CallsOf(const std::function<void()>& action);
 
   private:
     TempDrives drives_;

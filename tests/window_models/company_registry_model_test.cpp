@@ -24,17 +24,6 @@ void Save(CompanyRegistryModel& dialog, const std::string& name) {
     dialog.ClickSaveCompany();
 }
 
-TEST(CompanyRegistryModel, LoadShowsThePathAndTheTwentyKeys) {
-    testing::FormsRig rig("");
-    CompanyRegistryModel& dialog = rig.forms().company_registry();
-    EXPECT_EQ(dialog.file_path.Text(), "C:\\TARVEL\\ORVALIS\\DAT FILE\\Sample.Ini");
-    ASSERT_EQ(dialog.slot_keys.ListCount(), 20);
-    EXPECT_EQ(dialog.slot_keys.Items().front(), "업체명1");
-    EXPECT_EQ(dialog.slot_keys.Items().back(), "업체명20");
-    EXPECT_EQ(dialog.slot_keys.ListIndex(), 0);
-    EXPECT_EQ(dialog.stored_names.ListCount(), 0);  // empty until asked
-}
-
 TEST(CompanyRegistryModel, SavesFillSlotsInTurnAndReopeningCarriesOn) {
     testing::FormsRig rig("");
     CompanyRegistryModel& dialog = rig.forms().company_registry();

@@ -16,10 +16,10 @@ using testing::OffsetRoughing;
 using testing::ParamLine;
 using testing::SurveyedToolpath;
 
-std::string Script(const std::vector<SurveyedToolpath>& toolpaths, const std::string& extra = "") {
+std::string Script(const std::vector<SurveyedToolpath>& toolpaths) {
     std::string script = "version 8009\n";
     for (const auto& t : toolpaths) script += "toolpath " + t.name + "\n";
-    return script + testing::SurveyAnswers(toolpaths) + extra;
+    return script + testing::SurveyAnswers(toolpaths);
 }
 
 using Row = std::vector<std::string>;
@@ -46,11 +46,9 @@ const std::vector<std::string> kClosingCalls = {
 struct SurveyRig : testing::FormsRig {
     explicit SurveyRig(const std::string& script) : FormsRig(script), form(forms().main_window()) {}
 
-    // Presses "불러오기" with the transcript marked, and returns what was sent.
+    // Presses "불러오기" and returns what was sent.
     std::vector<std::string> Survey() {
-        forms().session()->Mark("survey");
-        form.ClickSurvey();
-        return TranscriptSince("survey");
+        return CallsOf([this] { form.ClickSurvey(); });
     }
 
     MainWindowModel& form;
@@ -117,6 +115,10 @@ TEST(MainWindowSurvey, FourAfterSixLeavesRowsFiveAndSixAndKeepsTheNumbering) {
     EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(4, survey::kNcName), "N8");
     EXPECT_EQ(GridRow(rig.form, 5), row5);
     EXPECT_EQ(GridRow(rig.form, 6), row6);
+
+    rig.form.nc_prefix.SetText("");  // typed empty: bare numbers, not the toolpath names
+    rig.Survey();
+    EXPECT_EQ(rig.form.toolpath_grid().TextMatrix(4, survey::kNcName), "4");
 }
 
 TEST(MainWindowSurvey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBefore) {
@@ -133,53 +135,30 @@ TEST(MainWindowSurvey, AToolpathWhoseReportsLackAKeyShowsAnEmptyCellNotTheOneBef
                                          "()", "()", "()", "()", ""}));
 }
 
-TEST(MainWindowSurvey, ColumnsTenToTwelveShowEachToolpathsOwnAssemblyValues) {
-    SurveyRig rig(Script({OffsetRoughing(), ConstZFinishing()}));
-    rig.form.ClickAddAll();
-    rig.form.assembly_values["1-ROUGH"] = {"40", "25", "32", "60", "", "45"};
-    rig.Survey();
-    Row cells = GridRow(rig.form, 1);
-    EXPECT_EQ(cells[survey::kShankLength - 1], "40(25)");
-    EXPECT_EQ(cells[survey::kHolderLength - 1], "60(45)");
-    EXPECT_EQ(cells[survey::kHolderDiameter - 1], "32()");
-    EXPECT_EQ(GridRow(rig.form, 2), kFinishingRow);  // not checked: "()"
-}
-
-// A failing host call is every call of the fault sweep; here the answers the
-// survey cannot read end it the same way.
-TEST(MainWindowSurvey, AFailingStepEndsTheSurveyThereButGivesTheHostBack) {
-    SurveyedToolpath short_time = ConstZFinishing(), one_line_size = ConstZFinishing(),
-                     bad_length = ConstZFinishing(), huge_overhang = ConstZFinishing();
-    short_time.time_answer = "5";
-    one_line_size.size_answer = "Size of toolpath '2-FINISH'";
+// A failing host call is the fault sweep's; an answer the survey cannot read
+// ends it the same way (which answers fail is the readers' tables).
+TEST(MainWindowSurvey, AnAnswerThatCannotBeReadEndsTheSurveyThereButGivesTheHostBack) {
+    SurveyedToolpath bad_length = ConstZFinishing(), huge_overhang = ConstZFinishing();
     bad_length.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("LENGTH", "sixty")};
     huge_overhang.tool_lines = {ParamLine("DIAMETER", "6"), ParamLine("OVERHANG", "9.999991E+74")};
     struct Case {
         SurveyedToolpath second;
-        std::string extra;
         const char* says;
-        const char* last_call;  // the failing toolpath's last call before the closing ones
     };
     const Case cases[] = {
-        {ConstZFinishing(), "fail SIZE TOOLPATH  '2-FINISH'\n", "SIZE TOOLPATH  '2-FINISH'",
-         "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
-        {short_time, "", "가공시간", "RunCommandOutput PRINT FORMVALUE ToolpathStats.Time"},
-        {one_line_size, "", "최저점", "RunCommandOutput SIZE TOOLPATH  '2-FINISH'"},
-        {bad_length, "", "공구 길이가 숫자가 아닙니다: 'sixty'",
-         "RunCommandOutput print entity parameters  tool 'B6'"},
-        {huge_overhang, "", "공구 돌출 길이가 너무 큽니다: '9.999991E+74'",
-         "RunCommandOutput print entity parameters  tool 'B6'"},
+        {bad_length, "공구 길이가 숫자가 아닙니다: 'sixty'"},
+        {huge_overhang, "공구 돌출 길이가 너무 큽니다: '9.999991E+74'"},
     };
     for (const auto& c : cases) {
         SurveyedToolpath third = OffsetRoughing("3-LAST");
-        SurveyRig rig(Script({OffsetRoughing(), c.second, third}, c.extra));
+        SurveyRig rig(Script({OffsetRoughing(), c.second, third}));
         rig.form.ClickAddAll();
         rig.form.toolpath_table.Row(1).host_name = "earlier";
         auto calls = rig.Survey();
 
         ASSERT_GE(calls.size(), 4u) << c.says;
         EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()), kClosingCalls) << c.says;
-        EXPECT_EQ(calls[calls.size() - 4], c.last_call) << c.says;
+        EXPECT_EQ(calls[calls.size() - 4], "RunCommandOutput print entity parameters  tool 'B6'");
         EXPECT_EQ(
             std::count(calls.begin(), calls.end(), "RunCommandOutput ACTIVATE Toolpath '3-LAST'"),
             0);
@@ -242,9 +221,7 @@ TEST(MainWindowSurvey, ChecksSendNothingForAnEntryTheProjectDoesNotHold) {
     SurveyRig rig(Script({OffsetRoughing()}));
     rig.form.survey_list.AddItem("9-GONE");
     rig.form.survey_list.AddItem("1-ROUGH");
-    rig.forms().session()->Mark("gouge");
-    rig.form.ClickGougeDisplay();
-    auto calls = rig.TranscriptSince("gouge");
+    auto calls = rig.CallsOf([&rig] { rig.form.ClickGougeDisplay(); });
     EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const std::string& call) {
         return call.find("9-GONE") != std::string::npos;
     }));

@@ -117,15 +117,14 @@ TEST(Rename, TheSurveyListTakesTheNewNamesAndARefusedOneStays) {
     RenameWindowModel& window = rig.forms().rename_window();
     window.rename_prefix.SetText("P");
     rig.interaction().confirm_answer = true;
-    rig.forms().session()->Mark("rename");
-    window.ClickRename();
+    auto calls = rig.CallsOf([&window] { window.ClickRename(); });
     EXPECT_EQ(window.renamed(), 2);
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     EXPECT_NE(rig.interaction().messages[0].text.find("b → P2"), std::string::npos);
     EXPECT_EQ(main_window.survey_list.Items(), (std::vector<std::string>{"P3", "b", "P1"}));
     EXPECT_EQ(main_window.survey_list.ListIndex(), 2);
-    // The project list is asked for again, and the status bar says what was done.
-    auto calls = rig.TranscriptSince("rename");
+    // The project list is filled again, and the status bar says what was done.
+    EXPECT_EQ(main_window.project_list.ListCount(), 3);
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
               (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
     EXPECT_EQ(main_window.status_bar.rfind("툴패스 2개의 이름을 바꿨습니다", 0), 0u)
