@@ -128,9 +128,8 @@ TEST(CliOnSim, TheRunEstimatesEachToolpathOnceAndCountsItsCalls) {
     CliRun run = cli.Run(
         {"run", "--folder", (cli.folder.path() / "out").string(), "--prefix", "T", "--collision"});
     ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream transcript(cli.Transcript());
     long calls = 0, estimates = 0;
-    for (std::string line; std::getline(transcript, line);) {
+    for (const std::string& line : FileLines(cli.transcript)) {
         if (line.starts_with("# ")) continue;
         ++calls;
         estimates += line.starts_with("RunCommandOutput TOOLPATHSTATS ESTIMATE");

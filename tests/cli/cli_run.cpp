@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "platform/atomic_file.h"
 
 namespace orvalis::cli {
 
@@ -23,23 +22,15 @@ CliRun SimCli::Run(std::vector<std::string> words, const std::string& host) {
     return RunCli(words);
 }
 
-std::string SimCli::Transcript() const {
-    return ReadFileBytes(transcript).value_or("");
-}
-
 ReplayCli::ReplayCli(const std::string& script_text)
     : data("ORVALIS_DATA_DIR", ORVALIS_TEST_DATA_DIR) {
-    WriteScript(script_text);
+    std::ofstream(script, std::ios::binary) << script_text;
 }
 
 CliRun ReplayCli::Run(std::vector<std::string> words) const {
     words.insert(words.begin(),
                  {"--host", "replay:" + script.string(), "--transcript", transcript.string()});
     return RunCli(words);
-}
-
-void ReplayCli::WriteScript(const std::string& script_text) const {
-    std::ofstream(script, std::ios::binary | std::ios::trunc) << script_text;
 }
 
 std::vector<std::string> ReplayCli::TranscriptLines() const {

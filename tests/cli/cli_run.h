@@ -24,7 +24,6 @@ struct SimCli {
     SimCli();
 
     CliRun Run(std::vector<std::string> words, const std::string& host = "sim");
-    std::string Transcript() const;
 
     testing::TempDrives drives;
     testing::TempFolder folder;
@@ -40,7 +39,6 @@ struct ReplayCli {
 
     // Runs with "--host replay:SCRIPT --transcript FILE" before the words.
     CliRun Run(std::vector<std::string> words) const;
-    void WriteScript(const std::string& script_text) const;
     std::vector<std::string> TranscriptLines() const;
 
     testing::TempDrives drives;

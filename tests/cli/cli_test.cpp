@@ -88,8 +88,7 @@ TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
     EXPECT_EQ(run.out, "1-ROUGH\n2-FINISH\n");
     EXPECT_EQ(cli.TranscriptLines().at(0), "# load");
 
-    cli.WriteScript("fail Connect\n");
-    auto unreachable = cli.Run({"toolpaths"});
+    auto unreachable = ReplayCli("fail Connect\n").Run({"toolpaths"});
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_EQ(unreachable.out, "");
     EXPECT_NE(unreachable.err.find("파워밀에 연결되지 않았습니다"), std::string::npos);
