@@ -16,7 +16,6 @@ namespace orvalis::testing {
 // - in every worksheet: rows ascending, cells ascending and in their row,
 //   merged ranges neither repeated, overlapping nor a single cell, and the
 //   mergeCells count right;
-// - cell text at most 32,767 characters;
 // - shared strings: every index in range, count and uniqueCount right.
 std::vector<std::string> WorkbookProblems(const std::string& package);
 

@@ -138,8 +138,11 @@ std::string BuildWorkbook(const WorkbookFixture& fixture) {
              "\"><bookViews><workbookView activeTab=\"" +
              (fixture.second_sheet_selected ? "1" : "0") +
              "\"/></bookViews><sheets><sheet name=\"One\" sheetId=\"1\" r:id=\"rId1\"/>"
-             "<sheet name=\"Two\" sheetId=\"2\" r:id=\"rId2\"/></sheets><calcPr "
-             "calcId=\"191029\"/></workbook>"},
+             "<sheet name=\"Two\" sheetId=\"2\" r:id=\"rId2\"/></sheets>" +
+             (fixture.defined_names.empty()
+                  ? ""
+                  : "<definedNames>" + fixture.defined_names + "</definedNames>") +
+             "<calcPr calcId=\"191029\"/></workbook>"},
         {"xl/_rels/workbook.xml.rels", Relationships(workbook_rels)},
         {"xl/worksheets/sheet1.xml", Sheet(fixture.sheet1, !fixture.second_sheet_selected)},
         {"xl/worksheets/sheet2.xml", Sheet(fixture.sheet2, fixture.second_sheet_selected)},

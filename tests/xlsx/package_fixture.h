@@ -38,6 +38,7 @@ struct WorkbookFixture {
     std::vector<std::string> extra_overrides;
     std::vector<std::string> extra_workbook_rels;
     std::string shared_strings = "<si><t>label</t></si>";
+    std::string defined_names;  // the children of the workbook's definedNames
     bool second_sheet_selected = false;
 };
 std::string BuildWorkbook(const WorkbookFixture& fixture);

@@ -321,6 +321,44 @@ TEST(Workbook, SelectingMakesTheSheetActiveWithItsActiveCell) {
         second->document_element().child("sheetViews").child("sheetView").attribute("tabSelected"));
 }
 
+// A print area that ends above a cell reaches down to it, the other
+// sheet's staying; one that holds the cell already, or of several ranges (the
+// shop's own), is left as it is.
+TEST(Workbook, APrintAreaIsWidenedDownToACell) {
+    const struct {
+        int sheet;
+        const char* cell;
+        std::vector<std::string> before;  // of sheets One and Two
+        std::vector<std::string> after;
+    } cases[] = {
+        {1, "A36", {"$A$1:$R$33", "$A$1:$P$46"}, {"$A$1:$R$36", "$A$1:$P$46"}},
+        {2, "A48", {"$A$1:$R$33", "$A$1:$P$46"}, {"$A$1:$R$33", "$A$1:$P$48"}},
+        {1, "A36", {"$A$1:$R$40", "$A$1:$P$46"}, {"$A$1:$R$40", "$A$1:$P$46"}},
+        {1,
+         "A36",
+         {"$A$1:$H$33,$J$1:$R$33", "$A$1:$P$46"},
+         {"$A$1:$H$33,$J$1:$R$33", "$A$1:$P$46"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before[0]);
+        WorkbookFixture fixture;
+        for (int tab : {0, 1}) {
+            fixture.defined_names += "<definedName name=\"_xlnm.Print_Area\" localSheetId=\"" +
+                                     std::to_string(tab) + "\">" + (tab == 0 ? "One!" : "Two!") +
+                                     c.before[tab] + "</definedName>";
+        }
+        Workbook book(BuildWorkbook(fixture), "template");
+        book.IncludeInPrintArea(c.sheet, c.cell);
+        auto workbook = Xml(ReadPart(book.SaveToBytes(), "xl/workbook.xml"));
+        std::vector<std::string> areas;
+        for (pugi::xml_node name : workbook->document_element().child("definedNames").children()) {
+            std::string text = name.text().get();
+            areas.push_back(text.substr(text.find('!') + 1));
+        }
+        EXPECT_EQ(areas, c.after);
+    }
+}
+
 TEST(Workbook, AMissingOrDamagedFileIsAnErrorNamingIt) {
     orvalis::testing::TempFolder folder;
     fs::path text = folder.path() / "text.xlsx";
