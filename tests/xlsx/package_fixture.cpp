@@ -77,14 +77,6 @@ auto WithArchive(const std::string& package, Use&& use) {
 
 }  // namespace
 
-StoredEntry StatEntry(const std::string& package, const std::string& name) {
-    return WithArchive(package, [&](zip_t* archive) {
-        zip_stat_t stat;
-        if (zip_stat(archive, name.c_str(), 0, &stat) != 0) return StoredEntry{};
-        return StoredEntry{true, stat.crc, stat.comp_size, stat.comp_method};
-    });
-}
-
 std::string ReadPart(const std::string& package, const std::string& name) {
     return WithArchive(package, [&](zip_t* archive) {
         zip_stat_t stat;

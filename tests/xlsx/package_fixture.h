@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,15 +10,6 @@ using Parts = std::vector<std::pair<std::string, std::string>>;
 
 // A zip archive of the parts, in order, deflated.
 std::string MakePackage(const Parts& parts);
-
-// How a part is stored in an archive, to tell that it was copied as it was.
-struct StoredEntry {
-    bool found = false;
-    std::uint32_t crc = 0;
-    std::uint64_t compressed_size = 0;
-    std::uint16_t method = 0;
-};
-StoredEntry StatEntry(const std::string& package, const std::string& name);
 
 // The bytes of one part; empty when it is missing.
 std::string ReadPart(const std::string& package, const std::string& name);
