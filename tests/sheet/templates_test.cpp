@@ -50,18 +50,10 @@ std::vector<std::string> TableCells(const char* const (&columns)[12], int first,
     return cells;
 }
 
-// The shipped setup-sheet template has a heading over every column the
-// toolpaths are written to, and shows every cell the writer fills; the
-// continuation page's table is bordered down to its 60th toolpath.
+// The shipped setup-sheet template shows every cell the writer fills, and
+// the continuation page's table is bordered down to its 60th toolpath.
 TEST(Templates, TheSetupSheetShowsEveryCellItWrites) {
     testing::SavedWorkbook book(std::string(ORVALIS_TEST_DATA_DIR) + "/ORVALIS.xlsx");
-    for (const char* column : testing::kFirstPageColumns) {
-        EXPECT_NE(book.Text(1, column + std::string("11")), "") << column << "11";
-    }
-    for (const char* column : testing::kSecondPageColumns) {
-        EXPECT_NE(book.Text(2, column + std::string("5")), "") << column << "5";
-    }
-
     std::vector<std::string> first_cells = TableCells(testing::kFirstPageColumns, 12, 30);
     first_cells.insert(first_cells.end(), {"C2", "M2", "C3", "M3", "D33", "D34", "J34", "A36"});
     ExpectVisible(book.bytes(), "xl/worksheets/sheet1.xml", first_cells);

@@ -54,6 +54,8 @@ TEST(WorkbookCheck, FindsEachFaultASpreadsheetWouldRepair) {
          Row1("<c r=\"A1\" t=\"inlineStr\"><is><t>\xC7\xD1\xFF\xFE</t></is></c>"), "not UTF-8"},
         {"a control character", Row1("<c r=\"A1\" t=\"inlineStr\"><is><t>a\x01</t></is></c>"),
          "not allowed in XML"},
+        {"a reference to a control character",
+         Row1("<c r=\"A1\" t=\"inlineStr\"><is><t>a&#7;</t></is></c>"), "not allowed in XML"},
         {"a relationship to a missing part",
          "<sheetData/>",
          "xl/media/gone.png",

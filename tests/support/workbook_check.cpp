@@ -1,5 +1,6 @@
 #include "support/workbook_check.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -269,6 +270,17 @@ std::string XmlProblem(const std::string& text) {
         if (!IsXmlChar(code))
             return "character " + std::to_string(code) + " at byte " + std::to_string(start) +
                    " is not allowed in XML";
+    }
+    // A reference to such a character ("&#7;"): pugixml takes it, a strict
+    // reader refuses the whole part.
+    for (std::size_t at = text.find("&#"); at != std::string::npos; at = text.find("&#", at + 2)) {
+        bool hex = text.compare(at + 2, 1, "x") == 0;
+        unsigned long code =
+            std::strtoul(text.c_str() + at + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ||
+            !IsXmlChar(static_cast<unsigned>(code)))
+            return "reference to character " + std::to_string(code) + " at byte " +
+                   std::to_string(at) + " is not allowed in XML";
     }
     pugi::xml_document document;
     pugi::xml_parse_result result =

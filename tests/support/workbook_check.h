@@ -10,7 +10,8 @@ namespace orvalis::testing {
 
 // What a spreadsheet program would repair, refuse or silently drop in an
 // .xlsx package, one line per fault (empty when the workbook is sound):
-// - every XML part well-formed: valid UTF-8, only characters XML allows;
+// - every XML part well-formed: valid UTF-8, only characters XML allows,
+//   written out or as references;
 // - every part has a content type, every override names a part;
 // - every internal relationship target is a part of the package;
 // - in every worksheet: rows ascending, cells ascending and in their row,
