@@ -140,9 +140,9 @@ std::string BuildWorkbook(const WorkbookFixture& fixture) {
         {"xl/worksheets/sheet2.xml", Sheet(fixture.sheet2, fixture.second_sheet_selected)},
         {"xl/styles.xml",
          std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n") +
-             "<styleSheet xmlns=\"" + kMainNs + "\"><fonts count=\"1\"><font><sz val=\"" +
-             fixture.font_size + "\"/><name val=\"" + fixture.font_name +
-             "\"/></font></fonts><cellStyleXfs count=\"1\"><xf fontId=\"0\"/></cellStyleXfs>"
+             "<styleSheet xmlns=\"" + kMainNs +
+             "\"><fonts count=\"1\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
+             "<cellStyleXfs count=\"1\"><xf fontId=\"0\"/></cellStyleXfs>"
              "<cellXfs count=\"2\"><xf fontId=\"0\"/><xf fontId=\"0\"/></cellXfs></styleSheet>"},
         {"xl/sharedStrings.xml",
          std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n") +

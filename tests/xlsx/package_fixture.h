@@ -15,12 +15,10 @@ std::string MakePackage(const Parts& parts);
 std::string ReadPart(const std::string& package, const std::string& name);
 std::vector<std::string> PartNames(const std::string& package);
 
-// A workbook of two worksheets in the usual layout. The sheets' XML is the
+// A workbook of two worksheets in the usual layout, in Calibri 11. The sheets' XML is the
 // worksheet's children; the lists add parts, content-type overrides and
 // workbook relationships (ids from rId10 on are free).
 struct WorkbookFixture {
-    std::string font_name = "Calibri";
-    std::string font_size = "11";
     std::string sheet1 = "<sheetData/>";
     std::string sheet1_rels;  // the whole relationships part, or none
     std::string sheet2 = "<sheetData/>";
