@@ -124,7 +124,7 @@ MainWindowModel& CommandContext::LoadMainWindow() {
     MainWindowModel& main_window = Forms().main_window();
     // The load told a missing host in its own message: the rest of the
     // status bar is what is left to say.
-    std::string status = main_window.StatusBar1;
+    std::string status = main_window.status_bar;
     const std::string& unreachable = main_window.connection_problem();
     if (!unreachable.empty() && status.rfind(unreachable, 0) == 0) {
         status.erase(0, unreachable.size());

@@ -36,7 +36,7 @@ int RunCollision(CommandContext& context) {
     RefuseUnquotableNames(arguments);
     int material = MaterialIndex(arguments);
     MainWindowModel& main_window = context.LoadMainWindow();
-    main_window.Combo4.SetListIndex(material);
+    main_window.material.SetListIndex(material);
     if (!FillCheckList(context, main_window, arguments)) return 1;
     context.Session()->Mark("collision");
     main_window.ClickCollisionCheck();

@@ -19,7 +19,7 @@ int RunPost(CommandContext& context) {
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!SurveyAsTyped(context, main_window, arguments)) return 1;
     OpenFolder(main_window, folder);
-    if (auto option = arguments.Option("--post")) main_window.Combo1.SetText(*option);
+    if (auto option = arguments.Option("--post")) main_window.post_option.SetText(*option);
     context.SetConfirmAnswer(arguments.Flag("--force"));  // NC files that exist
     context.Session()->Mark("post");
     int shown = context.MessagesShown();
@@ -30,7 +30,7 @@ int RunPost(CommandContext& context) {
     }
     bool clean = !post.failure && post.refused.empty() && !post.written.empty();
     if (!clean && context.MessagesShown() == shown)
-        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+        context.err() << "orvalis-cli: " << main_window.status_bar << '\n';
     return clean ? 0 : 1;
 }
 

@@ -17,11 +17,11 @@ int RunRename(CommandContext& context) {
     context.SetConfirmAnswer(true);  // the command line itself is the user's yes
     context.Session()->Mark("rename");
     window.ClickRename();
-    bool renamed =
-        window.refused().empty() && (window.renamed() > 0 || main_window.List1.ListCount() == 0);
+    bool renamed = window.refused().empty() &&
+                   (window.renamed() > 0 || main_window.project_list.ListCount() == 0);
     context.Session()->Mark("toolpaths");
     main_window.ClickRefreshToolpaths();
-    for (const auto& name : main_window.List1.Items()) context.out() << name << '\n';
+    for (const auto& name : main_window.project_list.Items()) context.out() << name << '\n';
     return renamed && main_window.toolpaths_listed() ? 0 : 1;
 }
 

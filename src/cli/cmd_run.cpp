@@ -96,7 +96,7 @@ int RunTypicalRun(CommandContext& context) {
     const auto& post = main_window.last_post();
     bool posted = !post.failure && post.refused.empty();
     if (!posted && context.MessagesShown() == shown)
-        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+        context.err() << "orvalis-cli: " << main_window.status_bar << '\n';
     return Finish(context, main_window, written, started, posted);
 }
 

@@ -13,7 +13,8 @@ int RunToolpaths(CommandContext& context) {
     if (!arguments.operands().empty()) throw UsageError("toolpaths에는 인수를 줄 수 없습니다");
     MainWindowModel& main_window = context.LoadMainWindow();
     if (!main_window.toolpaths_listed()) return 1;  // the load said why on stderr
-    for (const auto& name : main_window.List1.Items()) context.out() << TabField(name) << '\n';
+    for (const auto& name : main_window.project_list.Items())
+        context.out() << TabField(name) << '\n';
     return 0;
 }
 

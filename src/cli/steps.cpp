@@ -29,12 +29,12 @@ bool TypeNumbering(MainWindowModel& main_window, const CommandArguments& argumen
     if (auto prefix = arguments.Option("--prefix")) main_window.nc_prefix.SetText(*prefix);
     auto start = arguments.Option("--start");
     if (!start) return true;
-    std::string status_before = main_window.StatusBar1;
+    std::string status_before = main_window.status_bar;
     main_window.nc_start.SetText(*start);
-    if (main_window.StatusBar1 == status_before ||
-        main_window.StatusBar1 == MainWindowModel::kReady)
+    if (main_window.status_bar == status_before ||
+        main_window.status_bar == MainWindowModel::kReady)
         return true;
-    err << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+    err << "orvalis-cli: " << main_window.status_bar << '\n';
     return false;
 }
 
@@ -54,7 +54,7 @@ bool SurveyAsTyped(CommandContext& context, MainWindowModel& main_window,
     context.Session()->Mark("survey");
     main_window.ClickSurvey();
     if (!main_window.last_survey().problems.empty()) {
-        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+        context.err() << "orvalis-cli: " << main_window.status_bar << '\n';
         if (!keep_incomplete || main_window.last_survey().rows.empty()) return false;
     }
     // Toolpaths past the grid's 60 rows were named in the window's message;
@@ -68,7 +68,7 @@ bool CheckCollisions(CommandContext& context, MainWindowModel& main_window) {
     main_window.ClickCollisionCheck();
     if (!main_window.last_collision().problems.empty() ||
         !main_window.last_survey().problems.empty()) {
-        context.err() << "orvalis-cli: " << main_window.StatusBar1 << '\n';
+        context.err() << "orvalis-cli: " << main_window.status_bar << '\n';
         return false;
     }
     return main_window.last_survey().succeeded();
@@ -121,21 +121,21 @@ std::string FolderOption(const CommandArguments& arguments,
 }
 
 void OpenFolder(MainWindowModel& main_window, const std::string& folder) {
-    main_window.Dir1.Path = folder;
+    main_window.folder_list.Path = folder;
     main_window.FolderChanged();
 }
 
 void TypeHeader(MainWindowModel& main_window, const CommandArguments& arguments) {
-    if (auto company = arguments.Option("--company")) main_window.Combo2.SetText(*company);
+    if (auto company = arguments.Option("--company")) main_window.company_name.SetText(*company);
     if (auto offset = arguments.Option("--offset")) {
-        const auto& offsets = main_window.Combo3.Items();
+        const auto& offsets = main_window.work_offset.Items();
         if (std::find(offsets.begin(), offsets.end(), *offset) == offsets.end()) {
             throw UsageError("--offset에는 G54부터 G59까지만 줄 수 있습니다");
         }
-        main_window.Combo3.SetText(*offset);
+        main_window.work_offset.SetText(*offset);
     }
-    if (auto item = arguments.Option("--item")) main_window.Text1.SetText(*item);
-    if (auto part = arguments.Option("--part")) main_window.Text2.SetText(*part);
+    if (auto item = arguments.Option("--item")) main_window.item_name.SetText(*item);
+    if (auto part = arguments.Option("--part")) main_window.part_name.SetText(*part);
 }
 
 std::optional<std::string> PressWorkbook(CommandContext& context, MainWindowModel& main_window,

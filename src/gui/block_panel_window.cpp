@@ -31,9 +31,9 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
-      command1_(new QPushButton(QStringLiteral("블럭"), this)),
-      command3_(new QPushButton(QStringLiteral("캡처"), this)),
-      list2_(new QListWidget(this)) {
+      block_button_(new QPushButton(QStringLiteral("블럭"), this)),
+      capture_button_(new QPushButton(QStringLiteral("캡처"), this)),
+      survey_list_(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("블럭 한계"));
     struct Place {
         int left, top;
@@ -58,18 +58,18 @@ BlockPanelWindow::BlockPanelWindow(std::shared_ptr<BlockPanelModel> model, MarkA
         boxes_[static_cast<std::size_t>(index - 1)] = box;
     }
     AddLabels();
-    command1_->setGeometry(Twips(2880, 240, 1335, 495));
-    command3_->setGeometry(Twips(2880, 1320, 1335, 495));
-    for (QPushButton* button : {command1_, command3_}) button->setFont(ButtonFont());
+    block_button_->setGeometry(Twips(2880, 240, 1335, 495));
+    capture_button_->setGeometry(Twips(2880, 1320, 1335, 495));
+    for (QPushButton* button : {block_button_, capture_button_}) button->setFont(ButtonFont());
     // Scratch storage for the label being built; it lies under "캡처" and is not shown.
-    list2_->setGeometry(Twips(2880, 1440, 975, 240));
-    list2_->hide();
+    survey_list_->setGeometry(Twips(2880, 1440, 975, 240));
+    survey_list_->hide();
     setFixedSize(Twips(0, 0, 2880 + 1335 + 240, 1440 + 375 + 240).size() +
                  QSize(kLabelWidth, kLabelHeight));
     PlaceOnScreen(*this);
 
-    connect(command1_, &QPushButton::clicked, this, [this] { model_->ClickBlock(); });
-    connect(command3_, &QPushButton::clicked, this, [this] {
+    connect(block_button_, &QPushButton::clicked, this, [this] { model_->ClickBlock(); });
+    connect(capture_button_, &QPushButton::clicked, this, [this] {
         mark_("capture");
         closing_ = true;  // the run closes the panel itself
         model_->ClickCapture();
@@ -102,10 +102,10 @@ void BlockPanelWindow::Refresh() {
         QLineEdit* box = boxes_[static_cast<std::size_t>(index - 1)];
         if (box->text() != text) box->setText(text);
     }
-    command3_->setEnabled(model_->capture_button.Enabled);
-    list2_->clear();
+    capture_button_->setEnabled(model_->capture_button.Enabled);
+    survey_list_->clear();
     for (const auto& item : model_->label_characters.Items())
-        list2_->addItem(QString::fromStdString(item));
+        survey_list_->addItem(QString::fromStdString(item));
     ApplyWindowModel(*this, *model_);
 }
 

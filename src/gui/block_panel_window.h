@@ -25,8 +25,8 @@ class BlockPanelWindow : public QWidget {
 
     // The boxes by limit index 1 to 6 (X min, X max, Y min, Y max, Z min, Z max).
     QLineEdit* LimitBox(int index) const { return boxes_.at(static_cast<std::size_t>(index - 1)); }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command3() const { return command3_; }
+    QPushButton* BlockButton() const { return block_button_; }
+    QPushButton* CaptureButton() const { return capture_button_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,9 +37,9 @@ class BlockPanelWindow : public QWidget {
     MarkAction mark_;
     std::shared_ptr<BlockPanelModel> model_;
     std::array<QLineEdit*, 6> boxes_{};
-    QPushButton* command1_;
-    QPushButton* command3_;
-    QListWidget* list2_;
+    QPushButton* block_button_;
+    QPushButton* capture_button_;
+    QListWidget* survey_list_;  // List2, hidden: the survey list the block is read for
     bool closing_ = false;
 };
 

@@ -37,26 +37,26 @@ CompanyRegistryWindow::CompanyRegistryWindow(std::shared_ptr<CompanyRegistryMode
     auto* layout = new QVBoxLayout(this);
 
     auto* path_row = new QHBoxLayout;
-    text3_ = new QLineEdit(this);
-    text3_->setReadOnly(true);
-    text3_->setFont(ListFont());
+    file_path_ = new QLineEdit(this);
+    file_path_->setReadOnly(true);
+    file_path_->setFont(ListFont());
     path_row->addWidget(CaptionLabel(FromStd(model_->path_caption.Caption), this));
-    path_row->addWidget(text3_, 1);
+    path_row->addWidget(file_path_, 1);
     layout->addLayout(path_row);
 
     layout->addWidget(BuildNameFrame());
     auto* buttons = new QHBoxLayout;
-    command2_ = Button(model_->find_button.Caption, this);
-    command1_ = Button(model_->save_button.Caption, this);
-    buttons->addWidget(command2_);
-    buttons->addWidget(command1_);
+    find_button_ = Button(model_->find_button.Caption, this);
+    save_button_ = Button(model_->save_button.Caption, this);
+    buttons->addWidget(find_button_);
+    buttons->addWidget(save_button_);
     layout->addLayout(buttons);
 
-    label5_ = CaptionLabel(FromStd(model_->instructions.Caption), this);
-    label5_->setWordWrap(true);
-    label5_->setFrameShape(QFrame::StyledPanel);
-    label5_->setMargin(6);
-    layout->addWidget(label5_);
+    instructions_ = CaptionLabel(FromStd(model_->instructions.Caption), this);
+    instructions_->setWordWrap(true);
+    instructions_->setFrameShape(QFrame::StyledPanel);
+    instructions_->setMargin(6);
+    layout->addWidget(instructions_);
 
     setFixedWidth(400);
     ConnectEdits();
@@ -74,36 +74,36 @@ QWidget* CompanyRegistryWindow::BuildNameFrame() {
     auto* frame = new QGroupBox(FromStd(model_->names_frame.Caption), this);
     frame->setFont(CaptionFont());
     auto* grid = new QGridLayout(frame);
-    combo3_ = new QComboBox(frame);
-    combo2_ = new QComboBox(frame);
-    combo2_->hide();
-    text4_ = new QLineEdit(frame);
-    for (QWidget* control : {static_cast<QWidget*>(combo3_), static_cast<QWidget*>(combo2_),
-                             static_cast<QWidget*>(text4_)}) {
+    stored_names_ = new QComboBox(frame);
+    slot_keys_ = new QComboBox(frame);
+    slot_keys_->hide();
+    new_name_ = new QLineEdit(frame);
+    for (QWidget* control : {static_cast<QWidget*>(stored_names_),
+                             static_cast<QWidget*>(slot_keys_), static_cast<QWidget*>(new_name_)}) {
         control->setFont(ListFont());
     }
-    grid->addWidget(combo3_, 0, 0, 1, 2);
-    grid->addWidget(combo2_, 0, 0, 1, 2);
+    grid->addWidget(stored_names_, 0, 0, 1, 2);
+    grid->addWidget(slot_keys_, 0, 0, 1, 2);
     grid->addWidget(CaptionLabel(FromStd(model_->name_caption.Caption), frame), 1, 0);
-    grid->addWidget(text4_, 1, 1);
+    grid->addWidget(new_name_, 1, 1);
     grid->setColumnStretch(1, 1);
     return frame;
 }
 
 void CompanyRegistryWindow::ConnectEdits() {
     CompanyRegistryModel& m = *model_;
-    ForwardTyping(*text4_, m.new_name, *this);
-    ForwardChoice(*combo3_, m.stored_names, *this);
-    connect(command2_, &QPushButton::clicked, this, [&m] { m.ClickFindCompanies(); });
-    connect(command1_, &QPushButton::clicked, this, [&m] { m.ClickSaveCompany(); });
+    ForwardTyping(*new_name_, m.new_name, *this);
+    ForwardChoice(*stored_names_, m.stored_names, *this);
+    connect(find_button_, &QPushButton::clicked, this, [&m] { m.ClickFindCompanies(); });
+    connect(save_button_, &QPushButton::clicked, this, [&m] { m.ClickSaveCompany(); });
 }
 
 void CompanyRegistryWindow::Refresh() {
     const CompanyRegistryModel& m = *model_;
-    ShowTextBox(*text3_, m.file_path);
-    ShowTextBox(*text4_, m.new_name);
-    ShowComboBox(*combo3_, m.stored_names);
-    ShowComboBox(*combo2_, m.slot_keys);
+    ShowTextBox(*file_path_, m.file_path);
+    ShowTextBox(*new_name_, m.new_name);
+    ShowComboBox(*stored_names_, m.stored_names);
+    ShowComboBox(*slot_keys_, m.slot_keys);
     ApplyWindowModel(*this, m);
 }
 

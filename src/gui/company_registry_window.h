@@ -25,13 +25,13 @@ class CompanyRegistryWindow : public QWidget {
     void Refresh();
 
     // For tests: the controls under their window names.
-    QLineEdit* Text3() const { return text3_; }
-    QLineEdit* Text4() const { return text4_; }
-    QComboBox* Combo2() const { return combo2_; }
-    QComboBox* Combo3() const { return combo3_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
-    QLabel* HelpText() const { return label5_; }
+    QLineEdit* FilePath() const { return file_path_; }
+    QLineEdit* NewName() const { return new_name_; }
+    QComboBox* SlotKeys() const { return slot_keys_; }
+    QComboBox* StoredNames() const { return stored_names_; }
+    QPushButton* SaveButton() const { return save_button_; }
+    QPushButton* FindButton() const { return find_button_; }
+    QLabel* HelpText() const { return instructions_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,13 +41,13 @@ class CompanyRegistryWindow : public QWidget {
     void ConnectEdits();
 
     std::shared_ptr<CompanyRegistryModel> model_;
-    QLineEdit* text3_ = nullptr;
-    QComboBox* combo3_ = nullptr;
-    QComboBox* combo2_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QLabel* label5_ = nullptr;
+    QLineEdit* file_path_ = nullptr;
+    QComboBox* stored_names_ = nullptr;
+    QComboBox* slot_keys_ = nullptr;
+    QLineEdit* new_name_ = nullptr;
+    QPushButton* find_button_ = nullptr;
+    QPushButton* save_button_ = nullptr;
+    QLabel* instructions_ = nullptr;
 };
 
 }  // namespace orvalis::gui

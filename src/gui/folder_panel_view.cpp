@@ -43,26 +43,26 @@ std::vector<std::pair<std::string, std::string>> Ancestors(const std::string& pa
 FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget* parent)
     : QWidget(parent),
       model_(std::move(model)),
-      drive1_(new QComboBox(this)),
-      dir1_(new QListWidget(this)),
-      file1_(new QListWidget(this)),
-      text7_(new QLineEdit(this)),
-      command4_(new QPushButton(QStringLiteral("폴더 생성"), this)),
+      drive_list_(new QComboBox(this)),
+      folder_list_(new QListWidget(this)),
+      file_list_(new QListWidget(this)),
+      folder_name_(new QLineEdit(this)),
+      create_folder_button_(new QPushButton(QStringLiteral("폴더 생성"), this)),
       target_(new QLineEdit(this)) {
-    for (QWidget* list : {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_),
-                          static_cast<QWidget*>(file1_), static_cast<QWidget*>(text7_)}) {
+    for (QWidget* list : {static_cast<QWidget*>(drive_list_), static_cast<QWidget*>(folder_list_),
+                          static_cast<QWidget*>(file_list_), static_cast<QWidget*>(folder_name_)}) {
         list->setFont(ListFont());
     }
-    command4_->setFont(ButtonFont());
-    dir1_->setIconSize(QSize(16, 16));
-    for (const auto& drive : AvailableDrives()) drive1_->addItem(FromStd(drive));
+    create_folder_button_->setFont(ButtonFont());
+    folder_list_->setIconSize(QSize(16, 16));
+    for (const auto& drive : AvailableDrives()) drive_list_->addItem(FromStd(drive));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(drive1_, 0, 0);
-    layout->addWidget(dir1_, 1, 0);
-    layout->addWidget(file1_, 1, 1);
-    layout->addWidget(text7_, 2, 0);
-    layout->addWidget(command4_, 2, 1);
+    layout->addWidget(drive_list_, 0, 0);
+    layout->addWidget(folder_list_, 1, 0);
+    layout->addWidget(file_list_, 1, 1);
+    layout->addWidget(folder_name_, 2, 0);
+    layout->addWidget(create_folder_button_, 2, 1);
     // Where the sheet, pictures and NC files go, beside the drive, whatever
     // the lists show: the whole path, its end in view when it is long, and
     // whole in the tooltip. The panel keeps its height.
@@ -73,34 +73,36 @@ FolderPanelView::FolderPanelView(std::shared_ptr<MainWindowModel> model, QWidget
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(drive1_, &QComboBox::textActivated, this, [this](const QString& drive) {
-        model_->Drive1.Drive = drive.toStdString();
+    connect(drive_list_, &QComboBox::textActivated, this, [this](const QString& drive) {
+        model_->drive_list.Drive = drive.toStdString();
         model_->DriveChanged();
     });
     // One click picks the folder the files go to; highlighting a folder that
     // is not the target would send them to its parent unseen.
-    connect(dir1_, &QListWidget::itemClicked, this,
+    connect(folder_list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { OpenFolder(item->data(kPathRole).toString()); });
-    connect(dir1_, &QListWidget::itemActivated, this,
+    connect(folder_list_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { OpenFolder(item->data(kPathRole).toString()); });
-    connect(command4_, &QPushButton::clicked, this, [this] { model_->ClickCreateFolder(); });
-    connect(text7_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_->Text7.SetText(text.toStdString()); });
-    connect(text7_, &QLineEdit::returnPressed, this, [this] { model_->FolderNameKeyPress(13); });
-    text7_->installEventFilter(this);
-    dir1_->installEventFilter(this);
+    connect(create_folder_button_, &QPushButton::clicked, this,
+            [this] { model_->ClickCreateFolder(); });
+    connect(folder_name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_->folder_name.SetText(text.toStdString()); });
+    connect(folder_name_, &QLineEdit::returnPressed, this,
+            [this] { model_->FolderNameKeyPress(13); });
+    folder_name_->installEventFilter(this);
+    folder_list_->installEventFilter(this);
     Refresh();
 }
 
 // A click into the folder-name box selects its whole text; a key in the
 // folder list lists the folders again.
 bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text7_ && event->type() == QEvent::MouseButtonRelease) {
-        QTimer::singleShot(0, text7_, [this] {
-            text7_->setFocus();
-            text7_->selectAll();
+    if (watched == folder_name_ && event->type() == QEvent::MouseButtonRelease) {
+        QTimer::singleShot(0, folder_name_, [this] {
+            folder_name_->setFocus();
+            folder_name_->selectAll();
         });
-    } else if (watched == dir1_ && event->type() == QEvent::KeyRelease) {
+    } else if (watched == folder_list_ && event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ShowFolders();
     }
@@ -108,40 +110,40 @@ bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FolderPanelView::OpenFolder(const QString& path) {
-    if (path.toStdString() == model_->Dir1.Path) return;  // a second click of a double-click
+    if (path.toStdString() == model_->folder_list.Path) return;  // a second click of a double-click
     model_->OpenFolder(path.toStdString());
 }
 
 void FolderPanelView::ShowFolders() {
-    dir1_->clear();
-    auto chain = Ancestors(model_->Dir1.Path);
+    folder_list_->clear();
+    auto chain = Ancestors(model_->folder_list.Path);
     int depth = 0;
     for (const auto& [name, path] : chain) {
         auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                          QString(depth * 2, ' ') + FromStd(name));
         item->setData(kPathRole, FromStd(path));
-        dir1_->addItem(item);
+        folder_list_->addItem(item);
         ++depth;
     }
-    dir1_->setCurrentRow(dir1_->count() - 1);
-    for (const auto& folder : model_->Dir1.Subfolders()) {
+    folder_list_->setCurrentRow(folder_list_->count() - 1);
+    for (const auto& folder : model_->folder_list.Subfolders()) {
         auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon),
                                          QString(depth * 2, ' ') + FromStd(folder));
-        item->setData(kPathRole, FromStd(JoinFolder(model_->Dir1.Path, folder)));
-        dir1_->addItem(item);
+        item->setData(kPathRole, FromStd(JoinFolder(model_->folder_list.Path, folder)));
+        folder_list_->addItem(item);
     }
 }
 
 void FolderPanelView::Refresh() {
-    int drive = drive1_->findText(FromStd(model_->Drive1.Drive));
-    if (drive >= 0) drive1_->setCurrentIndex(drive);
+    int drive = drive_list_->findText(FromStd(model_->drive_list.Drive));
+    if (drive >= 0) drive_list_->setCurrentIndex(drive);
     ShowFolders();
-    file1_->clear();
-    for (const auto& file : model_->File1.Items) file1_->addItem(FromStd(file));
-    if (text7_->text() != FromStd(model_->Text7.Text()))
-        text7_->setText(FromStd(model_->Text7.Text()));
-    command4_->setVisible(model_->Command4.Visible);
-    QString target = FromStd(model_->Dir1.Path);
+    file_list_->clear();
+    for (const auto& file : model_->file_list.Items) file_list_->addItem(FromStd(file));
+    if (folder_name_->text() != FromStd(model_->folder_name.Text()))
+        folder_name_->setText(FromStd(model_->folder_name.Text()));
+    create_folder_button_->setVisible(model_->create_folder_button.Visible);
+    QString target = FromStd(model_->folder_list.Path);
     target_->setText(target);
     target_->setToolTip(QStringLiteral("파일을 쓸 폴더: ") + target);
     target_->setCursorPosition(static_cast<int>(target.size()));

@@ -21,11 +21,11 @@ class FolderPanelView : public QWidget {
 
     void Refresh();
 
-    QComboBox* Drive1() const { return drive1_; }
-    QListWidget* Dir1() const { return dir1_; }
-    QListWidget* File1() const { return file1_; }
-    QLineEdit* Text7() const { return text7_; }
-    QPushButton* Command4() const { return command4_; }
+    QComboBox* DriveList() const { return drive_list_; }
+    QListWidget* FolderList() const { return folder_list_; }
+    QListWidget* FileList() const { return file_list_; }
+    QLineEdit* FolderName() const { return folder_name_; }
+    QPushButton* CreateFolderButton() const { return create_folder_button_; }
     QLineEdit* Target() const { return target_; }
 
   protected:
@@ -36,11 +36,11 @@ class FolderPanelView : public QWidget {
     void OpenFolder(const QString& path);
 
     std::shared_ptr<MainWindowModel> model_;
-    QComboBox* drive1_;
-    QListWidget* dir1_;
-    QListWidget* file1_;
-    QLineEdit* text7_;
-    QPushButton* command4_;
+    QComboBox* drive_list_;
+    QListWidget* folder_list_;
+    QListWidget* file_list_;
+    QLineEdit* folder_name_;
+    QPushButton* create_folder_button_;
     QLineEdit* target_;  // the whole path of the folder the files go to
 };
 

@@ -17,29 +17,30 @@ LauncherWindow::LauncherWindow(std::shared_ptr<LauncherModel> model, MarkAction 
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
-      command1_(new QPushButton(this)),
-      command2_(new QPushButton(QString::fromStdString(model_->rename_button.Caption), this)),
-      command3_(new QPushButton(QString::fromStdString(model_->settings_button.Caption), this)) {
+      main_window_button_(new QPushButton(this)),
+      rename_button_(new QPushButton(QString::fromStdString(model_->rename_button.Caption), this)),
+      settings_button_(
+          new QPushButton(QString::fromStdString(model_->settings_button.Caption), this)) {
     setWindowTitle(QStringLiteral("ORVALIS"));
     setWindowIcon(ProgramIcon());
-    command1_->setIcon(ProgramIcon());
-    command1_->setIconSize(QSize(56, 56));
-    command1_->setToolTip(QStringLiteral("ORVALIS 메인 화면"));
-    for (QPushButton* button : {command1_, command2_, command3_}) {
+    main_window_button_->setIcon(ProgramIcon());
+    main_window_button_->setIconSize(QSize(56, 56));
+    main_window_button_->setToolTip(QStringLiteral("ORVALIS 메인 화면"));
+    for (QPushButton* button : {main_window_button_, rename_button_, settings_button_}) {
         button->setFont(ButtonFont());
         button->setMinimumSize(110, 80);
     }
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(command1_);
-    layout->addWidget(command2_);
-    layout->addWidget(command3_);
+    layout->addWidget(main_window_button_);
+    layout->addWidget(rename_button_);
+    layout->addWidget(settings_button_);
 
-    connect(command1_, &QPushButton::clicked, this, [this] {
+    connect(main_window_button_, &QPushButton::clicked, this, [this] {
         mark_("load");
         model_->ClickMainWindow();
     });
-    connect(command2_, &QPushButton::clicked, this, [this] { model_->ClickRename(); });
-    connect(command3_, &QPushButton::clicked, this, [this] { model_->ClickSettings(); });
+    connect(rename_button_, &QPushButton::clicked, this, [this] { model_->ClickRename(); });
+    connect(settings_button_, &QPushButton::clicked, this, [this] { model_->ClickSettings(); });
     model_->Changed = [this] { ApplyWindowModel(*this, *model_); };
 }
 

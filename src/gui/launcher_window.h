@@ -19,9 +19,9 @@ class LauncherWindow : public QWidget {
     LauncherWindow(std::shared_ptr<LauncherModel> model, MarkAction mark,
                    QWidget* parent = nullptr);
 
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
-    QPushButton* Command3() const { return command3_; }
+    QPushButton* MainWindowButton() const { return main_window_button_; }
+    QPushButton* RenameButton() const { return rename_button_; }
+    QPushButton* SettingsButton() const { return settings_button_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -29,9 +29,9 @@ class LauncherWindow : public QWidget {
   private:
     MarkAction mark_;
     std::shared_ptr<LauncherModel> model_;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    QPushButton* command3_;
+    QPushButton* main_window_button_;
+    QPushButton* rename_button_;
+    QPushButton* settings_button_;
 };
 
 }  // namespace orvalis::gui

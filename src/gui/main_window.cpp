@@ -73,17 +73,6 @@ MainWindow::MainWindow(std::shared_ptr<MainWindowModel> model, MarkAction mark, 
     Refresh();
 }
 
-QPushButton* MainWindow::AddButton(int number, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setFont(ButtonFont());
-    commands_.at(static_cast<std::size_t>(number)) = button;
-    return button;
-}
-
-QPushButton* MainWindow::Command(int number) const {
-    return commands_.at(static_cast<std::size_t>(number));
-}
-
 QWidget* MainWindow::BuildSheetFrame() {
     auto* sheet = CaptionFrame(QStringLiteral("시트지 정보"), this);
     auto* layout = new QVBoxLayout(sheet);
@@ -100,39 +89,39 @@ QWidget* MainWindow::BuildSheetFrame() {
 
     auto* check = CaptionFrame(QStringLiteral("공구 검증 옵션"), sheet);
     auto* check_layout = new QHBoxLayout(check);
-    combo4_ = new QComboBox(check);
-    check1_ = new QCheckBox(QStringLiteral("충돌 간섭"), check);
-    check2_ = new QCheckBox(QStringLiteral("과절삭"), check);
-    check_layout->addWidget(combo4_);
-    check_layout->addWidget(AddButton(8, QStringLiteral("공구설정")));
-    check_layout->addWidget(check1_);
-    check_layout->addWidget(check2_);
+    material_ = new QComboBox(check);
+    collision_check_ = new QCheckBox(QStringLiteral("충돌 간섭"), check);
+    gouge_check_ = new QCheckBox(QStringLiteral("과절삭"), check);
+    check_layout->addWidget(material_);
+    check_layout->addWidget(buttons_.Add(model_->tool_settings_button, this));
+    check_layout->addWidget(collision_check_);
+    check_layout->addWidget(gouge_check_);
     layout->addWidget(check);
 
     auto* order = CaptionFrame(QStringLiteral("작업 지시서"), sheet);
     auto* grid = new QGridLayout(order);
-    combo2_ = new QComboBox(order);
-    combo3_ = new QComboBox(order);
-    text1_ = new QLineEdit(order);
-    text2_ = new QLineEdit(order);
+    company_name_ = new QComboBox(order);
+    work_offset_ = new QComboBox(order);
+    item_name_ = new QLineEdit(order);
+    part_name_ = new QLineEdit(order);
     grid->addWidget(CaptionLabel(QStringLiteral("회사명"), order), 0, 0);
-    grid->addWidget(combo2_, 0, 1);
+    grid->addWidget(company_name_, 0, 1);
     grid->addWidget(CaptionLabel(QStringLiteral("좌 표"), order), 0, 2);
-    grid->addWidget(combo3_, 0, 3);
+    grid->addWidget(work_offset_, 0, 3);
     grid->addWidget(CaptionLabel(QStringLiteral("품  명"), order), 1, 0);
-    grid->addWidget(text1_, 1, 1);
+    grid->addWidget(item_name_, 1, 1);
     grid->addWidget(CaptionLabel(QStringLiteral("부품명"), order), 1, 2);
-    grid->addWidget(text2_, 1, 3);
+    grid->addWidget(part_name_, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    text2_->setMinimumWidth(120);
+    part_name_->setMinimumWidth(120);
     layout->addWidget(order);
 
     auto* extension = new QHBoxLayout;
-    text3_ = new QLineEdit(sheet);
-    text3_->setMaximumWidth(80);
+    nc_extension_ = new QLineEdit(sheet);
+    nc_extension_->setMaximumWidth(80);
     extension->addWidget(CaptionLabel(QStringLiteral("확장자"), sheet));
-    extension->addWidget(text3_);
+    extension->addWidget(nc_extension_);
     extension->addStretch(1);
     layout->addLayout(extension);
     layout->addStretch(1);
@@ -142,10 +131,10 @@ QWidget* MainWindow::BuildSheetFrame() {
 QWidget* MainWindow::BuildToolpathFrame() {
     auto* frame = CaptionFrame(QStringLiteral("ToolPatH List"), this);
     auto* layout = new QGridLayout(frame);
-    list1_ = new QListWidget(frame);
-    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
-    list2_ = new QListWidget(frame);
-    for (QListWidget* list : {list1_, list2_}) {
+    project_list_ = new QListWidget(frame);
+    project_list_->setSelectionMode(QAbstractItemView::MultiSelection);
+    survey_list_ = new QListWidget(frame);
+    for (QListWidget* list : {project_list_, survey_list_}) {
         // Toolpath names hold sizes ("D10R0.5"): the grid's font, whose
         // point and comma differ.
         list->setFont(GridFont());
@@ -153,41 +142,41 @@ QWidget* MainWindow::BuildToolpathFrame() {
     }
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(AddButton(1, QStringLiteral(">>")));
-    buttons->addWidget(AddButton(6, QStringLiteral(">")));
-    buttons->addWidget(AddButton(7, QStringLiteral("<")));
-    buttons->addWidget(AddButton(10, QStringLiteral("<<")));
+    buttons->addWidget(buttons_.Add(model_->add_all_button, this));
+    buttons->addWidget(buttons_.Add(model_->add_button, this));
+    buttons->addWidget(buttons_.Add(model_->remove_button, this));
+    buttons->addWidget(buttons_.Add(model_->remove_all_button, this));
     buttons->addStretch(1);
-    layout->addWidget(list1_, 0, 0);
+    layout->addWidget(project_list_, 0, 0);
     layout->addLayout(buttons, 0, 1);
-    layout->addWidget(list2_, 0, 2);
-    layout->addWidget(AddButton(5, QStringLiteral("LIST UPDATA")), 1, 0);
-    layout->addWidget(AddButton(14, QStringLiteral("불러오기")), 1, 2);
+    layout->addWidget(survey_list_, 0, 2);
+    layout->addWidget(buttons_.Add(model_->refresh_button, this), 1, 0);
+    layout->addWidget(buttons_.Add(model_->survey_button, this), 1, 2);
     return frame;
 }
 
 QWidget* MainWindow::BuildProjectFrame() {
     auto* frame = new QWidget(this);
     auto* layout = new QGridLayout(frame);
-    label9_ = new QLabel(frame);
-    label8_ = new QLabel(frame);
-    for (QLabel* label : {label9_, label8_}) {
+    project_name_ = new QLabel(frame);
+    project_folder_ = new QLabel(frame);
+    for (QLabel* label : {project_name_, project_folder_}) {
         label->setFont(ListFont());
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setFrameShape(QFrame::StyledPanel);
     }
     layout->addWidget(CaptionLabel(QStringLiteral("POWERMILL NAME>>"), frame), 0, 0);
-    layout->addWidget(label9_, 0, 1);
+    layout->addWidget(project_name_, 0, 1);
     layout->addWidget(CaptionLabel(QStringLiteral("파일 위치:>>"), frame), 1, 0);
-    layout->addWidget(label8_, 1, 1);
-    sstab1_ = new QTabWidget(frame);
-    sstab1_->setFont(CaptionFont());
-    folder_panel_ = new FolderPanelView(model_, sstab1_);
-    sstab1_->addTab(folder_panel_, QStringLiteral("위치1"));
+    layout->addWidget(project_folder_, 1, 1);
+    tabs_ = new QTabWidget(frame);
+    tabs_->setFont(CaptionFont());
+    folder_panel_ = new FolderPanelView(model_, tabs_);
+    tabs_->addTab(folder_panel_, QStringLiteral("위치1"));
     for (const char* tab : {"위치2", "위치3", "위치4"}) {
-        sstab1_->addTab(new QWidget(sstab1_), QString::fromUtf8(tab));
+        tabs_->addTab(new QWidget(tabs_), QString::fromUtf8(tab));
     }
-    layout->addWidget(sstab1_, 2, 0, 1, 2);
+    layout->addWidget(tabs_, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     return frame;
 }
@@ -196,26 +185,26 @@ QWidget* MainWindow::BuildLowerFrame() {
     auto* frame = new QGroupBox(this);
     auto* layout = new QVBoxLayout(frame);
     auto* row = new QHBoxLayout;
-    text8_ = new QLineEdit(frame);
-    text10_ = new QLineEdit(frame);
-    combo1_ = new QComboBox(frame);
-    combo1_->setEditable(true);
-    combo1_->setMinimumWidth(180);
-    for (QLineEdit* edit : {text8_, text10_}) edit->setMaximumWidth(110);
+    nc_prefix_ = new QLineEdit(frame);
+    nc_start_ = new QLineEdit(frame);
+    post_option_ = new QComboBox(frame);
+    post_option_->setEditable(true);
+    post_option_->setMinimumWidth(180);
+    for (QLineEdit* edit : {nc_prefix_, nc_start_}) edit->setMaximumWidth(110);
     row->addWidget(CaptionLabel(QStringLiteral("이름"), frame));
-    row->addWidget(text8_);
+    row->addWidget(nc_prefix_);
     row->addWidget(CaptionLabel(QStringLiteral("시작 위치"), frame));
-    row->addWidget(text10_);
-    row->addWidget(combo1_);
-    row->addWidget(AddButton(2, QStringLiteral("NC POST")));
-    row->addWidget(AddButton(3, QStringLiteral("시트 만들기")));
+    row->addWidget(nc_start_);
+    row->addWidget(post_option_);
+    row->addWidget(buttons_.Add(model_->post_button, this));
+    row->addWidget(buttons_.Add(model_->sheet_button, this));
     mark_changes_ = new QCheckBox(FromStd(model_->mark_changes_check.Caption), frame);
     mark_changes_->setToolTip(
         QStringLiteral("같은 이름의 시트를 바꿀 때, 그 뒤로 바뀐 칸과 새 "
                        "툴패스를 색으로 표시하고 지워진 툴패스를 적습니다"));
     row->addWidget(mark_changes_);
-    row->addWidget(AddButton(13, QStringLiteral("그림")));
-    QPushButton* capture = AddButton(15, QString());
+    row->addWidget(buttons_.Add(model_->pictures_button, this));
+    QPushButton* capture = buttons_.Add(model_->capture_button, this);
     capture->setIcon(CaptureIcon());
     capture->setIconSize(QSize(32, 32));
     capture->setToolTip(QStringLiteral("뷰 캡처"));
@@ -254,11 +243,14 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::ConnectEdits() {
     MainWindowModel& m = *model_;
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickAddAll(); });
-    connect(Command(6), &QPushButton::clicked, this, [&m] { m.ClickAddSelected(); });
-    connect(Command(7), &QPushButton::clicked, this, [&m] { m.ClickRemoveSelected(); });
-    connect(Command(10), &QPushButton::clicked, this, [&m] { m.ClickRemoveAll(); });
-    connect(Command(5), &QPushButton::clicked, this, [&m] { m.ClickRefreshToolpaths(); });
+    connect(buttons_.Of(m.add_all_button), &QPushButton::clicked, this, [&m] { m.ClickAddAll(); });
+    connect(buttons_.Of(m.add_button), &QPushButton::clicked, this, [&m] { m.ClickAddSelected(); });
+    connect(buttons_.Of(m.remove_button), &QPushButton::clicked, this,
+            [&m] { m.ClickRemoveSelected(); });
+    connect(buttons_.Of(m.remove_all_button), &QPushButton::clicked, this,
+            [&m] { m.ClickRemoveAll(); });
+    connect(buttons_.Of(m.refresh_button), &QPushButton::clicked, this,
+            [&m] { m.ClickRefreshToolpaths(); });
     // A click that talks to the host first marks its action in the transcript.
     auto marked = [this, &m](const char* action, void (MainWindowModel::*click)()) {
         return [this, &m, action, click] {
@@ -266,80 +258,80 @@ void MainWindow::ConnectEdits() {
             (m.*click)();
         };
     };
-    connect(Command(14), &QPushButton::clicked, this,
+    connect(buttons_.Of(m.survey_button), &QPushButton::clicked, this,
             marked("survey", &MainWindowModel::ClickSurvey));
-    connect(Command(15), &QPushButton::clicked, this,
+    connect(buttons_.Of(m.capture_button), &QPushButton::clicked, this,
             marked("block", &MainWindowModel::ClickCapture));
-    connect(Command(2), &QPushButton::clicked, this, marked("post", &MainWindowModel::ClickPostNc));
-    connect(Command(3), &QPushButton::clicked, this,
+    connect(buttons_.Of(m.post_button), &QPushButton::clicked, this,
+            marked("post", &MainWindowModel::ClickPostNc));
+    connect(buttons_.Of(m.sheet_button), &QPushButton::clicked, this,
             marked("sheet", &MainWindowModel::ClickSetupSheet));
-    connect(Command(13), &QPushButton::clicked, this,
+    connect(buttons_.Of(m.pictures_button), &QPushButton::clicked, this,
             marked("pictures", &MainWindowModel::ClickPictures));
-    connect(Command(8), &QPushButton::clicked, this, [&m] { m.ClickToolSettings(); });
-    connect(check1_, &QCheckBox::clicked, this,
+    connect(buttons_.Of(m.tool_settings_button), &QPushButton::clicked, this,
+            [&m] { m.ClickToolSettings(); });
+    connect(collision_check_, &QCheckBox::clicked, this,
             marked("collision", &MainWindowModel::ClickCollisionCheck));
-    connect(check2_, &QCheckBox::clicked, this,
+    connect(gouge_check_, &QCheckBox::clicked, this,
             marked("gouge", &MainWindowModel::ClickGougeDisplay));
     connect(mark_changes_, &QCheckBox::toggled, this,
             [&m](bool checked) { m.mark_changes_check.Value = checked ? 1 : 0; });
 
-    connect(list1_, &QListWidget::itemSelectionChanged, this, [this, &m] {
-        for (int i = 0; i < list1_->count(); ++i)
-            m.List1.SetSelected(i, list1_->item(i)->isSelected());
+    connect(project_list_, &QListWidget::itemSelectionChanged, this, [this, &m] {
+        for (int i = 0; i < project_list_->count(); ++i)
+            m.project_list.SetSelected(i, project_list_->item(i)->isSelected());
     });
-    connect(list2_, &QListWidget::currentRowChanged, this, [&m](int row) {
+    connect(survey_list_, &QListWidget::currentRowChanged, this, [&m](int row) {
         if (row < m.survey_list.ListCount()) m.survey_list.SetListIndex(row);
     });
-    ForwardTyping(*text1_, m.Text1, *this);
-    ForwardTyping(*text2_, m.Text2, *this);
-    ForwardTyping(*text3_, m.Text3, *this);
-    ForwardTyping(*text8_, m.nc_prefix, *this);
-    ForwardTyping(*text10_, m.nc_start, *this);
-    ForwardChoice(*combo1_, m.Combo1, *this);
-    ForwardChoice(*combo2_, m.Combo2, *this);
-    ForwardChoice(*combo3_, m.Combo3, *this);
-    ForwardChoice(*combo4_, m.Combo4, *this);
+    ForwardTyping(*item_name_, m.item_name, *this);
+    ForwardTyping(*part_name_, m.part_name, *this);
+    ForwardTyping(*nc_extension_, m.nc_extension, *this);
+    ForwardTyping(*nc_prefix_, m.nc_prefix, *this);
+    ForwardTyping(*nc_start_, m.nc_start, *this);
+    ForwardChoice(*post_option_, m.post_option, *this);
+    ForwardChoice(*company_name_, m.company_name, *this);
+    ForwardChoice(*work_offset_, m.work_offset, *this);
+    ForwardChoice(*material_, m.material, *this);
 }
 
 void MainWindow::Refresh() {
     const MainWindowModel& m = *model_;
-    const forms::Label* labels[] = {&m.Label11, &m.Label12, &m.Label13,
-                                    &m.Label14, &m.Label15, &m.Label16};
     int shown = static_cast<int>(version_labels_.size());  // the blank page: no version label
-    for (int i = 0; i < 6; ++i) {
-        version_labels_[static_cast<std::size_t>(i)]->setText(FromStd(labels[i]->Caption));
-        if (labels[i]->Visible) shown = i;
+    for (std::size_t i = 0; i < m.version_labels.size(); ++i) {
+        version_labels_[i]->setText(FromStd(m.version_labels[i].Caption));
+        if (m.version_labels[i].Visible) shown = static_cast<int>(i);
     }
     version_stack_->setCurrentIndex(shown);
-    const QSignalBlocker blockers[] = {QSignalBlocker(combo1_), QSignalBlocker(combo2_),
-                                       QSignalBlocker(combo3_), QSignalBlocker(combo4_),
-                                       QSignalBlocker(list1_),  QSignalBlocker(list2_)};
-    ShowComboBox(*combo1_, m.Combo1);
-    ShowComboBox(*combo2_, m.Combo2);
-    ShowComboBox(*combo3_, m.Combo3);
-    ShowComboBox(*combo4_, m.Combo4);
-    ShowTextBox(*text1_, m.Text1);
-    ShowTextBox(*text2_, m.Text2);
-    ShowTextBox(*text3_, m.Text3);
-    ShowTextBox(*text8_, m.nc_prefix);
-    ShowTextBox(*text10_, m.nc_start);
-    ShowList(*list1_, m.List1);
-    ShowList(*list2_, m.survey_list);
-    check1_->setChecked(m.Check1.Value == 1);
-    check2_->setChecked(m.Check2.Value == 1);
+    const QSignalBlocker blockers[] = {QSignalBlocker(post_option_),  QSignalBlocker(company_name_),
+                                       QSignalBlocker(work_offset_),  QSignalBlocker(material_),
+                                       QSignalBlocker(project_list_), QSignalBlocker(survey_list_)};
+    ShowComboBox(*post_option_, m.post_option);
+    ShowComboBox(*company_name_, m.company_name);
+    ShowComboBox(*work_offset_, m.work_offset);
+    ShowComboBox(*material_, m.material);
+    ShowTextBox(*item_name_, m.item_name);
+    ShowTextBox(*part_name_, m.part_name);
+    ShowTextBox(*nc_extension_, m.nc_extension);
+    ShowTextBox(*nc_prefix_, m.nc_prefix);
+    ShowTextBox(*nc_start_, m.nc_start);
+    ShowList(*project_list_, m.project_list);
+    ShowList(*survey_list_, m.survey_list);
+    collision_check_->setChecked(m.collision_check.Value == 1);
+    gouge_check_->setChecked(m.gouge_check.Value == 1);
     {
         const QSignalBlocker blocker(mark_changes_);
         mark_changes_->setChecked(m.mark_changes_check.Value == 1);
     }
-    label9_->setText(FromStd(m.Label9.Caption));
-    label8_->setText(FromStd(m.Label8.Caption));
+    project_name_->setText(FromStd(m.project_name.Caption));
+    project_folder_->setText(FromStd(m.project_folder.Caption));
     folder_panel_->Refresh();
     grid_->ShowGrid(m.toolpath_grid());
-    status_panel_->setText(FromStd(m.StatusBar1));
+    status_panel_->setText(FromStd(m.status_bar));
     // Handlers run to completion without returning to the event loop: paint
     // the progress and the list's selection now, while the work goes on.
     status_panel_->repaint();
-    list2_->repaint();
+    survey_list_->repaint();
     ApplyWindowModel(*this, m);
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "gui/button_views.h"
 #include "gui/mark_action.h"
 #include "window_models/main_window_model.h"
 
@@ -39,18 +40,19 @@ class MainWindow : public QMainWindow {
     void Refresh();
 
     // For tests: the controls under their window names.
-    QListWidget* List1() const { return list1_; }
-    QListWidget* List2() const { return list2_; }
-    QPushButton* Command(int number) const;
-    QLineEdit* Text8() const { return text8_; }
-    QLineEdit* Text10() const { return text10_; }
-    QComboBox* Combo2() const { return combo2_; }
+    QListWidget* ProjectList() const { return project_list_; }
+    QListWidget* SurveyList() const { return survey_list_; }
+    QPushButton* Button(const forms::Button& button) const { return buttons_.Of(button); }
+    QLineEdit* NcPrefix() const { return nc_prefix_; }
+    QLineEdit* NcStart() const { return nc_start_; }
+    QComboBox* CompanyName() const { return company_name_; }
     FlexGridView* Grid() const { return grid_; }
     QLabel* StatusPanel() const { return status_panel_; }
-    QLabel* VersionLabel(int number) const { return version_labels_.at(number - 11); }
+    // The version labels in the frame's order, from 4,5 to 9,0.
+    QLabel* VersionLabel(std::size_t index) const { return version_labels_.at(index); }
     FolderPanelView* FolderPanel() const { return folder_panel_; }
-    QCheckBox* Check1() const { return check1_; }
-    QCheckBox* Check2() const { return check2_; }
+    QCheckBox* CollisionCheck() const { return collision_check_; }
+    QCheckBox* GougeCheck() const { return gouge_check_; }
     QCheckBox* MarkChangesCheck() const { return mark_changes_; }
     // "취소": stops long host work; enabled only while it runs (see BusyWork).
     QPushButton* CancelButton() const { return cancel_; }
@@ -62,34 +64,33 @@ class MainWindow : public QMainWindow {
     QWidget* BuildLowerFrame();
     void BuildStatusBar();
     void ConnectEdits();
-    QPushButton* AddButton(int number, const QString& caption);
 
     MarkAction mark_;
     std::shared_ptr<MainWindowModel> model_;
     std::array<QLabel*, 6> version_labels_{};  // Label11 .. Label16
     QStackedLayout* version_stack_ = nullptr;
-    QComboBox* combo4_ = nullptr;
-    QCheckBox* check1_ = nullptr;
-    QCheckBox* check2_ = nullptr;
+    QComboBox* material_ = nullptr;
+    QCheckBox* collision_check_ = nullptr;
+    QCheckBox* gouge_check_ = nullptr;
     QCheckBox* mark_changes_ = nullptr;  // beside "시트 만들기"
-    QComboBox* combo2_ = nullptr;
-    QComboBox* combo3_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text3_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QListWidget* list2_ = nullptr;
-    QLabel* label9_ = nullptr;
-    QLabel* label8_ = nullptr;
-    QTabWidget* sstab1_ = nullptr;
+    QComboBox* company_name_ = nullptr;
+    QComboBox* work_offset_ = nullptr;
+    QLineEdit* item_name_ = nullptr;
+    QLineEdit* part_name_ = nullptr;
+    QLineEdit* nc_extension_ = nullptr;
+    QListWidget* project_list_ = nullptr;
+    QListWidget* survey_list_ = nullptr;
+    QLabel* project_name_ = nullptr;
+    QLabel* project_folder_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
     FolderPanelView* folder_panel_ = nullptr;
-    QLineEdit* text8_ = nullptr;
-    QLineEdit* text10_ = nullptr;
-    QComboBox* combo1_ = nullptr;
+    QLineEdit* nc_prefix_ = nullptr;
+    QLineEdit* nc_start_ = nullptr;
+    QComboBox* post_option_ = nullptr;
     FlexGridView* grid_ = nullptr;
     QLabel* status_panel_ = nullptr;
     QPushButton* cancel_ = nullptr;
-    std::array<QPushButton*, 16> commands_{};  // Command1 .. Command15 by number
+    ButtonViews buttons_;
 };
 
 }  // namespace orvalis::gui

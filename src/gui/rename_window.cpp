@@ -18,25 +18,25 @@ RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction 
     : QWidget(parent),
       mark_(std::move(mark)),
       model_(std::move(model)),
-      text1_(new QLineEdit(this)),
-      list1_(new QListWidget(this)),
-      command5_(new QPushButton(QString::fromStdString(model_->Command5.Caption), this)) {
+      rename_prefix_(new QLineEdit(this)),
+      renaming_list_(new QListWidget(this)),
+      rename_button_(new QPushButton(QString::fromStdString(model_->rename_button.Caption), this)) {
     setWindowTitle(QStringLiteral("이름바꾸기"));
     auto* prefix = CaptionLabel(QStringLiteral("이름"), this);
-    text1_->setFont(ListFont());
-    list1_->setFont(ListFont());
-    command5_->setFont(ButtonFont());
+    rename_prefix_->setFont(ListFont());
+    renaming_list_->setFont(ListFont());
+    rename_button_->setFont(ButtonFont());
     auto* layout = new QGridLayout(this);
     layout->addWidget(prefix, 0, 0);
-    layout->addWidget(text1_, 0, 1);
-    layout->addWidget(command5_, 0, 2);
-    layout->addWidget(list1_, 1, 0, 1, 3);
+    layout->addWidget(rename_prefix_, 0, 1);
+    layout->addWidget(rename_button_, 0, 2);
+    layout->addWidget(renaming_list_, 1, 0, 1, 3);
     resize(420, 300);
     PlaceOnScreen(*this);
 
-    connect(text1_, &QLineEdit::textEdited, this,
+    connect(rename_prefix_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->rename_prefix.SetText(text.toStdString()); });
-    connect(command5_, &QPushButton::clicked, this, [this] {
+    connect(rename_button_, &QPushButton::clicked, this, [this] {
         mark_("rename");
         model_->ClickRename();
     });
@@ -46,12 +46,12 @@ RenameWindow::RenameWindow(std::shared_ptr<RenameWindowModel> model, MarkAction 
 
 void RenameWindow::Refresh() {
     QString prefix = QString::fromStdString(model_->rename_prefix.Text());
-    if (text1_->text() != prefix) text1_->setText(prefix);
-    list1_->clear();
+    if (rename_prefix_->text() != prefix) rename_prefix_->setText(prefix);
+    renaming_list_->clear();
     for (const auto& name : model_->renaming_list.Items())
-        list1_->addItem(QString::fromStdString(name));
-    list1_->setCurrentRow(model_->renaming_list.ListIndex());
-    list1_->repaint();  // the names show while the host renames them
+        renaming_list_->addItem(QString::fromStdString(name));
+    renaming_list_->setCurrentRow(model_->renaming_list.ListIndex());
+    renaming_list_->repaint();  // the names show while the host renames them
     ApplyWindowModel(*this, *model_);
 }
 

@@ -21,15 +21,15 @@ class RenameWindow : public QWidget {
 
     void Refresh();
 
-    QLineEdit* Text1() const { return text1_; }
-    QPushButton* Command5() const { return command5_; }
+    QLineEdit* RenamePrefix() const { return rename_prefix_; }
+    QPushButton* RenameButton() const { return rename_button_; }
 
   private:
     MarkAction mark_;
     std::shared_ptr<RenameWindowModel> model_;
-    QLineEdit* text1_;
-    QListWidget* list1_;
-    QPushButton* command5_;
+    QLineEdit* rename_prefix_;
+    QListWidget* renaming_list_;
+    QPushButton* rename_button_;
 };
 
 }  // namespace orvalis::gui

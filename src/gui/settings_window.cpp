@@ -17,17 +17,6 @@
 
 namespace orvalis::gui {
 
-namespace {
-
-// The model's box behind the window's box `number`: 1 to 8 the picture
-// sizes, 9 the NC file extension.
-forms::TextBox& ModelBox(SettingsWindowModel& model, int number) {
-    return number == 9 ? model.nc_extension
-                       : model.picture_sizes.at(static_cast<std::size_t>(number - 1));
-}
-
-}  // namespace
-
 SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidget* parent)
     : QWidget(parent), model_(std::move(model)) {
     // Named as the launcher's button that opens it.
@@ -36,11 +25,11 @@ SettingsWindow::SettingsWindow(std::shared_ptr<SettingsWindowModel> model, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildSizeFrame());
     auto* size_buttons = new QHBoxLayout;
-    size_buttons->addWidget(AddButton(3, FromStd(model_->open_sizes_button.Caption)));
-    size_buttons->addWidget(AddButton(2, FromStd(model_->save_sizes_button.Caption)));
+    size_buttons->addWidget(AddButton(model_->open_sizes_button));
+    size_buttons->addWidget(AddButton(model_->save_sizes_button));
     layout->addLayout(size_buttons);
     layout->addWidget(BuildExtensionRow());
-    layout->addWidget(AddButton(4, FromStd(model_->companies_button.Caption)));
+    layout->addWidget(AddButton(model_->companies_button));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ConnectEdits();
     model_->Changed = [this] { Refresh(); };
@@ -51,20 +40,12 @@ SettingsWindow::~SettingsWindow() {
     model_->Changed = nullptr;
 }
 
-QPushButton* SettingsWindow::AddButton(int number, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setFont(ButtonFont());
-    button->setMinimumHeight(30);
-    commands_.at(static_cast<std::size_t>(number)) = button;
-    return button;
+QPushButton* SettingsWindow::AddButton(const forms::Button& button) {
+    QPushButton* view = buttons_.Add(button, this);
+    view->setMinimumHeight(30);
+    return view;
 }
 
-QLineEdit* SettingsWindow::Text(int number) const {
-    return texts_.at(static_cast<std::size_t>(number));
-}
-QPushButton* SettingsWindow::Command(int number) const {
-    return commands_.at(static_cast<std::size_t>(number));
-}
 QWidget* SettingsWindow::SizePair(int number) const {
     return size_pairs_.at(static_cast<std::size_t>(number));
 }
@@ -74,10 +55,10 @@ QWidget* SettingsWindow::BuildSizeFrame() {
     auto* frame = CaptionFrame(FromStd(model_->sizes_frame.Caption), this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(24);
-    grid->addWidget(BuildSizePair(1, FromStd(model_->top_caption.Caption), 1), 0, 0);
-    grid->addWidget(BuildSizePair(2, FromStd(model_->iso_caption.Caption), 3), 0, 1);
-    grid->addWidget(BuildSizePair(3, FromStd(model_->front_caption.Caption), 5), 1, 0);
-    grid->addWidget(BuildSizePair(4, FromStd(model_->right_caption.Caption), 7), 1, 1);
+    grid->addWidget(BuildSizePair(1, FromStd(model_->top_caption.Caption), 0), 0, 0);
+    grid->addWidget(BuildSizePair(2, FromStd(model_->iso_caption.Caption), 2), 0, 1);
+    grid->addWidget(BuildSizePair(3, FromStd(model_->front_caption.Caption), 4), 1, 0);
+    grid->addWidget(BuildSizePair(4, FromStd(model_->right_caption.Caption), 6), 1, 1);
     return frame;
 }
 
@@ -92,7 +73,7 @@ QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int w
             i == 0 ? model_->width_caption.Caption : model_->height_caption.Caption;
         auto* box = new QLineEdit(pair);
         box->setFixedWidth(70);
-        texts_.at(static_cast<std::size_t>(width_box + i)) = box;
+        size_boxes_.at(static_cast<std::size_t>(width_box + i)) = box;
         grid->addWidget(CaptionLabel(FromStd(letter), pair), 1, 2 * i);
         grid->addWidget(box, 1, 2 * i + 1);
     }
@@ -105,31 +86,35 @@ QWidget* SettingsWindow::BuildExtensionRow() {
     auto* row = new QWidget(this);
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* text9 = new QLineEdit(row);
-    text9->setFixedWidth(70);
-    texts_[9] = text9;
+    extension_box_ = new QLineEdit(row);
+    extension_box_->setFixedWidth(70);
     grid->addWidget(CaptionLabel(FromStd(model_->extension_caption.Caption), row), 0, 0);
-    grid->addWidget(text9, 0, 1);
-    grid->addWidget(AddButton(1, FromStd(model_->save_extension_button.Caption)), 0, 2);
-    label7_ = CaptionLabel(FromStd(model_->restart_note.Caption), row);
-    grid->addWidget(label7_, 0, 3);
+    grid->addWidget(extension_box_, 0, 1);
+    grid->addWidget(AddButton(model_->save_extension_button), 0, 2);
+    restart_note_ = CaptionLabel(FromStd(model_->restart_note.Caption), row);
+    grid->addWidget(restart_note_, 0, 3);
     grid->setColumnStretch(3, 1);
     return row;
 }
 
 void SettingsWindow::ConnectEdits() {
     SettingsWindowModel& m = *model_;
-    for (int number = 1; number <= 9; ++number)
-        ForwardTyping(*Text(number), ModelBox(m, number), *this);
-    connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickOpenPictureSizes(); });
-    connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSavePictureSizes(); });
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickSaveExtension(); });
-    connect(Command(4), &QPushButton::clicked, this, [&m] { m.ClickCompanies(); });
+    for (std::size_t i = 0; i < size_boxes_.size(); ++i)
+        ForwardTyping(*size_boxes_[i], m.picture_sizes.at(i), *this);
+    ForwardTyping(*extension_box_, m.nc_extension, *this);
+    connect(Button(m.open_sizes_button), &QPushButton::clicked, this,
+            [&m] { m.ClickOpenPictureSizes(); });
+    connect(Button(m.save_sizes_button), &QPushButton::clicked, this,
+            [&m] { m.ClickSavePictureSizes(); });
+    connect(Button(m.save_extension_button), &QPushButton::clicked, this,
+            [&m] { m.ClickSaveExtension(); });
+    connect(Button(m.companies_button), &QPushButton::clicked, this, [&m] { m.ClickCompanies(); });
 }
 
 void SettingsWindow::Refresh() {
-    for (int number = 1; number <= 9; ++number)
-        ShowTextBox(*Text(number), ModelBox(*model_, number));
+    for (std::size_t i = 0; i < size_boxes_.size(); ++i)
+        ShowTextBox(*size_boxes_[i], model_->picture_sizes.at(i));
+    ShowTextBox(*extension_box_, model_->nc_extension);
     ApplyWindowModel(*this, *model_);
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "gui/button_views.h"
 #include "window_models/settings_window_model.h"
 
 class QLabel;
@@ -25,10 +26,13 @@ class SettingsWindow : public QWidget {
     void Refresh();
 
     // For tests: the controls under their window names.
-    QLineEdit* Text(int number) const;        // Text1 .. Text9
-    QPushButton* Command(int number) const;   // Command1 .. Command4
-    QWidget* SizePair(int number) const;      // the pair headed by Label1 .. Label4
-    QLabel* Note() const { return label7_; }  // Label7
+    // The picture size boxes in the model's order (TOP width and height,
+    // then ISO, Front and Right).
+    QLineEdit* SizeBox(std::size_t index) const { return size_boxes_.at(index); }
+    QLineEdit* ExtensionBox() const { return extension_box_; }
+    QPushButton* Button(const forms::Button& button) const { return buttons_.Of(button); }
+    QWidget* SizePair(int number) const;  // the pair headed by Label1 .. Label4
+    QLabel* Note() const { return restart_note_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,13 +42,14 @@ class SettingsWindow : public QWidget {
     QWidget* BuildSizePair(int number, const QString& heading, int width_box);
     QWidget* BuildExtensionRow();
     void ConnectEdits();
-    QPushButton* AddButton(int number, const QString& caption);
+    QPushButton* AddButton(const forms::Button& button);
 
     std::shared_ptr<SettingsWindowModel> model_;
-    std::array<QLineEdit*, 10> texts_{};      // Text1 .. Text9 by number
-    std::array<QPushButton*, 5> commands_{};  // Command1 .. Command4 by number
-    std::array<QWidget*, 5> size_pairs_{};    // by heading label number
-    QLabel* label7_ = nullptr;
+    std::array<QLineEdit*, 8> size_boxes_{};  // Text1 .. Text8
+    QLineEdit* extension_box_ = nullptr;      // Text9
+    ButtonViews buttons_;
+    std::array<QWidget*, 5> size_pairs_{};  // by heading label number
+    QLabel* restart_note_ = nullptr;        // Label7
 };
 
 }  // namespace orvalis::gui

@@ -49,14 +49,8 @@ ToolAssemblyWindow::~ToolAssemblyWindow() {
     model_->Changed = nullptr;
 }
 
-QLineEdit* ToolAssemblyWindow::Text(int number) const {
-    return texts_.at(static_cast<std::size_t>(number - 1));
-}
-QPushButton* ToolAssemblyWindow::Command(int number) const {
-    return commands_.at(static_cast<std::size_t>(number - 1));
-}
-QRadioButton* ToolAssemblyWindow::Option(int number) const {
-    return options_.at(static_cast<std::size_t>(number - 1));
+QLineEdit* ToolAssemblyWindow::EntryBox(int field) const {
+    return entry_boxes_.at(static_cast<std::size_t>(field - 1));
 }
 
 // One box per field, left to right in field order, each under its heading;
@@ -71,7 +65,7 @@ QWidget* ToolAssemblyWindow::BuildEntryRow() {
         auto* box = new QLineEdit(row);
         box->setFont(GridFont());  // sizes: the point must not pass for a comma
         box->setMinimumWidth(48);
-        texts_[static_cast<std::size_t>(number - 1)] = box;
+        entry_boxes_[static_cast<std::size_t>(number - 1)] = box;
         grid->addWidget(label, 0, number - 1);
         grid->addWidget(box, 1, number - 1);
         grid->setColumnStretch(number - 1, 1);
@@ -96,41 +90,38 @@ QWidget* ToolAssemblyWindow::BuildButtonRow() {
     }
     layout->addWidget(frame);
     layout->addStretch(1);
-    const forms::Button* buttons[] = {&model_->load_button, &model_->save_button,
-                                      &model_->clear_button};
-    for (std::size_t i = 0; i < commands_.size(); ++i) {
-        auto* button = new QPushButton(FromStd(buttons[i]->Caption), row);
-        button->setFont(ButtonFont());
-        button->setMinimumSize(100, 34);
-        layout->addWidget(button);
-        commands_[i] = button;
+    for (const forms::Button* button :
+         {&model_->load_button, &model_->save_button, &model_->clear_button}) {
+        QPushButton* view = buttons_.Add(*button, row);
+        view->setMinimumSize(100, 34);
+        layout->addWidget(view);
     }
-    delete_button_ = new QPushButton(FromStd(model_->delete_button.Caption), row);
-    delete_button_->setFont(ButtonFont());
-    delete_button_->setMinimumSize(100, 34);
-    delete_button_->setToolTip(QStringLiteral("표에서 고른 레코드를 공구 설정 파일에서 지웁니다"));
+    QPushButton* delete_view = buttons_.Add(model_->delete_button, row);
+    delete_view->setMinimumSize(100, 34);
+    delete_view->setToolTip(QStringLiteral("표에서 고른 레코드를 공구 설정 파일에서 지웁니다"));
     layout->addSpacing(24);
-    layout->addWidget(delete_button_);
+    layout->addWidget(delete_view);
     return row;
 }
 
 void ToolAssemblyWindow::ConnectEdits() {
     ToolAssemblyWindowModel& m = *model_;
     for (int number = 1; number <= collision::kFieldCount; ++number) {
-        ForwardTyping(*Text(number), m.EntryBox(number), *this);
+        ForwardTyping(*EntryBox(number), m.EntryBox(number), *this);
     }
-    connect(Command(1), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
-    connect(Command(2), &QPushButton::clicked, this, [&m] { m.ClickSaveRecord(); });
-    connect(Command(3), &QPushButton::clicked, this, [&m] { m.ClickClearEntries(); });
-    connect(delete_button_, &QPushButton::clicked, this, [&m] { m.ClickDeleteRecord(); });
+    connect(Button(m.load_button), &QPushButton::clicked, this, [&m] { m.ClickLoadTable(); });
+    connect(Button(m.save_button), &QPushButton::clicked, this, [&m] { m.ClickSaveRecord(); });
+    connect(Button(m.clear_button), &QPushButton::clicked, this, [&m] { m.ClickClearEntries(); });
+    connect(Button(m.delete_button), &QPushButton::clicked, this, [&m] { m.ClickDeleteRecord(); });
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [&m](int row, int /*column*/, int, int) { m.SelectRow(row + 1); });
     for (int number : {1, 2}) {
-        connect(Option(number), &QRadioButton::clicked, this, [this, number] {
-            model_->steel_option.Value = number == 1;
-            model_->electrode_option.Value = number == 2;
-            Refresh();
-        });
+        connect(options_.at(static_cast<std::size_t>(number - 1)), &QRadioButton::clicked, this,
+                [this, number] {
+                    model_->steel_option.Value = number == 1;
+                    model_->electrode_option.Value = number == 2;
+                    Refresh();
+                });
     }
 }
 
@@ -138,10 +129,10 @@ void ToolAssemblyWindow::Refresh() {
     const ToolAssemblyWindowModel& m = *model_;
     grid_->ShowGrid(m.assembly_grid);
     for (int number = 1; number <= collision::kFieldCount; ++number) {
-        ShowTextBox(*Text(number), m.EntryBox(number));
+        ShowTextBox(*EntryBox(number), m.EntryBox(number));
     }
-    Option(1)->setChecked(m.steel_option.Value);
-    Option(2)->setChecked(m.electrode_option.Value);
+    SteelOption()->setChecked(m.steel_option.Value);
+    ElectrodeOption()->setChecked(m.electrode_option.Value);
     ApplyWindowModel(*this, m);
 }
 

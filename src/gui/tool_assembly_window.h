@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "gui/button_views.h"
 #include "window_models/tool_assembly_window_model.h"
 
 class QLineEdit;
@@ -29,10 +30,11 @@ class ToolAssemblyWindow : public QWidget {
 
     // For tests: the controls under their window names.
     FlexGridView* Grid() const { return grid_; }
-    QLineEdit* Text(int number) const;                            // Text1 .. Text16
-    QPushButton* Command(int number) const;                       // Command1 .. Command3
-    QRadioButton* Option(int number) const;                       // Option1, Option2
-    QPushButton* DeleteButton() const { return delete_button_; }  // 삭제
+    // The entry box of field 1 to 16, as the model's EntryBox.
+    QLineEdit* EntryBox(int field) const;
+    QPushButton* Button(const forms::Button& button) const { return buttons_.Of(button); }
+    QRadioButton* SteelOption() const { return options_[0]; }
+    QRadioButton* ElectrodeOption() const { return options_[1]; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,10 +46,9 @@ class ToolAssemblyWindow : public QWidget {
 
     std::shared_ptr<ToolAssemblyWindowModel> model_;
     FlexGridView* grid_ = nullptr;
-    std::array<QLineEdit*, 16> texts_{};
-    std::array<QPushButton*, 3> commands_{};
-    std::array<QRadioButton*, 2> options_{};
-    QPushButton* delete_button_ = nullptr;
+    std::array<QLineEdit*, 16> entry_boxes_{};  // Text1 .. Text16
+    ButtonViews buttons_;
+    std::array<QRadioButton*, 2> options_{};  // Option1 steel, Option2 electrode
 };
 
 }  // namespace orvalis::gui

@@ -63,7 +63,7 @@ void Forms::CompaniesChanged() {
 }
 
 int Forms::MainWindowMaterial() {
-    return main_window().Combo4.ListIndex();
+    return main_window().material.ListIndex();
 }
 
 BlockPanelModel& Forms::block_panel() {

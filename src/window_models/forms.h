@@ -93,7 +93,7 @@ class Forms {
     // Says in the main window's status bar, if it exists, what another
     // window did for it.
     void TellMainWindow(const std::string& done);
-    // The material the main window's selector shows (Combo4's index),
+    // The material the main window's selector shows (its material box's index),
     // creating the main window when it does not exist yet.
     int MainWindowMaterial();
 

@@ -27,25 +27,25 @@ void MainWindowModel::ClickToolSettings() {
 // the host back. Either way the main window returns and the survey shows the
 // tools as the host now holds them.
 void MainWindowModel::ClickCollisionCheck() {
-    host::LongWork work(PM);
-    Check1.Value = Check1.Value == 1 ? 0 : 1;
+    host::LongWork work(pm);
+    collision_check.Value = collision_check.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_collision_ = {};
     std::vector<std::string> problems;
-    if (Check1.Value == 1) {
+    if (collision_check.Value == 1) {
         if (!RunCollisionPass(problems)) return;
     } else {
-        collision::SwitchDialogsOn(PM, problems);
+        collision::SwitchDialogsOn(pm, problems);
     }
     if (survey_list.ListCount() > 0) survey_list.SetListIndex(0);
     SetWindowState(kNormal);
     // A cancelled pass leaves the grid as it was: the user asked the host work to stop.
-    if (!PM.cancelled()) {
+    if (!pm.cancelled()) {
         ClickSurvey();  // which numbers the NC names as the boxes say
         problems.insert(problems.end(), last_survey_.problems.begin(), last_survey_.problems.end());
     }
     std::string done;
-    if (Check1.Value == 1) {
+    if (collision_check.Value == 1) {
         done =
             "충돌 검사: 툴패스 " + std::to_string(last_collision_.checked()) + "개를 검사했습니다";
     }
@@ -65,7 +65,7 @@ bool MainWindowModel::RunCollisionPass(std::vector<std::string>& problems) {
     ProjectEntries entries = EntriesInProject();
     int count = static_cast<int>(entries.names.size());
     last_collision_ =
-        collision::RunCollisionCheck(PM, entries.names, table, [this, &entries, count](int index) {
+        collision::RunCollisionCheck(pm, entries.names, table, [this, &entries, count](int index) {
             ShowProgress("충돌 검사 중", index, count,
                          entries.positions[static_cast<std::size_t>(index)]);
         });
@@ -87,13 +87,13 @@ void MainWindowModel::KeepAssemblies(const collision::CollisionResult& result) {
 }
 
 void MainWindowModel::ClickGougeDisplay() {
-    host::LongWork work(PM);
-    Check2.Value = Check2.Value == 1 ? 0 : 1;
+    host::LongWork work(pm);
+    gouge_check.Value = gouge_check.Value == 1 ? 0 : 1;
     NotifyChanged();
     last_gouge_ = {};
     std::vector<std::string> problems;
     std::string done;
-    if (Check2.Value == 1) {
+    if (gouge_check.Value == 1) {
         if (survey_list.ListCount() == 0) {
             Status(kEmptyList);
             return;
@@ -102,7 +102,7 @@ void MainWindowModel::ClickGougeDisplay() {
         ProjectEntries entries = EntriesInProject();
         int count = static_cast<int>(entries.names.size());
         last_gouge_ =
-            collision::RunGougeDisplay(PM, entries.names, [this, &entries, count](int index) {
+            collision::RunGougeDisplay(pm, entries.names, [this, &entries, count](int index) {
                 ShowProgress("과절삭 표시 중", index, count,
                              entries.positions[static_cast<std::size_t>(index)]);
             });
@@ -110,7 +110,7 @@ void MainWindowModel::ClickGougeDisplay() {
         problems = last_gouge_.problems;
         done = "과절삭 표시: 툴패스 " + std::to_string(last_gouge_.drawn) + "개를 표시했습니다";
     } else {
-        collision::SwitchDialogsOn(PM, problems);
+        collision::SwitchDialogsOn(pm, problems);
     }
     if (survey_list.ListCount() > 0) survey_list.SetListIndex(0);
     ReportChecks("과절삭", done, std::move(problems), last_gouge_.failed_entry.has_value());
@@ -129,7 +129,7 @@ void MainWindowModel::ReportChecks(const std::string& title, const std::string& 
     if (!done.empty()) status.insert(status.begin(), done);
     Status(forms::Joined(status, " / "));
     // A cancel is what the user asked for, not a failure.
-    forms::MessageIcon icon = PM.cancelled() ? forms::MessageIcon::kInformation
+    forms::MessageIcon icon = pm.cancelled() ? forms::MessageIcon::kInformation
                               : failed       ? forms::MessageIcon::kCritical
                                              : forms::MessageIcon::kExclamation;
     forms().interaction().Message({forms::Joined(status, "\n"), title, icon});

@@ -16,13 +16,13 @@ namespace fs = std::filesystem;
 // next sheet and NC files where the user did not expect them.
 void MainWindowModel::ClickCreateFolder() {
     if (!CreateFolder()) return;
-    Command4.Visible = true;
+    create_folder_button.Visible = true;
     DriveChanged();
-    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + Dir1.Path);
+    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + folder_list.Path);
 }
 
 void MainWindowModel::OpenFolder(const std::string& path) {
-    Dir1.Path = path;
+    folder_list.Path = path;
     FolderChanged();
     Status("파일을 쓸 폴더: " + path);
 }
@@ -31,13 +31,13 @@ void MainWindowModel::FolderNameKeyPress(int key_ascii) {
     if (key_ascii != 13) return;
     if (!CreateFolder()) return;
     // Enter also opens the new folder: the drive's current folder is now the new one.
-    Command4.Visible = true;
+    create_folder_button.Visible = true;
     DriveChanged();
-    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + Dir1.Path);
+    Status("폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: " + folder_list.Path);
 }
 
 bool MainWindowModel::CreateFolder() {
-    new_folder_name_ = Text7.Text();
+    new_folder_name_ = folder_name.Text();
     auto tell = [this](const std::string& text) {
         forms().interaction().Message({text, "폴더 생성", forms::MessageIcon::kExclamation});
         return false;
@@ -45,7 +45,7 @@ bool MainWindowModel::CreateFolder() {
     if (std::string problem = FolderNameProblem(new_folder_name_); !problem.empty()) {
         return tell(problem);
     }
-    std::string path = JoinFolder(Dir1.Path, new_folder_name_);
+    std::string path = JoinFolder(folder_list.Path, new_folder_name_);
     fs::path resolved = ResolvePath(path);
     std::error_code error;
     if (fs::exists(resolved, error)) return tell("이미 있는 폴더입니다: " + path);
@@ -57,19 +57,19 @@ bool MainWindowModel::CreateFolder() {
 }
 
 void MainWindowModel::DriveChanged() {
-    auto current = current_folders_.find(Drive1.Drive);
-    ChangeFolder(current != current_folders_.end() ? current->second : DriveRoot(Drive1.Drive));
+    auto current = current_folders_.find(drive_list.Drive);
+    ChangeFolder(current != current_folders_.end() ? current->second : DriveRoot(drive_list.Drive));
 }
 
 void MainWindowModel::ChangeFolder(const std::string& path) {
-    Dir1.Path = path;
+    folder_list.Path = path;
     FolderChanged();
 }
 
 void MainWindowModel::FolderChanged() {
-    File1.Path = Dir1.Path;
-    File1.Pattern = kFilePattern;
-    File1.Refresh();
+    file_list.Path = folder_list.Path;
+    file_list.Pattern = kFilePattern;
+    file_list.Refresh();
     NotifyChanged();
 }
 

@@ -29,13 +29,13 @@ std::optional<long> WholeNumber(std::string_view text) {
 }  // namespace
 
 void MainWindowModel::ClickAddAll() {
-    for (const auto& name : List1.Items()) survey_list.AddItem(name);
+    for (const auto& name : project_list.Items()) survey_list.AddItem(name);
     Status(kReady);  // what an earlier action said is no longer news
 }
 
 void MainWindowModel::ClickAddSelected() {
-    for (int i = 0; i < List1.ListCount(); ++i) {
-        if (List1.Selected(i)) survey_list.AddItem(List1.List(i));
+    for (int i = 0; i < project_list.ListCount(); ++i) {
+        if (project_list.Selected(i)) survey_list.AddItem(project_list.List(i));
     }
     Status(kReady);
 }
@@ -57,11 +57,11 @@ void MainWindowModel::ClickRemoveAll() {
 }
 
 void MainWindowModel::ClickRefreshToolpaths() {
-    List1.Clear();
+    project_list.Clear();
     std::vector<std::string> problems;
     try {
-        PM.Connect(0);
-        PM.Connect(0);
+        pm.Connect(0);
+        pm.Connect(0);
         ListToolpaths(problems);
     } catch (const host::HostError& error) {
         problems.push_back(host::NotConnectedProblem(error));
@@ -83,7 +83,7 @@ void MainWindowModel::ShowRenamedToolpaths(
     }
     survey_list.SetListIndex(selected);
     ClickRefreshToolpaths();
-    Status(StatusBar1 == kReady ? done : done + " / " + StatusBar1);
+    Status(status_bar == kReady ? done : done + " / " + status_bar);
 }
 
 void MainWindowModel::PrefixChanged() {

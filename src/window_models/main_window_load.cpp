@@ -34,17 +34,17 @@ void MainWindowModel::Load() {
     std::vector<std::string> problems;
     connection_problem_.clear();
     try {
-        PM.Connect();
+        pm.Connect();
     } catch (const host::HostError& error) {
         connection_problem_ = host::NotConnectedProblem(error);
         problems.push_back(connection_problem_);
     }
     ListPostProcessors(problems);
-    if (PM.connected()) ListToolpaths(problems);
-    File1.Pattern = kFilePattern;
-    if (PM.connected()) ShowVersion(problems);
+    if (pm.connected()) ListToolpaths(problems);
+    file_list.Pattern = kFilePattern;
+    if (pm.connected()) ShowVersion(problems);
     LoadSettings(problems);
-    if (PM.connected()) ShowProject(problems);
+    if (pm.connected()) ShowProject(problems);
     ReportLoad(problems);
     // Without the host the window shows nothing of the project: say so
     // where it cannot be missed; the status bar keeps saying it.
@@ -55,7 +55,7 @@ void MainWindowModel::Load() {
 }
 
 void MainWindowModel::ListPostProcessors(std::vector<std::string>& problems) {
-    Combo1.Clear();
+    post_option.Clear();
     std::error_code error;
     std::vector<std::string> names;
     for (fs::directory_iterator it(ResolvePath(nc_output::kPostFolder), error), end;
@@ -63,25 +63,25 @@ void MainWindowModel::ListPostProcessors(std::vector<std::string>& problems) {
         names.push_back(Utf8(it->path().filename()));
     }
     std::sort(names.begin(), names.end());
-    for (auto& name : names) Combo1.AddItem(std::move(name));
-    if (Combo1.ListCount() == 0) {
+    for (auto& name : names) post_option.AddItem(std::move(name));
+    if (post_option.ListCount() == 0) {
         problems.push_back(std::string("후처리 옵션 폴더가 비어 있습니다 (") +
                            nc_output::kPostFolder + ")");
         return;
     }
-    Combo1.SetListIndex(0);
+    post_option.SetListIndex(0);
 }
 
 void MainWindowModel::ListToolpaths(std::vector<std::string>& problems) {
     try {
-        List1.Clear();
+        project_list.Clear();
         // A toolpath whose name cannot be sent cannot be surveyed, checked or
         // posted: it is not offered, and the user is told which it is.
-        for (auto& name : PM.ToolpathNames()) {
+        for (auto& name : pm.ToolpathNames()) {
             if (auto problem = host::UnquotableNameProblem("툴패스 이름", name); !problem.empty()) {
                 problems.push_back("ORVALIS가 다룰 수 없는 툴패스를 목록에서 뺐습니다: " + problem);
             } else {
-                List1.AddItem(std::move(name));
+                project_list.AddItem(std::move(name));
             }
         }
         toolpaths_listed_ = true;
@@ -93,16 +93,15 @@ void MainWindowModel::ListToolpaths(std::vector<std::string>& problems) {
 
 void MainWindowModel::ShowVersion(std::vector<std::string>& problems) {
     try {
-        version_code_ = std::to_string(PM.Version());
+        version_code_ = std::to_string(pm.Version());
     } catch (const host::HostError& error) {
         problems.push_back(std::string("파워밀 버전을 읽지 못했습니다 (") + error.what() + ")");
         return;
     }
-    const std::pair<const char*, forms::Label*> labels[] = {
-        {"4505", &Label11}, {"5504", &Label12}, {"6008", &Label13},
-        {"7006", &Label14}, {"8009", &Label15}, {"9003", &Label16},
-    };
-    for (auto& [code, label] : labels) label->Visible = version_code_ == code;
+    // The version codes in the order of the labels.
+    const char* codes[] = {"4505", "5504", "6008", "7006", "8009", "9003"};
+    for (std::size_t i = 0; i < version_labels.size(); ++i)
+        version_labels[i].Visible = version_code_ == codes[i];
 }
 
 void MainWindowModel::LoadSettings(std::vector<std::string>& problems) {
@@ -113,52 +112,52 @@ void MainWindowModel::LoadSettings(std::vector<std::string>& problems) {
     }
     std::optional<std::string> companies_unreadable =
         settings::UnreadableFile(settings::CompanyFilePath());
-    Text3.SetText(settings::LoadNcExtension());
-    Combo2.Clear();
-    for (auto& company : settings::LoadCompanyList()) Combo2.AddItem(std::move(company));
-    Combo4.SetListIndex(0);
-    if (Combo2.ListCount() == 0) {
+    nc_extension.SetText(settings::LoadNcExtension());
+    company_name.Clear();
+    for (auto& company : settings::LoadCompanyList()) company_name.AddItem(std::move(company));
+    material.SetListIndex(0);
+    if (company_name.ListCount() == 0) {
         problems.push_back(companies_unreadable.value_or("등록된 업체가 없습니다"));
         return;
     }
-    Combo2.SetListIndex(0);
+    company_name.SetListIndex(0);
 }
 
 void MainWindowModel::ReloadCompanies() {
-    std::string shown = Combo2.Text();
-    Combo2.Clear();
-    for (auto& company : settings::LoadCompanyList()) Combo2.AddItem(std::move(company));
-    const auto& companies = Combo2.Items();
+    std::string shown = company_name.Text();
+    company_name.Clear();
+    for (auto& company : settings::LoadCompanyList()) company_name.AddItem(std::move(company));
+    const auto& companies = company_name.Items();
     auto kept = std::find(companies.begin(), companies.end(), shown);
     if (kept != companies.end()) {
-        Combo2.SetListIndex(static_cast<int>(kept - companies.begin()));
+        company_name.SetListIndex(static_cast<int>(kept - companies.begin()));
     } else if (!shown.empty()) {
-        Combo2.SetText(shown);  // a name typed into the box stays as typed
-    } else if (Combo2.ListCount() > 0) {
-        Combo2.SetListIndex(0);
+        company_name.SetText(shown);  // a name typed into the box stays as typed
+    } else if (company_name.ListCount() > 0) {
+        company_name.SetListIndex(0);
     }
     NotifyChanged();
 }
 
 void MainWindowModel::ShowProject(std::vector<std::string>& problems) {
     try {
-        Label8.Caption = WithoutLineBreaks(PM.RunCommandOutput("PRINT VALUE PROJECTPATH"));
-        Label9.Caption = WithoutLineBreaks(PM.RunCommandOutput("PRINT VALUE PROJECTNAME"));
-        Text2.SetText(Label9.Caption);
+        project_folder.Caption = WithoutLineBreaks(pm.RunCommandOutput("PRINT VALUE PROJECTPATH"));
+        project_name.Caption = WithoutLineBreaks(pm.RunCommandOutput("PRINT VALUE PROJECTNAME"));
+        part_name.SetText(project_name.Caption);
     } catch (const host::HostError& error) {
         problems.push_back(std::string("프로젝트 이름과 위치를 읽지 못했습니다 (") + error.what() +
                            ")");
         return;
     }
-    if (Label8.Caption.empty()) return;
+    if (project_folder.Caption.empty()) return;
     // The project folder becomes the drive's current folder, which the drive
     // list then opens.
-    current_folders_[DriveOf(Label8.Caption)] = Label8.Caption;
-    if (IsDrivePath(Label8.Caption)) {
-        Drive1.Drive = DriveOf(Label8.Caption);
+    current_folders_[DriveOf(project_folder.Caption)] = project_folder.Caption;
+    if (IsDrivePath(project_folder.Caption)) {
+        drive_list.Drive = DriveOf(project_folder.Caption);
         DriveChanged();
     } else {
-        ChangeFolder(Label8.Caption);
+        ChangeFolder(project_folder.Caption);
     }
 }
 

@@ -6,16 +6,17 @@
 
 namespace orvalis {
 
-MainWindowModel::MainWindowModel(forms::Forms& forms) : Window(forms), PM(forms.session()) {
-    Combo4.AddItem("스 틸 용");
-    Combo4.AddItem("전 극 용");
-    for (const char* offset : {"G54", "G55", "G56", "G57", "G58", "G59"}) Combo3.AddItem(offset);
-    Combo3.SetListIndex(0);
-    Drive1.Drive = "c:";
-    Dir1.Path = DriveRoot(Drive1.Drive);
+MainWindowModel::MainWindowModel(forms::Forms& forms) : Window(forms), pm(forms.session()) {
+    material.AddItem("스 틸 용");
+    material.AddItem("전 극 용");
+    for (const char* offset : {"G54", "G55", "G56", "G57", "G58", "G59"})
+        work_offset.AddItem(offset);
+    work_offset.SetListIndex(0);
+    drive_list.Drive = "c:";
+    folder_list.Path = DriveRoot(drive_list.Drive);
     nc_prefix.Change = [this] { PrefixChanged(); };
     nc_start.Change = [this] { StartNumberChanged(); };
-    StatusBar1 = kReady;
+    status_bar = kReady;
 }
 
 forms::FlexGrid MainWindowModel::toolpath_grid() const {
@@ -33,7 +34,7 @@ void MainWindowModel::ShowProgress(const std::string& work, int index, int count
 }
 
 void MainWindowModel::Status(std::string text) {
-    StatusBar1 = std::move(text);
+    status_bar = std::move(text);
     NotifyChanged();
 }
 

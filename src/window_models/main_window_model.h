@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -31,58 +32,60 @@ class MainWindowModel : public forms::Window {
   public:
     explicit MainWindowModel(forms::Forms& forms);
 
-    host::HostChannel PM;
+    host::HostChannel pm;  // PM
 
     // Frame "시트지 정보": which host version answered (one label at most).
-    forms::Label Label11{"파워밀 4,5에 접속 중입니다.", false};
-    forms::Label Label12{"파워밀 5,5에 접속 중입니다.", false};
-    forms::Label Label13{"파워밀 6,0에 접속 중입니다.", false};
-    forms::Label Label14{"파워밀 7,0에 접속 중입니다.", false};
-    forms::Label Label15{"파워밀 8,0에 접속 중입니다.", false};
-    forms::Label Label16{"파워밀 9,0에 접속 중입니다.", false};
+    std::array<forms::Label, 6> version_labels{{
+        {"파워밀 4,5에 접속 중입니다.", false},  // Label11
+        {"파워밀 5,5에 접속 중입니다.", false},  // Label12
+        {"파워밀 6,0에 접속 중입니다.", false},  // Label13
+        {"파워밀 7,0에 접속 중입니다.", false},  // Label14
+        {"파워밀 8,0에 접속 중입니다.", false},  // Label15
+        {"파워밀 9,0에 접속 중입니다.", false},  // Label16
+    }};
     // Frame "공구 검증 옵션".
-    forms::ComboBox Combo4;  // material: "스 틸 용", "전 극 용"
-    forms::Button Command8{"공구설정", true};
-    forms::CheckBox Check1{"충돌 간섭", 0};
-    forms::CheckBox Check2{"과절삭", 0};
+    forms::ComboBox material;                              // Combo4: "스 틸 용", "전 극 용"
+    forms::Button tool_settings_button{"공구설정", true};  // Command8
+    forms::CheckBox collision_check{"충돌 간섭", 0};       // Check1
+    forms::CheckBox gouge_check{"과절삭", 0};              // Check2
     // Frame "작업 지시서".
-    forms::ComboBox Combo2;  // 회사명
-    forms::ComboBox Combo3;  // 좌 표: G54 to G59
-    forms::TextBox Text1;    // 품  명
-    forms::TextBox Text2;    // 부품명
-    forms::TextBox Text3;    // 확장자: the NC file extension
+    forms::ComboBox company_name;  // Combo2 "회사명"
+    forms::ComboBox work_offset;   // Combo3 "좌 표": G54 to G59
+    forms::TextBox item_name;      // Text1 "품  명"
+    forms::TextBox part_name;      // Text2 "부품명"
+    forms::TextBox nc_extension;   // Text3 "확장자"
 
     // Frame "ToolPatH List".
-    forms::ListBox List1;        // the project's toolpaths, multi-select
-    forms::ListBox survey_list;  // List2: the toolpaths to survey, check and post
-    forms::Button Command1{">>", true};
-    forms::Button Command6{">", true};
-    forms::Button Command7{"<", true};
-    forms::Button Command10{"<<", true};
-    forms::Button Command5{"LIST UPDATA", true};
-    forms::Button Command14{"불러오기", true};
+    forms::ListBox project_list;                  // List1: the project's toolpaths, multi-select
+    forms::ListBox survey_list;                   // List2: the toolpaths to survey, check and post
+    forms::Button add_all_button{">>", true};     // Command1
+    forms::Button add_button{">", true};          // Command6
+    forms::Button remove_button{"<", true};       // Command7
+    forms::Button remove_all_button{"<<", true};  // Command10
+    forms::Button refresh_button{"LIST UPDATA", true};  // Command5
+    forms::Button survey_button{"불러오기", true};      // Command14
 
-    forms::Label Label9;  // project name, after "POWERMILL NAME>>"
-    forms::Label Label8;  // project folder, after "파일 위치:>>"
+    forms::Label project_name;    // Label9, after "POWERMILL NAME>>"
+    forms::Label project_folder;  // Label8, after "파일 위치:>>"
 
     // Tab "위치1": the folder panel.
-    DriveListBox Drive1;
-    DirListBox Dir1;
-    FileListBox File1;
-    forms::TextBox Text7{"NCDATA"};
-    forms::Button Command4{"폴더 생성", true};
+    DriveListBox drive_list;                                // Drive1
+    DirListBox folder_list;                                 // Dir1
+    FileListBox file_list;                                  // File1
+    forms::TextBox folder_name{"NCDATA"};                   // Text7: a new folder's name
+    forms::Button create_folder_button{"폴더 생성", true};  // Command4
 
     // Lower frame.
-    forms::TextBox nc_prefix;  // Text8 "이름": NC name prefix
-    forms::TextBox nc_start;   // Text10 "시작 위치": the first NC number
-    forms::ComboBox Combo1;    // post-processor option files
-    forms::Button Command2{"NC POST", true};
-    forms::Button Command3{"시트 만들기", true};
+    forms::TextBox nc_prefix;                         // Text8 "이름": NC name prefix
+    forms::TextBox nc_start;                          // Text10 "시작 위치": the first NC number
+    forms::ComboBox post_option;                      // Combo1: post-processor option files
+    forms::Button post_button{"NC POST", true};       // Command2
+    forms::Button sheet_button{"시트 만들기", true};  // Command3
     // Beside "시트 만들기": a sheet that replaces one marks what changed since.
     forms::CheckBox mark_changes_check{"변경 표시", 1};
-    forms::Button Command13{"그림", true};
-    forms::Button Command15;  // a picture: view capture
-    std::string StatusBar1;   // the status bar's first panel
+    forms::Button pictures_button{"그림", true};  // Command13
+    forms::Button capture_button;                 // Command15, a picture: view capture
+    std::string status_bar;                       // StatusBar1's first panel
 
     // The toolpath rows, row n for survey-list entry n (up to 60): the survey
     // fills them, the numbering names them, the sheet and NC POST read them.

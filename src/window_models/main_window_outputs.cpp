@@ -64,12 +64,12 @@ std::vector<std::string> DropEmptyClaims(const std::vector<std::string>& claimed
 }  // namespace
 
 void MainWindowModel::ClickPostNc() {
-    host::LongWork work(PM);
+    host::LongWork work(pm);
     last_post_ = {};
     if (survey_list.ListCount() == 0) {
         try {
-            PM.Connect();
-            PM.Connect();
+            pm.Connect();
+            pm.Connect();
         } catch (const host::HostError& error) {
             Status(host::NotConnectedProblem(error));
         }
@@ -87,7 +87,8 @@ void MainWindowModel::ClickPostNc() {
     }
     std::vector<std::string> planned;
     for (const auto& entry : entries) {
-        planned.push_back(nc_output::OutputFile(Dir1.Path, entry.nc_name, Text3.Text()));
+        planned.push_back(
+            nc_output::OutputFile(folder_list.Path, entry.nc_name, nc_extension.Text()));
     }
     NcReplace replace = AgreeToReplaceNcFiles(planned);
     if (replace == NcReplace::kRefused) return;
@@ -102,7 +103,8 @@ void MainWindowModel::ClickPostNc() {
         claim = [&claimed](const std::string& file) { return ClaimNcFile(file, claimed); };
     }
     last_post_ = nc_output::RunNcPost(
-        PM, entries, nc_output::kPostFolder + Combo1.Text(), Dir1.Path, Text3.Text(),
+        pm, entries, nc_output::kPostFolder + post_option.Text(), folder_list.Path,
+        nc_extension.Text(),
         [this, posted](int index) { ShowProgress("NC 출력 중", index, posted); }, claim);
     // The host writes the files on its own; one it was told to write and did
     // not must not pass for written.
@@ -117,7 +119,7 @@ void MainWindowModel::ClickPostNc() {
     std::erase_if(last_post_.written, missing);
     survey_list.SetListIndex(0);
     SetWindowState(kNormal);
-    File1.Refresh();
+    file_list.Refresh();
     ReportPost(count - posted);
 }
 
@@ -190,11 +192,12 @@ void MainWindowModel::ClickSetupSheet() {
     settings::PictureSizeTexts sizes = forms().settings_window().PictureSizes();
     sheet::SetupSheetInput input;
     input.picture_sizes = sizes;
-    input.header = {Combo2.Text(), Combo3.Text(), Text1.Text(), Text2.Text(), Label8.Caption};
+    input.header = {company_name.Text(), work_offset.Text(), item_name.Text(), part_name.Text(),
+                    project_folder.Caption};
     input.rows = toolpath_table.FirstRows(survey_list.ListCount());
     input.name_prefix = nc_prefix.Text();
     input.first_nc_name = toolpath_table.Row(0).nc_name;
-    input.target_folder = Utf8(ResolvePath(Dir1.Path));
+    input.target_folder = Utf8(ResolvePath(folder_list.Path));
     input.mark_changes = mark_changes_check.Value == 1;
     std::optional<sheet::SetupSheetResult> written;
     SaveWorkbook("시트 만들기", [&input, &written](bool overwrite) {
@@ -222,8 +225,8 @@ void MainWindowModel::ReportSheetChanges(const sheet::SetupSheetResult& written)
 }
 
 void MainWindowModel::ClickPictures() {
-    sheet::PictureWorkbookInput input{Text1.Text(), Text2.Text(), Utf8(ResolvePath(Dir1.Path)),
-                                      false};
+    sheet::PictureWorkbookInput input{item_name.Text(), part_name.Text(),
+                                      Utf8(ResolvePath(folder_list.Path)), false};
     SaveWorkbook("그림", [&input](bool overwrite) {
         input.overwrite = overwrite;
         return sheet::WritePictureWorkbook(input);
@@ -257,7 +260,7 @@ void MainWindowModel::SaveWorkbook(const std::string& title,
             {sheet::SheetErrorMessage(error), title, forms::MessageIcon::kCritical});
         return;
     }
-    File1.Refresh();
+    file_list.Refresh();
     Status("저장했습니다: " + last_workbook_);
     forms().interaction().OpenDocument(last_workbook_);
 }

@@ -12,11 +12,11 @@
 namespace orvalis {
 
 void MainWindowModel::ClickSurvey() {
-    host::LongWork work(PM);
+    host::LongWork work(pm);
     int count = std::min(survey_list.ListCount(), survey::kMaxToolpaths);
     // Only what the project list holds reaches the host.
     last_survey_ = survey::RunSurvey(
-        PM, survey_list.Items(), assembly_values,
+        pm, survey_list.Items(), assembly_values,
         [this, count](int index) { ShowProgress("조회 중", index, count); }, InProjectList());
     for (std::size_t i = 0; i < last_survey_.rows.size(); ++i) {
         toolpath_table.Row(static_cast<int>(i)) = last_survey_.rows[i];
@@ -34,7 +34,7 @@ void MainWindowModel::ClickSurvey() {
 survey::InProject MainWindowModel::InProjectList() const {
     if (!toolpaths_listed_) return {};
     return [this](const std::string& name) {
-        const auto& listed = List1.Items();
+        const auto& listed = project_list.Items();
         return std::find(listed.begin(), listed.end(), name) != listed.end();
     };
 }

@@ -23,13 +23,13 @@ class RenameWindowModel : public forms::Window {
     host::HostChannel pm;
     forms::TextBox rename_prefix;  // Text1: the prefix of the new names
     forms::ListBox renaming_list;  // List1: the names, only while renaming
-    forms::Button Command5{"TOOLPATH 이름 바꾸기", true};
+    forms::Button rename_button{"TOOLPATH 이름 바꾸기", true};  // Command5
 
     // The one window that stays on top: a small window used beside the host
     // and the main window, which would otherwise cover it. The others stay
     // in their place, so the main window does not hide the host itself.
     void Load() { MakeTopmost(); }
-    // Command5 "TOOLPATH 이름 바꾸기": refuses a prefix of blanks or one that
+    // "TOOLPATH 이름 바꾸기": refuses a prefix of blanks or one that
     // cannot stand in the host's quotes, leaves out the toolpaths whose names
     // cannot, shows the first old → new names and asks, renames, and has the
     // main window list the project's toolpaths again.

@@ -77,56 +77,6 @@ struct CheckRig : testing::FormsRig {
     MainWindowModel& form = forms().main_window();
 };
 
-const Calls kRoughPass = {
-    "RunCommand DIALOGS MESSAGE OFF",
-    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
-    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
-    "RunCommandOutput print entity parameters  tool 'D10'",
-    "RunCommand EDIT TOOL 'D10' CLONE",
-    "RunCommandOutput PRINT FORMVALUE ToolToolBar.Active",
-    "RunCommand DIALOGS MESSAGE OFF",
-    "RunCommand DIALOGS ERROR OFF",
-    "RunCommand EDIT TOOL 'D10_1' LENGTH  75Yes",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_CLEAR",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT ADD",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LOWERDIA  10",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT UPPERDIA  10",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LENGTH  30",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT ADD",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LOWERDIA  ",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT UPPERDIA  ",
-    "RunCommand EDIT TOOL 'D10_1' SHANK_COMPONENT LENGTH  ",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_CLEAR",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT ADD",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LOWERDIA  24",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT UPPERDIA  32",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LENGTH  30",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT ADD",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LOWERDIA  40",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT UPPERDIA  50",
-    "RunCommand EDIT TOOL 'D10_1' HOLDER_COMPONENT LENGTH  20",
-    "RunCommand EDIT TOOL 'D10_1' OVERHANG 0",
-    "RunCommand EDIT TOOL ; HOLDER_COMPONENT IGNORE NO",
-    "RunCommand DIALOGS MESSAGE OFF",
-    "RunCommand DIALOGS ERROR OFF",
-    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
-    "RunCommand FORM COLLISION",
-    "RunCommand EDIT COLLISION TYPE COLLISION",
-    "RunCommand EDIT COLLISION STOCKMODEL_CHECK N",
-    "RunCommand EDIT COLLISION SCOPE ALL",
-    "RunCommand EDIT COLLISION SPLIT_TOOLPATH N",
-    "RunCommand EDIT COLLISION SHANK_CLEARANCE 0.5",
-    "RunCommand EDIT COLLISION HOLDER_CLEARANCE 2",
-    "RunCommand EDIT COLLISION DEPTH Y",
-    "RunCommand EDIT COLLISION ADJUST_TOOL Y",
-    "RunCommand UNDRAW COLLISION",
-    "RunCommand EDIT COLLISION APPLY",
-    "RunCommand COLLISION ACCEPT",
-    "RunCommand DELETE TOOL 'D10_1'",
-    "RunCommand DEACTIVATE Toolpath",
-    "RunCommand ACTIVATE Toolpath '1-ROUGH'",
-};
-
 // Columns 10 to 12 of a grid row.
 Calls AssemblyCells(const MainWindowModel& form, int row) {
     return {form.toolpath_grid().TextMatrix(row, survey::kShankLength),
@@ -141,31 +91,14 @@ TEST(CollisionCheck, APassRebuildsEachToolChecksItAndEndsWithTheSurvey) {
     rig.form.Changed = [&] {
         std::pair<int, int> now{rig.form.survey_list.ListIndex(), rig.form.WindowState()};
         if (seen.empty() || seen.back() != now) seen.push_back(now);
-        if (statuses.empty() || statuses.back() != rig.form.StatusBar1) {
-            statuses.push_back(rig.form.StatusBar1);
+        if (statuses.empty() || statuses.back() != rig.form.status_bar) {
+            statuses.push_back(rig.form.status_bar);
         }
     };
-    Calls calls = rig.Click();
-    auto survey = std::find(calls.begin(), calls.end(), "Connect");
-    ASSERT_NE(survey, calls.end());
-    ASSERT_GT(survey - calls.begin(), static_cast<long>(kRoughPass.size()));
-    EXPECT_EQ(Calls(calls.begin(), calls.begin() + kRoughPass.size()), kRoughPass);
-    // The finish pass is the same with its own tool's row, then the pass
-    // switches the dialogs on at its end, and the closing steps once more.
-    Calls finish(calls.begin() + kRoughPass.size(), survey);
-    for (const char* call :
-         {"RunCommand EDIT TOOL 'B6_1' LENGTH  57Yes",
-          "RunCommand EDIT TOOL 'B6_1' SHANK_COMPONENT LOWERDIA  5.8",
-          "RunCommand EDIT TOOL 'B6_1' HOLDER_COMPONENT LOWERDIA  16",
-          "RunCommand EDIT COLLISION SHANK_CLEARANCE 0.3",
-          "RunCommand EDIT COLLISION HOLDER_CLEARANCE 1.5", "RunCommand DELETE TOOL 'B6_1'"}) {
-        EXPECT_NE(std::find(finish.begin(), finish.end(), call), finish.end()) << call;
-    }
-    EXPECT_EQ(finish.size(), kRoughPass.size() + 4);
-    EXPECT_EQ(Calls(finish.end() - 4, finish.end()), Concat(kDialogsOn, kDialogsOn));
-    EXPECT_EQ(calls.back(), "RunCommand edit preference seldrawtp yes");
-
-    EXPECT_EQ(rig.form.Check1.Value, 1);
+    // Each tool cloned, given its table row and checked; the dialogs given
+    // back; then the survey that ends the check.
+    EXPECT_EQ(rig.Click(), testing::ReviewedCalls("collision/collision_pass.transcript"));
+    EXPECT_EQ(rig.form.collision_check.Value, 1);
     const int normal = forms::Window::kNormal, minimised = forms::Window::kMinimized;
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{-1, normal},
                                                       {0, minimised},
@@ -318,24 +251,17 @@ TEST(CollisionCheck, EachDiameterFindsTheFirstRowWithExactlyItsTextOrIsSkipped) 
     Calls calls = rig.TranscriptSince("pass");
 
     ASSERT_EQ(result.toolpaths.size(), toolpaths.size());
-    for (std::size_t i = 0; i < toolpaths.size(); ++i) {
-        const Toolpath& t = toolpaths[i];
-        SCOPED_TRACE(t.name);
-        EXPECT_EQ(result.toolpaths[i].outcome, t.outcome);
-        auto activated =
-            std::find(calls.begin(), calls.end(), "RunCommand ACTIVATE Toolpath '" + t.name + "'");
-        ASSERT_NE(activated, calls.end());
-        std::string after_report = *(activated + 3);
-        if (t.length_sent.empty()) {
-            // Skipped right after its report: no clone is made.
-            EXPECT_TRUE(after_report == "RunCommand DIALOGS MESSAGE OFF" ||
-                        after_report == "RunCommand DIALOGS ERROR ON")
-                << after_report;
-        } else {
-            EXPECT_EQ(after_report, "RunCommand EDIT TOOL '" + t.tool + "' CLONE");
-            EXPECT_EQ(*(activated + 7), "RunCommand " + t.length_sent);
-        }
+    Calls lengths_sent;
+    for (const auto& call : calls) {
+        if (call.find("' LENGTH  ") != std::string::npos) lengths_sent.push_back(call.substr(11));
     }
+    Calls lengths_expected;
+    for (std::size_t i = 0; i < toolpaths.size(); ++i) {
+        EXPECT_EQ(result.toolpaths[i].outcome, toolpaths[i].outcome) << toolpaths[i].name;
+        if (!toolpaths[i].length_sent.empty()) lengths_expected.push_back(toolpaths[i].length_sent);
+    }
+    // A skipped toolpath is left right after its report: no clone is made.
+    EXPECT_EQ(lengths_sent, lengths_expected);
     EXPECT_EQ(result.checked(), 3);
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                             [](const auto& c) { return c.find("CLONE") != std::string::npos; }),
@@ -379,7 +305,7 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     rig.forms().session()->Mark("uncheck");
     rig.form.ClickCollisionCheck();
     Calls calls = rig.TranscriptSince("uncheck");
-    EXPECT_EQ(rig.form.Check1.Value, 0);
+    EXPECT_EQ(rig.form.collision_check.Value, 0);
     EXPECT_EQ(Calls(calls.begin(), calls.begin() + 3), Concat(kDialogsOn, Calls{"Connect"}));
     EXPECT_EQ(calls.size(), 6u);  // the survey of nothing: its three closing commands
     EXPECT_EQ(rig.form.survey_list.ListIndex(), -1);
@@ -389,8 +315,8 @@ TEST(CollisionCheck, UncheckingOnlyGivesTheHostAndTheWindowBackAndSurveys) {
     rig.forms().session()->Mark("empty");
     rig.form.ClickCollisionCheck();
     EXPECT_TRUE(rig.TranscriptSince("empty").empty());
-    EXPECT_EQ(rig.form.Check1.Value, 1);
-    EXPECT_NE(rig.form.StatusBar1.find("검사할 툴패스가 없습니다"), std::string::npos);
+    EXPECT_EQ(rig.form.collision_check.Value, 1);
+    EXPECT_NE(rig.form.status_bar.find("검사할 툴패스가 없습니다"), std::string::npos);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ struct SlowHostFixture : ::testing::TestWithParam<std::string> {
         busy.AddCancelButton(window.CancelButton());
         busy.AddBlockedWidget(window.centralWidget());
         model->Load();
-        QTest::mouseClick(window.Command(1), Qt::LeftButton);  // ">>": every toolpath
+        QTest::mouseClick(window.Button(model->add_all_button), Qt::LeftButton);  // every toolpath
     }
 };
 
@@ -79,14 +79,14 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
         if (statuses.empty() || statuses.back() != status) statuses.push_back(status);
         if (calls_at_cancel >= 0 || !status.startsWith(QStringLiteral("조회 중 3/12"))) return;
         // While the host works, "<<" does nothing; "취소" is taken.
-        QTest::mouseClick(window.Command(10), Qt::LeftButton);
+        QTest::mouseClick(window.Button(model->remove_all_button), Qt::LeftButton);
         other_button_blocked = model->survey_list.ListCount() == 12;
         cancel_enabled = window.CancelButton()->isEnabled();
         calls_at_cancel = session->cost().calls;
         QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
     });
     watch.start(20);
-    QTest::mouseClick(window.Command(14), Qt::LeftButton);  // "불러오기"
+    QTest::mouseClick(window.Button(model->survey_button), Qt::LeftButton);
     watch.stop();
 
     ASSERT_GE(calls_at_cancel, 0) << "the survey ran without the window's events being handled";
@@ -101,7 +101,7 @@ TEST_P(SlowHostFixture, TheStatusBarMovesOnAndCancelStopsTheSurveyAfterTheCurren
     EXPECT_EQ(session->cost().calls - calls_at_cancel, 3);
     // The rows surveyed so far show (LongWork: what a cancel keeps).
     EXPECT_EQ(window.Grid()->item(1, 0)->text(), QStringLiteral("02-REST-PROFILE-D10"));
-    EXPECT_EQ(window.StatusPanel()->text().toStdString(), model->StatusBar1);
+    EXPECT_EQ(window.StatusPanel()->text().toStdString(), model->status_bar);
 }
 
 // The collision pass minimises the main window for the host's view: a small
@@ -121,7 +121,7 @@ TEST_P(SlowHostFixture, WhileTheMainWindowIsMinimisedASmallWindowShowsProgressAn
         QTest::mouseClick(busy.ProgressCancelButton(), Qt::LeftButton);
     });
     watch.start(20);
-    QTest::mouseClick(window.Command(14), Qt::LeftButton);  // "불러오기"
+    QTest::mouseClick(window.Button(model->survey_button), Qt::LeftButton);
     watch.stop();
 
     ASSERT_TRUE(clicked) << "no progress window while the main window was minimised";

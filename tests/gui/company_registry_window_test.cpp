@@ -47,9 +47,9 @@ struct RegistryWindowFixture : ::testing::Test {
 
 TEST_F(RegistryWindowFixture, ShowsThePathTheHiddenKeyListAndTheWholeHelpText) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("업체 등록"));
-    EXPECT_TRUE(window->Text3()->text().endsWith(QStringLiteral("Sample.Ini")));
-    EXPECT_TRUE(window->Text3()->isReadOnly());
-    EXPECT_TRUE(window->Combo2()->isHidden());
+    EXPECT_TRUE(window->FilePath()->text().endsWith(QStringLiteral("Sample.Ini")));
+    EXPECT_TRUE(window->FilePath()->isReadOnly());
+    EXPECT_TRUE(window->SlotKeys()->isHidden());
     QLabel* help = window->HelpText();
     EXPECT_TRUE(help->wordWrap());
     EXPECT_TRUE(help->text().endsWith(QStringLiteral("업체명들이 나타납니다.")));
@@ -60,25 +60,25 @@ TEST_F(RegistryWindowFixture, AKoreanNameTypedHereReachesTheMainWindowAtOnce) {
     MainWindowModel& main_model = rig.forms().main_window();
     auto* main_window = FindWindow<MainWindow>(false);  // loaded hidden
     ASSERT_NE(main_window, nullptr);
-    EXPECT_EQ(main_window->Combo2()->count(), 0);
+    EXPECT_EQ(main_window->CompanyName()->count(), 0);
 
-    TypeKorean(window->Text4(), QStringLiteral("한국정밀"));
+    TypeKorean(window->NewName(), QStringLiteral("한국정밀"));
     EXPECT_EQ(rig.forms().company_registry().new_name.Text(), "한국정밀");
-    QTest::mouseClick(window->Command1(), Qt::LeftButton);
-    EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("업체명2"));
+    QTest::mouseClick(window->SaveButton(), Qt::LeftButton);
+    EXPECT_EQ(window->SlotKeys()->currentText(), QStringLiteral("업체명2"));
     EXPECT_EQ(settings::LoadCompanyList(), std::vector<std::string>{"한국정밀"});
-    EXPECT_EQ(main_model.Combo2.Items(), std::vector<std::string>{"한국정밀"});
-    EXPECT_EQ(main_window->Combo2()->currentText(), QStringLiteral("한국정밀"));
+    EXPECT_EQ(main_model.company_name.Items(), std::vector<std::string>{"한국정밀"});
+    EXPECT_EQ(main_window->CompanyName()->currentText(), QStringLiteral("한국정밀"));
 }
 
 TEST_F(RegistryWindowFixture, FindingShowsTheNamesAndAChoiceReachesTheModel) {
     settings::SaveCompany(1, "한국정밀");
     settings::SaveCompany(2, "ACME");
-    QTest::mouseClick(window->Command2(), Qt::LeftButton);
-    ASSERT_EQ(window->Combo3()->count(), 2);
-    EXPECT_EQ(window->Combo3()->currentText(), QStringLiteral("한국정밀"));
-    window->Combo3()->setCurrentIndex(1);
-    emit window->Combo3()->activated(1);
+    QTest::mouseClick(window->FindButton(), Qt::LeftButton);
+    ASSERT_EQ(window->StoredNames()->count(), 2);
+    EXPECT_EQ(window->StoredNames()->currentText(), QStringLiteral("한국정밀"));
+    window->StoredNames()->setCurrentIndex(1);
+    emit window->StoredNames()->activated(1);
     EXPECT_EQ(rig.forms().company_registry().stored_names.Text(), "ACME");
 }
 

@@ -24,7 +24,7 @@ TEST(LauncherWindow, ThePictureButtonBringsTheMainWindowBackFromAnyState) {
     rig.forms().launcher().Show();
     LauncherWindow* launcher = FindWindow<LauncherWindow>();
     ASSERT_NE(launcher, nullptr);
-    QTest::mouseClick(launcher->Command1(), Qt::LeftButton);
+    QTest::mouseClick(launcher->MainWindowButton(), Qt::LeftButton);
     EXPECT_EQ(rig.Transcript().front(), "# load");
     MainWindow* main = FindWindow<MainWindow>();
     ASSERT_NE(main, nullptr);
@@ -33,7 +33,7 @@ TEST(LauncherWindow, ThePictureButtonBringsTheMainWindowBackFromAnyState) {
         if (leave == 0) model.SetWindowState(forms::Window::kMinimized);
         if (leave == 1) main->showMinimized();  // by the user, past the model
         if (leave == 2) model.Hide();
-        QTest::mouseClick(launcher->Command1(), Qt::LeftButton);
+        QTest::mouseClick(launcher->MainWindowButton(), Qt::LeftButton);
         EXPECT_TRUE(main->isVisible()) << leave;
         EXPECT_FALSE(main->isMinimized()) << leave;
         EXPECT_EQ(model.WindowState(), forms::Window::kNormal) << leave;

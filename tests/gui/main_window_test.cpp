@@ -58,9 +58,9 @@ TEST(MainWindowClock, ReadsKoreanMorningAndAfternoon) {
 }
 
 TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
-    EXPECT_EQ(window->List1()->count(), 2);
-    EXPECT_EQ(window->Combo2()->currentText(), QStringLiteral("한국정밀"));
-    EXPECT_EQ(window->VersionLabel(15)->text(), QStringLiteral("파워밀 8,0에 접속 중입니다."));
+    EXPECT_EQ(window->ProjectList()->count(), 2);
+    EXPECT_EQ(window->CompanyName()->currentText(), QStringLiteral("한국정밀"));
+    EXPECT_EQ(window->VersionLabel(4)->text(), QStringLiteral("파워밀 8,0에 접속 중입니다."));
     EXPECT_TRUE(window->isHidden());  // a model that is not shown keeps its window hidden
     model->Show();
     EXPECT_TRUE(window->isVisible());
@@ -70,22 +70,22 @@ TEST_F(MainWindowFixture, ShowsWhatTheLoadRead) {
 }
 
 TEST_F(MainWindowFixture, ButtonsAndBoxesReachTheModel) {
-    QTest::mouseClick(window->Command(1), Qt::LeftButton);
+    QTest::mouseClick(window->Button(model->add_all_button), Qt::LeftButton);
     EXPECT_EQ(model->survey_list.ListCount(), 2);
-    EXPECT_EQ(window->List2()->count(), 2);
+    EXPECT_EQ(window->SurveyList()->count(), 2);
 
-    QTest::keyClicks(window->Text8(), "T");
+    QTest::keyClicks(window->NcPrefix(), "T");
     EXPECT_EQ(model->toolpath_grid().TextMatrix(2, 2), "T2");
     EXPECT_EQ(window->Grid()->item(1, 1)->text(), QStringLiteral("T2"));
-    QTest::keyClicks(window->Text10(), "x");
-    EXPECT_EQ(window->StatusPanel()->text().toStdString(), model->StatusBar1);
-    EXPECT_NE(model->StatusBar1.find("숫자가 아닙니다"), std::string::npos);
+    QTest::keyClicks(window->NcStart(), "x");
+    EXPECT_EQ(window->StatusPanel()->text().toStdString(), model->status_bar);
+    EXPECT_NE(model->status_bar.find("숫자가 아닙니다"), std::string::npos);
 
-    window->List2()->setCurrentRow(0);
-    QTest::mouseClick(window->Command(7), Qt::LeftButton);
+    window->SurveyList()->setCurrentRow(0);
+    QTest::mouseClick(window->Button(model->remove_button), Qt::LeftButton);
     EXPECT_EQ(model->survey_list.Items(), std::vector<std::string>{"2-FINISH"});
-    QTest::mouseClick(window->Command(10), Qt::LeftButton);
-    EXPECT_EQ(window->List2()->count(), 0);
+    QTest::mouseClick(window->Button(model->remove_all_button), Qt::LeftButton);
+    EXPECT_EQ(window->SurveyList()->count(), 0);
 }
 
 // "변경 표시" sits beside "시트 만들기", ticked as the model starts, and a
@@ -94,7 +94,7 @@ TEST_F(MainWindowFixture, TheMarkChangesBoxSitsBesideTheSheetButton) {
     QCheckBox* marks_box = window->MarkChangesCheck();
     ASSERT_NE(marks_box, nullptr);
     EXPECT_EQ(marks_box->text(), QStringLiteral("변경 표시"));
-    EXPECT_EQ(marks_box->parentWidget(), window->Command(3)->parentWidget());
+    EXPECT_EQ(marks_box->parentWidget(), window->Button(model->sheet_button)->parentWidget());
     EXPECT_TRUE(marks_box->isChecked());
     QTest::mouseClick(marks_box, Qt::LeftButton);
     EXPECT_EQ(model->mark_changes_check.Value, 0);
@@ -102,18 +102,18 @@ TEST_F(MainWindowFixture, TheMarkChangesBoxSitsBesideTheSheetButton) {
 
 TEST_F(MainWindowFixture, FolderPanelCreatesAndOpensFolders) {
     FolderPanelView* panel = window->FolderPanel();
-    panel->Text7()->clear();
-    QTest::keyClicks(panel->Text7(), "OP10");
-    QTest::keyClick(panel->Text7(), Qt::Key_Return);
-    EXPECT_EQ(model->Dir1.Path, "C:\\JOBS\\PART-100\\OP10");
+    panel->FolderName()->clear();
+    QTest::keyClicks(panel->FolderName(), "OP10");
+    QTest::keyClick(panel->FolderName(), Qt::Key_Return);
+    EXPECT_EQ(model->folder_list.Path, "C:\\JOBS\\PART-100\\OP10");
     // The folder list shows the path down to the open folder, which is current.
-    EXPECT_TRUE(panel->Dir1()->currentItem()->text().contains(QStringLiteral("OP10")));
+    EXPECT_TRUE(panel->FolderList()->currentItem()->text().contains(QStringLiteral("OP10")));
     EXPECT_EQ(panel->Target()->text(), QStringLiteral("C:\\JOBS\\PART-100\\OP10"));
     // One click on a folder makes it the target, and the whole path shows.
-    QListWidget* folders = panel->Dir1();
+    QListWidget* folders = panel->FolderList();
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
                       folders->visualItemRect(folders->item(1)).center());
-    EXPECT_EQ(model->Dir1.Path, "C:\\JOBS");
+    EXPECT_EQ(model->folder_list.Path, "C:\\JOBS");
     EXPECT_EQ(panel->Target()->text(), QStringLiteral("C:\\JOBS"));
 }
 

@@ -17,10 +17,10 @@ TEST(RenameWindow, TypedPrefixAndButtonReachTheModel) {
     auto model = std::make_shared<RenameWindowModel>(rig.forms());
     std::vector<std::string> marks;
     RenameWindow window(model, [&marks](const std::string& action) { marks.push_back(action); });
-    QTest::keyClicks(window.Text1(), "OP");
+    QTest::keyClicks(window.RenamePrefix(), "OP");
     EXPECT_EQ(model->rename_prefix.Text(), "OP");
     rig.interaction().confirm_answer = true;
-    QTest::mouseClick(window.Command5(), Qt::LeftButton);
+    QTest::mouseClick(window.RenameButton(), Qt::LeftButton);
     EXPECT_EQ(rig.interaction().questions.size(), 1u);
     EXPECT_EQ(marks, std::vector<std::string>{"rename"});
     EXPECT_EQ(rig.Transcript().back(), "RunCommand RENAME Toolpath 'b'  'OP2'");

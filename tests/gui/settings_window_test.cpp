@@ -47,7 +47,7 @@ struct SettingsWindowFixture : ::testing::Test {
     void TearDown() override { DeleteClosedWindows(); }
 
     SettingsWindow* OpenSettings() {
-        QTest::mouseClick(launcher->Command3(), Qt::LeftButton);
+        QTest::mouseClick(launcher->SettingsButton(), Qt::LeftButton);
         return FindWindow<SettingsWindow>();
     }
 };
@@ -66,14 +66,14 @@ TEST_F(SettingsWindowFixture, OpensCentredOverTheMainWindow) {
 }
 
 TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwo) {
-    EXPECT_TRUE(launcher->Command3()->isEnabled());
+    EXPECT_TRUE(launcher->SettingsButton()->isEnabled());
     SettingsWindow* window = OpenSettings();
     ASSERT_NE(window, nullptr);
-    for (int number = 1; number <= 8; ++number) {
-        EXPECT_EQ(window->Text(number)->text(),
-                  number % 2 ? QStringLiteral("300") : QStringLiteral("200"));
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(window->SizeBox(i)->text(),
+                  i % 2 ? QStringLiteral("200") : QStringLiteral("300"));  // width, height
     }
-    EXPECT_EQ(window->Text(9)->text(), QStringLiteral("nc"));
+    EXPECT_EQ(window->ExtensionBox()->text(), QStringLiteral("nc"));
 
     auto at = [window](int pair) { return window->SizePair(pair)->mapTo(window, QPoint(0, 0)); };
     EXPECT_EQ(at(1).y(), at(2).y());  // TOP and ISO side by side
@@ -87,30 +87,31 @@ TEST_F(SettingsWindowFixture, TheLaunchersButtonShowsTheStoredSizesTwoByTwo) {
 TEST_F(SettingsWindowFixture, ClicksAndTypingReachTheModel) {
     SettingsWindow* window = OpenSettings();
     ASSERT_NE(window, nullptr);
-    Retype(window->Text(1), QStringLiteral("450"));
-    Retype(window->Text(8), QStringLiteral("150"));
-    EXPECT_EQ(rig.forms().settings_window().picture_sizes[0].Text(), "450");
-    QTest::mouseClick(window->Command(2), Qt::LeftButton);
+    const SettingsWindowModel& model = rig.forms().settings_window();
+    Retype(window->SizeBox(0), QStringLiteral("450"));
+    Retype(window->SizeBox(7), QStringLiteral("150"));
+    EXPECT_EQ(model.picture_sizes[0].Text(), "450");
+    QTest::mouseClick(window->Button(model.save_sizes_button), Qt::LeftButton);
     EXPECT_EQ(*settings::ReadPictureSizes().sizes,
               (settings::PictureSizeTexts{"450", "200", "300", "200", "300", "200", "300", "150"}));
 
-    Retype(window->Text(9), QStringLiteral("tap"));
-    QTest::mouseClick(window->Command(1), Qt::LeftButton);
+    Retype(window->ExtensionBox(), QStringLiteral("tap"));
+    QTest::mouseClick(window->Button(model.save_extension_button), Qt::LeftButton);
     EXPECT_EQ(settings::LoadNcExtension(), "tap");
 
     settings::WritePictureSizes({"1", "2", "3", "4", "5", "6", "7", "8"});
-    QTest::mouseClick(window->Command(3), Qt::LeftButton);
-    EXPECT_EQ(window->Text(7)->text(), QStringLiteral("7"));
+    QTest::mouseClick(window->Button(model.open_sizes_button), Qt::LeftButton);
+    EXPECT_EQ(window->SizeBox(6)->text(), QStringLiteral("7"));
 
-    QTest::mouseClick(window->Command(4), Qt::LeftButton);
+    QTest::mouseClick(window->Button(model.companies_button), Qt::LeftButton);
     EXPECT_NE(FindWindow<CompanyRegistryWindow>(), nullptr);
 
     // Closing unloads the model: typed and never saved, the text is gone.
-    Retype(window->Text(1), QStringLiteral("999"));
+    Retype(window->SizeBox(0), QStringLiteral("999"));
     window->close();
     EXPECT_FALSE(rig.forms().HasSettingsWindow());
     DeleteClosedWindows();
-    EXPECT_EQ(OpenSettings()->Text(1)->text(), QStringLiteral("1"));
+    EXPECT_EQ(OpenSettings()->SizeBox(0)->text(), QStringLiteral("1"));
 }
 
 }  // namespace

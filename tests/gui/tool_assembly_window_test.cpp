@@ -49,40 +49,42 @@ struct ToolAssemblyWindowFixture : ::testing::Test {
 };
 
 TEST_F(ToolAssemblyWindowFixture, TheMainWindowsButtonOpensTheTableOnTop) {
-    ASSERT_TRUE(main->Command(8)->isEnabled());
-    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    ASSERT_TRUE(main->Button(rig.forms().main_window().tool_settings_button)->isEnabled());
+    QTest::mouseClick(main->Button(rig.forms().main_window().tool_settings_button), Qt::LeftButton);
     auto* window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
     EXPECT_EQ(window->Grid()->columnCount(), 16);
     EXPECT_EQ(window->Grid()->horizontalHeaderItem(15)->text(), QStringLiteral("홀더오버"));
     EXPECT_EQ(window->Grid()->item(1, 2)->text(), QStringLiteral("5.8"));
-    EXPECT_TRUE(window->Option(1)->isChecked());
+    EXPECT_TRUE(window->SteelOption()->isChecked());
     // The boxes stand in one row, in field order.
     for (int number = 2; number <= 16; ++number) {
-        EXPECT_GT(window->Text(number)->mapTo(window, QPoint(0, 0)).x(),
-                  window->Text(number - 1)->mapTo(window, QPoint(0, 0)).x());
-        EXPECT_EQ(window->Text(number)->mapTo(window, QPoint(0, 0)).y(),
-                  window->Text(1)->mapTo(window, QPoint(0, 0)).y());
+        EXPECT_GT(window->EntryBox(number)->mapTo(window, QPoint(0, 0)).x(),
+                  window->EntryBox(number - 1)->mapTo(window, QPoint(0, 0)).x());
+        EXPECT_EQ(window->EntryBox(number)->mapTo(window, QPoint(0, 0)).y(),
+                  window->EntryBox(1)->mapTo(window, QPoint(0, 0)).y());
     }
 }
 
 TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnloadsIt) {
-    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    QTest::mouseClick(main->Button(rig.forms().main_window().tool_settings_button), Qt::LeftButton);
     QPointer<ToolAssemblyWindow> window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
-    QTest::keyClicks(window->Text(1), "8");
-    QTest::keyClicks(window->Text(16), "1");
+    QTest::keyClicks(window->EntryBox(1), "8");
+    QTest::keyClicks(window->EntryBox(16), "1");
     EXPECT_EQ(rig.forms().tool_assembly_window().EntryBox(1).Text(), "8");
-    QTest::mouseClick(window->Command(2), Qt::LeftButton);  // 저장
+    QTest::mouseClick(window->Button(rig.forms().tool_assembly_window().save_button),
+                      Qt::LeftButton);
     EXPECT_EQ(window->Grid()->rowCount(), 3);
     EXPECT_EQ(window->Grid()->item(2, 0)->text(), QStringLiteral("8"));
-    EXPECT_EQ(window->Text(1)->text(), QString());
+    EXPECT_EQ(window->EntryBox(1)->text(), QString());
     EXPECT_EQ(settings::ReadToolAssemblies().records.size(), 3u);
 
     window->Grid()->setCurrentCell(1, 0);  // the 6 record
     rig.interaction().confirm_answer = true;
-    QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
+    QTest::mouseClick(window->Button(rig.forms().tool_assembly_window().delete_button),
+                      Qt::LeftButton);
     EXPECT_NE(rig.interaction().questions.at(0).text.find("공구경 6"), std::string::npos);
     EXPECT_EQ(window->Grid()->rowCount(), 2);
     EXPECT_EQ(window->Grid()->item(1, 0)->text(), QStringLiteral("8"));
@@ -96,7 +98,7 @@ TEST_F(ToolAssemblyWindowFixture, TypingAndTheButtonsReachTheModelAndClosingUnlo
 
 // At 1280 × 720 the windows open whole on the screen.
 TEST_F(ToolAssemblyWindowFixture, WindowsOpenWithinTheScreen) {
-    QTest::mouseClick(main->Command(8), Qt::LeftButton);
+    QTest::mouseClick(main->Button(rig.forms().main_window().tool_settings_button), Qt::LeftButton);
     ToolAssemblyWindow* window = FindWindow<ToolAssemblyWindow>();
     ASSERT_NE(window, nullptr);
     // The test screen may be smaller than a shop's: the window starts on it
@@ -110,15 +112,15 @@ TEST_F(ToolAssemblyWindowFixture, WindowsOpenWithinTheScreen) {
 }
 
 TEST_F(ToolAssemblyWindowFixture, TheCheckBoxesRunTheirChecksUnderTheirMarks) {
-    ASSERT_TRUE(main->Check1()->isEnabled());
-    ASSERT_TRUE(main->Check2()->isEnabled());
-    QTest::mouseClick(main->Check2(), Qt::LeftButton);
-    EXPECT_EQ(rig.forms().main_window().Check2.Value, 1);
-    EXPECT_TRUE(main->Check2()->isChecked());
-    QTest::mouseClick(main->Check1(), Qt::LeftButton);
-    QTest::mouseClick(main->Check1(), Qt::LeftButton);
-    EXPECT_EQ(rig.forms().main_window().Check1.Value, 0);
-    EXPECT_FALSE(main->Check1()->isChecked());
+    ASSERT_TRUE(main->CollisionCheck()->isEnabled());
+    ASSERT_TRUE(main->GougeCheck()->isEnabled());
+    QTest::mouseClick(main->GougeCheck(), Qt::LeftButton);
+    EXPECT_EQ(rig.forms().main_window().gouge_check.Value, 1);
+    EXPECT_TRUE(main->GougeCheck()->isChecked());
+    QTest::mouseClick(main->CollisionCheck(), Qt::LeftButton);
+    QTest::mouseClick(main->CollisionCheck(), Qt::LeftButton);
+    EXPECT_EQ(rig.forms().main_window().collision_check.Value, 0);
+    EXPECT_FALSE(main->CollisionCheck()->isChecked());
     std::vector<std::string> marks;
     for (const auto& line : rig.Transcript()) {
         if (line.rfind("# ", 0) == 0) marks.push_back(line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,15 @@ Calls Concat(const Parts&... parts) {
     Calls all;
     (all.insert(all.end(), parts.begin(), parts.end()), ...);
     return all;
+}
+
+// A transcript kept beside the tests (`name` under tests/), one call a line,
+// each line checked against the command lines the host must receive.
+inline Calls ReviewedCalls(const std::string& name) {
+    std::ifstream in(std::string(ORVALIS_TEST_SOURCE_DIR) + "/" + name);
+    Calls calls;
+    for (std::string line; std::getline(in, line);) calls.push_back(line);
+    return calls;
 }
 
 // The two switches that end a collision check or a gouge display.

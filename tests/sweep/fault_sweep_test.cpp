@@ -148,7 +148,7 @@ const std::vector<Action>& Actions() {
          [](FormsRig& rig) {
              fs::create_directories(rig.drives().File("D:\\JOB\\NCDATA"));
              ListBothToolpaths(rig);
-             rig.forms().main_window().Dir1.Path = "D:\\JOB\\NCDATA";
+             rig.forms().main_window().folder_list.Path = "D:\\JOB\\NCDATA";
              rig.forms().main_window().FolderChanged();
          },
          [](FormsRig& rig) { rig.forms().main_window().ClickPostNc(); },
@@ -180,7 +180,7 @@ std::map<fs::path, std::optional<std::string>> Snapshot(const fs::path& root) {
 // and the message boxes shown.
 std::string Told(FormsRig& rig, std::size_t first_message) {
     std::string told =
-        rig.forms().HasMainWindow() ? rig.forms().main_window().StatusBar1 + "\n" : "";
+        rig.forms().HasMainWindow() ? rig.forms().main_window().status_bar + "\n" : "";
     const auto& messages = rig.interaction().messages;
     for (std::size_t i = first_message; i < messages.size(); ++i) told += messages[i].text + "\n";
     return told;
@@ -273,7 +273,7 @@ TEST(FaultSweep, AnInterruptedWorkbookWriteKeepsTheOldWorkbookAndIsReported) {
         rig.drives().Write(old_workbook, "the workbook of yesterday");
         ListBothToolpaths(rig);
         MainWindowModel& form = rig.forms().main_window();
-        form.Dir1.Path = "D:\\JOB\\NCDATA";
+        form.folder_list.Path = "D:\\JOB\\NCDATA";
         form.FolderChanged();
         rig.interaction().confirm_answer = true;  // replace it
         auto before = Snapshot(rig.drives().root());

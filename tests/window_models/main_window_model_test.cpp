@@ -53,37 +53,38 @@ TEST(MainWindowModel, LoadAsksTheHostInOrderAndShowsWhatItAnswered) {
                                 }));
     EXPECT_FALSE(form.Topmost());  // it must not hide the host itself
     EXPECT_FALSE(form.Visible());  // referred to before shown: created hidden
-    EXPECT_EQ(form.List1.Items(), (std::vector<std::string>{"1-ROUGH", "2-FINISH", "3-PENCIL"}));
-    EXPECT_EQ(form.Combo1.Items(), (std::vector<std::string>{"fanuc.opt", "heidenhain.opt"}));
-    EXPECT_EQ(form.Combo1.Text(), "fanuc.opt");
-    EXPECT_EQ(form.Text3.Text(), "nc");
-    EXPECT_EQ(form.Combo2.Text(), "한국정밀");
-    EXPECT_EQ(form.Combo4.ListIndex(), 0);
-    EXPECT_EQ(form.Combo3.Text(), "G54");
+    EXPECT_EQ(form.project_list.Items(),
+              (std::vector<std::string>{"1-ROUGH", "2-FINISH", "3-PENCIL"}));
+    EXPECT_EQ(form.post_option.Items(), (std::vector<std::string>{"fanuc.opt", "heidenhain.opt"}));
+    EXPECT_EQ(form.post_option.Text(), "fanuc.opt");
+    EXPECT_EQ(form.nc_extension.Text(), "nc");
+    EXPECT_EQ(form.company_name.Text(), "한국정밀");
+    EXPECT_EQ(form.material.ListIndex(), 0);
+    EXPECT_EQ(form.work_offset.Text(), "G54");
     // The answer's line breaks, inside and at the end, are removed.
-    EXPECT_EQ(form.Label8.Caption, "C:\\JOBS\\PART-100");
-    EXPECT_EQ(form.Label9.Caption, "PART-100");
-    EXPECT_EQ(form.Text2.Text(), "PART-100");
-    EXPECT_EQ(form.Drive1.Drive, "c:");
-    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
-    EXPECT_EQ(form.Dir1.Subfolders(), std::vector<std::string>{"NCDATA"});
-    EXPECT_EQ(form.File1.Items, (std::vector<std::string>{"a.nc", "b.xlsx"}));
-    EXPECT_EQ(form.StatusBar1, MainWindowModel::kReady);
+    EXPECT_EQ(form.project_folder.Caption, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.project_name.Caption, "PART-100");
+    EXPECT_EQ(form.part_name.Text(), "PART-100");
+    EXPECT_EQ(form.drive_list.Drive, "c:");
+    EXPECT_EQ(form.folder_list.Path, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.folder_list.Subfolders(), std::vector<std::string>{"NCDATA"});
+    EXPECT_EQ(form.file_list.Items, (std::vector<std::string>{"a.nc", "b.xlsx"}));
+    EXPECT_EQ(form.status_bar, MainWindowModel::kReady);
     EXPECT_EQ(&rig.forms().main_window(), &form);  // each window exists once
 }
 
 TEST(MainWindowModel, OnlyTheLabelOfTheAnsweringVersionShows) {
     struct Case {
         const char* version;
-        int label;  // 11 to 16, or 0 for none
+        int label;  // the place of the label in the frame, or -1 for none
     };
-    const Case cases[] = {{"4505", 11}, {"8009", 15}, {"9003", 16}, {"10001", 0}};
+    const Case cases[] = {{"4505", 0}, {"8009", 4}, {"9003", 5}, {"10001", -1}};
     for (const auto& c : cases) {
         MainWindowRig rig(std::string("version ") + c.version + "\n");
         MainWindowModel& form = rig.forms().main_window();
-        const forms::Label* labels[] = {&form.Label11, &form.Label12, &form.Label13,
-                                        &form.Label14, &form.Label15, &form.Label16};
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(labels[i]->Visible, c.label == 11 + i) << c.version;
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(form.version_labels[static_cast<std::size_t>(i)].Visible, c.label == i)
+                << c.version;
         EXPECT_EQ(form.version_code(), c.version);
     }
 }
@@ -91,24 +92,24 @@ TEST(MainWindowModel, OnlyTheLabelOfTheAnsweringVersionShows) {
 TEST(MainWindowModel, LoadStepsDoNotDependOnEachOther) {
     testing::FormsRig rig(kProject);  // no post-processor files, no company
     MainWindowModel& form = rig.forms().main_window();
-    EXPECT_EQ(form.List1.ListCount(), 3);
-    EXPECT_TRUE(form.Label15.Visible);
-    EXPECT_EQ(form.Label9.Caption, "PART-100");
-    EXPECT_EQ(form.Combo1.ListCount(), 0);
-    EXPECT_EQ(form.Combo2.ListCount(), 0);
-    EXPECT_NE(form.StatusBar1.find("후처리 옵션 폴더가 비어 있습니다"), std::string::npos);
-    EXPECT_NE(form.StatusBar1.find("등록된 업체가 없습니다"), std::string::npos);
+    EXPECT_EQ(form.project_list.ListCount(), 3);
+    EXPECT_TRUE(form.version_labels[4].Visible);
+    EXPECT_EQ(form.project_name.Caption, "PART-100");
+    EXPECT_EQ(form.post_option.ListCount(), 0);
+    EXPECT_EQ(form.company_name.ListCount(), 0);
+    EXPECT_NE(form.status_bar.find("후처리 옵션 폴더가 비어 있습니다"), std::string::npos);
+    EXPECT_NE(form.status_bar.find("등록된 업체가 없습니다"), std::string::npos);
 }
 
 TEST(MainWindowModel, AnUnreachableHostLeavesTheListsEmptyAndSaysSo) {
     MainWindowRig rig("fail Connect\ntoolpath A\nversion 8009\n");
     MainWindowModel& form = rig.forms().main_window();
     EXPECT_EQ(rig.Transcript(), std::vector<std::string>{"Connect"});
-    EXPECT_EQ(form.List1.ListCount(), 0);
+    EXPECT_EQ(form.project_list.ListCount(), 0);
     EXPECT_FALSE(form.toolpaths_listed());
-    EXPECT_FALSE(form.Label15.Visible);
-    EXPECT_EQ(form.Combo2.Text(), "한국정밀");  // the settings files are read all the same
-    EXPECT_EQ(form.StatusBar1.rfind("파워밀에 연결되지 않았습니다", 0), 0u) << form.StatusBar1;
+    EXPECT_FALSE(form.version_labels[4].Visible);
+    EXPECT_EQ(form.company_name.Text(), "한국정밀");  // the settings files are read all the same
+    EXPECT_EQ(form.status_bar.rfind("파워밀에 연결되지 않았습니다", 0), 0u) << form.status_bar;
     // Said where it cannot be missed, once, with the reason.
     ASSERT_EQ(rig.interaction().messages.size(), 1u);
     const auto& message = rig.interaction().messages[0];
@@ -127,8 +128,8 @@ TEST(MainWindowModel, ListButtonsMoveToolpathsIntoTheSurveyList) {
     EXPECT_EQ(form.survey_list.List(3), "1-ROUGH");
 
     form.ClickRemoveAll();
-    form.List1.SetSelected(2, true);
-    form.List1.SetSelected(0, true);
+    form.project_list.SetSelected(2, true);
+    form.project_list.SetSelected(0, true);
     form.ClickAddSelected();  // ">" takes the selected entries in list order
     EXPECT_EQ(form.survey_list.Items(), (std::vector<std::string>{"1-ROUGH", "3-PENCIL"}));
 
@@ -160,51 +161,51 @@ TEST(MainWindowModel, TypingAPrefixOrStartNumberRenumbersTheNcNames) {
     EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
     form.nc_start.SetText("1O");  // a letter O: not a number
     EXPECT_EQ(names(), (std::vector<std::string>{"T10", "T11", "T12", "old"}));
-    EXPECT_NE(form.StatusBar1.find("숫자가 아닙니다"), std::string::npos);
+    EXPECT_NE(form.status_bar.find("숫자가 아닙니다"), std::string::npos);
     form.nc_prefix.SetText("");
     EXPECT_EQ(names(), (std::vector<std::string>{"1", "2", "3", "old"}));
     EXPECT_EQ(form.nc_name_prefix(), "");
     form.nc_start.SetText("x");
-    ASSERT_NE(form.StatusBar1, MainWindowModel::kReady);
+    ASSERT_NE(form.status_bar, MainWindowModel::kReady);
     form.ClickRemoveAll();  // an unrelated action: no old news
-    EXPECT_EQ(form.StatusBar1, MainWindowModel::kReady);
+    EXPECT_EQ(form.status_bar, MainWindowModel::kReady);
 }
 
 TEST(MainWindowModel, CreateFolderMakesTheFolderOrSaysWhyNot) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
-    form.Text7.SetText("OP10");
+    form.folder_name.SetText("OP10");
     form.ClickCreateFolder();  // the button creates the folder and makes it the target
     EXPECT_TRUE(fs::is_directory(rig.drives().File("C:\\JOBS\\PART-100\\OP10")));
-    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP10");
-    EXPECT_EQ(form.StatusBar1,
+    EXPECT_EQ(form.folder_list.Path, "C:\\JOBS\\PART-100\\OP10");
+    EXPECT_EQ(form.status_bar,
               "폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: C:\\JOBS\\PART-100\\OP10");
 
     form.OpenFolder("C:\\JOBS\\PART-100");
-    form.Text7.SetText("OP20");
+    form.folder_name.SetText("OP20");
     form.FolderNameKeyPress(13);  // Enter creates it and opens it
-    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100\\OP20");
-    EXPECT_EQ(form.File1.Path, form.Dir1.Path);
+    EXPECT_EQ(form.folder_list.Path, "C:\\JOBS\\PART-100\\OP20");
+    EXPECT_EQ(form.file_list.Path, form.folder_list.Path);
     EXPECT_TRUE(rig.interaction().messages.empty());
 
-    form.Dir1.Path = "C:\\JOBS\\PART-100";
+    form.folder_list.Path = "C:\\JOBS\\PART-100";
     form.FolderChanged();
     const char* refused[] = {"OP10", "", "a/b", "what?", "..", "trailing."};
     for (const char* name : refused) {
-        form.Text7.SetText(name);
+        form.folder_name.SetText(name);
         form.ClickCreateFolder();
     }
     EXPECT_EQ(rig.interaction().messages.size(), std::size(refused));
     EXPECT_NE(rig.interaction().messages[0].text.find("이미 있는 폴더"), std::string::npos);
-    EXPECT_EQ(form.Dir1.Path, "C:\\JOBS\\PART-100");
+    EXPECT_EQ(form.folder_list.Path, "C:\\JOBS\\PART-100");
 }
 
 TEST(MainWindowModel, ListUpdateRefillsTheProjectList) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
-    form.List1.AddItem("stale");
+    form.project_list.AddItem("stale");
     form.ClickRefreshToolpaths();
-    EXPECT_EQ(form.List1.ListCount(), 3);
+    EXPECT_EQ(form.project_list.ListCount(), 3);
     auto calls = rig.Transcript();
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
               (std::vector<std::string>{"Connect 0", "Connect 0", "ToolpathNames"}));
@@ -243,19 +244,19 @@ TEST(LauncherModel, ThePictureButtonBringsTheMainWindowBackFromEveryState) {
 TEST(MainWindowModel, ACompanyRegisteredMeanwhileIsListedAndTheChoiceKept) {
     MainWindowRig rig;
     MainWindowModel& form = rig.forms().main_window();
-    form.Combo2.SetText("대성몰드");  // typed, not registered
+    form.company_name.SetText("대성몰드");  // typed, not registered
     CompanyRegistryModel& registry = rig.forms().company_registry();
     registry.slot_keys.SetListIndex(1);  // the second slot
     registry.new_name.SetText("새한금형");
     registry.ClickSaveCompany();
-    EXPECT_EQ(form.Combo2.Items(), (std::vector<std::string>{"한국정밀", "새한금형"}));
-    EXPECT_EQ(form.Combo2.Text(), "대성몰드");
-    form.Combo2.SetListIndex(1);
+    EXPECT_EQ(form.company_name.Items(), (std::vector<std::string>{"한국정밀", "새한금형"}));
+    EXPECT_EQ(form.company_name.Text(), "대성몰드");
+    form.company_name.SetListIndex(1);
     registry.new_name.SetText("동아정밀");
     registry.ClickSaveCompany();  // the third slot
-    EXPECT_EQ(form.Combo2.ListCount(), 3);
-    EXPECT_EQ(form.Combo2.Text(), "새한금형");
-    EXPECT_EQ(form.Combo2.ListIndex(), 1);
+    EXPECT_EQ(form.company_name.ListCount(), 3);
+    EXPECT_EQ(form.company_name.Text(), "새한금형");
+    EXPECT_EQ(form.company_name.ListIndex(), 1);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ struct WorkbookRig : testing::FormsRig {
             // Each row holds its own toolpath, as a survey leaves it.
             record.host_name = form.survey_list.List(row - 1);
         }
-        form.Dir1.Path = "D:\\JOB\\NCDATA";
+        form.folder_list.Path = "D:\\JOB\\NCDATA";
         form.FolderChanged();
     }
     MainWindowModel& form() { return forms().main_window(); }
@@ -56,8 +56,9 @@ TEST(MainWindowWorkbooks, TheSetupSheetIsSavedUnderThePrefixAndShown) {
     EXPECT_EQ(rig.form().last_workbook(), rig.Saved("T.xlsx").string());
     EXPECT_EQ(rig.interaction().opened, std::vector<std::string>{rig.Saved("T.xlsx").string()});
     EXPECT_EQ(rig.form().WindowState(), forms::Window::kMinimized);
-    EXPECT_NE(std::find(rig.form().File1.Items.begin(), rig.form().File1.Items.end(), "T.xlsx"),
-              rig.form().File1.Items.end());
+    EXPECT_NE(
+        std::find(rig.form().file_list.Items.begin(), rig.form().file_list.Items.end(), "T.xlsx"),
+        rig.form().file_list.Items.end());
     EXPECT_TRUE(rig.interaction().messages.empty());
 }
 
@@ -106,7 +107,7 @@ TEST(MainWindowWorkbooks, RowsTheSurveyDidNotFillAreWrittenOnlyWhenTheUserAgrees
             bool written = !asked || agree;
             EXPECT_EQ(fs::exists(rig.Saved("T.xlsx")), written) << c.what << agree;
             if (!written) {
-                EXPECT_NE(rig.form().StatusBar1.find("시트를 만들지 않았습니다"),
+                EXPECT_NE(rig.form().status_bar.find("시트를 만들지 않았습니다"),
                           std::string::npos);
                 EXPECT_EQ(rig.form().WindowState(), forms::Window::kNormal);
             }
@@ -171,9 +172,9 @@ TEST(MainWindowWorkbooks, AReplacingSheetSaysWhatChangedOrWhyItCannot) {
 
     rig.form().toolpath_table.Row(1).tool = "Ø6B";
     rig.form().ClickSetupSheet();
-    EXPECT_NE(rig.form().StatusBar1.find("변경: 바뀜 1개, 새 툴패스 0개, 삭제 0개"),
+    EXPECT_NE(rig.form().status_bar.find("변경: 바뀜 1개, 새 툴패스 0개, 삭제 0개"),
               std::string::npos)
-        << rig.form().StatusBar1;
+        << rig.form().status_bar;
     EXPECT_TRUE(rig.interaction().messages.empty());
 
     rig.form().mark_changes_check.Value = 0;
@@ -189,7 +190,7 @@ TEST(MainWindowWorkbooks, AReplacingSheetSaysWhatChangedOrWhyItCannot) {
     EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kExclamation);
     EXPECT_NE(rig.interaction().messages[0].text.find("변경 표시 없이"), std::string::npos)
         << rig.interaction().messages[0].text;
-    EXPECT_NE(rig.form().StatusBar1.find("변경 표시 없음"), std::string::npos);
+    EXPECT_NE(rig.form().status_bar.find("변경 표시 없음"), std::string::npos);
 }
 
 }  // namespace

@@ -31,34 +31,27 @@ struct UnloadCounter : forms::FormsObserver {
     int unloaded = 0;
 };
 
-TEST(SettingsWindowModel, LoadFillsTheBoxesFromTheLastCompleteGroupOfEight) {
+// Which group of the file counts is the picture-size file's own table
+// (HandEditedRecordFiles); the window shows it and reads the extension only
+// from a file of whole groups.
+TEST(SettingsWindowModel, LoadFillsTheBoxesQuietlyAndHidden) {
     struct Case {
-        const char* file;  // null: no picture-size file
-        PictureSizeTexts sizes;
-        std::string extension;  // read only when the file held whole groups
+        const char* file;
+        const char* last_size;  // Right, height
+        const char* extension;
     };
     const Case cases[] = {
-        {nullptr, kNoSizes, ""},
-        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n\"9\",\"10\",\"11\"\r\n",
-         {"1", "2", "3", "4", "5", "6", "7", "8"},
-         ""},
-        {" 300 , 200,300,200,300,200,300,200\r\n",
-         {"300", "200", "300", "200", "300", "200", "300", "200"},
-         "nc"},
+        {"\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n\"9\"\r\n", "8", ""},
+        {" 300 , 200,300,200,300,200,300,190\r\n", "190", "nc"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, last_size, extension] : cases) {
         testing::FormsRig rig("");
-        std::string name = c.file ? c.file : "(missing)";
-        if (c.file) {
-            rig.drives().Write(settings::PictureSizeFilePath(), c.file);
-        } else {
-            fs::remove(rig.drives().File(settings::PictureSizeFilePath()));
-        }
+        rig.drives().Write(settings::PictureSizeFilePath(), file);
         SettingsWindowModel& form = rig.forms().settings_window();
-        EXPECT_EQ(form.PictureSizes(), c.sizes) << name;
-        EXPECT_EQ(form.nc_extension.Text(), c.extension) << name;
-        EXPECT_FALSE(form.Visible()) << name;  // referred to before shown: loaded hidden
-        EXPECT_TRUE(rig.interaction().messages.empty()) << name;  // the load stays quiet
+        EXPECT_EQ(form.picture_sizes[7].Text(), last_size) << file;
+        EXPECT_EQ(form.nc_extension.Text(), extension) << file;
+        EXPECT_FALSE(form.Visible()) << file;  // referred to before shown: loaded hidden
+        EXPECT_TRUE(rig.interaction().messages.empty()) << file;
     }
 }
 
@@ -82,42 +75,25 @@ TEST(SettingsWindowModel, SavedSizesOpenAgainExactly) {
 }
 
 // A size or extension that would fail at the next 시트 만들기 or NC POST is
-// refused on save, naming the box; the files stay as they were.
+// refused on save, naming the box (which sizes fail is PictureSize's table);
+// the files stay as they were.
 TEST(SettingsWindowModel, SizesAndExtensionsThatWouldFailLaterAreRefusedOnSave) {
-    const std::pair<int, const char*> sizes[] = {
-        {1, "3OO"},
-        {4, ""},
-        {8, "-7"},
-        {3, "32768"},
-    };
-    const char* const kBoxNames[] = {"TOP 가로 (W)",   "TOP 세로 (H)",   "ISO 가로 (W)",
-                                     "ISO 세로 (H)",   "Front 가로 (W)", "Front 세로 (H)",
-                                     "Right 가로 (W)", "Right 세로 (H)"};
-    for (const auto& [box, text] : sizes) {
-        testing::FormsRig rig("");
-        SettingsWindowModel& form = rig.forms().settings_window();
-        std::string before = *rig.drives().Read(settings::PictureSizeFilePath());
-        PictureSizeTexts typed = {"300", "200", "300", "200", "300", "200", "300", "200"};
-        typed[static_cast<std::size_t>(box - 1)] = text;
-        TypeSizes(form, typed);
-        form.ClickSavePictureSizes();
-        EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()), before) << text;
-        ASSERT_EQ(rig.interaction().messages.size(), 1u) << text;
-        EXPECT_EQ(rig.interaction().messages[0].text.rfind("그림 크기를 저장하지 않았습니다.", 0),
-                  0u);
-        EXPECT_NE(rig.interaction().messages[0].text.find(kBoxNames[box - 1]), std::string::npos)
-            << rig.interaction().messages[0].text;
-    }
+    testing::FormsRig rig("");
+    SettingsWindowModel& form = rig.forms().settings_window();
+    std::string before = *rig.drives().Read(settings::PictureSizeFilePath());
+    TypeSizes(form, {"300", "200", "300", "32768", "300", "200", "300", "200"});
+    form.ClickSavePictureSizes();
+    EXPECT_EQ(*rig.drives().Read(settings::PictureSizeFilePath()), before);
     for (const char* extension : {"n/c", "", "nc."}) {
-        testing::FormsRig rig("");
-        SettingsWindowModel& form = rig.forms().settings_window();
         form.nc_extension.SetText(extension);
         form.ClickSaveExtension();
         EXPECT_EQ(settings::LoadNcExtension(), "nc") << extension;
-        ASSERT_EQ(rig.interaction().messages.size(), 1u) << extension;
-        EXPECT_NE(rig.interaction().messages[0].text.find("저장하지 않았습니다"),
-                  std::string::npos);
     }
+    const auto& messages = rig.interaction().messages;
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_EQ(messages[0].text.rfind("그림 크기를 저장하지 않았습니다.", 0), 0u);
+    EXPECT_NE(messages[0].text.find("ISO 세로 (H)"), std::string::npos) << messages[0].text;
+    EXPECT_NE(messages[3].text.find("저장하지 않았습니다"), std::string::npos);
 }
 
 TEST(SettingsWindowModel, OpeningAFileWithoutAWholeGroupKeepsTheBoxesAndSaysSo) {

@@ -34,7 +34,7 @@ struct TableRig : testing::FormsRig {
     // main window's selector has.
     ToolAssemblyWindowModel& Open(int material = 0) {
         MainWindowModel& main = forms().main_window();
-        main.Combo4.SetListIndex(material);
+        main.material.SetListIndex(material);
         main.ClickToolSettings();
         return forms().tool_assembly_window();
     }
