@@ -9,10 +9,6 @@ namespace {
 
 const std::string kMove = "TRANSFORM RESET TRANSFORM TYPE MOVE TRANSFORM ";
 
-BlockBoxes Boxes() {
-    return {"-50", "120", "-40", "40", "-30", "0"};
-}
-
 // The lines of one label, from its "Delete Pattern" to its MOVEZ transform.
 std::vector<std::string> LabelLines(const std::vector<std::string>& all, const std::string& name) {
     auto first = std::find(all.begin(), all.end(), "Delete Pattern '" + name + "'");
@@ -23,19 +19,10 @@ std::vector<std::string> LabelLines(const std::vector<std::string>& all, const s
     return {first, last + 2};
 }
 
-// The glyph-by-glyph sequence of a whole run is the capture's reviewed
-// transcript; these are the numbers it does not show.
-TEST(ExtentAnnotation, ScalesComeFromTheXExtentOnly) {
-    BlockBoxes boxes = {"0", "100", "", "", "", ""};
-    auto all = AnnotationCommands(boxes, ScalesFor(boxes));
-    auto scale_lines =
-        std::count(all.begin(), all.end(),
-                   "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.69230769230769");
-    EXPECT_EQ(scale_lines, 4);  // the X and Y labels
-    auto z_lines =
-        std::count(all.begin(), all.end(),
-                   "TRANSFORM RESET TRANSFORM TYPE SCALEALL TRANSFORM SCALEVALUE 7.30780473545747");
-    EXPECT_EQ(z_lines, 6);  // the Z labels and the four view titles
+// The glyph-by-glyph sequence of a whole run, the scales from an X extent of
+// 100 among them, is the capture's reviewed transcript; these are the numbers
+// it does not show. An X extent of nothing scales every label to nothing.
+TEST(ExtentAnnotation, AnXExtentOfNothingScalesToZero) {
     BlockBoxes flat = {"12", "12abc", "", "", "", ""};
     auto zero = AnnotationCommands(flat, ScalesFor(flat));
     EXPECT_EQ(std::count(zero.begin(), zero.end(),
@@ -79,17 +66,6 @@ TEST(ExtentAnnotation, SignsPointsAndOddCharacters) {
                   [](const std::string& l) { return l.find("INSERT FILE") != std::string::npos; }),
               3);  // Z.PIC, PLUS.PIC, V-MIN.PIC
     EXPECT_EQ(z_min[z_min.size() - 2], kMove + "MOVEZ ");
-}
-
-TEST(ExtentAnnotation, TheScratchListHoldsEachLabelsCharactersThenEmpties) {
-    std::vector<std::vector<std::string>> seen;
-    AnnotationCommands(
-        Boxes(), ScalesFor(Boxes()),
-        [&seen](const std::vector<std::string>& characters) { seen.push_back(characters); });
-    ASSERT_EQ(seen.size(), 12u);
-    EXPECT_EQ(seen[0], (std::vector<std::string>{"1", "2", "0"}));
-    EXPECT_TRUE(seen[1].empty());
-    EXPECT_EQ(seen[2], (std::vector<std::string>{"5", "0"}));
 }
 
 }  // namespace

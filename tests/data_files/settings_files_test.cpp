@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "data_files/picture_size_file.h"
 #include "data_files/settings_files.h"
@@ -44,11 +45,6 @@ TEST(SettingsFiles, SavedTextsReadBackExactly) {
     EXPECT_EQ(LoadNcExtension(), "tap");
     SaveListIndex(3);
     EXPECT_EQ(LoadListIndex(), "3");
-    drives.Write(PictureSizeFilePath(), "");
-    PictureSizeTexts sizes = {"300", "200", "120.5", " 121.5 ", "1,5", "", "큰", "x y"};
-    WritePictureSizes(sizes);
-    EXPECT_TRUE(ReadPictureSizes().complete);
-    EXPECT_EQ(*ReadPictureSizes().sizes, sizes);
 }
 
 // A table too large to read is not replaced by the one record added.
@@ -85,6 +81,74 @@ TEST(ToolAssemblyFile, ReadsRecordsAndAppendsNewOnes) {
     EXPECT_EQ(read.records[0], ten);
     EXPECT_EQ(read.records[1], ToolAssemblyRecord{});
     EXPECT_FALSE(read.incomplete);
+}
+
+// Record files as people leave them after editing by hand: each damage gives
+// a defined result (a skipped or short record) and never a crash. How the
+// fields are read (open quotes, blank lines) is RecordFile.*.
+std::string Quoted(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const auto& field : fields) line += (line.empty() ? "\"" : ",\"") + field + "\"";
+    return line + "\r\n";
+}
+
+const std::vector<std::string> kOneToEight = {"1", "2", "3", "4", "5", "6", "7", "8"};
+const std::vector<std::string> kAToH = {"a", "b", "c", "d", "e", "f", "g", "h"};
+
+TEST(HandEditedRecordFiles, PictureSizesKeepTheLastCompleteGroup) {
+    struct Case {
+        const char* name;
+        std::string file;
+        std::optional<PictureSizeTexts> sizes;
+        bool complete;
+    };
+    const Case cases[] = {
+        {"quote left open in the middle of a line",
+         "\"1\",\"2,\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n", std::nullopt, false},
+        {"damaged line before a good one",
+         "\"1\",\"2,\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"\r\n" + Quoted(kAToH),
+         PictureSizeTexts{"1", "2,", "4", "5", "6", "7", "8", "a"}, false},
+        {"blank lines between groups", Quoted(kOneToEight) + "\r\n  \r\n" + Quoted(kAToH),
+         PictureSizeTexts{"a", "b", "c", "d", "e", "f", "g", "h"}, true},
+    };
+    for (const auto& c : cases) {
+        testing::TempDrives drives;
+        drives.Write(PictureSizeFilePath(), c.file);
+        auto read = ReadPictureSizes();
+        EXPECT_EQ(read.sizes, c.sizes) << c.name;
+        EXPECT_EQ(read.complete, c.complete) << c.name;
+    }
+}
+
+TEST(HandEditedRecordFiles, ToolAssembliesStopAtARecordTheFileCutsShort) {
+    const std::vector<std::string> ten = {"10", "75", "10", "10", "30", "", "",    "",
+                                          "32", "32", "50", "",   "",   "", "0.5", "1"};
+    std::vector<std::string> fifteen(ten.begin(), ten.end() - 1);
+    std::vector<std::string> seventeen = ten;
+    seventeen.push_back("extra");
+    std::string open_quote = Quoted(ten);
+    open_quote.replace(open_quote.find("\"75\""), 4, "\"75");  // "75 left open
+
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<std::string> keys;  // first field of each record read
+        bool incomplete;
+    };
+    const Case cases[] = {
+        {"a quote left open", open_quote + Quoted(ten), {"10"}, true},
+        {"fifteen fields at the end", Quoted(ten) + Quoted(fifteen), {"10"}, true},
+        {"seventeen fields start another record", Quoted(seventeen), {"10"}, true},
+    };
+    for (const auto& c : cases) {
+        testing::TempDrives drives;
+        drives.Write(ToolAssemblyFilePath(), c.file);
+        auto read = ReadToolAssemblies();
+        std::vector<std::string> keys;
+        for (const auto& record : read.records) keys.push_back(record[0]);
+        EXPECT_EQ(keys, c.keys) << c.name;
+        EXPECT_EQ(read.incomplete, c.incomplete) << c.name;
+    }
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "host/channel.h"
 #include "host/host_error.h"
 #include "host/replay_backend.h"
 #include "host/replay_script.h"
 #include "host/session.h"
+#include "platform/atomic_file.h"
 #include "support/temp_folder.h"
 
 namespace orvalis::host {
@@ -31,28 +30,15 @@ constexpr const char* kScript =
     "| second\n"
     "fail EDIT COLLISION APPLY\n";
 
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-struct ReplayRig {
-    testing::TempFolder folder;
-    std::filesystem::path transcript_path = folder.path() / "transcript.txt";
-    std::shared_ptr<HostSession> session = std::make_shared<HostSession>(
-        std::make_unique<ReplayBackend>(ParseReplayScript(kScript, "test")),
-        std::make_unique<Transcript>(transcript_path.string()));
-
-    std::string transcript() const { return ReadAll(transcript_path); }
-};
-
 TEST(Replay, AnswersFromTheScriptAndTranscribesEveryCall) {
-    ReplayRig rig;
-    HostChannel pm(rig.session);
-    HostChannel other(rig.session);
-    rig.session->Mark("load");
+    testing::TempFolder folder;
+    std::filesystem::path transcript = folder.path() / "transcript.txt";
+    auto session = std::make_shared<HostSession>(
+        std::make_unique<ReplayBackend>(ParseReplayScript(kScript, "test")),
+        std::make_unique<Transcript>(transcript.string()));
+    HostChannel pm(session);
+    HostChannel other(session);
+    session->Mark("load");
     pm.Connect();
     EXPECT_EQ(pm.Version(), 8009);
     EXPECT_EQ(pm.ToolpathNames(), (std::vector<std::string>{"1-ROUGH", "2-FINISH"}));
@@ -75,7 +61,7 @@ TEST(Replay, AnswersFromTheScriptAndTranscribesEveryCall) {
     EXPECT_EQ(pm.BlockLimit(2), 120);
     EXPECT_THROW(pm.RunCommand("EDIT COLLISION APPLY"), HostError);
 
-    EXPECT_EQ(rig.transcript(),
+    EXPECT_EQ(ReadFileBytes(transcript),
               "# load\n"
               "Connect\n"
               "Version\n"
@@ -96,20 +82,6 @@ TEST(Replay, AnswersFromTheScriptAndTranscribesEveryCall) {
               "RunCommand EDIT COLLISION APPLY\n");
 }
 
-TEST(Replay, FailsTheInjectedCallNumberAndCountsCalls) {
-    auto owned = std::make_unique<ReplayBackend>(ParseReplayScript("version 10001\n", "test"));
-    ReplayBackend& backend = *owned;
-    auto session = std::make_shared<HostSession>(std::move(owned), nullptr);
-    HostChannel pm(session);
-    backend.FailCallNumber(3);
-    EXPECT_THROW(pm.RunCommand("DIALOGS MESSAGE OFF"), HostError);  // never connected
-    pm.Connect();
-    EXPECT_EQ(pm.Version(), 10001);
-    EXPECT_THROW(pm.RunCommand("DIALOGS MESSAGE OFF"), HostError);
-    pm.RunCommand("DIALOGS MESSAGE OFF");
-    EXPECT_EQ(backend.call_count(), 4u);  // the call refused before Connect was none
-}
-
 TEST(Replay, ScriptErrorsNameTheLine) {
     const char* bad_scripts[] = {
         "version eight\n", "block 1 2 3\n", "| stray answer line\n", "noeol\n", "frobnicate\n",
@@ -126,16 +98,7 @@ TEST(Replay, ScriptErrorsNameTheLine) {
     auto script = ParseReplayScript("toolpath A\r\nanswer X\r\n| a\r\n", "s");
     EXPECT_EQ(script.toolpaths, std::vector<std::string>{"A"});
     EXPECT_EQ(script.answers.at("X").front(), "a\r\n");
-}
-
-TEST(Replay, MakeBackendReadsReplayFilesAndRejectsUnknownSpecs) {
-    testing::TempFolder folder;
-    auto path = folder.path() / "script.replay";
-    std::ofstream(path) << "version 8009\n";
-    auto backend = MakeBackend("replay:" + path.string());
-    EXPECT_EQ(backend->Version(), 8009);
-    EXPECT_THROW(MakeBackend("replay:" + (folder.path() / "missing").string()), ReplayScriptError);
-    EXPECT_THROW(MakeBackend("telnet:host"), HostError);
+    EXPECT_THROW(MakeBackend("telnet:host"), HostError);  // no such kind of host
 }
 
 // The host on Korean Windows answers in code page 949, and a damaged answer

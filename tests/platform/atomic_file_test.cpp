@@ -63,7 +63,6 @@ TEST(AtomicFile, AFailedReplaceLeavesTheOldFile) {
     EXPECT_THROW(ReplaceFileAtomically(target, "new"), FileError);
     EXPECT_EQ(ReadFileBytes(target / "inside"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
-    EXPECT_FALSE(ReadFileBytes(folder.path() / "missing"));
 }
 
 // Without consent a file is only created: of two writers racing for one
@@ -134,7 +133,6 @@ TEST(AtomicFile, ReadsRefuseWhatIsNoFileAndWhatIsTooLarge) {
     EXPECT_EQ(ReadFileBytes(big, 9), std::nullopt);
     EXPECT_EQ(ReadFileChecked(big, 10), "0123456789");
     EXPECT_EQ(ReadFileChecked(folder.path() / "missing"), std::nullopt);
-    EXPECT_EQ(kMaxReadBytes, 16u * 1024 * 1024);
 }
 #endif
 

@@ -4,7 +4,6 @@
 #include <functional>
 #include <set>
 
-#include "data_files/picture_size_file.h"
 #include "data_files/settings_files.h"
 #include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file_seam.h"
@@ -27,7 +26,8 @@ std::set<std::string> FileNames(const fs::path& folder) {
 
 // A write stopped after its temporary file was written and before it was
 // renamed: the settings or record file stays exactly as it was, nothing is
-// left beside it, and the next write goes through.
+// left beside it, and the next write goes through. One writer of each kind:
+// the profile files' (WriteSetting) and the record files' (appending).
 TEST(InterruptedWrite, LeavesTheOldFileAndNoTemporaryFile) {
     struct Case {
         const char* name;
@@ -39,14 +39,6 @@ TEST(InterruptedWrite, LeavesTheOldFileAndNoTemporaryFile) {
         {"extension (WriteSetting)", SettingFilePath(),
          Utf8ToCp949("[DATA확장자]\r\nTYPE=nc\r\n; 손으로 고친 줄\r\n"),
          [] { SaveNcExtension("tap"); }},
-        {"company (WriteSetting)", CompanyFilePath(),
-         Utf8ToCp949("[그룸]\r\n업체명1=한국정밀\r\n업체명2=ACME\r\n"),
-         [] { SaveCompany(2, "대한금형"); }},
-        {"picture sizes", PictureSizeFilePath(),
-         "\"300\",\"200\",\"300\",\"200\",\"300\",\"200\",\"300\",\"200\"\r\n",
-         [] {
-             WritePictureSizes({"1", "2", "3", "4", "5", "6", "7", "8"});
-         }},
         {"tool assembly", ToolAssemblyFilePath(),
          "\"10\",\"75\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n",
          [] {

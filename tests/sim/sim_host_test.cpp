@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "host/host_error.h"
 #include "host/session.h"
 #include "platform/file_error.h"
@@ -14,85 +16,183 @@ namespace {
 
 using namespace sim;
 
-TEST(SimHost, AnswersTheMainWindowsLoadSequence) {
-    SimRig rig(SampleProject());
-    EXPECT_EQ(std::to_string(rig.pm.Version()), "8009");
-    auto names = rig.pm.ToolpathNames();
-    ASSERT_EQ(names.size(), 12u);
-    EXPECT_EQ(names.front(), "01-ROUGH-D16R1");
-    EXPECT_EQ(names.back(), "12-OUTER-ZLEVEL-D12");
-    EXPECT_EQ(rig.pm.RunCommandOutput("PRINT VALUE PROJECTPATH"), "C:\\JOBS\\INSERT-100\r\n");
-    EXPECT_EQ(rig.pm.RunCommandOutput("PRINT VALUE PROJECTNAME"), "INSERT-100\r\n");
-    EXPECT_EQ(rig.pm.RunCommandOutput("print value projectname"), "INSERT-100\r\n");
+// A small project: the model 100 x 80 x 30, the tools "D10" (end mill) and
+// "D10R1" (tip-radiused), one toolpath "TP" on D10.
+Project SmallProject() {
+    Project project;
+    project.name = "SMALL";
+    project.path = "C:\\JOBS\\SMALL";
+    project.version = 8009;
+    project.model_limits = {-50, 50, -40, 40, -30, 0};
+    project.tools.push_back({"D10", ToolType::kEndMill, 10, 0, 75, 35, {}, {}});
+    project.tools.push_back({"D10R1", ToolType::kTipRadiused, 10, 1, 100.5, 35.2, {}, {}});
+    Toolpath toolpath;
+    toolpath.name = "TP";
+    toolpath.tool = "D10";
+    toolpath.lowest_z = -12;
+    project.toolpaths.push_back(toolpath);
+    return project;
 }
 
-// A command about something the project lacks is refused with the host's
-// text and changes nothing: the call fails while the error dialogs are on,
-// and is refused quietly (the text is the answer) while they are off.
-TEST(SimHost, RefusesCommandsAboutMissingEntitiesWithTheHostsText) {
+// What a refused command must leave as it was.
+std::string StateOf(const Project& project) {
+    std::string state = project.active_toolpath + "|" + project.active_tool + "|" +
+                        project.active_pattern + "|" + project.active_nc_program;
+    for (const Tool& tool : project.tools) {
+        state += "|" + tool.name + " " + std::to_string(tool.length) + " " +
+                 std::to_string(tool.overhang) + " " + std::to_string(tool.shank.size()) + " " +
+                 std::to_string(tool.holder.size());
+    }
+    for (const Pattern& pattern : project.patterns) {
+        state += "|" + pattern.name + " " + std::to_string(pattern.polylines.size());
+    }
+    for (const NcProgram& program : project.nc_programs) {
+        state += "|" + program.name + " " + program.tape_options + " " + program.filename;
+    }
+    return state;
+}
+
+// A command the host cannot carry out is refused with the host's text and
+// changes nothing: the call fails while the error dialogs are on, and is
+// refused quietly (the text is the answer) once they are off, as the capture
+// and the collision check switch them. The rows are what the product's runs
+// meet: entities the project lacks, sizes of a shop's assembly table left
+// empty or negative, glyph files that are missing or broken, an option file
+// that is gone or names no dialect, an output folder that is gone.
+TEST(SimHost, RefusesWhatItCannotDoWithTheHostsTextAndChangesNothing) {
+    const std::string create_nc =
+        "CREATE NCPROGRAM 'TP' EDIT NCPROGRAM 'TP' APPEND TOOLPATH 'TP' DEACTIVATE NCPROGRAM";
+    const std::string fanuc =
+        "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\dcam\\config\\ductpost\\Fanuc-0i-3X.opt";
     struct Case {
-        const char* line;
-        const char* text;
+        std::vector<std::string> setup;
+        std::string line;
+        std::string text;
     };
     const Case cases[] = {
-        {"ACTIVATE Toolpath 'NOPE'", "Toolpath 'NOPE' does not exist"},
-        {"ACTIVATE Pattern 'NOPE'", "Pattern 'NOPE' does not exist"},
-        {"print entity parameters  toolpath 'tp'",
+        {{}, "ACTIVATE Toolpath 'NOPE'", "Toolpath 'NOPE' does not exist"},
+        {{},
+         "print entity parameters  toolpath 'tp'",
          "Toolpath 'tp' does not exist"},  // names keep case
-        {"PRINT VALUE NOPE", "Parameter 'NOPE' does not exist"},
-        {"PRINT FORMVALUE Nope.Value", "Form value 'Nope.Value' does not exist"},
-        {"EDIT BLOCK RESETLIMIT wide", "Command not recognised: EDIT BLOCK RESETLIMIT wide"},
-        {"ACTIVATE Toolpath 'TP", "Command not recognised: ACTIVATE Toolpath 'TP"},
-        {"ACTIVATE Toolpath 'TP' NOW", "Command not recognised: ACTIVATE Toolpath 'TP' NOW"},
-        {"SIZE TOOLPATH ;", "No active toolpath"},
+        {{}, "PRINT VALUE NOPE", "Parameter 'NOPE' does not exist"},
+        {{}, "PRINT FORMVALUE Nope.Value", "Form value 'Nope.Value' does not exist"},
+        {{}, "SIZE TOOLPATH ;", "No active toolpath"},
+        {{}, "EDIT TOOL 'D10' LENGTH  Yes", "Command not recognised: EDIT TOOL 'D10' LENGTH  Yes"},
+        {{}, "EDIT TOOL 'D10' LENGTH  -5Yes", "Invalid value -5Yes: EDIT TOOL 'D10' LENGTH  -5Yes"},
+        {{},
+         "EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA  ",
+         "Command not recognised: EDIT TOOL 'D10' SHANK_COMPONENT LOWERDIA"},
+        {{}, "EDIT TOOL 'D10' HOLDER_COMPONENT LENGTH  30", "Tool 'D10' has no holder component"},
+        {{}, "DELETE TOOL 'D10'", "Tool 'D10' is used by toolpath 'TP'"},
+        {{}, "EDIT COLLISION APPLY", "No active toolpath"},
+        {{},
+         "EDIT COLLISION HOLDER_CLEARANCE ",
+         "Command not recognised: EDIT COLLISION HOLDER_CLEARANCE"},
+        {{}, "Delete Pattern 'X-MAX'", "Pattern 'X-MAX' does not exist"},
+        {{"CREATE PATTERN 'P'"},
+         "Edit Pattern 'P' INSERT FILE  'C:\\G\\NONE.PIC'",
+         "File 'C:\\G\\NONE.PIC' does not exist"},
+        {{"CREATE PATTERN 'P'"},
+         "Edit Pattern 'P' INSERT FILE  'C:\\G\\BAD.PIC'",
+         "File 'C:\\G\\BAD.PIC' is not a pattern file: line 2: the coordinates are not x y z "
+         "triples"},
+        {{"CREATE PATTERN 'P'"},
+         "Edit Pattern 'P' INSERT FILE  'C:\\G\\NOT.PIC'",
+         "File 'C:\\G\\NOT.PIC' is not a pattern file: line 1: not a pattern file (it must "
+         "begin with \"ORVALIS PATTERN 1\")"},
+        {{create_nc},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\NOPE.opt",
+         "Option file 'C:\\OPT\\NOPE.opt' does not exist"},
+        {{create_nc},
+         "EDIT NCPROGRAM 'TP' TAPEOPTIONS C:\\OPT\\plain.opt",
+         "Option file 'C:\\OPT\\plain.opt': names no dialect (dialect=fanuc or "
+         "dialect=heidenhain)"},
+        {{create_nc, fanuc, "EDIT NCPROGRAM 'TP' FILENAME C:\\NO SUCH\\TP.nc",
+          "ACTIVATE NCPROGRAM 'TP'"},
+         "KEEP NCPROGRAM ;",
+         "Folder 'C:\\NO SUCH' does not exist"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
+        TempDrives drives;
+        ScopedEnv sim_dir("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
+        drives.Write("C:\\G\\BAD.PIC", "ORVALIS PATTERN 1\n0 0 0  1 0\n");
+        drives.Write("C:\\G\\NOT.PIC", "BM not a pattern\n");
+        drives.Write("C:\\OPT\\plain.opt", "controller=Someone's own\r\n");
         SimRig rig(SmallProject());
+        PrepareHostFolders(rig.host->project().path);
         rig.pm.RunCommand("ACTIVATE Toolpath 'TP' DEACTIVATE TOOLPATH");
+        for (const std::string& line : c.setup) rig.pm.RunCommand(line);
+        const std::string before = StateOf(rig.host->project());
         try {
             rig.pm.RunCommandOutput(c.line);
             ADD_FAILURE() << "accepted";
         } catch (const host::HostError& error) {
             EXPECT_EQ(std::string(error.what()), c.text);
-            EXPECT_EQ(error.command(), std::string("RunCommandOutput ") + c.line);
+            EXPECT_EQ(error.command(), "RunCommandOutput " + c.line);
         }
         rig.pm.RunCommand("DIALOGS ERROR OFF");
-        EXPECT_EQ(rig.pm.RunCommandOutput(c.line), std::string(c.text) + "\r\n");
+        EXPECT_EQ(rig.pm.RunCommandOutput(c.line), c.text + "\r\n");
         EXPECT_EQ(rig.host->quiet_errors(), std::vector<std::string>{c.text});
-        EXPECT_TRUE(rig.host->project().active_toolpath.empty());
-        EXPECT_EQ(rig.host->project().active_tool, "D10");
+        EXPECT_EQ(StateOf(rig.host->project()), before);
         EXPECT_TRUE(rig.host->recorded().empty());
+        EXPECT_FALSE(std::filesystem::exists(drives.File("C:\\NO SUCH")));
     }
 }
 
-TEST(SimHost, StopsALineAtItsFirstRefusedCommand) {
-    SimRig rig(SmallProject());
-    rig.pm.RunCommand("DIALOGS ERROR OFF");
-    std::string answer = rig.pm.RunCommandOutput(
-        "ACTIVATE Toolpath 'TP' PRINT VALUE PROJECTNAME ACTIVATE Tool 'NOPE' DEACTIVATE TOOLPATH");
-    EXPECT_EQ(answer, "SMALL\r\nTool 'NOPE' does not exist\r\n");
-    EXPECT_EQ(rig.host->project().active_toolpath, "TP");
-    rig.pm.RunCommand("DIALOGS ERROR ON");
-    EXPECT_THROW(rig.pm.RunCommand("DEACTIVATE TOOLPATH ACTIVATE Tool 'NOPE'"), host::HostError);
-    EXPECT_TRUE(rig.host->project().active_toolpath.empty());  // what came before stays done
-}
-
-TEST(SimHost, StartsWithTheBundledProjectAndFillsThePostOptionFolder) {
+// On a shop's own machine the host's option folder holds the shop's files:
+// starting fills in the missing ones and leaves those alone.
+TEST(SimHost, StartingFillsThePostOptionFolderAndKeepsTheShopsOwnFiles) {
     TempDrives drives;
     ScopedEnv sim_dir("ORVALIS_SIM_DIR", ORVALIS_TEST_SIM_DIR);
     drives.Write("C:\\dcam\\config\\ductpost\\Fanuc-0i-3X.opt", "the shop's own options");
     auto backend = host::MakeBackend("sim");
-    EXPECT_EQ(backend->Version(), 8009);
     EXPECT_EQ(drives.Read("C:\\dcam\\config\\ductpost\\Fanuc-0i-3X.opt"), "the shop's own options");
-    auto shipped = drives.Read("C:\\dcam\\config\\ductpost\\Heidenhain-TNC640.opt");
-    ASSERT_TRUE(shipped);
-    EXPECT_NE(shipped->find("controller=Heidenhain TNC 640\r\n"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_directory(drives.File("C:\\JOBS\\INSERT-100")));
-
-    auto from_file = host::MakeBackend("sim:" + SampleProjectFile().string());
-    EXPECT_EQ(from_file->ToolpathNames().size(), 12u);
+    EXPECT_TRUE(drives.Read("C:\\dcam\\config\\ductpost\\Heidenhain-TNC640.opt"));
     EXPECT_THROW(host::MakeBackend("sim:/no/such/project.json"), FileError);
+}
+
+// Reports of the small project, written out by hand in the host's layout:
+// the survey's and the collision check's readers take them as the host's.
+TEST(SimHost, ReportsAreLaidOutAsTheHostPrintsThem) {
+    Project project = SmallProject();
+    Toolpath& toolpath = project.toolpaths[0];
+    toolpath.strategy = Strategy::kProfile;
+    toolpath.stepover = 0.5;
+    toolpath.stepdown = 1.5;
+    toolpath.thickness = {0.3, 0.1};
+    SimRig rig(std::move(project));
+
+    EXPECT_EQ(rig.pm.RunCommandOutput("print entity parameters  tool 'D10R1'"),
+              "ENTITY PARAMETERS\r\n"
+              "Tool 'D10R1'\r\n"
+              "----------------------------------------\r\n"
+              "\r\n"
+              "TYPE  :  TIPRADIUSED\r\n"
+              "NAME      : D10R1\r\n"
+              "DIAMETER  : 10\r\n"
+              "TIP-RADIUS : 1\r\n"
+              "LENGTH    : 100.5\r\n"
+              "OVERHANG  : 35.2\r\n"
+              "SHANK     : 0\r\n"
+              "HOLDER    : 0\r\n");
+
+    EXPECT_EQ(rig.pm.RunCommandOutput("print entity parameters  toolpath 'TP'"),
+              "ENTITY PARAMETERS\r\n"
+              "Toolpath 'TP'\r\n"
+              "----------------------------------------\r\n"
+              ":dmkMcParAreaClear\r\n"
+              "TYPE  :  PROFILE\r\n"
+              "TOOL      : D10\r\n"
+              "STEPOVER  : 0.5\r\n"
+              "STEPDOWN  : 1.5\r\n"
+              "RADIAL-THICKNESS : 0.3\r\n"
+              "AXIAL-THICKNESS : 0.1\r\n");
+
+    EXPECT_EQ(rig.pm.RunCommandOutput("SIZE TOOLPATH  'TP'"),
+              "Toolpath 'TP'\r\n"
+              "Minimum  X      -50.0000   Y      -40.0000  Z -12.0000\r\n"
+              "Maximum  X       50.0000   Y       40.0000  Z 0.0000\r\n");
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "sim_projects.h"
 
-#include <gtest/gtest.h>
-
-#include "host/host_error.h"
 #include "host/session.h"
 #include "sim/project_loader.h"
 
@@ -12,23 +9,6 @@ using namespace sim;
 
 Project SampleProject() {
     return LoadProjectFile(ORVALIS_TEST_SIM_DIR "/sample-project.json");
-}
-
-Project SmallProject() {
-    Project project;
-    project.name = "SMALL";
-    project.path = "C:\\JOBS\\SMALL";
-    project.version = 8009;
-    project.model_limits = {-50, 50, -40, 40, -30, 0};
-    project.tools.push_back({"D10", ToolType::kEndMill, 10, 0, 75, 35, {}, {}});
-    project.tools.push_back({"D6B", ToolType::kBallNosed, 6, 0, 57.5, 28.4, {}, {}});
-    project.tools.push_back({"D10R1", ToolType::kTipRadiused, 10, 1, 100.5, 35.2, {}, {}});
-    Toolpath toolpath;
-    toolpath.name = "TP";
-    toolpath.tool = "D10";
-    toolpath.lowest_z = -12;
-    project.toolpaths.push_back(toolpath);
-    return project;
 }
 
 namespace {
@@ -43,18 +23,6 @@ std::shared_ptr<host::HostSession> MakeSession(Project project, SimHost*& host) 
 
 SimRig::SimRig(Project project) : session(MakeSession(std::move(project), host)), pm(session) {
     pm.Connect();
-}
-
-void ExpectRefusedThenQuiet(host::HostChannel& pm, const std::string& line,
-                            const std::string& text) {
-    try {
-        pm.RunCommand(line);
-        ADD_FAILURE() << "accepted: " << line;
-    } catch (const host::HostError& error) {
-        EXPECT_EQ(std::string(error.what()), text);
-    }
-    pm.RunCommand("DIALOGS ERROR OFF");
-    EXPECT_EQ(pm.RunCommandOutput(line), text + "\r\n");
 }
 
 }  // namespace orvalis::testing

@@ -12,10 +12,6 @@ namespace orvalis::testing {
 // The bundled sample project, read from the source tree's sim/ folder.
 sim::Project SampleProject();
 
-// A small project: the model 100 x 80 x 30, the tools "D10" (end mill),
-// "D6B" (ball-nosed) and "D10R1" (tip-radiused), one toolpath "TP" on D10.
-sim::Project SmallProject();
-
 // A simulated host behind a connected channel, as a window holds it.
 struct SimRig {
     explicit SimRig(sim::Project project);
@@ -24,11 +20,5 @@ struct SimRig {
     std::shared_ptr<host::HostSession> session;
     host::HostChannel pm;
 };
-
-// The host refuses `line` with `text` while its error dialogs are on, and
-// answers it with the same text, quietly, once they are off (as the capture
-// and the collision pass switch them). Leaves the dialogs off.
-void ExpectRefusedThenQuiet(host::HostChannel& pm, const std::string& line,
-                            const std::string& text);
 
 }  // namespace orvalis::testing
