@@ -4,16 +4,14 @@
 // "--part--": worksheet 1, worksheet 2, the shared strings and the recorded
 // toolpath names. A part it cannot use is a WorkbookError; rows it does read
 // compare equal to themselves.
-#include <zip.h>
-
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fuzz_check.h"
 #include "sheet/setup_sheet_reader.h"
+#include "xlsx/package_fixture.h"
 #include "xlsx/workbook.h"
 #include "xlsx/workbook_error.h"
 
@@ -48,45 +46,20 @@ std::array<std::string, 4> SplitParts(std::string_view input) {
     return parts;
 }
 
-// A package of the fixed parts and the four from the input, stored.
-std::string Package(const std::array<std::string, 4>& parts) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-    orvalis::fuzz::Require(buffer != nullptr, "an empty buffer can be made");
-    zip_source_keep(buffer);
-    zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
-    orvalis::fuzz::Require(archive != nullptr, "an archive can be opened over it");
-    const std::vector<std::pair<const char*, std::string>> entries = {
-        {"[Content_Types].xml", kContentTypes}, {"_rels/.rels", kPackageRels},
-        {"xl/workbook.xml", kWorkbook},         {"xl/_rels/workbook.xml.rels", kWorkbookRels},
-        {"xl/worksheets/sheet1.xml", parts[0]}, {"xl/worksheets/sheet2.xml", parts[1]},
-        {"xl/sharedStrings.xml", parts[2]},     {"customXml/item1.xml", parts[3]}};
-    for (const auto& [name, text] : entries) {
-        zip_source_t* data = zip_source_buffer(archive, text.data(), text.size(), 0);
-        zip_int64_t index = zip_file_add(archive, name, data, ZIP_FL_ENC_UTF_8);
-        orvalis::fuzz::Require(index >= 0, "a part can be added");
-        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
-    }
-    orvalis::fuzz::Require(zip_close(archive) == 0, "the archive can be written");
-    std::string bytes;
-    if (zip_source_open(buffer) == 0) {
-        zip_source_seek(buffer, 0, SEEK_END);
-        zip_int64_t size = zip_source_tell(buffer);
-        zip_source_seek(buffer, 0, SEEK_SET);
-        bytes.resize(static_cast<std::size_t>(size));
-        zip_source_read(buffer, bytes.data(), bytes.size());
-        zip_source_close(buffer);
-    }
-    zip_source_free(buffer);
-    return bytes;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     namespace sheet = orvalis::sheet;
-    std::string package = Package(SplitParts(orvalis::fuzz::InputText(data, size)));
+    std::array<std::string, 4> parts = SplitParts(orvalis::fuzz::InputText(data, size));
+    std::string package =
+        orvalis::testing::MakePackage({{"[Content_Types].xml", kContentTypes},
+                                       {"_rels/.rels", kPackageRels},
+                                       {"xl/workbook.xml", kWorkbook},
+                                       {"xl/_rels/workbook.xml.rels", kWorkbookRels},
+                                       {"xl/worksheets/sheet1.xml", parts[0]},
+                                       {"xl/worksheets/sheet2.xml", parts[1]},
+                                       {"xl/sharedStrings.xml", parts[2]},
+                                       {"customXml/item1.xml", parts[3]}});
     try {
         orvalis::xlsx::Workbook book(package, "fuzz.xlsx");
         sheet::RequireSameLayout(book, book, "fuzz.xlsx");

@@ -31,12 +31,6 @@ struct Case {
 
 TEST(SheetChanges, RowsAreMatchedByHostNameElseByNcNameAndTheirCellsCompared) {
     const Case cases[] = {
-        {"one changed tool",
-         {Row("A", "N1"), Row("B", "N2", {{3, "D10 EM"}})},
-         {Row("A", "N1"), Row("B", "N2", {{3, "D12 EM"}})},
-         {"변경: 바뀜 1개, 새 툴패스 0개, 삭제 0개", "바뀜 B (N2): 공구 D10 EM → D12 EM"},
-         false,
-         {1}},
         {"several cells of a row, up to the last column, in column order",
          {Row("A", "N1", {{8, "0:10:00"}, {13, "황삭"}})},
          {Row("A", "N1", {{8, "0:12:30"}, {13, "정삭"}})},
@@ -157,31 +151,6 @@ TEST(SheetChanges, RowsAreMatchedByHostNameElseByNcNameAndTheirCellsCompared) {
         EXPECT_EQ(changed_rows, c.changed_rows);
         EXPECT_EQ(changes.added, c.added);
     }
-}
-
-// The marks go by the grid columns and texts a change carries.
-TEST(SheetChanges, AChangeCarriesItsGridColumnsAndBothTexts) {
-    SheetChanges changes = CompareSheetRows({Row("A", "N1", {{3, "T1"}, {12, "D20"}})},
-                                            {Row("A", "N9", {{3, "T2"}, {12, ""}})});
-    ASSERT_EQ(changes.changed.size(), 1u);
-    const std::vector<CellChange>& cells = changes.changed[0].cells;
-    ASSERT_EQ(cells.size(), 3u);
-    EXPECT_EQ(cells[0].grid_column, 2);
-    EXPECT_EQ(cells[0].before, "N1");
-    EXPECT_EQ(cells[0].after, "N9");
-    EXPECT_EQ(cells[1].grid_column, 3);
-    EXPECT_EQ(cells[1].before, "T1");
-    EXPECT_EQ(cells[1].after, "T2");
-    EXPECT_EQ(cells[2].grid_column, 12);
-    EXPECT_EQ(cells[2].before, "D20");
-    EXPECT_EQ(cells[2].after, "");
-
-    changes = CompareSheetRows({Row("A", "N1")}, {Row("B", "N1")});
-    ASSERT_EQ(changes.changed.size(), 1u);
-    ASSERT_EQ(changes.changed[0].cells.size(), 1u);
-    EXPECT_EQ(changes.changed[0].cells[0].grid_column, 1);  // the host's name, on no cell
-    EXPECT_EQ(changes.changed[0].cells[0].before, "A");
-    EXPECT_EQ(changes.changed[0].cells[0].after, "B");
 }
 
 }  // namespace

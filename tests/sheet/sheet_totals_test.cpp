@@ -2,60 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "survey/machining_time.h"
 #include "xlsx/package_fixture.h"
 #include "xlsx/workbook.h"
 
 namespace orvalis::sheet {
 namespace {
-
-TEST(SheetTotals, MachiningTimesAreReadAsTheHostPrintsThem) {
-    const struct {
-        const char* text;
-        std::optional<std::int64_t> seconds;
-    } cases[] = {
-        {"00:28:54", 1734},
-        {"1:02:03", 3723},
-        {"100:00:01", 360001},
-        {"12:30", 750},  // minutes and seconds
-        {"45", 45},
-        {"0", 0},
-        {"", std::nullopt},
-        {"-", std::nullopt},
-        {"1:2:3:4", std::nullopt},
-        {"12:", std::nullopt},
-        {":30", std::nullopt},
-        {"1::30", std::nullopt},
-        {"-1:00", std::nullopt},
-        {"1.5", std::nullopt},
-        {"0:28:54s", std::nullopt},
-        {"약 30분", std::nullopt},
-        {"99999999999999999999", std::nullopt},
-        {"-00:30:00", std::nullopt},  // a sign is not read as part of the time
-        {"0:-5", std::nullopt},
-        {"+5", std::nullopt},
-        {"99999999999999999:00:00", std::nullopt},  // more seconds than can be counted
-        {"2562047788015215:30:07", 9223372036854775807},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(survey::MachiningSeconds(c.text), c.seconds) << "'" << c.text << "'";
-    }
-
-    const struct {
-        std::int64_t seconds;
-        const char* text;
-    } durations[] = {
-        {0, "0:00:00"},        {59, "0:00:59"},
-        {60, "0:01:00"},       {3599, "0:59:59"},
-        {3600, "1:00:00"},     {17707, "4:55:07"},
-        {360061, "100:01:01"}, {9223372036854775807, "2562047788015215:30:07"},
-    };
-    for (const auto& d : durations) {
-        EXPECT_EQ(survey::DurationText(d.seconds), d.text) << d.seconds;
-    }
-}
 
 survey::ToolpathRecord Row(const char* tool, const char* time, const char* tool_length) {
     survey::ToolpathRecord row;
@@ -101,6 +53,26 @@ TEST(SheetTotals, TimesAddUpAndToolsAreCountedByDescriptionAndLength) {
          3,
          0,
          "0:15:00 (시간을 모르는 3개 제외)"},
+        {"every form of time the host prints",
+         {Row("", "100:00:01", ""), Row("", "12:30", ""), Row("", "45", ""), Row("", "0", "")},
+         360796,
+         0,
+         0,
+         "100:13:16"},
+        {"texts that are no time",
+         {Row("", "0:00:59", ""), Row("", "1:2:3:4", ""), Row("", "12:", ""), Row("", ":30", ""),
+          Row("", "1::30", ""), Row("", "0:28:54s", ""), Row("", "99999999999999999999", ""),
+          Row("", "0:-5", ""), Row("", "+5", "")},
+         59,
+         8,
+         0,
+         "0:00:59 (시간을 모르는 8개 제외)"},
+        {"the longest time that can be counted",
+         {Row("", "2562047788015215:30:07", "")},
+         9223372036854775807,
+         0,
+         0,
+         "2562047788015215:30:07"},
         {"a row without a tool is no tool",
          {Row("", "0:01:00", "50"), Row("", "0:01:00", ""), Row("D8 DRILL", "0:01:00", "")},
          180,

@@ -54,7 +54,8 @@ sheet::SetupSheetInput WriterFixture::Input(int rows) const {
 
 SavedWorkbook::SavedWorkbook(const fs::path& file)
     : bytes_(ReadFileBytes(file).value_or("")),
-      book_(std::make_unique<xlsx::Workbook>(bytes_, file.string())) {
+      book_(std::make_unique<xlsx::Workbook>(bytes_, file.string())),
+      styles_(Xml("xl/styles.xml")) {
     EXPECT_TRUE(IsSoundWorkbook(bytes_)) << file;
 }
 
@@ -65,57 +66,48 @@ std::unique_ptr<pugi::xml_document> SavedWorkbook::Xml(const std::string& part) 
 }
 
 std::vector<SavedWorkbook::Picture> SavedWorkbook::Pictures() const {
+    constexpr double kEmuPerPoint = 12700;
     std::vector<Picture> pictures;
+    xlsx::Worksheet& sheet = book_->Sheet(1);
     auto drawing = Xml("xl/drawings/drawing1.xml");
     for (pugi::xml_node anchor : drawing->document_element().children("xdr:oneCellAnchor")) {
         pugi::xml_node from = anchor.child("xdr:from");
         pugi::xml_node ext = anchor.child("xdr:ext");
+        std::string column = xlsx::ColumnLetters(from.child("xdr:col").text().as_int() + 1);
+        std::string row = std::to_string(from.child("xdr:row").text().as_int() + 1);
         pictures.push_back(Picture{
-            xlsx::ColumnLetters(from.child("xdr:col").text().as_int() + 1),
-            from.child("xdr:colOff").text().as_double() / 12700,
-            from.child("xdr:row").text().as_int() + 1,
-            from.child("xdr:rowOff").text().as_double() / 12700,
-            ext.attribute("cx").as_double() / 12700,
-            ext.attribute("cy").as_double() / 12700,
+            sheet.CellLeft(column + "1") +
+                from.child("xdr:colOff").text().as_double() / kEmuPerPoint,
+            sheet.CellTop("A" + row) + from.child("xdr:rowOff").text().as_double() / kEmuPerPoint,
+            ext.attribute("cx").as_double() / kEmuPerPoint,
+            ext.attribute("cy").as_double() / kEmuPerPoint,
         });
     }
     return pictures;
 }
 
-namespace {
-
-pugi::xml_node Nth(pugi::xml_node parent, const char* name, std::size_t index) {
+pugi::xml_node NthChild(pugi::xml_node parent, const char* name, std::size_t index) {
     pugi::xml_node node = parent.child(name);
     while (node && index-- > 0) node = node.next_sibling(name);
     return node;
 }
 
-}  // namespace
-
-std::string SavedWorkbook::BorderSides(int sheet, const std::string& cell) const {
+pugi::xml_node SavedWorkbook::CellFormat(int sheet, const std::string& cell) const {
     auto xml = Xml("xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
     pugi::xml_node found = xml->document_element().find_node([&](pugi::xml_node node) {
         return std::string_view(node.name()) == "c" && node.attribute("r").value() == cell;
     });
-    auto styles = Xml("xl/styles.xml");
-    pugi::xml_node format =
-        Nth(styles->document_element().child("cellXfs"), "xf", found.attribute("s").as_uint(0));
-    pugi::xml_node border = Nth(styles->document_element().child("borders"), "border",
-                                format.attribute("borderId").as_uint(0));
+    return NthChild(Styles().child("cellXfs"), "xf", found.attribute("s").as_uint(0));
+}
+
+std::string SavedWorkbook::BorderSides(int sheet, const std::string& cell) const {
+    pugi::xml_node border = NthChild(Styles().child("borders"), "border",
+                                     CellFormat(sheet, cell).attribute("borderId").as_uint(0));
     std::string sides;
     for (const char* side : {"left", "right", "top", "bottom"}) {
         if (*border.child(side).attribute("style").value()) sides += side[0];
     }
     return sides;
-}
-
-int SavedWorkbook::ActiveTab() const {
-    return Xml("xl/workbook.xml")
-        ->document_element()
-        .child("bookViews")
-        .child("workbookView")
-        .attribute("activeTab")
-        .as_int(0);
 }
 
 std::string SavedWorkbook::ActiveCell(int sheet) const {

@@ -44,7 +44,7 @@ class WriterFixture {
     TempFolder output_;
 };
 
-// A saved workbook, opened again for reading.
+// A saved workbook, opened again for reading; it must be sound.
 class SavedWorkbook {
   public:
     explicit SavedWorkbook(const std::filesystem::path& file);
@@ -54,26 +54,30 @@ class SavedWorkbook {
     std::string Text(int sheet, const std::string& cell) { return book_->Sheet(sheet).Text(cell); }
     std::unique_ptr<pugi::xml_document> Xml(const std::string& part) const;
 
+    // Where a picture stands on the sheet, in points from its top-left corner.
     struct Picture {
-        std::string anchor_column;  // letters
-        double column_offset = 0;   // points
-        int row = 0;
-        double row_offset = 0;
+        double left = 0;
+        double top = 0;
         double width = 0;
         double height = 0;
     };
     // The pictures of the first sheet's drawing, in order.
     std::vector<Picture> Pictures() const;
+    // The styles part, and a cell's format in it (of cellXfs).
+    pugi::xml_node Styles() const { return styles_->document_element(); }
+    pugi::xml_node CellFormat(int sheet, const std::string& cell) const;
     // The sides of the cell's border that are drawn, of "lrtb" (left,
     // right, top, bottom).
     std::string BorderSides(int sheet, const std::string& cell) const;
-    // The active tab and the first sheet's active cell.
-    int ActiveTab() const;
     std::string ActiveCell(int sheet) const;
 
   private:
     std::string bytes_;
     std::unique_ptr<xlsx::Workbook> book_;
+    std::unique_ptr<pugi::xml_document> styles_;
 };
+
+// The `index`th child of `parent` named `name`; empty when there are fewer.
+pugi::xml_node NthChild(pugi::xml_node parent, const char* name, std::size_t index);
 
 }  // namespace orvalis::testing

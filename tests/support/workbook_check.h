@@ -10,13 +10,13 @@ namespace orvalis::testing {
 
 // What a spreadsheet program would repair, refuse or silently drop in an
 // .xlsx package, one line per fault (empty when the workbook is sound):
-// - every XML part well-formed: valid UTF-8, only characters XML allows;
+// - every XML part well-formed: valid UTF-8, only characters XML allows,
+//   written out or as references;
 // - every part has a content type, every override names a part;
 // - every internal relationship target is a part of the package;
 // - in every worksheet: rows ascending, cells ascending and in their row,
 //   merged ranges neither repeated, overlapping nor a single cell, and the
 //   mergeCells count right;
-// - cell text at most 32,767 characters;
 // - shared strings: every index in range, count and uniqueCount right.
 std::vector<std::string> WorkbookProblems(const std::string& package);
 

@@ -34,41 +34,46 @@ TEST(BlockPanelModel, LoadResetsTheBlockAndShowsItsSixLimits) {
     EXPECT_EQ(rig.forms().main_window().WindowState(), forms::Window::kMinimized);
 }
 
-// The smallest normal double once threw out of the handler: its 15-digit
-// text is subnormal. Which number a text begins with is LeadingNumber's
-// table; which texts are limits at all is IsLimitText's.
-TEST(BlockPanelModel, EveryKeystrokeSendsTheNumberTheBoxBeginsWith) {
-    testing::FormsRig rig(kBlock);
-    BlockPanelModel& panel = rig.forms().block_panel();
-    auto sent = rig.CallsOf([&panel] {
-        for (const char* text :
-             {"-", "-12.5", "1E-5", "0.1234567890123456", "2.2250738585072014E-308"}) {
-            panel.x_minimum.SetText(text);
-        }
-    });
-    EXPECT_EQ(SetCalls(sent),
-              (std::vector<std::string>{
-                  "SetBlockLimit 1 0", "SetBlockLimit 1 -12.5", "SetBlockLimit 1 1E-05",
-                  "SetBlockLimit 1 0.123456789012346", "SetBlockLimit 1 2.2250738585072E-308"}));
-    EXPECT_TRUE(rig.interaction().messages.empty());
-    panel.z_maximum.SetText("7");
-    EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
-}
-
-// A text that is no number is refused in the box: the box keeps the number
-// it held and the host hears nothing, so the label cannot differ from the block.
-TEST(BlockPanelModel, ATextThatIsNoNumberIsRefusedBeforeItIsSent) {
-    for (const std::string refused : {"-12.5mm", "1.2.3", "--1", "1,5"}) {
+// Every keystroke sends the number the box's text begins with (which
+// number that is is LeadingNumber's table, which texts are limits at all
+// IsLimitText's). A text that is no number is refused in the box, naming
+// it: the box keeps what it held and the host hears nothing, so the label
+// cannot differ from the block. The smallest normal double once threw out
+// of the handler: its 15-digit text is subnormal.
+TEST(BlockPanelModel, EachKeystrokeSendsItsNumberOrIsRefusedNamingTheBox) {
+    struct Case {
+        const char* typed;
+        const char* sent;  // null: refused
+    };
+    const Case cases[] = {
+        {"-", "SetBlockLimit 1 0"},
+        {"-12.5", "SetBlockLimit 1 -12.5"},
+        {"1E-5", "SetBlockLimit 1 1E-05"},
+        {"0.1234567890123456", "SetBlockLimit 1 0.123456789012346"},
+        {"2.2250738585072014E-308", "SetBlockLimit 1 2.2250738585072E-308"},
+        {"-12.5mm", nullptr},
+        {"1.2.3", nullptr},
+        {"--1", nullptr},
+        {"1,5", nullptr},
+    };
+    for (const auto& c : cases) {
         testing::FormsRig rig(kBlock);
         BlockPanelModel& panel = rig.forms().block_panel();
-        panel.y_maximum.SetText("-12.5");
-        auto sent = rig.CallsOf([&] { panel.y_maximum.SetText(refused); });
-        EXPECT_EQ(panel.y_maximum.Text(), "-12.5") << refused;
-        EXPECT_TRUE(SetCalls(sent).empty()) << refused;
-        ASSERT_EQ(rig.interaction().messages.size(), 1u) << refused;
+        auto sent = SetCalls(rig.CallsOf([&] { panel.x_minimum.SetText(c.typed); }));
+        if (c.sent) {
+            EXPECT_EQ(sent, std::vector<std::string>{c.sent}) << c.typed;
+            EXPECT_TRUE(rig.interaction().messages.empty()) << c.typed;
+            continue;
+        }
+        EXPECT_TRUE(sent.empty()) << c.typed;
+        EXPECT_EQ(panel.x_minimum.Text(), "-50") << c.typed;
+        ASSERT_EQ(rig.interaction().messages.size(), 1u) << c.typed;
         EXPECT_EQ(rig.interaction().messages[0].text,
-                  "Y 최대 상자에는 숫자만 넣을 수 있습니다: '" + refused + "'");
+                  std::string("X 최소 상자에는 숫자만 넣을 수 있습니다: '") + c.typed + "'");
     }
+    testing::FormsRig rig(kBlock);
+    rig.forms().block_panel().z_maximum.SetText("7");
+    EXPECT_EQ(SetCalls(rig.Transcript()).back(), "SetBlockLimit 6 7");
 }
 
 // The pictures would label a block the wrong way round: the capture is

@@ -77,14 +77,6 @@ auto WithArchive(const std::string& package, Use&& use) {
 
 }  // namespace
 
-StoredEntry StatEntry(const std::string& package, const std::string& name) {
-    return WithArchive(package, [&](zip_t* archive) {
-        zip_stat_t stat;
-        if (zip_stat(archive, name.c_str(), 0, &stat) != 0) return StoredEntry{};
-        return StoredEntry{true, stat.crc, stat.comp_size, stat.comp_method};
-    });
-}
-
 std::string ReadPart(const std::string& package, const std::string& name) {
     return WithArchive(package, [&](zip_t* archive) {
         zip_stat_t stat;
@@ -138,16 +130,19 @@ std::string BuildWorkbook(const WorkbookFixture& fixture) {
              "\"><bookViews><workbookView activeTab=\"" +
              (fixture.second_sheet_selected ? "1" : "0") +
              "\"/></bookViews><sheets><sheet name=\"One\" sheetId=\"1\" r:id=\"rId1\"/>"
-             "<sheet name=\"Two\" sheetId=\"2\" r:id=\"rId2\"/></sheets><calcPr "
-             "calcId=\"191029\"/></workbook>"},
+             "<sheet name=\"Two\" sheetId=\"2\" r:id=\"rId2\"/></sheets>" +
+             (fixture.defined_names.empty()
+                  ? ""
+                  : "<definedNames>" + fixture.defined_names + "</definedNames>") +
+             "<calcPr calcId=\"191029\"/></workbook>"},
         {"xl/_rels/workbook.xml.rels", Relationships(workbook_rels)},
         {"xl/worksheets/sheet1.xml", Sheet(fixture.sheet1, !fixture.second_sheet_selected)},
         {"xl/worksheets/sheet2.xml", Sheet(fixture.sheet2, fixture.second_sheet_selected)},
         {"xl/styles.xml",
          std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n") +
-             "<styleSheet xmlns=\"" + kMainNs + "\"><fonts count=\"1\"><font><sz val=\"" +
-             fixture.font_size + "\"/><name val=\"" + fixture.font_name +
-             "\"/></font></fonts><cellStyleXfs count=\"1\"><xf fontId=\"0\"/></cellStyleXfs>"
+             "<styleSheet xmlns=\"" + kMainNs +
+             "\"><fonts count=\"1\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
+             "<cellStyleXfs count=\"1\"><xf fontId=\"0\"/></cellStyleXfs>"
              "<cellXfs count=\"2\"><xf fontId=\"0\"/><xf fontId=\"0\"/></cellXfs></styleSheet>"},
         {"xl/sharedStrings.xml",
          std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n") +

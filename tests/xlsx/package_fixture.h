@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,25 +11,14 @@ using Parts = std::vector<std::pair<std::string, std::string>>;
 // A zip archive of the parts, in order, deflated.
 std::string MakePackage(const Parts& parts);
 
-// How a part is stored in an archive, to tell that it was copied as it was.
-struct StoredEntry {
-    bool found = false;
-    std::uint32_t crc = 0;
-    std::uint64_t compressed_size = 0;
-    std::uint16_t method = 0;
-};
-StoredEntry StatEntry(const std::string& package, const std::string& name);
-
 // The bytes of one part; empty when it is missing.
 std::string ReadPart(const std::string& package, const std::string& name);
 std::vector<std::string> PartNames(const std::string& package);
 
-// A workbook of two worksheets in the usual layout. The sheets' XML is the
+// A workbook of two worksheets in the usual layout, in Calibri 11. The sheets' XML is the
 // worksheet's children; the lists add parts, content-type overrides and
 // workbook relationships (ids from rId10 on are free).
 struct WorkbookFixture {
-    std::string font_name = "Calibri";
-    std::string font_size = "11";
     std::string sheet1 = "<sheetData/>";
     std::string sheet1_rels;  // the whole relationships part, or none
     std::string sheet2 = "<sheetData/>";
@@ -38,6 +26,7 @@ struct WorkbookFixture {
     std::vector<std::string> extra_overrides;
     std::vector<std::string> extra_workbook_rels;
     std::string shared_strings = "<si><t>label</t></si>";
+    std::string defined_names;  // the children of the workbook's definedNames
     bool second_sheet_selected = false;
 };
 std::string BuildWorkbook(const WorkbookFixture& fixture);
