@@ -64,13 +64,6 @@ TEST(Cli, SettingsPrintsWhatTheUserStoredWithoutAskingTheHost) {
               "company\tA\\\\B\\tC\n"  // a TAB or backslash keeps the line and the column
               "picture-sizes\t300\t200\t300\t200\t300\t200\t300\t200\n"
               "tool-assembly\t10\t75\t\t\t\t\t\t\t\t\t\t\t\t\t\t1\n");
-
-    testing::TempFolder empty;
-    testing::ScopedEnv missing("ORVALIS_DATA_DIR", (empty.path() / "missing").string());
-    fs::remove_all(drives.root() / "c");
-    auto unfilled = RunCli({"settings"});
-    EXPECT_EQ(unfilled.status, 1);
-    EXPECT_NE(unfilled.err.find("파일 오류"), std::string::npos) << unfilled.err;
 }
 
 TEST(Cli, TabSeparatedFieldsAreEscapedAndReadBack) {

@@ -46,7 +46,8 @@ TEST(Rename, TenToolpathsBecomeThePrefixAndARunningNumber) {
 }
 
 // No prefix renames to bare numbers once the user agreed to the names shown;
-// a prefix with a quote or of blanks only, or a no, renames nothing.
+// a prefix of blanks only, or a no, renames nothing (a prefix with a quote
+// is the hostile-input run's "names" family).
 TEST(Rename, NoPrefixRenamesToNumbersAfterTheQuestionABadPrefixOrANoNothing) {
     {
         testing::FormsRig rig("toolpath a\ntoolpath b\n");
@@ -60,14 +61,14 @@ TEST(Rename, NoPrefixRenamesToNumbersAfterTheQuestionABadPrefixOrANoNothing) {
             Renames(rig.Transcript()),
             (std::vector<std::string>{"RENAME Toolpath 'a'  '1'", "RENAME Toolpath 'b'  '2'"}));
     }
-    for (const char* prefix : {"O'BRIEN", "  "}) {
+    {
         testing::FormsRig rig("toolpath a\n");
         RenameWindowModel& window = rig.forms().rename_window();
-        window.rename_prefix.SetText(prefix);
+        window.rename_prefix.SetText("  ");
         rig.interaction().confirm_answer = true;
         window.ClickRename();
-        EXPECT_TRUE(rig.Transcript().empty()) << prefix;
-        EXPECT_EQ(rig.interaction().messages.size(), 1u) << prefix;
+        EXPECT_TRUE(rig.Transcript().empty());
+        EXPECT_EQ(rig.interaction().messages.size(), 1u);
     }
     testing::FormsRig rig("toolpath a\ntoolpath b\n");
     RenameWindowModel& window = rig.forms().rename_window();
