@@ -77,12 +77,11 @@ TEST(ToolAssemblyWindowModel, OpensOnTopOverTheMinimisedMainWindowWithTheHeading
     TableRig rig;
     rig.WriteTable(kTenLine + kSixLine);
     ToolAssemblyWindowModel& window = rig.Open();
-    window.ClickLoadTable();  // the file once, however often it is pressed
+    // The file once, however often it is pressed; the rows' fields as the
+    // collision pass takes them are in CollisionCheck's reviewed transcript.
+    window.ClickLoadTable();
     window.ClickLoadTable();
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10", "6"}));
-    // The rows as the collision pass takes them: CollisionCheck's reviewed transcript.
-    ASSERT_EQ(window.assembly_grid.Cols(), 17);
-    EXPECT_EQ(window.assembly_grid.TextMatrix(0, 9), "홀더(1)하");
     // Reset keeps the heading and row 1 until the next load.
     window.ClickClearEntries();
     EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"공구경", "10"}));
