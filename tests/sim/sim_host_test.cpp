@@ -152,48 +152,5 @@ TEST(SimHost, StartingFillsThePostOptionFolderAndKeepsTheShopsOwnFiles) {
     EXPECT_THROW(host::MakeBackend("sim:/no/such/project.json"), FileError);
 }
 
-// Reports of the small project, written out by hand in the host's layout:
-// the survey's and the collision check's readers take them as the host's.
-TEST(SimHost, ReportsAreLaidOutAsTheHostPrintsThem) {
-    Project project = SmallProject();
-    Toolpath& toolpath = project.toolpaths[0];
-    toolpath.strategy = Strategy::kProfile;
-    toolpath.stepover = 0.5;
-    toolpath.stepdown = 1.5;
-    toolpath.thickness = {0.3, 0.1};
-    SimRig rig(std::move(project));
-
-    EXPECT_EQ(rig.pm.RunCommandOutput("print entity parameters  tool 'D10R1'"),
-              "ENTITY PARAMETERS\r\n"
-              "Tool 'D10R1'\r\n"
-              "----------------------------------------\r\n"
-              "\r\n"
-              "TYPE  :  TIPRADIUSED\r\n"
-              "NAME      : D10R1\r\n"
-              "DIAMETER  : 10\r\n"
-              "TIP-RADIUS : 1\r\n"
-              "LENGTH    : 100.5\r\n"
-              "OVERHANG  : 35.2\r\n"
-              "SHANK     : 0\r\n"
-              "HOLDER    : 0\r\n");
-
-    EXPECT_EQ(rig.pm.RunCommandOutput("print entity parameters  toolpath 'TP'"),
-              "ENTITY PARAMETERS\r\n"
-              "Toolpath 'TP'\r\n"
-              "----------------------------------------\r\n"
-              ":dmkMcParAreaClear\r\n"
-              "TYPE  :  PROFILE\r\n"
-              "TOOL      : D10\r\n"
-              "STEPOVER  : 0.5\r\n"
-              "STEPDOWN  : 1.5\r\n"
-              "RADIAL-THICKNESS : 0.3\r\n"
-              "AXIAL-THICKNESS : 0.1\r\n");
-
-    EXPECT_EQ(rig.pm.RunCommandOutput("SIZE TOOLPATH  'TP'"),
-              "Toolpath 'TP'\r\n"
-              "Minimum  X      -50.0000   Y      -40.0000  Z -12.0000\r\n"
-              "Maximum  X       50.0000   Y       40.0000  Z 0.0000\r\n");
-}
-
 }  // namespace
 }  // namespace orvalis::testing
