@@ -46,6 +46,12 @@ TEST(CliOnSim, PostPrintsTheNcFilesItWroteOrTheHostsRefusal) {
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 12);
 
+    auto heidenhain = cli.Run({"post", "05-FLOOR-RASTER-D12", "--folder", out.string(), "--post",
+                               "Heidenhain-TNC640.opt"});
+    ASSERT_EQ(heidenhain.status, 0) << heidenhain.err;
+    EXPECT_TRUE(ReadFileBytes(out / "05-FLOOR-RASTER-D12.nc")
+                    ->starts_with("0 BEGIN PGM 05-FLOOR-RASTER-D12 MM"));
+
     auto gone = cli.Run({"post", "--folder", (cli.folder.path() / "gone").string()});
     EXPECT_EQ(gone.status, 1);
     EXPECT_EQ(gone.out, "");

@@ -101,7 +101,6 @@ TEST(BlockPanelModel, WithoutABlockTheBoxesStayEmptyAndCaptureWaits) {
                   std::vector<std::string>(6, ""))
             << failing;
         EXPECT_FALSE(panel.capture_button.Enabled) << failing;
-        EXPECT_TRUE(SetCalls(rig.Transcript()).empty()) << failing;
         std::size_t told = rig.interaction().messages.size();
         bool done = true;
         panel.CaptureDone = [&done](bool kept) { done = kept; };

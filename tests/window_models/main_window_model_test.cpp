@@ -140,8 +140,6 @@ TEST(MainWindowModel, CreateFolderMakesTheFolderOrSaysWhyNot) {
     form.ClickCreateFolder();  // the button creates the folder and makes it the target
     EXPECT_TRUE(fs::is_directory(rig.drives().File("C:\\JOBS\\PART-100\\OP10")));
     EXPECT_EQ(form.folder_list.Path, "C:\\JOBS\\PART-100\\OP10");
-    EXPECT_EQ(form.status_bar,
-              "폴더를 만들었습니다. 파일은 이제 이 폴더에 씁니다: C:\\JOBS\\PART-100\\OP10");
 
     form.OpenFolder("C:\\JOBS\\PART-100");
     form.folder_name.SetText("OP20");
