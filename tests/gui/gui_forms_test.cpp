@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontMetrics>
-#include <QImage>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 
-#include "gui/fonts.h"
 #include "gui/qt_catalogue.h"
 
 namespace orvalis::gui {
@@ -79,37 +73,6 @@ TEST(QtKoreanCatalogue, QtsOwnStandardButtonsReadKorean) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-}
-
-// At the grid's size a decimal point must not pass for a comma: the comma
-// reaches below the line the point sits on, and the two glyphs differ by more
-// ink than two whole pixels hold (summed over their smoothed edges: small
-// renderings, as Qt's offscreen platform on Windows makes, spread the
-// difference over several grey pixels).
-TEST(FlexGridView, ThePointAndTheCommaOfTheGridFontDiffer) {
-    QFont font = GridFont();
-    QFontMetrics metrics(font);
-    QRect point = metrics.tightBoundingRect(QStringLiteral("."));
-    QRect comma = metrics.tightBoundingRect(QStringLiteral(","));
-    EXPECT_GT(comma.bottom(), point.bottom());
-    EXPECT_GT(comma.bottom(), 0);  // below the baseline
-    auto glyph = [&font, &metrics](const QString& text) {
-        QImage image(metrics.height(), metrics.height(), QImage::Format_Grayscale8);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(2, metrics.ascent(), text);
-        return image;
-    };
-    QImage a = glyph(QStringLiteral(".")), b = glyph(QStringLiteral(","));
-    int ink_difference = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            ink_difference += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
-        }
-    }
-    EXPECT_GT(ink_difference, 2 * 255);
 }
 
 }  // namespace
