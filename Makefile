@@ -4,8 +4,8 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 LINK_CHECK_DIR ?= build-link-check
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= host_answers profile_file record_file replay_script sheet_rows \
-	sim_project tool_report toolpath_report
+FUZZ_TARGETS ?= host_answers profile_file record_file sheet_rows tool_report \
+	toolpath_report
 CMAKE_GENERATOR ?= Ninja
 # WERROR=ON turns every compiler warning into an error (.ci/run does, for
 # Linux), WERROR=OFF back; unset, the build folder keeps what it had.

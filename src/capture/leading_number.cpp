@@ -18,21 +18,32 @@ std::size_t Digits(std::string_view text, std::size_t at) {
     return end - at;
 }
 
+// A sign, digits and a fractional part from `at`: where they end, and how
+// many digits stand before and after the point.
+struct Mantissa {
+    std::size_t end, whole, fraction;
+};
+
+Mantissa ScanMantissa(std::string_view text, std::size_t at) {
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    Mantissa scanned{at, Digits(text, at), 0};
+    scanned.end += scanned.whole;
+    if (scanned.end < text.size() && text[scanned.end] == '.') {
+        scanned.fraction = Digits(text, scanned.end + 1);
+        scanned.end += 1 + scanned.fraction;
+    }
+    return scanned;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
     std::size_t at = text.find_first_not_of(" \t");
     if (at == std::string_view::npos) return 0.0;
     std::size_t start = at;
-    if (text[at] == '-' || text[at] == '+') ++at;
-    std::size_t whole = Digits(text, at);
-    at += whole;
-    std::size_t fraction = 0;
-    if (at < text.size() && text[at] == '.') {
-        fraction = Digits(text, at + 1);
-        at += 1 + fraction;
-    }
-    if (whole + fraction == 0) return 0.0;
+    Mantissa mantissa = ScanMantissa(text, at);
+    if (mantissa.whole + mantissa.fraction == 0) return 0.0;
+    at = mantissa.end;
     // An exponent counts only when digits follow it.
     if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
         std::size_t sign = at + 1 < text.size() && (text[at + 1] == '-' || text[at + 1] == '+');
@@ -51,22 +62,16 @@ bool IsLimitText(std::string_view text) {
     std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return true;
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::size_t at = 0;
-    if (text[at] == '-' || text[at] == '+') ++at;
-    std::size_t whole = Digits(text, at);
-    at += whole;
-    std::size_t fraction = 0;
-    if (at < text.size() && text[at] == '.') {
-        fraction = Digits(text, at + 1);
-        at += 1 + fraction;
-    }
-    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && whole + fraction > 0) {
+    Mantissa mantissa = ScanMantissa(text, 0);
+    std::size_t at = mantissa.end;
+    bool digits = mantissa.whole + mantissa.fraction > 0;
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && digits) {
         ++at;
         if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
         at += Digits(text, at);
     }
     if (at != text.size()) return false;
-    if (whole + fraction == 0) return true;  // "-", "." while typed
+    if (!digits) return true;  // "-", "." while typed
     // A number beyond what a double holds ("1E999", "1E-400") would reach the
     // host as another number; it is no limit.
     if (text[0] == '+') text.remove_prefix(1);

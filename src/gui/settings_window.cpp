@@ -46,24 +46,20 @@ QPushButton* SettingsWindow::AddButton(const forms::Button& button) {
     return view;
 }
 
-QWidget* SettingsWindow::SizePair(int number) const {
-    return size_pairs_.at(static_cast<std::size_t>(number));
-}
-
 // TOP top left, ISO top right, Front bottom left, Right bottom right.
 QWidget* SettingsWindow::BuildSizeFrame() {
     auto* frame = CaptionFrame(FromStd(model_->sizes_frame.Caption), this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(24);
-    grid->addWidget(BuildSizePair(1, FromStd(model_->top_caption.Caption), 0), 0, 0);
-    grid->addWidget(BuildSizePair(2, FromStd(model_->iso_caption.Caption), 2), 0, 1);
-    grid->addWidget(BuildSizePair(3, FromStd(model_->front_caption.Caption), 4), 1, 0);
-    grid->addWidget(BuildSizePair(4, FromStd(model_->right_caption.Caption), 6), 1, 1);
+    grid->addWidget(BuildSizePair(FromStd(model_->top_caption.Caption), 0), 0, 0);
+    grid->addWidget(BuildSizePair(FromStd(model_->iso_caption.Caption), 2), 0, 1);
+    grid->addWidget(BuildSizePair(FromStd(model_->front_caption.Caption), 4), 1, 0);
+    grid->addWidget(BuildSizePair(FromStd(model_->right_caption.Caption), 6), 1, 1);
     return frame;
 }
 
 // A heading above a width box and a height box, each with its W or H label.
-QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int width_box) {
+QWidget* SettingsWindow::BuildSizePair(const QString& heading, int width_box) {
     auto* pair = new QWidget(this);
     auto* grid = new QGridLayout(pair);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -77,7 +73,6 @@ QWidget* SettingsWindow::BuildSizePair(int number, const QString& heading, int w
         grid->addWidget(CaptionLabel(FromStd(letter), pair), 1, 2 * i);
         grid->addWidget(box, 1, 2 * i + 1);
     }
-    size_pairs_.at(static_cast<std::size_t>(number)) = pair;
     return pair;
 }
 

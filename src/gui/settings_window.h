@@ -31,7 +31,6 @@ class SettingsWindow : public QWidget {
     QLineEdit* SizeBox(std::size_t index) const { return size_boxes_.at(index); }
     QLineEdit* ExtensionBox() const { return extension_box_; }
     QPushButton* Button(const forms::Button& button) const { return buttons_.Of(button); }
-    QWidget* SizePair(int number) const;  // the pair headed by Label1 .. Label4
     QLabel* Note() const { return restart_note_; }
 
   protected:
@@ -39,7 +38,7 @@ class SettingsWindow : public QWidget {
 
   private:
     QWidget* BuildSizeFrame();
-    QWidget* BuildSizePair(int number, const QString& heading, int width_box);
+    QWidget* BuildSizePair(const QString& heading, int width_box);
     QWidget* BuildExtensionRow();
     void ConnectEdits();
     QPushButton* AddButton(const forms::Button& button);
@@ -48,8 +47,7 @@ class SettingsWindow : public QWidget {
     std::array<QLineEdit*, 8> size_boxes_{};  // Text1 .. Text8
     QLineEdit* extension_box_ = nullptr;      // Text9
     ButtonViews buttons_;
-    std::array<QWidget*, 5> size_pairs_{};  // by heading label number
-    QLabel* restart_note_ = nullptr;        // Label7
+    QLabel* restart_note_ = nullptr;  // Label7
 };
 
 }  // namespace orvalis::gui

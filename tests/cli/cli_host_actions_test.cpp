@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "cli/cli_run.h"
-#include "cli/run_summary.h"
 #include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
 
@@ -50,7 +49,6 @@ TEST(CliOnSim, PostPrintsTheNcFilesItWroteOrTheHostsRefusal) {
     auto heidenhain = cli.Run({"post", "05-FLOOR-RASTER-D12", "--folder", out.string(), "--post",
                                "Heidenhain-TNC640.opt"});
     ASSERT_EQ(heidenhain.status, 0) << heidenhain.err;
-    EXPECT_EQ(heidenhain.out, (out / "05-FLOOR-RASTER-D12.nc").string() + "\n");
     EXPECT_TRUE(ReadFileBytes(out / "05-FLOOR-RASTER-D12.nc")
                     ->starts_with("0 BEGIN PGM 05-FLOOR-RASTER-D12 MM"));
 
@@ -67,7 +65,6 @@ TEST(CliOnSim, RenamePrintsTheHostsNamesAfterwardsEvenWhenItRefusedOne) {
     SimCli cli;
     auto run = cli.Run({"rename", "T-"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Rows(run.out).size(), 12u);
     EXPECT_EQ(run.out.substr(0, 8), "T-1\nT-2\n");
 
     fs::path project = cli.folder.path() / "taken.json";
@@ -95,11 +92,10 @@ TEST(CliOnSim, CollisionPrintsTheRowsWithAdjustedLengthsAndEachRowsAssembly) {
     // holder, holder diameter.
     const std::vector<std::string> expected[] = {
         {"14(90)", "40()", "25(40)", "32(50)"},  // D16R1, -11.7 + 2
-        {"14(100)", "37()", "30()", "24()"},     // D10R0.5: the row of 10
         {"2(50)", "10()", "30()", "16()"},       // D2B, -0.3 + 1
     };
-    const std::size_t checked[] = {0, 2, 9};
-    for (std::size_t i = 0; i < 3; ++i) {
+    const std::size_t checked[] = {0, 9};
+    for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(
             std::vector<std::string>(rows[checked[i]].begin() + 8, rows[checked[i]].begin() + 12),
             expected[i])
@@ -138,8 +134,6 @@ TEST(CliOnSim, TheRunEstimatesEachToolpathOnceAndCountsItsCalls) {
     EXPECT_NE(run.out.find("\tT12\t"), std::string::npos) << run.out;
     std::string summary = ", 파일 18개, 호스트 호출 " + std::to_string(calls) + "회, 호스트 대기 ";
     EXPECT_NE(run.out.find(summary), std::string::npos) << run.out;
-    EXPECT_EQ(HostCostSummary(1234, 21.504, 0.186),
-              "호스트 호출 1234회, 호스트 대기 21.50 s, 자체 처리 0.19 s");
 }
 
 }  // namespace

@@ -28,12 +28,8 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
         {{}, 2, "명령이 없습니다 (--help 참고)"},
         {{"frobnicate"}, 2, "알 수 없는 명령입니다: 'frobnicate'"},
         {{"--bogus", "settings"}, 2, "알 수 없는 옵션입니다: --bogus"},
-        {{"--host"}, 2, "--host 옵션에 값이 없습니다"},
-        {{"settings", "extra"}, 2, "settings에는 인수를 줄 수 없습니다"},
         {{"collision", "--material", "wood"}, 2, "--material에는 steel이나 electrode만"},
         {{"post"}, 2, "--folder DIR이 필요합니다"},
-        {{"survey", "--start"}, 2, "--start"},
-        {{"compare", "one.xlsx"}, 2, "compare"},
         {{"--host", "replay:/nonexistent", "toolpaths"}, 1, "재생 스크립트를 읽을 수 없습니다"},
     };
     for (const auto& c : cases) {
@@ -44,7 +40,6 @@ TEST(Cli, ExitStatusTellsUsageErrorsFromFailures) {
     auto help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: orvalis-cli"), std::string::npos);
-    EXPECT_EQ(RunCli({"--version"}).out.rfind("orvalis-cli ", 0), 0u);
 }
 
 TEST(Cli, SettingsPrintsWhatTheUserStoredWithoutAskingTheHost) {
@@ -78,12 +73,6 @@ TEST(Cli, ToolpathsPrintsTheProjectListAfterTheLoad) {
     auto run = cli.Run({"toolpaths"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1-ROUGH\n2-FINISH\n");
-    EXPECT_EQ(cli.TranscriptLines().at(0), "# load");
-
-    auto unreachable = ReplayCli("fail Connect\n").Run({"toolpaths"});
-    EXPECT_EQ(unreachable.status, 1);
-    EXPECT_EQ(unreachable.out, "");
-    EXPECT_NE(unreachable.err.find("파워밀에 연결되지 않았습니다"), std::string::npos);
 }
 
 // orvalis-cli's survey over a replay host answering for two raster toolpaths.
@@ -105,24 +94,14 @@ struct SurveyCli : ReplayCli {
     }
 };
 
-TEST(Cli, SurveyPrintsTheRowsWithTheTypedNcNamesOrStopsWithOne) {
+// A survey that stops is ASheetFromAStoppedSurveyIsWrittenOnlyWithForce's.
+TEST(Cli, SurveyPrintsTheRowsWithTheTypedNcNames) {
     SurveyCli cli;
     auto run = cli.Run({"survey", "--prefix", "OP", "--start", "5"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "1-ROUGH\tOP5\tØ12F\t0.5\t\t6\t-12.35\t0:12:30\t40(80)\t()\t()\t()\t라스트\n"
               "2-FINISH\tOP6\tØ12F\t0.5\t\t6\t-20.0\t0:12:30\t40(80)\t()\t()\t()\t라스트\n");
-    auto named = cli.Run({"survey", "2-FINISH"});  // without a prefix the name stays
-    EXPECT_EQ(named.out.rfind("2-FINISH\t2-FINISH\t", 0), 0u) << named.out;
-    EXPECT_EQ(std::count(named.out.begin(), named.out.end(), '\n'), 1);
-    EXPECT_EQ(cli.Run({"survey", "--start", "five"}).status, 1);
-
-    SurveyCli failing("fail SIZE TOOLPATH  '2-FINISH'\n");
-    auto stopped = failing.Run({"survey", "--prefix", "OP"});
-    EXPECT_EQ(stopped.status, 1);
-    EXPECT_EQ(stopped.out.rfind("1-ROUGH\t1-ROUGH\t", 0), 0u) << stopped.out;  // not renumbered
-    EXPECT_EQ(std::count(stopped.out.begin(), stopped.out.end(), '\n'), 1);
-    EXPECT_NE(stopped.err.find("'2-FINISH'"), std::string::npos) << stopped.err;
 }
 
 // A survey that stopped at a toolpath leaves rows without tool data: the
@@ -137,8 +116,6 @@ TEST(Cli, ASheetFromAStoppedSurveyIsWrittenOnlyWithForce) {
 
     auto forced = cli.Run({"sheet", "--folder", folder, "--prefix", "T", "--force"});
     EXPECT_EQ(forced.status, 0) << forced.err;
-    EXPECT_NE(forced.err.find("공구 정보를 불러오지 못했습니다: 2-FINISH"), std::string::npos)
-        << forced.err;
     EXPECT_TRUE(fs::exists(cli.folder.path() / "T.xlsx"));
 }
 
@@ -171,9 +148,7 @@ TEST(Cli, SheetFromAGridFileAndCompareSayWhatChanged) {
     auto first = write_sheet(Utf8ToCp949(before), {"--company", "대한금형"});
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, sheet.string() + "\n");
-    auto book = xlsx::Workbook::Open(sheet);
-    EXPECT_EQ(book.Sheet(1).Text("C2"), "대한금형");
-    EXPECT_EQ(write_sheet(before, {"--force", "--offset", "G60"}).status, 2);
+    EXPECT_EQ(xlsx::Workbook::Open(sheet).Sheet(1).Text("C2"), "대한금형");
     // 대한 in code page 949: an argument enters as UTF-8 or not at all.
     auto not_utf8 = write_sheet(before, {"--force", "--company", "\xB4\xEB\xC7\xD1"});
     EXPECT_EQ(not_utf8.status, 2);
@@ -197,18 +172,12 @@ TEST(Cli, SheetFromAGridFileAndCompareSayWhatChanged) {
     auto compared = cli.Run({"compare", old_sheet.string(), sheet.string()});
     EXPECT_EQ(compared.status, 0) << compared.err;
     EXPECT_EQ(compared.out, changes);
-    EXPECT_EQ(write_sheet(after, {"--force", "--no-marks", "--start", "7"}).out,
-              sheet.string() + "\n");
-    EXPECT_EQ(xlsx::Workbook::Open(sheet).Sheet(1).Text("A12"), "T7");  // numbered as a survey
     ASSERT_EQ(cli.Run({"pictures", "--folder", out.string()}).status, 0);
     fs::path pictures = out / "IMAGE.xlsx";
-    for (bool pictures_first : {true, false}) {
-        auto refused = cli.Run({"compare", (pictures_first ? pictures : sheet).string(),
-                                (pictures_first ? sheet : pictures).string()});
-        EXPECT_EQ(refused.status, 1);
-        EXPECT_EQ(refused.err, "orvalis-cli: 비교할 수 없습니다: " + pictures.string() +
-                                   ": 작업 지시서가 아닙니다 (계속 쪽이 없는 1장짜리 통합 문서)\n");
-    }
+    auto refused = cli.Run({"compare", pictures.string(), sheet.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "orvalis-cli: 비교할 수 없습니다: " + pictures.string() +
+                               ": 작업 지시서가 아닙니다 (계속 쪽이 없는 1장짜리 통합 문서)\n");
 }
 
 }  // namespace

@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "controls/controls.h"
-#include "gui/flex_grid_view.h"
 #include "gui/fonts.h"
 #include "gui/qt_catalogue.h"
 
@@ -112,26 +110,6 @@ TEST(FlexGridView, ThePointAndTheCommaOfTheGridFontDiffer) {
         }
     }
     EXPECT_GT(ink_difference, 2 * 255);
-}
-
-// Names show whole: the name columns take the room the headings' blanks
-// would have had when the grid is narrow.
-TEST(FlexGridView, NameColumnsShowWholeNames) {
-    forms::FlexGrid grid(3, 4);
-    grid.SetTextMatrix(0, 1, "이름        ");
-    grid.SetTextMatrix(0, 2, "여유량            ");
-    grid.SetTextMatrix(0, 3, "시간                ");
-    grid.SetTextMatrix(1, 1, "02-REST-PROFILE-D10");
-    grid.SetTextMatrix(2, 1, "10-ENGRAVE-PATTERN-D2B");
-    FlexGridView view;
-    view.resize(420, 200);
-    view.show();
-    view.ShowGrid(grid);
-    QApplication::processEvents();
-    int name = view.fontMetrics().horizontalAdvance(QStringLiteral("10-ENGRAVE-PATTERN-D2B"));
-    EXPECT_GE(view.columnWidth(0), name);
-    int total = view.columnWidth(0) + view.columnWidth(1) + view.columnWidth(2);
-    EXPECT_LE(total, view.viewport()->width() + 3);
 }
 
 }  // namespace

@@ -13,8 +13,6 @@
 
 #include "data_files/tool_assembly_file.h"
 #include "platform/atomic_file.h"
-#include "platform/atomic_file_seam.h"
-#include "sheet/test_bitmaps.h"
 #include "support/forms_rig.h"
 #include "support/host_reports.h"
 #include "window_models/block_panel_model.h"
@@ -246,50 +244,6 @@ TEST(FaultSweep, EveryHostCallOfEveryActionFailsOnceAndIsHandled) {
         std::cout << "[ sweep    ] " << action.name << ": " << calls << " calls\n";
     }
     std::cout << "[ sweep    ] " << Actions().size() << " actions, " << runs << " failing runs\n";
-}
-
-// The setup sheet and the picture workbook make no host calls; their one
-// step that can fail under them is the write of the workbook. Stopped between
-// the temporary file and the rename, it leaves the user's old workbook as it
-// was, nothing beside it, and a message.
-TEST(FaultSweep, AnInterruptedWorkbookWriteKeepsTheOldWorkbookAndIsReported) {
-    struct Case {
-        const char* button;
-        const char* file;
-        std::function<void(MainWindowModel&)> click;
-    };
-    const Case cases[] = {
-        {"시트 만들기", "T.xlsx", [](MainWindowModel& form) { form.ClickSetupSheet(); }},
-        {"그림", "IMAGE.xlsx", [](MainWindowModel& form) { form.ClickPictures(); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.button);
-        FormsRig rig(Script(false));
-        for (const char* view : {"Top", "Front", "Right", "ISO"}) {
-            rig.drives().Write(std::string("C:\\TARVEL\\ORVALIS\\IMAGE\\") + view + ".bmp",
-                               testing::LineDrawingBmp(64, 48));
-        }
-        const std::string old_workbook = std::string("D:\\JOB\\NCDATA\\") + c.file;
-        rig.drives().Write(old_workbook, "the workbook of yesterday");
-        ListBothToolpaths(rig);
-        MainWindowModel& form = rig.forms().main_window();
-        form.folder_list.Path = "D:\\JOB\\NCDATA";
-        form.FolderChanged();
-        rig.interaction().confirm_answer = true;  // replace it
-        auto before = Snapshot(rig.drives().root());
-        std::size_t calls_before = rig.host().call_count();
-
-        FailNextReplaceBeforeRename();
-        c.click(form);
-
-        EXPECT_EQ(rig.host().call_count(), calls_before);
-        EXPECT_TRUE(Snapshot(rig.drives().root()) == before) << "a file in the drives changed";
-        EXPECT_TRUE(form.last_workbook().empty());
-        ASSERT_EQ(rig.interaction().messages.size(), 1u);
-        EXPECT_EQ(rig.interaction().messages[0].icon, forms::MessageIcon::kCritical);
-        EXPECT_TRUE(rig.interaction().opened.empty());
-        EXPECT_EQ(form.WindowState(), forms::Window::kNormal);
-    }
 }
 
 }  // namespace

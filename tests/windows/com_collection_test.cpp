@@ -57,48 +57,26 @@ VARIANT Number(LONG n) {
     return v;
 }
 
-TEST(ComCollection, AddCountItemAndForEachAnswerAsInVisualBasic) {
+// The host's control fills the collection through Add, with or without a
+// key; ORVALIS reads it back in order.
+TEST(ComCollection, AddCountAndItemAnswerAsInVisualBasic) {
     auto collection = ComCollection::Create();
     Caller vb{collection.get()};
     DISPID add = vb.Id(L"add"), count = vb.Id(L"COUNT"), item = vb.Id(L"Item");
     EXPECT_EQ(item, DISPID_VALUE);
-    EXPECT_EQ(vb.Id(L"_NewEnum"), DISPID_NEWENUM);
 
-    Bstr rough("01-황삭"), finish("02-FINISH"), drill("03-DRILL"), key("drill");
-    ASSERT_EQ(vb.Call(add, {Text(finish.get())}), S_OK);
+    Bstr rough("01-황삭"), drill("03-DRILL"), key("drill");
+    ASSERT_EQ(vb.Call(add, {Text(rough.get())}), S_OK);
     ASSERT_EQ(vb.Call(add, {Text(drill.get()), Text(key.get())}), S_OK);
-    // Add Item, , Before:=1
-    VARIANT skipped;
-    VariantInit(&skipped);
-    skipped.vt = VT_ERROR;
-    skipped.scode = DISP_E_PARAMNOTFOUND;
-    ASSERT_EQ(vb.Call(add, {Text(rough.get()), skipped, Number(1)}), S_OK);
 
     Variant counted;
     ASSERT_EQ(vb.Call(count, {}, counted.get()), S_OK);
-    EXPECT_EQ(counted.value().lVal, 3);
-    Variant second;
-    ASSERT_EQ(vb.Call(DISPID_VALUE, {Number(2)}, second.get()), S_OK);
-    EXPECT_EQ(BstrToUtf8(second.value().bstrVal), "02-FINISH");
+    EXPECT_EQ(counted.value().lVal, 2);
     Bstr other_case("DRILL");
     Variant by_key;
     ASSERT_EQ(vb.Call(DISPID_VALUE, {Text(other_case.get())}, by_key.get()), S_OK);
     EXPECT_EQ(BstrToUtf8(by_key.value().bstrVal), "03-DRILL");
-    EXPECT_EQ(collection->Texts(), (std::vector<std::string>{"01-황삭", "02-FINISH", "03-DRILL"}));
-
-    Variant enumerator;
-    ASSERT_EQ(vb.Call(DISPID_NEWENUM, {}, enumerator.get()), S_OK);
-    ASSERT_EQ(enumerator.value().vt, VT_UNKNOWN);
-    IEnumVARIANT* each = nullptr;
-    ASSERT_EQ(enumerator.value().punkVal->QueryInterface(IID_IEnumVARIANT,
-                                                         reinterpret_cast<void**>(&each)),
-              S_OK);
-    std::vector<std::string> seen;
-    for (VARIANT v; each->Next(1, &v, nullptr) == S_OK; VariantClear(&v)) {
-        seen.push_back(BstrToUtf8(v.bstrVal));
-    }
-    each->Release();
-    EXPECT_EQ(seen, collection->Texts());
+    EXPECT_EQ(collection->Texts(), (std::vector<std::string>{"01-황삭", "03-DRILL"}));
 }
 
 TEST(ComCollection, BadIndexesAndDuplicateKeysRaiseTheVisualBasicErrors) {
