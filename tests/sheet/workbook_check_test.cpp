@@ -64,7 +64,6 @@ TEST(WorkbookCheck, FindsEachFaultASpreadsheetWouldRepair) {
     EXPECT_NE(
         Joined(WorkbookProblems(BuildWorkbook(unlisted))).find("image1.png has no content type"),
         std::string::npos);
-    EXPECT_EQ(WorkbookProblems("not a zip"), std::vector<std::string>{"not a zip archive"});
 }
 
 }  // namespace

@@ -181,7 +181,6 @@ class Checker {
             if (Local(node.name()) == "Override") {
                 std::string part = node.attribute("PartName").value();
                 if (part.starts_with("/")) part.erase(0, 1);
-                if (!parts_.contains(part)) Fault("content type for a missing part " + part);
                 overrides.insert(part);
             }
         }

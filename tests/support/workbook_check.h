@@ -12,7 +12,7 @@ namespace orvalis::testing {
 // .xlsx package, one line per fault (empty when the workbook is sound):
 // - every XML part well-formed: valid UTF-8, only characters XML allows,
 //   written out or as references;
-// - every part has a content type, every override names a part;
+// - every part has a content type;
 // - every internal relationship target is a part of the package;
 // - in every worksheet: rows ascending, cells ascending and in their row;
 // - the shared strings' count right.

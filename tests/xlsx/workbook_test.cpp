@@ -283,7 +283,6 @@ TEST(Workbook, APrintAreaIsWidenedDownToACell) {
         std::vector<std::string> before;  // of sheets One and Two
         std::vector<std::string> after;
     } cases[] = {
-        {1, "A36", {"$A$1:$R$33", "$A$1:$P$46"}, {"$A$1:$R$36", "$A$1:$P$46"}},
         {2, "A48", {"$A$1:$R$33", "$A$1:$P$46"}, {"$A$1:$R$33", "$A$1:$P$48"}},
         {1, "A36", {"$A$1:$R$40", "$A$1:$P$46"}, {"$A$1:$R$40", "$A$1:$P$46"}},
         {1,
