@@ -12,7 +12,7 @@ namespace forms {
 class Forms;
 }
 
-// The settings window (title SettingsWindowModel): the sizes the setup sheet's four view
+// The settings window (title 등록): the sizes the setup sheet's four view
 // pictures are placed at, the NC file extension, and the way to the company
 // registry. The workbook writer reads the size boxes as they stand, saved or
 // not, so the window may exist hidden.
