@@ -48,16 +48,6 @@ TEST(DataFolder, ACopyStoppedBeforeItsRenameLeavesNoFile) {
     EXPECT_EQ(drives.Read("C:\\TARVEL\\ORVALIS\\FONT\\X.PIC"), "glyph");
 }
 
-TEST(DataFolder, TheShippedDataHoldsTheSettingsFiles) {
-    testing::TempDrives drives;
-    FillMissingFiles(ORVALIS_TEST_DATA_DIR, kDataFolder);
-    EXPECT_EQ(settings::LoadNcExtension(), "nc");
-    EXPECT_TRUE(settings::LoadCompanyList().empty());
-    for (const char* name : {"ListIndex.dat", "공구DATA.DAT", "그림DATA.DAT"}) {
-        EXPECT_TRUE(drives.Read(DataPath(std::string("DAT FILE\\") + name))) << name;
-    }
-}
-
 // A data folder that cannot take the shipped files still serves: what could
 // not be created reads as missing, and the user is warned once.
 TEST(DataFolder, AFolderThatCannotTakeTheShippedFilesStillServesWithOneWarning) {
@@ -71,7 +61,6 @@ TEST(DataFolder, AFolderThatCannotTakeTheShippedFilesStillServesWithOneWarning) 
         0u)
         << warnings[0];
     EXPECT_EQ(settings::LoadNcExtension(), "");
-    EXPECT_TRUE(settings::LoadCompanyList().empty());
 }
 
 }  // namespace

@@ -100,24 +100,4 @@ pugi::xml_node SavedWorkbook::CellFormat(int sheet, const std::string& cell) con
     return NthChild(Styles().child("cellXfs"), "xf", found.attribute("s").as_uint(0));
 }
 
-std::string SavedWorkbook::BorderSides(int sheet, const std::string& cell) const {
-    pugi::xml_node border = NthChild(Styles().child("borders"), "border",
-                                     CellFormat(sheet, cell).attribute("borderId").as_uint(0));
-    std::string sides;
-    for (const char* side : {"left", "right", "top", "bottom"}) {
-        if (*border.child(side).attribute("style").value()) sides += side[0];
-    }
-    return sides;
-}
-
-std::string SavedWorkbook::ActiveCell(int sheet) const {
-    auto xml = Xml("xl/worksheets/sheet" + std::to_string(sheet) + ".xml");
-    return xml->document_element()
-        .child("sheetViews")
-        .child("sheetView")
-        .child("selection")
-        .attribute("activeCell")
-        .value();
-}
-
 }  // namespace orvalis::testing

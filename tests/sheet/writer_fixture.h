@@ -66,10 +66,6 @@ class SavedWorkbook {
     // The styles part, and a cell's format in it (of cellXfs).
     pugi::xml_node Styles() const { return styles_->document_element(); }
     pugi::xml_node CellFormat(int sheet, const std::string& cell) const;
-    // The sides of the cell's border that are drawn, of "lrtb" (left,
-    // right, top, bottom).
-    std::string BorderSides(int sheet, const std::string& cell) const;
-    std::string ActiveCell(int sheet) const;
 
   private:
     std::string bytes_;

@@ -53,9 +53,8 @@ std::string SurveyAnswers(const std::vector<SurveyedToolpath>& toolpaths) {
     std::string script;
     for (const auto& t : toolpaths) {
         script += ReplayAnswer("PRINT FORMVALUE ToolpathStats.Time", t.time_answer);
-        script += ReplayAnswer(
-            "SIZE TOOLPATH  '" + t.name + "'",
-            t.size_answer.empty() ? SizeAnswer(t.name, t.lowest_point) : t.size_answer);
+        script +=
+            ReplayAnswer("SIZE TOOLPATH  '" + t.name + "'", SizeAnswer(t.name, t.lowest_point));
         script += ReplayAnswer("PRINT FORMVALUE ToolToolBar.Active", t.tool + "\r\n");
         script += ReplayAnswer("print entity parameters  tool '" + t.tool + "'",
                                ToolReport(t.tool, t.tool_lines));

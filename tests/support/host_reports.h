@@ -27,7 +27,6 @@ struct SurveyedToolpath {
     std::string name;
     std::string time_answer = "0:12:30\r\n";
     std::string lowest_point = "-12.3456";
-    std::string size_answer;  // empty: SizeAnswer(name, lowest_point)
     std::string tool = "D10R1";
     std::vector<std::string> tool_lines;
     std::vector<std::string> toolpath_lines;
